@@ -1,0 +1,97 @@
+// Pen input: routing to the capture window or the window under the pen, activation and double taps.
+#include <cstdlib>
+
+#include "window/manager.h"
+
+namespace wincore {
+
+namespace {
+
+constexpr DWORD kDoubleTapTime = 500;  // ms
+constexpr int kDoubleTapDistance = 4;  // pixels
+
+LPARAM PackClientPoint(HWND hwnd, POINT screen)
+{
+    POINT client = screen;
+    ScreenToClient(hwnd, &client);
+    return LPARAM(DWORD(WORD(client.x)) | (DWORD(WORD(client.y)) << 16));
+}
+
+bool IsDoubleTap(HWND target, POINT point, DWORD now)
+{
+    Manager& wm = WM();
+    Window* window = FindWindow(target);
+    if (!(window->windowClass->style & CS_DBLCLKS) || wm.lastDownWasDouble) return false;
+    return wm.lastDownWindow == target && now - wm.lastDownTime <= kDoubleTapTime &&
+           std::abs(point.x - wm.lastDownPoint.x) <= kDoubleTapDistance &&
+           std::abs(point.y - wm.lastDownPoint.y) <= kDoubleTapDistance;
+}
+
+// A pen-down on an inactive top-level window activates it before the pen message arrives.
+void ActivateForPen(HWND target)
+{
+    HWND top = TopLevelOf(target);
+    Window* window = FindWindow(top);
+    if (!window || top == WM().active || (window->exStyle & WS_EX_NOACTIVATE)) return;
+    FocusWindow(top, WA_CLICKACTIVE);
+}
+
+UINT PenDownMessage(HWND target, POINT point, bool remove)
+{
+    Manager& wm = WM();
+    DWORD now = Now();
+    bool doubleTap = IsDoubleTap(target, point, now);
+    if (remove) {
+        wm.lastDownWindow = target;
+        wm.lastDownTime = now;
+        wm.lastDownPoint = point;
+        wm.lastDownWasDouble = doubleTap;
+    }
+    return doubleTap ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN;
+}
+
+void PopEvent()
+{
+    Manager& wm = WM();
+    PenEvent::Type type = wm.input.front().type;
+    wm.input.pop_front();
+    if (type != PenEvent::Type::Move) wm.penDown = type == PenEvent::Type::Down;
+}
+
+}  // namespace
+
+bool NextPenMessage(MSG* msg, bool remove)
+{
+    Manager& wm = WM();
+    while (!wm.input.empty()) {
+        PenEvent event = wm.input.front();
+        HWND target = FindWindow(wm.capture) ? wm.capture : HitTest(event.point);
+        bool down = event.type == PenEvent::Type::Down;
+        if (target && down && remove) ActivateForPen(target);
+        if (!FindWindow(target)) {
+            // Nothing under the pen (or it vanished while activating): the event is dropped.
+            PopEvent();
+            continue;
+        }
+        UINT message = down ? PenDownMessage(target, event.point, remove)
+                     : event.type == PenEvent::Type::Up ? WM_LBUTTONUP : WM_MOUSEMOVE;
+        if (remove) PopEvent();
+        WPARAM keys = event.type == PenEvent::Type::Up ? 0 : MK_LBUTTON;
+        *msg = MSG{target, message, keys, PackClientPoint(target, event.point), Now(), event.point};
+        return true;
+    }
+    return false;
+}
+
+void QueuePen(PenEvent::Type type, int x, int y)
+{
+    Manager& wm = WM();
+    // Moves only exist while the pen touches the screen.
+    bool downQueued = wm.penDown;
+    for (const PenEvent& e : wm.input) downQueued = e.type == PenEvent::Type::Down ? true
+                                                  : e.type == PenEvent::Type::Up ? false : downQueued;
+    if (type == PenEvent::Type::Move && !downQueued) return;
+    wm.input.push_back(PenEvent{type, POINT{x, y}});
+}
+
+}  // namespace wincore

@@ -1,0 +1,288 @@
+// Update regions, WM_PAINT scheduling, paint and window DCs, and the pixels a window draws on.
+#include <algorithm>
+
+#include "gdi/gdi.h"
+#include "window/manager.h"
+
+namespace wincore {
+
+namespace {
+
+pixman_box32_t ClientBox(const Window* window)
+{
+    return pixman_box32_t{0, 0, window->Width(), window->Height()};
+}
+
+void AddToUpdate(HWND hwnd, const pixman_region32_t* area, bool erase)
+{
+    Window* window = FindWindow(hwnd);
+    pixman_region32_t clipped;
+    pixman_box32_t client = ClientBox(window);
+    pixman_region32_init_rects(&clipped, &client, 1);
+    pixman_region32_intersect(&clipped, &clipped, area);
+    if (pixman_region32_not_empty(&clipped)) {
+        pixman_region32_union(&window->update, &window->update, &clipped);
+        window->erase = window->erase || erase;
+        window->invalidations++;
+        // Without WS_CLIPCHILDREN a parent's update reaches the children it overlaps.
+        if (!(window->style & WS_CLIPCHILDREN)) {
+            for (HWND child : window->children) {
+                Window* c = FindWindow(child);
+                if (!c->Visible()) continue;
+                pixman_region32_t moved;
+                pixman_region32_init(&moved);
+                pixman_region32_copy(&moved, &clipped);
+                pixman_region32_translate(&moved, -c->rect.left, -c->rect.top);
+                AddToUpdate(child, &moved, erase);
+                pixman_region32_fini(&moved);
+            }
+        }
+    }
+    pixman_region32_fini(&clipped);
+}
+
+void Invalidate(HWND hwnd, const RECT* rect, bool erase)
+{
+    Window* window = FindWindow(hwnd);
+    if (!IsReallyVisible(hwnd)) return;
+    pixman_region32_t area;
+    if (rect)
+        pixman_region32_init_rect(&area, rect->left, rect->top, std::max<LONG>(rect->right - rect->left, 0),
+                                  std::max<LONG>(rect->bottom - rect->top, 0));
+    else
+        pixman_region32_init_rect(&area, 0, 0, window->Width(), window->Height());
+    AddToUpdate(hwnd, &area, erase);
+    pixman_region32_fini(&area);
+}
+
+HWND FindNeedingPaint(HWND hwnd)
+{
+    Window* window = FindWindow(hwnd);
+    if (!window->Visible()) return nullptr;
+    if (pixman_region32_not_empty(&window->update)) return hwnd;
+    for (HWND child : window->children)
+        if (HWND found = FindNeedingPaint(child)) return found;
+    return nullptr;
+}
+
+void PaintNow(HWND hwnd)
+{
+    Window* window = FindWindow(hwnd);
+    if (!window || !window->Visible()) return;
+    if (pixman_region32_not_empty(&window->update)) {
+        unsigned before = window->invalidations;
+        Deliver(hwnd, WM_PAINT, 0, 0);
+        ValidatePainted(hwnd, before);
+    }
+    if (!(window = FindWindow(hwnd))) return;
+    std::vector<HWND> children = window->children;
+    for (HWND child : children) PaintNow(child);
+}
+
+// Subtracts from `region` (surface coordinates) the visible windows of `list` that come before `stop`.
+void SubtractWindows(pixman_region32_t* region, const std::vector<HWND>& list, HWND stop, POINT origin)
+{
+    for (HWND hwnd : list) {
+        if (hwnd == stop) return;
+        Window* window = FindWindow(hwnd);
+        if (!window->Visible()) continue;
+        pixman_region32_t box;
+        pixman_region32_init_rect(&box, origin.x + window->rect.left, origin.y + window->rect.top, window->Width(),
+                                  window->Height());
+        pixman_region32_subtract(region, region, &box);
+        pixman_region32_fini(&box);
+    }
+}
+
+void ComputeVisibleRegion(HWND hwnd, pixman_region32_t* visible)
+{
+    Window* window = FindWindow(hwnd);
+    POINT origin = ClientOriginInSurface(hwnd);
+    pixman_region32_fini(visible);
+    pixman_region32_init_rect(visible, origin.x, origin.y, window->Width(), window->Height());
+    for (Window* w = window; w->IsChild();) {
+        HWND self = hwnd;
+        Window* parent = FindWindow(w->parent);
+        POINT parentOrigin = ClientOriginInSurface(w->parent);
+        pixman_region32_t parentBox;
+        pixman_region32_init_rect(&parentBox, parentOrigin.x, parentOrigin.y, parent->Width(), parent->Height());
+        pixman_region32_intersect(visible, visible, &parentBox);
+        pixman_region32_fini(&parentBox);
+        if (w->style & WS_CLIPSIBLINGS) SubtractWindows(visible, parent->children, self, parentOrigin);
+        hwnd = w->parent;
+        w = parent;
+    }
+    if (window->style & WS_CLIPCHILDREN) SubtractWindows(visible, window->children, nullptr, origin);
+}
+
+}  // namespace
+
+void InvalidateTree(HWND hwnd)
+{
+    Invalidate(hwnd, nullptr, true);
+    Window* window = FindWindow(hwnd);
+    if (!window) return;
+    for (HWND child : window->children)
+        if (FindWindow(child)->Visible()) InvalidateTree(child);
+}
+
+void InvalidateUncovered(HWND parent, const RECT& area)
+{
+    Window* window = FindWindow(parent);
+    if (!window) return;
+    Invalidate(parent, &area, true);
+    if (!(window->style & WS_CLIPCHILDREN)) return;  // otherwise Invalidate reached the children already
+    for (HWND child : window->children) {
+        Window* c = FindWindow(child);
+        RECT overlap;
+        if (!c->Visible() || !IntersectRect(&overlap, &area, &c->rect)) continue;
+        OffsetRect(&overlap, -c->rect.left, -c->rect.top);
+        Invalidate(child, &overlap, true);
+    }
+}
+
+HWND NextWindowToPaint()
+{
+    for (auto top = WM().topLevels.rbegin(); top != WM().topLevels.rend(); ++top)
+        if (HWND found = FindNeedingPaint(*top)) return found;
+    return nullptr;
+}
+
+void ValidatePainted(HWND hwnd, unsigned invalidationsBefore)
+{
+    // A window procedure that left WM_PAINT unanswered would otherwise be asked forever.
+    Window* window = FindWindow(hwnd);
+    if (window && window->invalidations == invalidationsBefore) {
+        pixman_region32_clear(&window->update);
+        window->erase = false;
+    }
+}
+
+void ResizeSurface(Window* window)
+{
+    int width = std::max(window->Width(), 1), height = std::max(window->Height(), 1);
+    if (window->surface && pixman_image_get_width(window->surface) == width &&
+        pixman_image_get_height(window->surface) == height)
+        return;
+    pixman_image_t* surface = pixman_image_create_bits(PIXMAN_x8r8g8b8, width, height, nullptr, width * 4);
+    if (!surface) return;
+    if (window->surface) {
+        pixman_image_composite32(PIXMAN_OP_SRC, window->surface, nullptr, surface, 0, 0, 0, 0, 0, 0, width, height);
+        pixman_image_unref(window->surface);
+    }
+    window->surface = surface;
+}
+
+bool WindowDrawArea(HWND hwnd, pixman_image_t** surface, POINT* origin, pixman_region32_t* visible)
+{
+    Window* top = FindWindow(TopLevelOf(hwnd));
+    if (!top || !top->surface) return false;
+    *surface = top->surface;
+    *origin = ClientOriginInSurface(hwnd);
+    if (IsReallyVisible(hwnd))
+        ComputeVisibleRegion(hwnd, visible);
+    else
+        pixman_region32_clear(visible);
+    return true;
+}
+
+}  // namespace wincore
+
+using namespace wincore;
+
+WINCORE_API BOOL WINAPI InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase)
+{
+    if (!hwnd) {
+        for (HWND top : WM().topLevels) Invalidate(top, rect, erase);
+        return TRUE;
+    }
+    if (!FindWindow(hwnd)) return FALSE;
+    Invalidate(hwnd, rect, erase);
+    return TRUE;
+}
+
+WINCORE_API BOOL WINAPI ValidateRect(HWND hwnd, const RECT* rect)
+{
+    Window* window = FindWindow(hwnd);
+    if (!window) return FALSE;
+    if (!rect) {
+        pixman_region32_clear(&window->update);
+        window->erase = false;
+        return TRUE;
+    }
+    pixman_region32_t area;
+    pixman_region32_init_rect(&area, rect->left, rect->top, std::max<LONG>(rect->right - rect->left, 0),
+                              std::max<LONG>(rect->bottom - rect->top, 0));
+    pixman_region32_subtract(&window->update, &window->update, &area);
+    pixman_region32_fini(&area);
+    return TRUE;
+}
+
+WINCORE_API BOOL WINAPI GetUpdateRect(HWND hwnd, LPRECT rect, BOOL)
+{
+    Window* window = FindWindow(hwnd);
+    if (!window) return FALSE;
+    pixman_box32_t* box = pixman_region32_extents(&window->update);
+    bool any = pixman_region32_not_empty(&window->update);
+    if (rect) *rect = any ? RECT{box->x1, box->y1, box->x2, box->y2} : RECT{0, 0, 0, 0};
+    return any;
+}
+
+WINCORE_API BOOL WINAPI UpdateWindow(HWND hwnd)
+{
+    if (!FindWindow(hwnd)) return FALSE;
+    PaintNow(hwnd);
+    return TRUE;
+}
+
+WINCORE_API HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT paint)
+{
+    Window* window = FindWindow(hwnd);
+    if (!window || !paint) return nullptr;
+    HDC hdc = CreateWindowDC(hwnd, DC::Type::Paint);
+    DC* dc = Lookup<DC>(hdc);
+    pixman_region32_init(&dc->paintClip);
+    pixman_region32_copy(&dc->paintClip, &window->update);
+    dc->hasPaintClip = true;
+
+    *paint = PAINTSTRUCT{};
+    paint->hdc = hdc;
+    pixman_box32_t* box = pixman_region32_extents(&window->update);
+    paint->rcPaint = pixman_region32_not_empty(&window->update) ? RECT{box->x1, box->y1, box->x2, box->y2}
+                                                                : RECT{0, 0, 0, 0};
+    bool erase = window->erase;
+    pixman_region32_clear(&window->update);
+    window->erase = false;
+    paint->fErase = erase;
+    if (erase) paint->fErase = Deliver(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0) == 0;
+    return hdc;
+}
+
+WINCORE_API BOOL WINAPI EndPaint(HWND hwnd, const PAINTSTRUCT* paint)
+{
+    if (!paint) return FALSE;
+    DC* dc = Lookup<DC>(paint->hdc);
+    if (!dc || dc->type != DC::Type::Paint || dc->window != hwnd) return FALSE;
+    DestroyDC(paint->hdc);
+    return TRUE;
+}
+
+WINCORE_API HDC WINAPI GetDC(HWND hwnd)
+{
+    if (!hwnd) return CreateWindowDC(nullptr, DC::Type::Screen);
+    if (!FindWindow(hwnd)) return nullptr;
+    return CreateWindowDC(hwnd, DC::Type::Window);
+}
+
+WINCORE_API HDC WINAPI GetWindowDC(HWND hwnd)
+{
+    return GetDC(hwnd);
+}
+
+WINCORE_API int WINAPI ReleaseDC(HWND hwnd, HDC hdc)
+{
+    DC* dc = Lookup<DC>(hdc);
+    if (!dc || dc->window != hwnd || (dc->type != DC::Type::Window && dc->type != DC::Type::Screen)) return 0;
+    DestroyDC(hdc);
+    return 1;
+}

@@ -1,0 +1,95 @@
+// The screen: composition of the visible top-level surfaces, read by GetDC(NULL) and the host.
+#include <png.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "gdi/gdi.h"
+#include "window/manager.h"
+
+namespace wincore {
+
+namespace {
+
+constexpr COLORREF kDesktopColor = RGB(0, 0, 0);
+
+void EnsureScreen()
+{
+    Manager& wm = WM();
+    if (wm.screen) return;
+    int width = std::max(wm.config.screenWidth, 1), height = std::max(wm.config.screenHeight, 1);
+    wm.screen = pixman_image_create_bits(PIXMAN_x8r8g8b8, width, height, nullptr, width * 4);
+    wm.screenDirty = true;
+}
+
+}  // namespace
+
+void MarkScreenDirty()
+{
+    WM().screenDirty = true;
+}
+
+void ResetScreen()
+{
+    Manager& wm = WM();
+    if (wm.screen) pixman_image_unref(wm.screen);
+    wm.screen = nullptr;
+    EnsureScreen();
+}
+
+pixman_image_t* ComposedScreen()
+{
+    EnsureScreen();
+    Manager& wm = WM();
+    if (!wm.screenDirty) return wm.screen;
+    pixman_color_t desktop = PixmanColor(kDesktopColor);
+    pixman_box32_t all = {0, 0, pixman_image_get_width(wm.screen), pixman_image_get_height(wm.screen)};
+    pixman_image_fill_boxes(PIXMAN_OP_SRC, wm.screen, &desktop, 1, &all);
+    for (auto it = wm.topLevels.rbegin(); it != wm.topLevels.rend(); ++it) {
+        Window* window = FindWindow(*it);
+        if (!window->Visible() || !window->surface) continue;
+        pixman_image_composite32(PIXMAN_OP_SRC, window->surface, nullptr, wm.screen, 0, 0, 0, 0, window->rect.left,
+                                 window->rect.top, window->Width(), window->Height());
+    }
+    wm.screenDirty = false;
+    return wm.screen;
+}
+
+COLORREF ScreenPixel(int x, int y)
+{
+    pixman_image_t* screen = ComposedScreen();
+    if (x < 0 || y < 0 || x >= pixman_image_get_width(screen) || y >= pixman_image_get_height(screen))
+        return CLR_INVALID;
+    uint32_t* data = pixman_image_get_data(screen);
+    return ColorFromPixel(data[y * (pixman_image_get_stride(screen) / 4) + x]);
+}
+
+bool SaveScreenPng(const char* path)
+{
+    if (!path) return false;
+    pixman_image_t* screen = ComposedScreen();
+    int width = pixman_image_get_width(screen), height = pixman_image_get_height(screen);
+    uint32_t* data = pixman_image_get_data(screen);
+    int stride = pixman_image_get_stride(screen) / 4;
+
+    std::vector<png_byte> rgb(size_t(width) * height * 3);
+    for (int y = 0; y < height; y++)
+        for (int x = 0; x < width; x++) {
+            uint32_t p = data[y * stride + x];
+            png_byte* out = &rgb[(size_t(y) * width + x) * 3];
+            out[0] = png_byte(p >> 16);
+            out[1] = png_byte(p >> 8);
+            out[2] = png_byte(p);
+        }
+
+    png_image image = {};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = png_uint_32(width);
+    image.height = png_uint_32(height);
+    image.format = PNG_FORMAT_RGB;
+    bool ok = png_image_write_to_file(&image, path, 0, rgb.data(), width * 3, nullptr) != 0;
+    png_image_free(&image);
+    return ok;
+}
+
+}  // namespace wincore
