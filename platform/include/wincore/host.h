@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#pragma GCC visibility push(default)
 namespace wincore {
 
 struct HostConfig {
@@ -25,5 +26,8 @@ COLORREF ScreenPixel(int x, int y);  // the composed screen
 bool SaveScreenPng(const char* path);
 int LiveGdiObjects();  // created and not yet deleted (stock objects excluded)
 int LiveWindows();
+int ComInitCount();    // CoInitializeEx calls not yet balanced by CoUninitialize
+int LiveComObjects();  // COM objects (factories, images, streams) not yet released
 
 }  // namespace wincore
+#pragma GCC visibility pop

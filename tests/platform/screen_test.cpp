@@ -1,0 +1,174 @@
+// Per-window surfaces, clipping between windows, z-order and the composed screen.
+#include "support/host_fixture.h"
+#include "support/message_log.h"
+
+namespace {
+
+using ScreenTest = HostTest;
+
+// Makes `hwnd` paint its whole client area in `color` whenever asked.
+void PaintSolid(HWND hwnd, COLORREF color)
+{
+    SetHandler(hwnd, [color](HWND h, UINT m, WPARAM, LPARAM, LRESULT&) {
+        if (m == WM_ERASEBKGND) return true;
+        if (m != WM_PAINT) return false;
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(h, &paint);
+        RECT client;
+        GetClientRect(h, &client);
+        HBRUSH brush = CreateSolidBrush(color);
+        FillRect(dc, &client, brush);
+        DeleteObject(brush);
+        EndPaint(h, &paint);
+        return true;
+    });
+}
+
+constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kGreen = RGB(0, 255, 0);
+
+TEST_F(ScreenTest, PopupOverItsOwnerSurvivesTheOwnersDrawing)
+{
+    HWND owner = CreateRecorder("owner", WS_POPUP | WS_VISIBLE, 0, 0, 800, 480);
+    HWND popup = CreateRecorder("popup", WS_POPUP | WS_VISIBLE, 100, 100, 100, 100, owner);
+    PaintSolid(owner, kBlue);
+    PaintSolid(popup, kRed);
+    InvalidateRect(owner, nullptr, TRUE);
+    InvalidateRect(popup, nullptr, TRUE);
+    wincore::Pump();
+    EXPECT_EQ(wincore::ScreenPixel(150, 150), kRed);
+    EXPECT_EQ(wincore::ScreenPixel(50, 50), kBlue);
+
+    HDC ownerDc = GetDC(owner);
+    RECT all = {0, 0, 800, 480};
+    HBRUSH green = CreateSolidBrush(kGreen);
+    FillRect(ownerDc, &all, green);
+    DeleteObject(green);
+    ReleaseDC(owner, ownerDc);
+    EXPECT_EQ(wincore::ScreenPixel(150, 150), kRed);
+    EXPECT_EQ(wincore::ScreenPixel(50, 50), kGreen);
+
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ(GetPixel(screen, 150, 150), kRed);
+    EXPECT_EQ(GetPixel(screen, 799, 479), kGreen);
+    EXPECT_EQ(GetPixel(screen, 800, 0), CLR_INVALID);
+    ReleaseDC(nullptr, screen);
+
+    ShowWindow(popup, SW_HIDE);
+    EXPECT_EQ(wincore::ScreenPixel(150, 150), kGreen) << "the owner's own surface was never drawn over";
+}
+
+TEST_F(ScreenTest, TopmostBandStaysAboveActivatedWindows)
+{
+    HWND low = CreateRecorder("low", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200);
+    HWND high = CreateRecorder("high", WS_POPUP, 50, 50, 100, 100);
+    PaintSolid(low, kBlue);
+    PaintSolid(high, kRed);
+    SetWindowPos(high, HWND_TOPMOST, 60, 60, 100, 100, SWP_SHOWWINDOW);
+    wincore::Pump();
+    SetFocus(low);
+    SetWindowPos(low, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    wincore::Pump();
+    EXPECT_EQ(wincore::ScreenPixel(70, 70), kRed);
+    EXPECT_EQ(wincore::ScreenPixel(55, 55), kBlue);
+    EXPECT_EQ(WindowFromPoint(POINT{70, 70}), high);
+}
+
+TEST_F(ScreenTest, ClipChildrenKeepsTheParentOffItsChild)
+{
+    HWND parent = CreateRecorder("parent", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 200, 200);
+    HWND child = CreateRecorder("child", WS_CHILD | WS_VISIBLE, 50, 50, 50, 50, parent);
+    PaintSolid(parent, kBlue);
+    PaintSolid(child, kRed);
+    InvalidateRect(parent, nullptr, TRUE);
+    InvalidateRect(child, nullptr, TRUE);
+    wincore::Pump();
+    Log().Only({WM_PAINT});
+    InvalidateRect(parent, nullptr, TRUE);
+    wincore::Pump();
+    EXPECT_TRUE(SameTraffic(Log().Lines(), {"parent WM_PAINT"}));
+    EXPECT_EQ(wincore::ScreenPixel(60, 60), kRed);
+    EXPECT_EQ(wincore::ScreenPixel(10, 10), kBlue);
+}
+
+TEST_F(ScreenTest, WithoutClipChildrenTheChildIsRepaintedAfterItsParent)
+{
+    HWND parent = CreateRecorder("parent", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200);
+    HWND child = CreateRecorder("child", WS_CHILD | WS_VISIBLE, 50, 50, 50, 50, parent);
+    PaintSolid(parent, kBlue);
+    PaintSolid(child, kRed);
+    wincore::Pump();
+    Log().Only({WM_PAINT});
+    InvalidateRect(parent, nullptr, TRUE);
+    wincore::Pump();
+    EXPECT_TRUE(SameTraffic(Log().Lines(), {"parent WM_PAINT", "child WM_PAINT"}));
+    EXPECT_EQ(wincore::ScreenPixel(60, 60), kRed);
+}
+
+TEST_F(ScreenTest, ChildDrawingIsClippedToItsParentAndSiblings)
+{
+    HWND parent = CreateRecorder("parent", WS_POPUP | WS_VISIBLE, 100, 100, 100, 100);
+    HWND lower = CreateRecorder("lower", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 50, 50, 100, 100, parent);
+    HWND upper = CreateRecorder("upper", WS_CHILD | WS_VISIBLE, 60, 60, 20, 20, parent);
+    PaintSolid(parent, kBlue);
+    PaintSolid(upper, kGreen);
+    PaintSolid(lower, kRed);
+    wincore::Pump();
+    InvalidateRect(lower, nullptr, TRUE);
+    wincore::Pump();
+    EXPECT_EQ(wincore::ScreenPixel(155, 155), kRed);
+    EXPECT_EQ(wincore::ScreenPixel(165, 165), kGreen) << "the higher sibling is clipped out";
+    EXPECT_EQ(wincore::ScreenPixel(205, 205), RGB(0, 0, 0)) << "nothing spills outside the parent";
+
+    MoveWindow(lower, 0, 0, 30, 30, TRUE);
+    wincore::Pump();
+    EXPECT_EQ(wincore::ScreenPixel(155, 155), kBlue) << "the uncovered part was repainted";
+    EXPECT_EQ(wincore::ScreenPixel(110, 110), kRed);
+}
+
+TEST_F(ScreenTest, ShowMoveAndSizeMessages)
+{
+    HWND main = CreateRecorder("main", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300);
+    HWND child = CreateRecorder("child", WS_CHILD, 0, 0, 50, 50, main);
+    Log().Only({WM_SHOWWINDOW, WM_MOVE, WM_SIZE});
+    ShowWindow(child, SW_SHOW);
+    MoveWindow(child, 10, 0, 50, 50, TRUE);
+    MoveWindow(child, 10, 0, 60, 40, TRUE);
+    MoveWindow(child, 10, 0, 60, 40, TRUE);
+    SetWindowPos(child, nullptr, 20, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(child, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_HIDEWINDOW);
+    EXPECT_TRUE(SameTraffic(Log().Lines(), {
+                                               "child WM_SHOWWINDOW 0x00000001 0x00000000",
+                                               "child WM_MOVE 0x00000000 0x0000000a",
+                                               "child WM_SIZE 0x00000000 0x0028003c",
+                                               "child WM_MOVE 0x00000000 0x001e0014",
+                                           }));
+    EXPECT_FALSE(IsWindowVisible(child));
+    RECT rect;
+    GetWindowRect(child, &rect);
+    EXPECT_EQ(rect.left, 20);
+    EXPECT_EQ(rect.bottom, 70);
+    POINT point = {0, 0};
+    ClientToScreen(child, &point);
+    EXPECT_EQ(point.x, 20);
+    MapWindowPoints(nullptr, child, &point, 1);
+    EXPECT_EQ(point.x, 0);
+}
+
+TEST_F(ScreenTest, SavesTheScreenAsPng)
+{
+    HWND main = CreateRecorder("main", WS_POPUP | WS_VISIBLE, 0, 0, 800, 480);
+    PaintSolid(main, kRed);
+    wincore::Pump();
+    std::string path = OutputPath("screen.png");
+    EXPECT_TRUE(wincore::SaveScreenPng(path.c_str()));
+    FILE* file = std::fopen(path.c_str(), "rb");
+    ASSERT_NE(file, nullptr);
+    unsigned char signature[8] = {};
+    EXPECT_EQ(std::fread(signature, 1, 8, file), 8u);
+    std::fclose(file);
+    EXPECT_EQ(signature[1], 'P');
+    EXPECT_FALSE(wincore::SaveScreenPng("/nonexistent-folder/screen.png"));
+    EXPECT_FALSE(wincore::SaveScreenPng(nullptr));
+}
+
+}  // namespace

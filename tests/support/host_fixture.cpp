@@ -1,0 +1,52 @@
+#include "support/host_fixture.h"
+
+#include <sys/stat.h>
+
+#include "support/message_log.h"
+
+void HostTest::SetUp()
+{
+    wincore::HostStart();
+    Log().Clear();
+    Log().Only({});
+    RecordParams(true);
+    ClearHandlers();
+    gdiAtStart_ = wincore::LiveGdiObjects();
+}
+
+void HostTest::TearDown()
+{
+    wincore::HostStop();
+    ClearHandlers();
+    EXPECT_EQ(wincore::LiveWindows(), 0) << "windows outlived the test";
+    EXPECT_EQ(wincore::LiveGdiObjects(), gdiAtStart_) << "GDI objects leaked";
+}
+
+std::u16string U16(const std::string& ascii)
+{
+    return std::u16string(ascii.begin(), ascii.end());
+}
+
+std::string Utf8(const std::u16string& text)
+{
+    std::string out;
+    for (char16_t c : text) {
+        if (c < 0x80) {
+            out += char(c);
+        } else if (c < 0x800) {
+            out += char(0xC0 | (c >> 6));
+            out += char(0x80 | (c & 0x3F));
+        } else {
+            out += char(0xE0 | (c >> 12));
+            out += char(0x80 | ((c >> 6) & 0x3F));
+            out += char(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::string OutputPath(const std::string& name)
+{
+    mkdir(RKNAV_TEST_OUTPUT_DIR, 0755);
+    return std::string(RKNAV_TEST_OUTPUT_DIR) + "/" + name;
+}

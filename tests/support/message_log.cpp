@@ -1,0 +1,173 @@
+#include "support/message_log.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "support/host_fixture.h"
+
+namespace {
+
+std::map<HWND, Handler>& Handlers()
+{
+    static std::map<HWND, Handler> handlers;
+    return handlers;
+}
+
+bool& WithParams()
+{
+    static bool on = true;
+    return on;
+}
+
+std::string Hex(uintptr_t value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "0x%08lx", static_cast<unsigned long>(value));
+    return text;
+}
+
+HWND AsWindow(uintptr_t value)
+{
+    return reinterpret_cast<HWND>(value);
+}
+
+std::string Params(const MessageLog& log, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_NCCREATE:
+    case WM_CREATE:
+    case WM_DESTROY:
+    case WM_NCDESTROY:
+    case WM_PAINT:
+    case WM_ERASEBKGND:
+    case WM_DRAWITEM:
+    case WM_SETTEXT:
+    case WM_GETTEXT:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC: return "";
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: return " " + log.NameOf(AsWindow(wParam));
+    case WM_ACTIVATE: return " " + std::to_string(wParam) + " " + log.NameOf(AsWindow(lParam));
+    case WM_CAPTURECHANGED: return " " + log.NameOf(AsWindow(lParam));
+    case WM_COMMAND: return " " + Hex(wParam) + " " + log.NameOf(AsWindow(lParam));
+    default: return " " + Hex(wParam) + " " + Hex(uintptr_t(lParam));
+    }
+}
+
+LRESULT CALLBACK RecorderProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        Log().Name(hwnd, Utf8(create->lpszName ? create->lpszName : u""));
+    }
+    Log().Add(hwnd, message, wParam, lParam, WithParams());
+    auto found = Handlers().find(hwnd);
+    if (found != Handlers().end()) {
+        Handler handler = found->second;  // the handler may replace itself
+        LRESULT result = 0;
+        if (handler(hwnd, message, wParam, lParam, result)) return result;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+const char16_t* RecorderClass(UINT classStyle)
+{
+    static std::map<UINT, std::u16string> names;
+    std::u16string& name = names[classStyle];
+    if (name.empty()) name = u"Recorder" + U16(std::to_string(classStyle));
+    WNDCLASSW wc = {};
+    wc.style = classStyle;
+    wc.lpfnWndProc = RecorderProc;
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = name.c_str();
+    RegisterClassW(&wc);
+    return name.c_str();
+}
+
+}  // namespace
+
+void MessageLog::Add(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool withParams)
+{
+    if (!only_.empty() && std::find(only_.begin(), only_.end(), message) == only_.end()) return;
+    std::string line = NameOf(hwnd) + " " + MessageName(message);
+    if (withParams) line += Params(*this, message, wParam, lParam);
+    lines_.push_back(line);
+}
+
+std::string MessageLog::NameOf(HWND hwnd) const
+{
+    if (!hwnd) return "0";
+    auto found = names_.find(hwnd);
+    return found == names_.end() ? "?" : found->second;
+}
+
+MessageLog& Log()
+{
+    static MessageLog log;
+    return log;
+}
+
+void RecordParams(bool on)
+{
+    WithParams() = on;
+}
+
+void SetHandler(HWND hwnd, Handler handler)
+{
+    Handlers()[hwnd] = std::move(handler);
+}
+
+void ClearHandlers()
+{
+    Handlers().clear();
+}
+
+HWND CreateRecorder(const char* name, DWORD style, int x, int y, int width, int height, HWND parent, UINT id,
+                    DWORD exStyle, UINT classStyle)
+{
+    std::u16string title = U16(name);
+    HMENU menu = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id));
+    return CreateWindowExW(exStyle, RecorderClass(classStyle), title.c_str(), style, x, y, width, height, parent,
+                           menu, nullptr, nullptr);
+}
+
+std::string MessageName(UINT message)
+{
+    static const std::map<UINT, const char*> names = {
+        {WM_CREATE, "WM_CREATE"}, {WM_DESTROY, "WM_DESTROY"}, {WM_MOVE, "WM_MOVE"}, {WM_SIZE, "WM_SIZE"},
+        {WM_ACTIVATE, "WM_ACTIVATE"}, {WM_SETFOCUS, "WM_SETFOCUS"}, {WM_KILLFOCUS, "WM_KILLFOCUS"},
+        {WM_ENABLE, "WM_ENABLE"}, {WM_SETTEXT, "WM_SETTEXT"}, {WM_GETTEXT, "WM_GETTEXT"},
+        {WM_GETTEXTLENGTH, "WM_GETTEXTLENGTH"}, {WM_PAINT, "WM_PAINT"}, {WM_CLOSE, "WM_CLOSE"},
+        {WM_ERASEBKGND, "WM_ERASEBKGND"}, {WM_SHOWWINDOW, "WM_SHOWWINDOW"}, {WM_DRAWITEM, "WM_DRAWITEM"},
+        {WM_SETFONT, "WM_SETFONT"}, {WM_NCCREATE, "WM_NCCREATE"}, {WM_NCDESTROY, "WM_NCDESTROY"},
+        {WM_INITDIALOG, "WM_INITDIALOG"}, {WM_COMMAND, "WM_COMMAND"}, {WM_TIMER, "WM_TIMER"},
+        {WM_CTLCOLOREDIT, "WM_CTLCOLOREDIT"}, {WM_CTLCOLORBTN, "WM_CTLCOLORBTN"},
+        {WM_CTLCOLORDLG, "WM_CTLCOLORDLG"}, {WM_MOUSEMOVE, "WM_MOUSEMOVE"}, {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
+        {WM_LBUTTONUP, "WM_LBUTTONUP"}, {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"},
+        {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"}, {WM_USER, "WM_USER"},
+    };
+    auto found = names.find(message);
+    if (found != names.end()) return found->second;
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%04x", message);
+    return text;
+}
+
+::testing::AssertionResult SameTraffic(const std::vector<std::string>& actual,
+                                       const std::vector<std::string>& expected)
+{
+    if (actual == expected) return ::testing::AssertionSuccess();
+    auto failure = ::testing::AssertionFailure();
+    failure << "message traffic differs\n";
+    size_t rows = std::max(actual.size(), expected.size());
+    for (size_t i = 0; i < rows; i++) {
+        std::string want = i < expected.size() ? expected[i] : "";
+        std::string got = i < actual.size() ? actual[i] : "";
+        char line[200];
+        std::snprintf(line, sizeof line, "%s %-40s | %s\n", want == got ? " " : "!", want.c_str(), got.c_str());
+        failure << line;
+    }
+    return failure;
+}
