@@ -1,0 +1,25 @@
+# wincore_add_resources(target script): compiles a resource script with tools/rc at build time and
+# adds the generated source to `target`. rc writes a depfile naming the script, every header it
+# includes and every file it names, so that a change to any of them compiles the resources again.
+include_guard(GLOBAL)
+
+function(wincore_add_resources target script)
+    get_filename_component(script_path "${script}" ABSOLUTE)
+    get_filename_component(script_name "${script}" NAME_WE)
+    set(output "${CMAKE_CURRENT_BINARY_DIR}/${target}_${script_name}_resources.cpp")
+    add_custom_command(
+        OUTPUT "${output}"
+        COMMAND rc "${script_path}" -o "${output}" --depfile "${output}.d"
+        DEPENDS rc "${script_path}"
+        DEPFILE "${output}.d"
+        COMMENT "Compiling resources ${script_name} for ${target}"
+        VERBATIM)
+    target_sources(${target} PRIVATE "${output}")
+    # An executable exports only what the libraries it links use; wincore looks the table up at run time.
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "EXECUTABLE")
+        target_link_options(${target} PRIVATE
+            "LINKER:--export-dynamic-symbol=wincore_resources"
+            "LINKER:--export-dynamic-symbol=wincore_resource_count")
+    endif()
+endfunction()

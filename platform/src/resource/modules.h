@@ -1,0 +1,52 @@
+// Modules: every loaded ELF object (the executable, each shared object) is one. Its HMODULE is
+// made on first use and keyed by the object's load base; it turns stale when the object is unloaded.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/handles.h"
+
+namespace wincore {
+
+// One entry of a module's resource table, laid out as the resource compiler emits it.
+struct ResourceEntry {
+    const char16_t* type;
+    const char16_t* name;
+    const unsigned char* data;
+    unsigned size;
+};
+
+struct Segment {
+    uintptr_t begin;
+    uintptr_t end;
+};
+
+struct Module : Object {
+    static constexpr Kind kKind = Kind::Module;
+
+    uintptr_t base = 0;
+    std::string linkerName;  // the dynamic linker's name for the object; empty for the executable
+    std::vector<Segment> segments;
+
+    bool tableRead = false;
+    const ResourceEntry* entries = nullptr;
+    unsigned entryCount = 0;
+    std::vector<void*> resourceHandles;  // one HRSRC per table entry, made on first find
+    std::set<const void*> loadedData;    // what LoadResource has handed out
+};
+
+// The module behind `handle` if its object is still loaded; a stale module is forgotten.
+Module* LiveModule(const void* handle);
+// As LiveModule, with NULL naming the executable.
+Module* ModuleOrExecutable(const void* handle);
+// Every module whose object is still loaded (stale ones are forgotten on the way).
+std::vector<Module*> LiveModules();
+// Whether `address` lies in one of the module's loaded segments.
+bool Contains(const Module& module, const void* address);
+
+}  // namespace wincore

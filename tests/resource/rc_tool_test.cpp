@@ -1,0 +1,123 @@
+// The resource compiler run as the build runs it: its output, its depfile and its errors.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct RcRun {
+    int status = -1;
+    std::string messages;
+};
+
+class RcTool : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/rc_test_XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+        Write("data.bin", "0123");
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    void Write(const std::string& name, const std::string& content)
+    {
+        std::ofstream(dir_ / name, std::ios::binary) << content;
+    }
+
+    std::string Read(const std::string& name)
+    {
+        std::ifstream in(dir_ / name);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    // Compiles `script` (written as script.rc) to out.cpp with a depfile.
+    RcRun Compile(const std::string& script)
+    {
+        Write("script.rc", script);
+        std::string command = std::string(RC_TOOL_PATH) + " " + (dir_ / "script.rc").string() + " -o " +
+                              (dir_ / "out.cpp").string() + " --depfile " + (dir_ / "out.d").string() + " 2>&1";
+        RcRun run;
+        FILE* pipe = popen(command.c_str(), "r");
+        char buffer[256];
+        while (fgets(buffer, sizeof buffer, pipe)) run.messages += buffer;
+        int status = pclose(pipe);
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return run;
+    }
+
+    // The error rc reports at `line` of the script, or a failure naming what it said instead.
+    void ExpectError(const std::string& script, int line, const std::string& message)
+    {
+        RcRun run = Compile(script);
+        EXPECT_EQ(run.status, 1) << run.messages;
+        std::string where = (dir_ / "script.rc").string() + ":" + std::to_string(line) + ": error: ";
+        EXPECT_NE(run.messages.find(where), std::string::npos) << run.messages;
+        EXPECT_NE(run.messages.find(message), std::string::npos) << run.messages;
+        EXPECT_FALSE(fs::exists(dir_ / "out.cpp"));
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(RcTool, WritesTheTableAndADepfileOfEveryInput)
+{
+    Write("ids.h", "// ids\n#define IDR_DATA 7 /* the data */\n#ifdef NOT_DEFINED\n#define IDR_DATA 8\n#endif\n");
+    RcRun run = Compile("#include \"ids.h\"\nIDR_DATA PNG \"data.bin\"\n");
+    ASSERT_EQ(run.status, 0) << run.messages;
+    std::string source = Read("out.cpp");
+    EXPECT_NE(source.find("wincore_resource_count = 1;"), std::string::npos);
+    EXPECT_NE(source.find("reinterpret_cast<const char16_t*>(7)"), std::string::npos);
+    EXPECT_EQ(source.find("#include"), std::string::npos);
+    std::string depfile = Read("out.d");
+    EXPECT_EQ(depfile.find((dir_ / "out.cpp").string() + ":"), 0u);
+    for (const char* input : {"script.rc", "ids.h", "data.bin"})
+        EXPECT_NE(depfile.find((dir_ / input).string()), std::string::npos) << input;
+}
+
+TEST_F(RcTool, ReportsSyntaxErrorsWithTheirLine)
+{
+    ExpectError("// first\n101 PNG \"data.bin\"\n102 PNG ,\n", 3, "expected a quoted file name");
+    ExpectError("101 DIALOG 0, 0, 10\nBEGIN\nEND\n", 2, "expected ','");
+    ExpectError("101 DIALOG 0, 0, 10, 10\nSTYLE WS_POPUP | WS_NOSUCH\nBEGIN\nEND\n", 2, "WS_NOSUCH");
+    ExpectError("\n/* a comment\n   on lines */ 101 PNG \"data.bin\" @\n", 3, "unexpected '@'");
+    ExpectError("101 PNG \"data.bin\n", 1, "unterminated string");
+    ExpectError("101 DIALOG 0, 0, 10, 10\nBEGIN\n", 2, "no END");
+}
+
+TEST_F(RcTool, ReportsMissingFiles)
+{
+    ExpectError("\n101 PNG \"missing.png\"\n", 2, "missing.png");
+    ExpectError("#include \"missing.h\"\n", 1, "missing.h");
+}
+
+TEST_F(RcTool, ReportsIdsOutOfRangeAndDuplicates)
+{
+    ExpectError("0 PNG \"data.bin\"\n", 1, "outside 1..65535");
+    ExpectError("65536 PNG \"data.bin\"\n", 1, "outside 1..65535");
+    ExpectError("5 PNG \"data.bin\"\nfoo PNG \"data.bin\"\n5 png \"data.bin\"\n", 3, "already defined");
+    ExpectError("101 BITMAP \"data.bin\"\n", 1, "not a BMP file");
+    ExpectError("#pragma code_page(1252)\n", 1, "65001");
+}
+
+TEST_F(RcTool, RefusesWhatItDoesNotCompile)
+{
+    ExpectError("1 ICON \"data.bin\"\n", 1, "ICON");
+    ExpectError("STRINGTABLE\nBEGIN\nEND\n", 1, "STRINGTABLE");
+    ExpectError("1 DIALOG 0, 0, 1, 1\nBEGIN\n  LTEXT \"x\", 1, 0, 0, 1, 1\nEND\n", 3, "CONTROL");
+    ExpectError("#define F(x) x\n", 1, "function-like");
+}
+
+}  // namespace
