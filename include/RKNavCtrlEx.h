@@ -1,0 +1,4 @@
+// Everything a host needs: include this one header.
+#pragma once
+
+#include "RKNavCtrlExApi.h"
