@@ -24,3 +24,25 @@ set_target_properties(RKNavCtrlEx PROPERTIES
     VERSION ${PROJECT_VERSION}
     SOVERSION ${PROJECT_VERSION_MAJOR})
 wincore_add_resources(RKNavCtrlEx ${PROJECT_SOURCE_DIR}/resources/RKNavCtrlEx.rc)
+
+# Installation: both libraries, the public headers and a CMake package, so that a host does
+# find_package(RKNavCtrlEx) and links RKNavCtrlEx::RKNavCtrlEx.
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+set(RKNAV_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/RKNavCtrlEx)
+set_target_properties(RKNavCtrlEx wincore PROPERTIES INSTALL_RPATH "$ORIGIN")
+install(TARGETS wincore RKNavCtrlEx EXPORT RKNavCtrlExTargets
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/RKNavCtrlEx
+    FILES_MATCHING PATTERN "*.h")
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/platform/include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/wincore-sdk
+    FILES_MATCHING PATTERN "*.h")
+install(EXPORT RKNavCtrlExTargets NAMESPACE RKNavCtrlEx:: DESTINATION ${RKNAV_CMAKE_DIR})
+configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/RKNavCtrlExConfig.cmake.in
+    ${CMAKE_CURRENT_BINARY_DIR}/RKNavCtrlExConfig.cmake INSTALL_DESTINATION ${RKNAV_CMAKE_DIR})
+write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/RKNavCtrlExConfigVersion.cmake
+    COMPATIBILITY SameMajorVersion)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/RKNavCtrlExConfig.cmake ${CMAKE_CURRENT_BINARY_DIR}/RKNavCtrlExConfigVersion.cmake
+    DESTINATION ${RKNAV_CMAKE_DIR})
