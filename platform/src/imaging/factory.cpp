@@ -1,0 +1,92 @@
+// The imaging factory: images from streams and files. Only decoding is offered; bitmaps,
+// encoders and codec management are not.
+#include "imaging/factory.h"
+
+#include <new>
+
+#include "com/object.h"
+#include "imaging/image.h"
+#include "imaging/sources.h"
+
+namespace wincore {
+
+namespace {
+
+HRESULT MakeImageFrom(const std::vector<BYTE>& bytes, IStream* source, IImage** image)
+{
+    DecodedImage decoded;
+    HRESULT result = DecodeImage(bytes.data(), bytes.size(), decoded);
+    if (FAILED(result)) return result;
+    *image = MakeImage(std::move(decoded), source);
+    return *image ? S_OK : E_OUTOFMEMORY;
+}
+
+class ImagingFactory final : public ComObject<IImagingFactory> {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override
+    {
+        return Answer(riid, object, {&IID_IImagingFactory});
+    }
+
+    HRESULT STDMETHODCALLTYPE CreateImageFromStream(IStream* stream, IImage** image) override
+    {
+        if (!image) return E_POINTER;
+        *image = nullptr;
+        if (!stream) return E_POINTER;
+        std::vector<BYTE> bytes;
+        HRESULT result = ReadStreamBytes(stream, bytes);
+        if (FAILED(result)) return result;
+        return MakeImageFrom(bytes, stream, image);
+    }
+
+    HRESULT STDMETHODCALLTYPE CreateImageFromFile(const WCHAR* fileName, IImage** image) override
+    {
+        if (!image) return E_POINTER;
+        *image = nullptr;
+        if (!fileName) return E_POINTER;
+        std::vector<BYTE> bytes;
+        HRESULT result = ReadFileBytes(fileName, bytes);
+        if (FAILED(result)) return result;
+        return MakeImageFrom(bytes, nullptr, image);
+    }
+
+    HRESULT STDMETHODCALLTYPE CreateImageFromBuffer(const void*, UINT, BufferDisposalFlag, IImage**) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE CreateNewBitmap(UINT, UINT, PixelFormatID, IBitmapImage**) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE CreateBitmapFromImage(IImage*, UINT, UINT, PixelFormatID, InterpolationHint,
+                                                    IBitmapImage**) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE CreateBitmapFromBuffer(BitmapData*, IBitmapImage**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE CreateImageDecoder(IStream*, DecoderInitFlag, IImageDecoder**) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE CreateImageEncoderToStream(const CLSID*, IStream*, IImageEncoder**) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE CreateImageEncoderToFile(const CLSID*, const WCHAR*, IImageEncoder**) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE GetInstalledDecoders(UINT*, ImageCodecInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetInstalledEncoders(UINT*, ImageCodecInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE InstallImageCodec(const ImageCodecInfo*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE UninstallImageCodec(const WCHAR*, UINT) override { return E_NOTIMPL; }
+};
+
+}  // namespace
+
+IImagingFactory* CreateImagingFactory()
+{
+    return new (std::nothrow) ImagingFactory();
+}
+
+}  // namespace wincore

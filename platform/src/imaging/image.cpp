@@ -1,0 +1,83 @@
+#include "imaging/image.h"
+
+#include <cmath>
+#include <new>
+
+#include "com/object.h"
+#include "imaging/draw.h"
+
+namespace wincore {
+
+namespace {
+
+// The picture is decoded completely when the image is made. The stream it came from is only held,
+// as the imaging service's images hold theirs, and never read again: the memory behind it may be
+// gone by then.
+class Image final : public ComObject<IImage> {
+public:
+    Image(DecodedImage&& decoded, IStream* source) : decoded_(std::move(decoded)), source_(source)
+    {
+        if (source_) source_->AddRef();
+    }
+    ~Image() override
+    {
+        if (source_) source_->Release();
+    }
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override
+    {
+        return Answer(riid, object, {&IID_IImage});
+    }
+
+    HRESULT STDMETHODCALLTYPE GetPhysicalDimension(SIZE* size) override
+    {
+        if (!size) return E_POINTER;
+        size->cx = LONG(std::lround(decoded_.width * kHimetricPerInch / decoded_.xdpi));
+        size->cy = LONG(std::lround(decoded_.height * kHimetricPerInch / decoded_.ydpi));
+        return S_OK;
+    }
+
+    HRESULT STDMETHODCALLTYPE GetImageInfo(ImageInfo* info) override
+    {
+        if (!info) return E_POINTER;
+        info->RawDataFormat = decoded_.format;
+        info->PixelFormat = PixelFormat32bppARGB;
+        info->Width = decoded_.width;
+        info->Height = decoded_.height;
+        info->TileWidth = decoded_.width;
+        info->TileHeight = decoded_.height;
+        info->Xdpi = decoded_.xdpi;
+        info->Ydpi = decoded_.ydpi;
+        info->Flags = decoded_.flags;
+        return S_OK;
+    }
+
+    HRESULT STDMETHODCALLTYPE SetImageFlags(UINT) override { return E_NOTIMPL; }
+
+    HRESULT STDMETHODCALLTYPE Draw(HDC dc, const RECT* destination, const RECT* source) override
+    {
+        if (!destination) return E_POINTER;
+        return DrawPicture(decoded_, dc, *destination, source);
+    }
+
+    HRESULT STDMETHODCALLTYPE PushIntoSink(IImageSink*) override { return E_NOTIMPL; }
+
+    HRESULT STDMETHODCALLTYPE GetThumbnail(UINT, UINT, IImage** thumbnail) override
+    {
+        if (thumbnail) *thumbnail = nullptr;
+        return E_NOTIMPL;
+    }
+
+private:
+    DecodedImage decoded_;
+    IStream* source_;
+};
+
+}  // namespace
+
+IImage* MakeImage(DecodedImage&& decoded, IStream* source)
+{
+    return new (std::nothrow) Image(std::move(decoded), source);
+}
+
+}  // namespace wincore

@@ -1,0 +1,91 @@
+// Small pictures encoded in memory for the imaging tests, and the fixture that decodes and draws them.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <imaging.h>
+
+#include "support/host_fixture.h"
+
+using Bytes = std::vector<uint8_t>;
+
+// A PNG in any of the file's own layouts: `rows` holds height rows of raw samples for the given
+// colour type and depth (big-endian for 16 bits).
+struct PngSpec {
+    int width = 1;
+    int height = 1;
+    int colorType = 6;  // RGBA
+    int bitDepth = 8;
+    bool interlaced = false;
+    uint32_t pixelsPerMetre = 0;  // pHYs when non-zero
+    bool resolutionUnknownUnit = false;  // pHYs unit "unknown" instead of metres
+    std::vector<uint8_t> palette;       // R, G, B triples
+    std::vector<uint8_t> transparency;  // tRNS alpha per palette entry
+    Bytes rows;
+};
+Bytes EncodePng(const PngSpec& spec);
+
+// 8-bit RGBA pixels given as 0xAARRGGBB.
+Bytes RgbaPng(int width, int height, const std::vector<uint32_t>& argb, uint32_t pixelsPerMetre = 0);
+
+// Replaces the width and height in a PNG's header, keeping its checksum valid.
+void SetPngSize(Bytes& png, uint32_t width, uint32_t height);
+
+// A BMP with a 40-byte header (or `headerSize`), optional bit-field masks after it and a palette.
+struct BmpSpec {
+    int32_t width = 1;
+    int32_t height = 1;  // negative: top-down
+    uint16_t bits = 24;
+    uint32_t compression = 0;
+    uint32_t headerSize = 40;
+    std::vector<uint32_t> masks;    // R, G, B (and A inside a longer header)
+    std::vector<uint32_t> palette;  // 0x00RRGGBB
+    int32_t pixelsPerMetre = 0;
+    Bytes rows;                     // padded rows, in file order
+};
+Bytes EncodeBmp(const BmpSpec& spec);
+
+// A JPEG of one flat colour; density unit 0 none, 1 dpi, 2 dots per cm.
+Bytes SolidJpeg(int width, int height, COLORREF color, int densityUnit = 0, int density = 1, bool gray = false);
+
+// Test fixture: COM initialised, a factory, and checks that COM objects and GDI objects balance.
+class ImagingTest : public HostTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Decodes through a stream over a global block, as the controls' resource loading does.
+    HRESULT Decode(const Bytes& bytes, IImage** image);
+    IImage* Load(const Bytes& bytes);
+
+    IImagingFactory* factory_ = nullptr;
+    int comAtStart_ = 0;
+};
+
+// A memory DC with a 32-bit bitmap, filled with one colour.
+class Canvas {
+public:
+    Canvas(int width, int height, COLORREF fill);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+    HDC dc() const { return dc_; }
+    COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
+
+private:
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ previous_;
+};
+
+RECT Rect(LONG left, LONG top, LONG right, LONG bottom);
+
+// The image drawn 1:1 over `background`, row by row.
+std::vector<COLORREF> Render(IImage* image, COLORREF background);
+
+// Pixels to HIMETRIC exactly as the controls' image wrapper converts them.
+LONG ToHimetric(int pixels, double dpi);
