@@ -30,6 +30,30 @@ int64_t TextTop(const RECT& rect, int lineHeight, UINT format)
     return rect.top;
 }
 
+// DT_CALCRECT: the rectangle grows or shrinks to the text, nothing is drawn.
+int CalcRect(const std::vector<LineSpan>& spans, int lineHeight, RECT& rect)
+{
+    int64_t widest = 0;
+    for (const LineSpan& span : spans) widest = std::max(widest, span.width);
+    int64_t height = int64_t(spans.size()) * lineHeight;
+    rect.right = ClampLong(rect.left + widest);
+    rect.bottom = ClampLong(rect.top + height);
+    return int(ClampLong(height));
+}
+
+std::vector<PlacedLine> PlaceLines(const std::vector<Cell>& cells, const std::vector<LineSpan>& spans,
+                                   const RECT& rect, int64_t top, int lineHeight, UINT format)
+{
+    std::vector<PlacedLine> lines;
+    lines.reserve(spans.size());
+    for (size_t i = 0; i < spans.size(); i++) {
+        const LineSpan& span = spans[i];
+        lines.push_back({cells.data() + span.begin, cells.data() + span.end, LineLeft(rect, span.width, format),
+                         top + int64_t(i) * lineHeight, span.width});
+    }
+    return lines;
+}
+
 }  // namespace
 
 WINCORE_API int WINAPI DrawTextW(HDC dc, LPCWSTR text, int count, LPRECT rect, UINT format)
@@ -38,41 +62,22 @@ WINCORE_API int WINAPI DrawTextW(HDC dc, LPCWSTR text, int count, LPRECT rect, U
     ResolvedFont* font = SelectedFont(dc, &logFont);
     if (!font || !text || !rect || count < -1) return 0;
     size_t length = count == -1 ? std::char_traits<WCHAR>::length(text) : size_t(count);
-    if (length == 0) {
-        if (format & DT_CALCRECT) {
-            rect->right = rect->left;
-            rect->bottom = rect->top;
-        }
-        return 0;
-    }
-
     std::vector<Cell> cells;
     AppendCells(*font, text, length, (format & DT_NOPREFIX) ? Prefixes::Literal : Prefixes::Mnemonic, cells);
     bool multiLine = !(format & DT_SINGLELINE);
-    std::vector<LineSpan> spans =
-        BreakLines(cells, multiLine, multiLine && (format & DT_WORDBREAK), int64_t(rect->right) - rect->left);
-    const FontMetrics& metrics = font->metrics();
-    int64_t textHeight = int64_t(spans.size()) * metrics.height;
-
-    if (format & DT_CALCRECT) {
-        int64_t widest = 0;
-        for (const LineSpan& span : spans) widest = std::max(widest, span.width);
-        rect->right = ClampLong(rect->left + widest);
-        rect->bottom = ClampLong(rect->top + textHeight);
-        return int(ClampLong(textHeight));
+    std::vector<LineSpan> spans;
+    if (length > 0) {
+        spans = BreakLines(cells, multiLine, multiLine && (format & DT_WORDBREAK), int64_t(rect->right) - rect->left);
     }
+    const FontMetrics& metrics = font->metrics();
+    if (format & DT_CALCRECT) return CalcRect(spans, metrics.height, *rect);
+    if (spans.empty()) return 0;
 
     int64_t top = TextTop(*rect, metrics.height, format);
-    std::vector<PlacedLine> lines;
-    lines.reserve(spans.size());
-    for (size_t i = 0; i < spans.size(); i++) {
-        const LineSpan& span = spans[i];
-        lines.push_back({cells.data() + span.begin, cells.data() + span.end, LineLeft(*rect, span.width, format),
-                         top + int64_t(i) * metrics.height, span.width});
-    }
+    std::vector<PlacedLine> lines = PlaceLines(cells, spans, *rect, top, metrics.height, format);
     DrawTarget target(dc);
     if (target.valid()) PaintLines(target, metrics, lines, (format & DT_NOCLIP) ? nullptr : rect, logFont->lfUnderline != 0);
     // Win32 reports the bottom of a vertically placed line as an offset from the rectangle's top.
     if (!multiLine && (format & (DT_VCENTER | DT_BOTTOM))) return int(ClampLong(top + metrics.height - rect->top));
-    return int(ClampLong(textHeight));
+    return int(ClampLong(int64_t(spans.size()) * metrics.height));
 }

@@ -26,15 +26,68 @@ bool IsEmpty(const pixman_box32_t& box)
     return box.x1 >= box.x2 || box.y1 >= box.y2;
 }
 
-void FillBoxes(DrawTarget& target, const std::vector<pixman_box32_t>& boxes, COLORREF color)
-{
-    for (const pixman_box32_t& box : boxes) FillSolid(target, box, color);
-}
-
 // Glyphs are drawn only near the visible area; ink reaches at most this far beyond a glyph's cell.
 int64_t InkMargin(const FontMetrics& metrics)
 {
     return 2 * int64_t(metrics.em) + 2;
+}
+
+// The region text may touch: the DC's clip, narrowed to `clip` (logical) when given.
+void TextRegion(const DrawTarget& target, const RECT* clip, pixman_region32_t* region)
+{
+    pixman_region32_init(region);
+    pixman_region32_copy(region, &target.clip);
+    if (!clip) return;
+    pixman_box32_t box = ImageBox(target, clip->left, clip->top, clip->right, clip->bottom);
+    if (IsEmpty(box)) box = {0, 0, 0, 0};
+    pixman_region32_intersect_rect(region, region, box.x1, box.y1, box.x2 - box.x1, box.y2 - box.y1);
+}
+
+bool NearVisible(const DrawTarget& target, const FontMetrics& metrics, const PlacedLine& line,
+                 const pixman_box32_t& visible)
+{
+    int64_t top = line.y + target.dy;
+    int64_t margin = InkMargin(metrics);
+    return top <= visible.y2 + margin && top + metrics.height >= visible.y1 - margin;
+}
+
+// Adds a line's glyphs near the visible area to the run, and its underlines to `underlines`.
+void PlaceLine(const DrawTarget& target, const FontMetrics& metrics, const PlacedLine& line,
+               const pixman_box32_t& visible, bool underline, GlyphRun& run, std::vector<pixman_box32_t>& underlines)
+{
+    int64_t margin = InkMargin(metrics);
+    int64_t baseline = line.y + target.dy + metrics.ascent;
+    int64_t underlineTop = line.y + metrics.ascent + metrics.underlineOffset;
+    int64_t underlineBottom = underlineTop + metrics.underlineThickness;
+    if (underline) underlines.push_back(ImageBox(target, line.x, underlineTop, line.x + line.width, underlineBottom));
+    int64_t pen = line.x;
+    for (const Cell* cell = line.begin; cell != line.end; pen += cell->advance, ++cell) {
+        if (cell->underline) {
+            underlines.push_back(ImageBox(target, pen, underlineTop, pen + cell->advance, underlineBottom));
+        }
+        int64_t x = pen + target.dx;
+        if (x >= visible.x1 - margin && x <= visible.x2 + margin) run.Add(cell->glyph, int(x), int(baseline));
+    }
+}
+
+// Draws with the image's clip already narrowed to the text region, whose extents are `visible`.
+void PaintVisible(DrawTarget& target, const FontMetrics& metrics, const std::vector<PlacedLine>& lines,
+                  const pixman_box32_t& visible, bool underline)
+{
+    DC* dc = target.dc;
+    if (dc->bkMode == OPAQUE) {
+        for (const PlacedLine& line : lines) {
+            pixman_box32_t cell = ImageBox(target, line.x, line.y, line.x + line.width, line.y + metrics.height);
+            FillSolid(target, Intersect(cell, visible), dc->bkColor);
+        }
+    }
+    std::vector<pixman_box32_t> underlines;
+    GlyphRun run;
+    for (const PlacedLine& line : lines) {
+        if (NearVisible(target, metrics, line, visible)) PlaceLine(target, metrics, line, visible, underline, run, underlines);
+    }
+    run.Composite(target.image, visible, dc->textColor);
+    for (const pixman_box32_t& box : underlines) FillSolid(target, Intersect(box, visible), dc->textColor);
 }
 
 }  // namespace
@@ -49,40 +102,10 @@ void PaintLines(DrawTarget& target, const FontMetrics& metrics, const std::vecto
                 const RECT* clip, bool underline)
 {
     pixman_region32_t region;
-    pixman_region32_init(&region);
-    pixman_region32_copy(&region, &target.clip);
-    if (clip) {
-        pixman_box32_t box = ImageBox(target, clip->left, clip->top, clip->right, clip->bottom);
-        if (IsEmpty(box)) box = {0, 0, 0, 0};
-        pixman_region32_intersect_rect(&region, &region, box.x1, box.y1, box.x2 - box.x1, box.y2 - box.y1);
-    }
-    pixman_box32_t visible = *pixman_region32_extents(&region);
+    TextRegion(target, clip, &region);
     if (pixman_region32_not_empty(&region)) {
         pixman_image_set_clip_region32(target.image, &region);
-        DC* dc = target.dc;
-        int64_t margin = InkMargin(metrics);
-        std::vector<pixman_box32_t> underlines;
-        GlyphRun run;
-        for (const PlacedLine& line : lines) {
-            pixman_box32_t cell = ImageBox(target, line.x, line.y, line.x + line.width, line.y + metrics.height);
-            if (dc->bkMode == OPAQUE) FillSolid(target, Intersect(cell, visible), dc->bkColor);
-            if (line.y + target.dy > visible.y2 + margin || line.y + target.dy + metrics.height < visible.y1 - margin) {
-                continue;
-            }
-            int64_t baseline = line.y + target.dy + metrics.ascent;
-            int64_t underlineTop = line.y + metrics.ascent + metrics.underlineOffset;
-            int64_t underlineBottom = underlineTop + metrics.underlineThickness;
-            if (underline) underlines.push_back(ImageBox(target, line.x, underlineTop, line.x + line.width, underlineBottom));
-            int64_t pen = line.x;
-            for (const Cell* c = line.begin; c != line.end; pen += c->advance, ++c) {
-                if (c->underline) underlines.push_back(ImageBox(target, pen, underlineTop, pen + c->advance, underlineBottom));
-                int64_t x = pen + target.dx;
-                if (x < visible.x1 - margin || x > visible.x2 + margin) continue;
-                run.Add(c->glyph, int(x), int(baseline));
-            }
-        }
-        run.Composite(target.image, visible, dc->textColor);
-        FillBoxes(target, underlines, dc->textColor);
+        PaintVisible(target, metrics, lines, *pixman_region32_extents(&region), underline);
         pixman_image_set_clip_region32(target.image, &target.clip);
     }
     pixman_region32_fini(&region);
