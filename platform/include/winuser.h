@@ -389,3 +389,17 @@ WINCORE_API HBRUSH WINAPI GetSysColorBrush(int index);
 #define GetWindowText GetWindowTextW
 #define DrawText DrawTextW
 #define CreateDialogIndirectParam CreateDialogIndirectParamW
+
+// Bitmaps from resources
+#define IMAGE_BITMAP 0
+#define IMAGE_ICON 1
+#define IMAGE_CURSOR 2
+#define LR_DEFAULTCOLOR 0x00000000
+#define LR_LOADFROMFILE 0x00000010
+#define LR_DEFAULTSIZE 0x00000040
+#define LR_CREATEDIBSECTION 0x00002000
+#define LR_SHARED 0x00008000
+WINCORE_API HBITMAP WINAPI LoadBitmapW(HINSTANCE instance, LPCWSTR name);
+WINCORE_API HANDLE WINAPI LoadImageW(HINSTANCE instance, LPCWSTR name, UINT type, int width, int height, UINT flags);
+#define LoadBitmap LoadBitmapW
+#define LoadImage LoadImageW

@@ -124,6 +124,14 @@ bool IsSelectedAnywhere(HGDIOBJ handle)
     return selected;
 }
 
+// A bottom-up DIB section is an image with a negative stride: its memory starts at the last row.
+void* SectionBits(const Bitmap& bitmap)
+{
+    auto* data = reinterpret_cast<uint8_t*>(pixman_image_get_data(bitmap.image));
+    int stride = pixman_image_get_stride(bitmap.image);
+    return stride < 0 ? data + ptrdiff_t(stride) * (bitmap.height - 1) : data;
+}
+
 HDC RegisterDC(std::unique_ptr<DC> dc)
 {
     dc->brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
@@ -298,7 +306,7 @@ WINCORE_API int WINAPI GetObjectW(HGDIOBJ object, int size, LPVOID buffer)
         info.bmWidthBytes = bitmap->width * 4;
         info.bmPlanes = 1;
         info.bmBitsPixel = 32;
-        info.bmBits = bitmap->dibSection ? pixman_image_get_data(bitmap->image) : nullptr;
+        info.bmBits = bitmap->dibSection ? SectionBits(*bitmap) : nullptr;
         std::memcpy(buffer, &info, sizeof info);
         return sizeof(BITMAP);
     }
