@@ -9,11 +9,15 @@ add_library(resource_fixture SHARED ${CMAKE_CURRENT_SOURCE_DIR}/resource/fixture
 target_link_libraries(resource_fixture PRIVATE wincore)
 wincore_add_resources(resource_fixture ${resource_data}/fixture.rc)
 
-add_dependencies(resource_tests resource_fixture rc)
+add_library(resource_dependent SHARED ${CMAKE_CURRENT_SOURCE_DIR}/resource/fixture/dependent.cpp)
+target_link_libraries(resource_dependent PRIVATE resource_fixture wincore)
+
+add_dependencies(resource_tests resource_fixture resource_dependent rc)
 target_link_libraries(resource_tests PRIVATE ${CMAKE_DL_LIBS})
 target_compile_definitions(resource_tests PRIVATE
     RESOURCE_TEST_DATA_DIR="${resource_data}"
     RESOURCE_FIXTURE_PATH="$<TARGET_FILE:resource_fixture>"
+    RESOURCE_DEPENDENT_PATH="$<TARGET_FILE:resource_dependent>"
     RC_TOOL_PATH="$<TARGET_FILE:rc>")
 
 # The library's own script, compiled into a shared object of its own so that its contents can be

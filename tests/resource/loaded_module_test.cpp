@@ -52,6 +52,17 @@ TEST_F(LoadedModule, ResourcesStayWithTheirModule)
     EXPECT_EQ(SizeofResource(nullptr, fixture), 0u);
 }
 
+TEST_F(LoadedModule, DependentModuleDoesNotInheritResources)
+{
+    void* dependent = dlopen(RESOURCE_DEPENDENT_PATH, RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(dependent, nullptr) << dlerror();
+    HMODULE module = GetModuleHandleW(u"resource_dependent");
+    ASSERT_NE(module, nullptr);
+    EXPECT_EQ(FindResourceW(module, MAKEINTRESOURCEW(1), u"FIXTURE"), nullptr);
+    EXPECT_NE(FindResourceW(GetModuleHandleW(u"resource_fixture"), MAKEINTRESOURCEW(1), u"FIXTURE"), nullptr);
+    dlclose(dependent);
+}
+
 TEST_F(LoadedModule, HandlesTurnStaleWhenTheModuleIsUnloaded)
 {
     HMODULE module = GetModuleHandleW(u"resource_fixture");
