@@ -1,10 +1,22 @@
 # wincore_add_resources(target script): compiles a resource script with tools/rc at build time and
 # adds the generated source to `target`. rc writes a depfile naming the script, every header it
 # includes and every file it names, so that a change to any of them compiles the resources again.
+# On Windows the script goes to the toolchain's own resource compiler instead.
 include_guard(GLOBAL)
+
+if(WIN32)
+    enable_language(RC)
+endif()
 
 function(wincore_add_resources target script)
     get_filename_component(script_path "${script}" ABSOLUTE)
+    if(WIN32)
+        # windres looks for the files a script names in its include folders.
+        get_filename_component(script_dir "${script_path}" DIRECTORY)
+        set_property(SOURCE "${script_path}" APPEND PROPERTY INCLUDE_DIRECTORIES "${script_dir}")
+        target_sources(${target} PRIVATE "${script_path}")
+        return()
+    endif()
     get_filename_component(script_name "${script}" NAME_WE)
     set(output "${CMAKE_CURRENT_BINARY_DIR}/${target}_${script_name}_resources.cpp")
     add_custom_command(
