@@ -1,5 +1,6 @@
 #include "preprocessor.h"
 
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <map>
