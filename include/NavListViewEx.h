@@ -1,0 +1,197 @@
+// NavListViewEx: a kinetic list of equal-height rows for pen-operated screens. Rows carry up to
+// three texts, a check box, an icon or host-drawn cell and a right arrow; the list is dragged,
+// glides after a flick, springs back at both ends and reports taps to its owner.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <vector>
+
+#include "RKNavCtrlExApi.h"
+
+class CNavImage;
+
+// Sent to the owner (and then the respond window) when a page-scroll button is tapped:
+// wParam = MAKEWPARAM(control id, button 0 left / 1 right / 2 middle), lParam = list window.
+constexpr UINT WM_NAVLV_PAGESCROLL = 0x060A;
+// Sent when a row is tapped or double-tapped: wParam = control id, lParam = tagNAVLVITME*.
+constexpr UINT WM_NAVLV_ITEMNOTIFY = 0x0BD2;
+// Asks the owner to paint what lies beneath the list: wParam = memory DC whose origin is the
+// list's top-left corner, lParam = RECT* of the list in the owner's client coordinates.
+constexpr UINT WM_NAVLV_PAINTBK = 0x0BD1;
+
+constexpr int NAVLV_NOTIFY_TAP = -2;
+constexpr int NAVLV_NOTIFY_DBLTAP = -3;
+
+constexpr DWORD NAVLV_STATE_NEW = 0x1;
+constexpr DWORD NAVLV_STATE_CHECKED = 0x2;
+constexpr DWORD NAVLV_STATE_SELECTED = 0x4;
+
+constexpr int NAVLV_TEXT_LEN = 100;
+
+// One row. Each text keeps at most NAVLV_TEXT_LEN units; a full field has no terminator, so
+// readers stop after NAVLV_TEXT_LEN units.
+typedef struct tagNAVLVITME {
+    HWND hWnd;
+    int notifyCode;
+    WCHAR text1[NAVLV_TEXT_LEN];
+    WCHAR text2[NAVLV_TEXT_LEN];
+    WCHAR text3[NAVLV_TEXT_LEN];
+    DWORD state;
+    int index;
+    int image;
+    int height;
+    int reserved;
+    RECT rect;
+    COLORREF textColor[3];
+} NAVLVITEM;
+
+typedef void (*NAVLV_DRAWCALLBACK)(HDC dc, RECT* rect, tagNAVLVITME* item);
+
+class RKNAVCTRLEX_API NavListViewEx {
+public:
+    NavListViewEx();
+    NavListViewEx(const NavListViewEx& other);
+    NavListViewEx& operator=(const NavListViewEx& other);
+    ~NavListViewEx();
+
+    int Create(HINSTANCE hInstance, DWORD dwStyle, RECT rect, HWND hParent, UINT id, int mode);
+    void Destroy();
+
+    // Options
+    int EnablePageScroll(int enable);
+    int SetPageScroll(int enable0, int enable1, int enable2);
+    int SetImageList(HIMAGELIST himl, SIZE* size, NAVLV_DRAWCALLBACK callback);
+    void SetFont(HFONT f1, HFONT f2, HFONT f3);
+    void SetBkColor(COLORREF color, int fromParent);
+    void SetItemHeigh(int height);
+    void SetItemBorder(int on);
+    void SetRightArrow(int on);
+    int GetItemHeigh();
+    HWND GetSafeHand();
+    int GetCurrentSel();
+    int IsWindowVisible();
+    void EnableSelectHScroll(int on);
+    void EnableHScrollBar(int on);
+    int SetRespondHwnd(HWND h);
+    void Refresh();
+
+    // Items
+    int AddItem(const WCHAR* text, int image, int redraw);
+    int InsertItem(const WCHAR* text, int index, int image, int redraw);
+    int SetItemText(int index, const WCHAR* text1, const WCHAR* text2, const WCHAR* text3);
+    int GetItemTextLen(int index);
+    int GetItemText(int index, WCHAR* buffer, int len);
+    int GetItemCount();
+    int DeleteItem(int index);
+    int DeleteAllItems();
+    int GetCheckStatus(int index);
+    void SetCheckStatus(int index, int check);
+    void SetCheckAll();
+    void SetCheckOff();
+    void SetCheckBox(int on);
+    void SetItemTextColor(int index, COLORREF color1, COLORREF color2, COLORREF color3);
+    void SetColor(COLORREF text, COLORREF selBk);
+    int SetCurrentSel(int index);
+
+    // Painting
+    int CopyDCFromWnd(HWND hwnd);
+    int OnPaintEx(HDC dc);
+
+protected:
+    struct PageScrollButton {
+        WORD id;
+        int state;  // 0 normal, 1 pressed, 2 disabled
+        RECT rc;
+    };
+
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnWndMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void ReleaseResource();
+    int GetPageSize();
+    void SetScrollBarVisible(int on);
+    void BitBltToScreen();
+    void DrawBufferDC();
+
+    void InitialResource();
+    void OnPaint(HDC dc, RECT* update);
+    void DrawPageSrcoll(HDC dc, RECT bar);
+    void DrawItem(HDC dc, RECT row, tagNAVLVITME item);
+    void PaintBackground(HDC dc, const RECT& client);
+    void PaintRows(HDC dc);
+    void PaintRow(HDC dc, int position, int bottom);
+    void DrawSeparator(HDC dc, int y);
+    void PaintIndicator(HDC dc);
+    void DrawHighlight(HDC dc, const RECT& row);
+    int DrawCheckBox(HDC dc, const RECT& row, const tagNAVLVITME& item);
+    RECT DrawImageCell(HDC dc, const RECT& row, int cursor, tagNAVLVITME& item);
+    void DrawItemText(HDC dc, int which, const WCHAR* text, int length, RECT band, COLORREF color);
+    void DrawArrow(HDC dc, const RECT& row, bool selected);
+    void Notify(UINT message, WPARAM wParam, LPARAM lParam);
+    void SelectRow(const tagNAVLVITME& row, int code);
+    int PressPageButton(int x, int y);
+    void KillMovementTimers();
+
+    void OnLButtonDown(int x, int y);
+    void OnMouseMove(int x, int y);
+    void OnLButtonUp(int x, int y);
+    void OnLButtonDBClick(int x, int y);
+    void OnTimer(UINT id);
+    void OnScrollList(int delta, int flag);
+    void OnHScrollItem(int row);
+    void SpringTopStep();
+    void SpringBottomStep();
+    void GlideStep();
+
+    HWND hWnd = nullptr;
+    HWND hParent;
+    HINSTANCE hInstance;
+    BOOL solidBk = 1;
+    COLORREF bkColor = 0;
+    int listMode = -1;
+    RECT wndRect;
+    HWND hRespond = nullptr;
+    BOOL scrollBarEnabled = 1;
+    BOOL scrollBarVisible = 0;
+    BOOL pageScrollEnabled = 0;
+    BOOL pageBarRedraw = 1;
+    RECT pageBarRect;
+    int pageSize = 0;
+    PageScrollButton pageButtons[3] = {{0, 0, {0, 0, 0, 0}}, {1, 0, {0, 0, 0, 0}}, {2, 0, {0, 0, 0, 0}}};
+    CNavImage* pPageBarImage = nullptr;
+    NAVLV_DRAWCALLBACK pfnDrawCallback = nullptr;
+    HIMAGELIST hImageList = nullptr;
+    SIZE imageSize = {0, 0};
+    HPEN hBorderPen = nullptr;
+    HFONT hFonts[3] = {nullptr, nullptr, nullptr};
+    COLORREF textColor = 0;
+    COLORREF selBkColor = 0x00FF0000;
+    RECT listRect;
+    BOOL snapshotFresh = 1;
+    HDC hSnapshotDC = nullptr;
+    HBITMAP hSnapshotBmp = nullptr;
+    HGDIOBJ hSnapshotOldBmp = nullptr;
+    int itemHeight = 60;
+    int curSel = -1;
+    int pressedItem = -1;
+    BOOL checkBoxMode = 0;
+    BOOL selectHScroll = 1;
+    BOOL itemBorder = 1;
+    BOOL rightArrow = 0;
+    HBITMAP hCheckedBmp = nullptr;
+    HBITMAP hUncheckedBmp = nullptr;
+    HIMAGELIST hArrowImages = nullptr;
+    std::vector<tagNAVLVITME> items;
+    std::vector<tagNAVLVITME> visibleRows;
+    int topIndex = 0;
+    int lastIndex = 0;
+    int firstRowBottom = 60;
+    int bottomGap = 0;
+    DWORD lastMoveTick = 0xFFFF;
+    int lastMoveDelta = 0;
+    POINT penPoint = {0, 0};
+    POINT lastMovePoint = {0, 0};
+    POINT penDownPoint = {0, 0};
+    BOOL penDown = 0;
+};

@@ -1,0 +1,148 @@
+// Pen input: pressing rows and page-scroll buttons, dragging, taps, double taps, and the
+// notifications they send to the owner and the respond window.
+#include "listview/ListViewDefs.h"
+
+using namespace listview;
+
+void NavListViewEx::KillMovementTimers()
+{
+    if (!hWnd) return;
+    KillTimer(hWnd, kTimerSpringTop);
+    KillTimer(hWnd, kTimerSpringBottom);
+    KillTimer(hWnd, kTimerFling);
+}
+
+void NavListViewEx::Notify(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HWND respond = hRespond;
+    SendMessageW(hParent, message, wParam, lParam);
+    if (respond) SendMessageW(respond, message, wParam, lParam);
+}
+
+// Presses the first enabled page-scroll button under the point; returns 1 when one was hit.
+int NavListViewEx::PressPageButton(int x, int y)
+{
+    if (!pageScrollEnabled) return 0;
+    POINT point = {x, y};
+    for (PageScrollButton& button : pageButtons) {
+        if (button.state == 2) continue;
+        if (PtInRect(&button.rc, point)) {
+            button.state = 1;
+            pageBarRedraw = 1;
+            Refresh();
+            return 1;
+        }
+        button.state = 0;
+    }
+    return 0;
+}
+
+void NavListViewEx::OnLButtonDown(int x, int y)
+{
+    KillMovementTimers();
+    penDownPoint = penPoint = lastMovePoint = {x, y};
+    if (PressPageButton(x, y)) return;
+    POINT point = {x, y};
+    for (const tagNAVLVITME& row : visibleRows) {
+        if (PtInRect(&row.rect, point)) {
+            pressedItem = row.index;
+            break;
+        }
+    }
+}
+
+void NavListViewEx::OnMouseMove(int x, int y)
+{
+    KillMovementTimers();
+    DWORD now = GetTickCount();
+    if (pageScrollEnabled) {
+        // A drag that starts on the page-scroll bar never moves the rows.
+        for (const PageScrollButton& button : pageButtons) {
+            if (button.state == 1) return;
+            if (penDown && PtInRect(&button.rc, penDownPoint)) return;
+        }
+    }
+    int delta = y - lastMovePoint.y;
+    penPoint = {x, y};
+    // A pen above the window reads near 65535 and gives a step larger than the screen.
+    if (delta == 0 || delta > GetSystemMetrics(SM_CYSCREEN)) {
+        lastMoveDelta = delta;
+        return;
+    }
+    lastMovePoint = penPoint;
+    lastMoveTick = now;
+    scrollBarVisible = 1;
+    OnScrollList(delta, 1);
+    lastMoveDelta = delta;
+}
+
+void NavListViewEx::OnLButtonUp(int x, int y)
+{
+    const int count = int(items.size());
+    if (firstRowBottom > itemHeight && topIndex == 0)
+        SetTimer(hWnd, kTimerSpringTop, kTimerPeriod, nullptr);
+    else if (bottomGap > 0 && lastIndex == count - 1)
+        SetTimer(hWnd, kTimerSpringBottom, kTimerPeriod, nullptr);
+
+    if (int32_t(GetTickCount() - lastMoveTick) < kGlideWindow) {
+        KillTimer(hWnd, kTimerSpringTop);
+        KillTimer(hWnd, kTimerSpringBottom);
+        SetTimer(hWnd, kTimerFling, kTimerPeriod, nullptr);
+    } else {
+        scrollBarVisible = 0;
+        Refresh();
+    }
+
+    if (pageScrollEnabled) {
+        for (int i = 0; i < 3; i++) {
+            if (pageButtons[i].state != 1) continue;
+            pageButtons[i].state = 0;
+            POINT point = {x, y};
+            if (PtInRect(&pageButtons[i].rc, point))
+                Notify(WM_NAVLV_PAGESCROLL, MAKEWPARAM(GetDlgCtrlID(hWnd), i), reinterpret_cast<LPARAM>(hWnd));
+            pageBarRedraw = 1;
+            Refresh();
+            return;
+        }
+    }
+
+    POINT down = penDownPoint, up = {x, y};
+    for (const tagNAVLVITME& row : visibleRows) {
+        if (PtInRect(&row.rect, down) && PtInRect(&row.rect, up) && row.index == pressedItem) {
+            tagNAVLVITME tapped = row;  // the handler may change visibleRows
+            SelectRow(tapped, NAVLV_NOTIFY_TAP);
+            break;
+        }
+    }
+    pressedItem = -1;
+}
+
+void NavListViewEx::OnLButtonDBClick(int x, int y)
+{
+    KillMovementTimers();
+    penDownPoint = penPoint = lastMovePoint = {x, y};
+    if (PressPageButton(x, y)) return;
+    POINT point = {x, y};
+    for (const tagNAVLVITME& row : visibleRows) {
+        if (PtInRect(&row.rect, point)) {
+            tagNAVLVITME tapped = row;
+            SelectRow(tapped, NAVLV_NOTIFY_DBLTAP);
+            break;
+        }
+    }
+    pressedItem = -1;
+}
+
+void NavListViewEx::SelectRow(const tagNAVLVITME& row, int code)
+{
+    // A row drawn before the store shrank no longer names an item.
+    if (row.index < 0 || row.index >= int(items.size())) return;
+    if (curSel >= 0 && curSel < int(items.size())) items[curSel].state &= ~NAVLV_STATE_SELECTED;
+    curSel = row.index;
+    items[curSel].state |= NAVLV_STATE_SELECTED;
+    if (checkBoxMode) items[curSel].state ^= NAVLV_STATE_CHECKED;
+    Refresh();
+    tagNAVLVITME record = row;
+    record.notifyCode = code;
+    Notify(WM_NAVLV_ITEMNOTIFY, WPARAM(GetDlgCtrlID(hWnd)), reinterpret_cast<LPARAM>(&record));
+}

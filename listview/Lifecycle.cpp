@@ -1,0 +1,206 @@
+// The list's window, its creation and destruction, copies, and the window procedure.
+#include "frame/Module.h"
+#include "frame/NavImage.h"
+#include "listview/ListViewDefs.h"
+
+using namespace listview;
+
+NavListViewEx::NavListViewEx() = default;
+
+// A copy carries the settings and the items but neither the window nor any GDI object of its
+// own: the copy starts uncreated, so the two objects never release the same handle.
+NavListViewEx::NavListViewEx(const NavListViewEx& other)
+{
+    *this = other;
+}
+
+NavListViewEx& NavListViewEx::operator=(const NavListViewEx& other)
+{
+    if (this == &other) return *this;
+    ReleaseResource();
+    hParent = other.hParent;
+    hInstance = other.hInstance;
+    solidBk = other.solidBk;
+    bkColor = other.bkColor;
+    listMode = other.listMode;
+    wndRect = other.wndRect;
+    hRespond = other.hRespond;
+    scrollBarEnabled = other.scrollBarEnabled;
+    scrollBarVisible = other.scrollBarVisible;
+    pageScrollEnabled = other.pageScrollEnabled;
+    pageBarRedraw = other.pageBarRedraw;
+    pageBarRect = other.pageBarRect;
+    pageSize = other.pageSize;
+    for (int i = 0; i < 3; i++) pageButtons[i] = other.pageButtons[i];
+    pfnDrawCallback = other.pfnDrawCallback;
+    hImageList = other.hImageList;
+    imageSize = other.imageSize;
+    for (int i = 0; i < 3; i++) hFonts[i] = other.hFonts[i];
+    textColor = other.textColor;
+    selBkColor = other.selBkColor;
+    listRect = other.listRect;
+    snapshotFresh = 1;
+    itemHeight = other.itemHeight;
+    curSel = other.curSel;
+    pressedItem = other.pressedItem;
+    checkBoxMode = other.checkBoxMode;
+    selectHScroll = other.selectHScroll;
+    itemBorder = other.itemBorder;
+    rightArrow = other.rightArrow;
+    items = other.items;
+    visibleRows = other.visibleRows;
+    topIndex = other.topIndex;
+    lastIndex = other.lastIndex;
+    firstRowBottom = other.firstRowBottom;
+    bottomGap = other.bottomGap;
+    lastMoveTick = other.lastMoveTick;
+    lastMoveDelta = other.lastMoveDelta;
+    penPoint = other.penPoint;
+    lastMovePoint = other.lastMovePoint;
+    penDownPoint = other.penDownPoint;
+    penDown = 0;
+    return *this;
+}
+
+NavListViewEx::~NavListViewEx()
+{
+    ReleaseResource();
+}
+
+void NavListViewEx::ReleaseResource()
+{
+    if (::IsWindow(hWnd)) DestroyWindow(hWnd);
+    hWnd = nullptr;
+    if (hSnapshotDC) {
+        SelectObject(hSnapshotDC, hSnapshotOldBmp);
+        DeleteObject(hSnapshotBmp);
+        DeleteDC(hSnapshotDC);
+    }
+    hSnapshotDC = nullptr;
+    hSnapshotBmp = nullptr;
+    hSnapshotOldBmp = nullptr;
+    if (hBorderPen) DeleteObject(hBorderPen);
+    if (hCheckedBmp) DeleteObject(hCheckedBmp);
+    if (hUncheckedBmp) DeleteObject(hUncheckedBmp);
+    hBorderPen = nullptr;
+    hCheckedBmp = nullptr;
+    hUncheckedBmp = nullptr;
+    if (hArrowImages) ImageList_Destroy(hArrowImages);
+    hArrowImages = nullptr;
+    if (pPageBarImage) {
+        pPageBarImage->Unload();
+        delete pPageBarImage;
+        pPageBarImage = nullptr;
+    }
+    items.clear();
+    visibleRows.clear();
+    for (HFONT& font : hFonts) font = nullptr;
+    hImageList = nullptr;
+    pfnDrawCallback = nullptr;
+}
+
+void NavListViewEx::Destroy()
+{
+    ReleaseResource();
+    lastMoveTick = 0xFFFF;
+    selectHScroll = itemBorder = scrollBarEnabled = solidBk = 1;
+    itemHeight = firstRowBottom = 60;
+    bottomGap = topIndex = lastIndex = lastMoveDelta = 0;
+    checkBoxMode = scrollBarVisible = 0;
+    curSel = pressedItem = -1;
+    imageSize = {0, 0};
+    textColor = 0;
+    selBkColor = 0x00FF0000;
+    bkColor = 0;
+}
+
+int NavListViewEx::Create(HINSTANCE instance, DWORD dwStyle, RECT rect, HWND parent, UINT id, int mode)
+{
+    hParent = parent;
+    listMode = mode;
+    hInstance = instance;
+    wndRect = rect;
+
+    WNDCLASSW wc = {};
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = WindowProc;
+    wc.hInstance = instance;
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = kClassName;
+    RegisterClassW(&wc);  // a second list simply reuses the class
+
+    if (!::IsWindow(hWnd)) {
+        hWnd = CreateWindowExW(0, kClassName, TEXT(""), dwStyle, rect.left, rect.top, rect.right - rect.left,
+                               rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(UINT_PTR(id)), instance,
+                               this);
+    }
+    if (::IsWindow(hWnd)) return 1;
+    hWnd = nullptr;
+    return 0;
+}
+
+LRESULT CALLBACK NavListViewEx::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    NavListViewEx* list = nullptr;
+    if (message == WM_CREATE) {
+        list = static_cast<NavListViewEx*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        if (!list) return DefWindowProcW(hwnd, message, wParam, lParam);
+        list->hWnd = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(list));
+    } else {
+        list = reinterpret_cast<NavListViewEx*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    }
+    if (!list) return DefWindowProcW(hwnd, message, wParam, lParam);
+    return list->OnWndMessage(hwnd, message, wParam, lParam);
+}
+
+LRESULT NavListViewEx::OnWndMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Pen coordinates are unsigned 16-bit: a point above or left of the window reads near 65535.
+    int x = LOWORD(lParam), y = HIWORD(lParam);
+    switch (message) {
+    case WM_CREATE: InitialResource(); break;
+    case WM_MOVE: OffsetRect(&wndRect, SHORT(LOWORD(lParam)) - wndRect.left, SHORT(HIWORD(lParam)) - wndRect.top); break;
+    case WM_SIZE:
+        wndRect.right = wndRect.left + LOWORD(lParam);
+        wndRect.bottom = wndRect.top + HIWORD(lParam);
+        break;
+    case WM_KILLFOCUS:
+        if (listMode == kDropDownMode) {
+            if (::IsWindowVisible(hwnd)) ShowWindow(hwnd, SW_HIDE);
+            KillTimer(hwnd, kTimerSpringTop);
+            KillTimer(hwnd, kTimerSpringBottom);
+            KillTimer(hwnd, kTimerFling);
+        }
+        break;
+    case WM_PAINT:
+        if (wParam) {
+            OnPaint(reinterpret_cast<HDC>(wParam), nullptr);
+        } else {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(hwnd, &paint);
+            OnPaint(dc, &paint.rcPaint);
+            EndPaint(hwnd, &paint);
+        }
+        return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_TIMER: OnTimer(UINT(wParam)); return 0;
+    case WM_MOUSEMOVE: OnMouseMove(x, y); break;
+    case WM_LBUTTONDOWN:
+        penDown = 1;
+        SetCapture(hwnd);
+        OnLButtonDown(x, y);
+        break;
+    case WM_LBUTTONUP:
+        penDown = 0;
+        if (GetCapture() == hwnd) ReleaseCapture();
+        OnLButtonUp(x, y);
+        break;
+    case WM_LBUTTONDBLCLK:
+        SetCapture(hwnd);
+        OnLButtonDBClick(x, y);
+        break;
+    default: break;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}

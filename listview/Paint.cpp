@@ -1,0 +1,270 @@
+// Painting: resources, the three kinds of background, the rows, the scroll indicator and the
+// page-scroll bar, all composed off screen and copied to the target in one BitBlt.
+#include "frame/Module.h"
+#include "frame/NavImage.h"
+#include "listview/ListViewDefs.h"
+
+using namespace listview;
+
+namespace {
+
+// An off-screen picture: a memory DC with a bitmap of its own.
+struct OffscreenDC {
+    OffscreenDC(HDC like, int width, int height)
+    {
+        dc = CreateCompatibleDC(like);
+        bitmap = CreateCompatibleBitmap(like ? like : dc, width > 0 ? width : 1, height > 0 ? height : 1);
+        old = SelectObject(dc, bitmap);
+        SetBkMode(dc, TRANSPARENT);
+    }
+    ~OffscreenDC()
+    {
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+    OffscreenDC(const OffscreenDC&) = delete;
+    OffscreenDC& operator=(const OffscreenDC&) = delete;
+
+    HDC dc = nullptr;
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ old = nullptr;
+};
+
+void FillSolid(HDC dc, const RECT& rect, COLORREF color)
+{
+    HBRUSH brush = CreateSolidBrush(color);
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
+}
+
+// The drop-down frame as nine pieces: fixed corners, stretched edges and centre.
+void DrawNinePartFrame(CNavImage& frame, HDC dc, const RECT& c)
+{
+    const int k = kFrameCorner, w = frame.GetWidth(), h = frame.GetHeight();
+    const int width = c.right - c.left, height = c.bottom - c.top;
+    frame.DrawStretch(dc, c.left, c.top, k, k, 0, 0, k, k);
+    frame.DrawStretch(dc, c.right - k, c.top, k, k, w - k, 0, k, k);
+    frame.DrawStretch(dc, c.left, c.bottom - k, k, k, 0, h - k, k, k);
+    frame.DrawStretch(dc, c.right - k, c.bottom - k, k, k, w - k, h - k, k, k);
+    frame.DrawStretch(dc, c.left + k, c.top, width - 2 * k, k, k, 0, w - 2 * k, k);
+    frame.DrawStretch(dc, c.left + k, c.bottom - k, width - 2 * k, k, k, h - k, w - 2 * k, k);
+    frame.DrawStretch(dc, c.left, c.top + k, k, height - 2 * k, 0, k, k, h - 2 * k);
+    frame.DrawStretch(dc, c.right - k, c.top + k, k, height - 2 * k, w - k, k, k, h - 2 * k);
+    frame.DrawStretch(dc, c.left + k, c.top + k, width - 2 * k, height - 2 * k, k, k, w - 2 * k, h - 2 * k);
+}
+
+}  // namespace
+
+void NavListViewEx::InitialResource()
+{
+    if (!hWnd) return;
+    CopyDCFromWnd(hParent);
+    RECT client;
+    GetClientRect(hWnd, &client);
+    listRect = client;
+    if (listMode == kDropDownMode) {
+        listRect.left += kDropInsetLeft;
+        listRect.right -= kDropInsetRight;
+        listRect.bottom -= kDropInsetBottom;
+    }
+    if (pageScrollEnabled) listRect.bottom -= kPageBarHeight;
+    pageSize = (listRect.bottom - listRect.top) / itemHeight;
+    pageBarRect = {client.left, client.bottom - kPageBarHeight, client.right, client.bottom};
+
+    HINSTANCE module = GetModuleInstance();
+    if (!hBorderPen) hBorderPen = CreatePen(PS_SOLID, 1, kBorderColor);
+    if (!hCheckedBmp) hCheckedBmp = LoadBitmapW(module, MAKEINTRESOURCEW(kCheckOnBitmap));
+    if (!hUncheckedBmp) hUncheckedBmp = LoadBitmapW(module, MAKEINTRESOURCEW(kCheckOffBitmap));
+    if (!hArrowImages)
+        hArrowImages = ImageList_LoadImageW(module, MAKEINTRESOURCEW(kArrowBitmap), kArrowWidth, 0, kMagenta,
+                                            IMAGE_BITMAP, 0);
+    if (pPageBarImage) {
+        pPageBarImage->Unload();
+        delete pPageBarImage;
+    }
+    pPageBarImage = new CNavImage;
+    if (!pPageBarImage->LoadFromResource(kPageBarPicture, module, TEXT("PNG"))) {
+        delete pPageBarImage;
+        pPageBarImage = nullptr;
+    }
+}
+
+int NavListViewEx::CopyDCFromWnd(HWND hwnd)
+{
+    if (listMode != kDropDownMode) return 0;
+    if (hSnapshotDC) {
+        SelectObject(hSnapshotDC, hSnapshotOldBmp);
+        DeleteObject(hSnapshotBmp);
+        DeleteDC(hSnapshotDC);
+        hSnapshotDC = nullptr;
+        hSnapshotBmp = nullptr;
+        hSnapshotOldBmp = nullptr;
+    }
+    HDC source = GetDC(hwnd);
+    int width = wndRect.right - wndRect.left, height = wndRect.bottom - wndRect.top;
+    hSnapshotDC = CreateCompatibleDC(source);
+    hSnapshotBmp = CreateCompatibleBitmap(source ? source : hSnapshotDC, width, height);
+    hSnapshotOldBmp = SelectObject(hSnapshotDC, hSnapshotBmp);
+    BitBlt(hSnapshotDC, 0, 0, width, height, source, wndRect.left, wndRect.top, SRCCOPY);
+    ReleaseDC(hwnd, source);
+    snapshotFresh = 1;
+    return 1;
+}
+
+void NavListViewEx::OnPaint(HDC dc, RECT*)
+{
+    if (!dc) return;
+    RECT client = {0, 0, 0, 0};
+    GetClientRect(hWnd, &client);
+    listRect = client;
+    if (listMode == kDropDownMode) {
+        listRect.left += kDropInsetLeft;
+        listRect.right -= kDropInsetRight;
+        listRect.bottom -= kDropInsetBottom;
+    }
+    pageBarRect = {client.left, client.bottom - kPageBarHeight, client.right, client.bottom};
+    if (pageScrollEnabled) listRect.bottom -= kPageBarHeight;
+
+    int width = client.right - client.left, height = client.bottom - client.top;
+    OffscreenDC memory(dc, width, height);
+    PaintBackground(memory.dc, client);
+    PaintRows(memory.dc);
+    PaintIndicator(memory.dc);
+
+    int copyHeight = height;
+    if (pageScrollEnabled && pageBarRedraw == 1) {
+        DrawPageSrcoll(memory.dc, pageBarRect);
+    } else if (pageScrollEnabled) {
+        pageBarRedraw = 1;
+        copyHeight -= kPageBarHeight;  // the bar on screen keeps its picture while the rows move
+    }
+    BitBlt(dc, client.left, client.top, width, copyHeight, memory.dc, 0, 0, SRCCOPY);
+}
+
+void NavListViewEx::PaintBackground(HDC dc, const RECT& client)
+{
+    if (listMode == kOrdinaryMode) {
+        if (solidBk == 1) {
+            FillSolid(dc, client, bkColor);
+        } else if (solidBk == 0) {
+            RECT rect;
+            GetWindowRect(hWnd, &rect);
+            MapWindowPoints(nullptr, hParent, reinterpret_cast<POINT*>(&rect), 2);
+            SendMessageW(hParent, WM_NAVLV_PAINTBK, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(&rect));
+        }
+        return;
+    }
+    if (listMode != kDropDownMode) return;
+    int width = wndRect.right - wndRect.left, height = wndRect.bottom - wndRect.top;
+    if (hSnapshotDC) BitBlt(dc, 0, 0, width, height, hSnapshotDC, 0, 0, SRCCOPY);
+    if (snapshotFresh != 1) return;
+    // The frame is merged into the snapshot once; later paints start from the framed copy.
+    CNavImage frame;
+    if (frame.LoadFromResource(kListFramePicture, GetModuleInstance(), TEXT("PNG"))) DrawNinePartFrame(frame, dc, client);
+    frame.Unload();
+    if (hSnapshotDC) BitBlt(hSnapshotDC, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+    snapshotFresh = 0;
+}
+
+void NavListViewEx::PaintRows(HDC dc)
+{
+    visibleRows.clear();
+    lastIndex = topIndex;
+    int areaWidth = listRect.right - listRect.left, areaHeight = listRect.bottom - listRect.top;
+    OffscreenDC rows(dc, areaWidth, areaHeight);
+    BitBlt(rows.dc, 0, 0, areaWidth, areaHeight, dc, listRect.left, listRect.top, SRCCOPY);
+    // Rows are laid out in client coordinates; the scratch bitmap covering the rows area clips them.
+    SetViewportOrgEx(rows.dc, -listRect.left, -listRect.top, nullptr);
+    HGDIOBJ oldPen = SelectObject(rows.dc, hBorderPen ? static_cast<HGDIOBJ>(hBorderPen) : GetStockObject(BLACK_PEN));
+
+    int count = int(items.size());
+    int y = firstRowBottom;
+    int drawn = 0;
+    while (!(y > listRect.bottom || y < 0 || lastIndex >= count)) {
+        if (itemBorder == 1) DrawSeparator(rows.dc, y);
+        if (y != 0) {
+            if (drawn == 0 && itemBorder == 1) DrawSeparator(rows.dc, y - itemHeight);
+            PaintRow(rows.dc, topIndex + drawn, y);
+            lastIndex = topIndex + drawn;
+            drawn++;
+        }
+        if (y == listRect.bottom || lastIndex == count - 1) break;
+        y += itemHeight;
+    }
+    bottomGap = listRect.bottom - y;
+    if (y > listRect.bottom && lastIndex < count - 1 && topIndex + drawn < count) {
+        PaintRow(rows.dc, topIndex + drawn, y);
+        lastIndex = topIndex + drawn;
+        drawn++;
+    }
+    pageSize = drawn;
+
+    SelectObject(rows.dc, oldPen);
+    SetViewportOrgEx(rows.dc, 0, 0, nullptr);
+    BitBlt(dc, listRect.left, listRect.top, areaWidth, areaHeight, rows.dc, 0, 0, SRCCOPY);
+}
+
+void NavListViewEx::DrawSeparator(HDC dc, int y)
+{
+    MoveToEx(dc, listRect.left, y, nullptr);
+    LineTo(dc, listRect.right, y);
+}
+
+void NavListViewEx::PaintRow(HDC dc, int position, int bottom)
+{
+    RECT row = {listRect.left, bottom - itemHeight, listRect.right, bottom};
+    tagNAVLVITME copy = items[position];
+    copy.index = position;
+    copy.rect = row;
+    visibleRows.push_back(copy);
+    DrawItem(dc, row, copy);
+}
+
+void NavListViewEx::PaintIndicator(HDC dc)
+{
+    int count = int(items.size());
+    if (!(pageSize < count && scrollBarVisible == 1 && scrollBarEnabled == 1)) return;
+    int areaHeight = listRect.bottom - listRect.top, h = itemHeight;
+    int content = count * h;
+    int len = int(float(double(areaHeight) / double(content)) * float(areaHeight));
+    int range = content - areaHeight;
+    int offset = std::min((topIndex + 1) * h - firstRowBottom, range);
+    // A list that no longer overflows its area (range 0) keeps the thumb at the top.
+    int pos = range > 0 ? int(double((areaHeight - len) * offset) / double(range)) : 0;
+    if (pos < 0) pos = 0;
+    RECT thumb = {listRect.right - kIndicatorWidth, listRect.top + pos, listRect.right, listRect.top + pos + len};
+    FillRect(dc, &thumb, static_cast<HBRUSH>(GetStockObject(DKGRAY_BRUSH)));
+}
+
+void NavListViewEx::DrawPageSrcoll(HDC dc, RECT bar)
+{
+    if (!dc || !pPageBarImage) return;
+    const int l = bar.left, t = bar.top, r = bar.right, b = bar.bottom;
+    pageButtons[0].rc = {l, t, l + kPageEndWidth, b};
+    pageButtons[1].rc = {r - kPageEndWidth, t, r, b};
+    pageButtons[2].rc = {l + kPageEndWidth, t, r - kPageEndWidth, b};
+    const int w = pPageBarImage->GetWidth();
+    pPageBarImage->DrawStretch(dc, l, t, kPageEndWidth, kPageBarHeight, kPageEndWidth * pageButtons[0].state, 0,
+                               kPageEndWidth, kPageBarHeight);
+    pPageBarImage->DrawStretch(dc, r - kPageEndWidth, t, kPageEndWidth, kPageBarHeight,
+                               w - 3 * kPageEndWidth + kPageEndWidth * pageButtons[1].state, 0, kPageEndWidth,
+                               kPageBarHeight);
+    pPageBarImage->DrawStretch(dc, l + kPageEndWidth, t, (r - kPageEndWidth) - (l + kPageEndWidth), b - t,
+                               3 * kPageEndWidth + kPageMiddleWidth * pageButtons[2].state, 0, kPageMiddleWidth,
+                               kPageBarHeight);
+}
+
+int NavListViewEx::OnPaintEx(HDC dc)
+{
+    if (!dc) return 0;
+    RECT rect;
+    GetWindowRect(hWnd, &rect);
+    MapWindowPoints(nullptr, GetParent(hWnd), reinterpret_cast<POINT*>(&rect), 2);
+    RECT client = {0, 0, 0, 0};
+    GetClientRect(hWnd, &client);
+    OffscreenDC memory(dc, client.right, client.bottom);
+    OnPaint(memory.dc, nullptr);
+    BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, memory.dc, 0, 0, SRCCOPY);
+    return 1;
+}
