@@ -21,7 +21,7 @@ struct ComState {
 
 ComState& State()
 {
-    static ComState state;
+    static ComState& state = *new ComState;  // outlives static destruction, like the handle table
     return state;
 }
 

@@ -19,7 +19,9 @@ void* MakeHandle(uint32_t index, uint32_t generation)
 
 HandleTable& Handles()
 {
-    static HandleTable table;
+    // Never destroyed: a library's unload code may still release handles after static
+    // destructors have run at process exit.
+    static HandleTable& table = *new HandleTable;
     return table;
 }
 

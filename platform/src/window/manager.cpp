@@ -7,7 +7,8 @@ namespace wincore {
 
 Manager& WM()
 {
-    static Manager manager;
+    // Never destroyed, for the same reason as the handle table.
+    static Manager& manager = *new Manager;
     return manager;
 }
 
