@@ -2,9 +2,8 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <utility>
 
-Canvas::Canvas(int width, int height, COLORREF fill) : width_(width), height_(height)
+Canvas::Canvas(int width, int height, COLORREF fill)
 {
     dc_ = CreateCompatibleDC(nullptr);
     bitmap_ = CreateCompatibleBitmap(dc_, width, height);
@@ -19,29 +18,28 @@ Canvas::~Canvas()
     DeleteDC(dc_);
 }
 
-void Canvas::Fill(COLORREF color) const
-{
-    Fill(RECT{0, 0, width_, height_}, color);
-}
-
-void Canvas::Fill(const RECT& rect, COLORREF color) const
+void Canvas::Fill(COLORREF color, RECT rect) const
 {
     HBRUSH brush = CreateSolidBrush(color);
     FillRect(dc_, &rect, brush);
     DeleteObject(brush);
 }
 
-std::vector<COLORREF> Canvas::Row(int y, int from, int to) const
+void Canvas::Paint(int y, const Colors& colors) const
 {
-    std::vector<COLORREF> row;
+    for (size_t x = 0; x < colors.size(); x++) SetPixel(dc_, int(x), y, colors[x]);
+}
+
+Colors Canvas::Row(int y, int from, int to) const
+{
+    Colors row;
     for (int x = from; x < to; x++) row.push_back(GetPixel(dc_, x, y));
     return row;
 }
 
 uint8_t* TestDib::Row(int y)
 {
-    int rows = std::abs(height);
-    size_t stored = height < 0 ? size_t(y) : size_t(rows - 1 - y);
+    size_t stored = height < 0 ? size_t(y) : size_t(height - 1 - y);
     return bytes.data() + bitsOffset + stored * stride;
 }
 
@@ -57,58 +55,33 @@ void TestDib::SetIndex(int x, int y, unsigned index)
 {
     size_t bit = size_t(x) * bitCount;
     int shift = 8 - bitCount - int(bit % 8);
-    uint8_t& byte = Row(y)[bit / 8];
-    byte = uint8_t((byte & ~(((1u << bitCount) - 1) << shift)) | (index << shift));
+    Row(y)[bit / 8] |= uint8_t(index << shift);
 }
 
-TestDib MakeDib(int width, int height, int bitCount, const DibOptions& options)
+TestDib MakeDib(int width, int height, int bitCount, DWORD headerSize, const Colors& palette,
+                const std::vector<uint32_t>& masks)
 {
     TestDib dib;
-    dib.width = width;
     dib.height = height;
     dib.bitCount = bitCount;
     dib.stride = (size_t(width) * bitCount + 31) / 32 * 4;
-    bool masksInHeader = options.headerSize >= 52;
-    size_t masksAfter = masksInHeader ? 0 : options.masks.size() * 4;
-    dib.bitsOffset = options.headerSize + masksAfter + options.palette.size() * 4;
+    size_t maskAt = headerSize >= 52 ? sizeof(BITMAPINFOHEADER) : headerSize;
+    size_t tableAt = headerSize >= 52 ? headerSize : headerSize + masks.size() * 4;
+    dib.bitsOffset = tableAt + palette.size() * 4;
     dib.bytes.assign(dib.bitsOffset + dib.stride * size_t(std::abs(height)), 0);
 
     BITMAPINFOHEADER& header = dib.header();
-    header.biSize = options.headerSize;
+    header.biSize = headerSize;
     header.biWidth = width;
     header.biHeight = height;
     header.biPlanes = 1;
     header.biBitCount = WORD(bitCount);
-    header.biCompression = options.compression;
-    header.biClrUsed = DWORD(options.palette.size());
-    size_t maskAt = masksInHeader ? sizeof(BITMAPINFOHEADER) : options.headerSize;
-    for (size_t i = 0; i < options.masks.size(); i++) std::memcpy(&dib.bytes[maskAt + 4 * i], &options.masks[i], 4);
-    uint8_t* table = dib.bytes.data() + options.headerSize + masksAfter;
-    for (size_t i = 0; i < options.palette.size(); i++) {
-        RGBQUAD entry = {GetBValue(options.palette[i]), GetGValue(options.palette[i]), GetRValue(options.palette[i]), 0};
-        std::memcpy(table + 4 * i, &entry, 4);
+    header.biCompression = masks.empty() ? BI_RGB : BI_BITFIELDS;
+    header.biClrUsed = DWORD(palette.size());
+    for (size_t i = 0; i < masks.size(); i++) std::memcpy(&dib.bytes[maskAt + 4 * i], &masks[i], 4);
+    for (size_t i = 0; i < palette.size(); i++) {
+        RGBQUAD entry = {GetBValue(palette[i]), GetGValue(palette[i]), GetRValue(palette[i]), 0};
+        std::memcpy(&dib.bytes[tableAt + 4 * i], &entry, 4);
     }
     return dib;
-}
-
-DibOptions WithHeader(DWORD headerSize)
-{
-    DibOptions options;
-    options.headerSize = headerSize;
-    return options;
-}
-
-DibOptions WithPalette(std::vector<COLORREF> palette, DWORD headerSize)
-{
-    DibOptions options = WithHeader(headerSize);
-    options.palette = std::move(palette);
-    return options;
-}
-
-DibOptions WithMasks(std::vector<uint32_t> masks, DWORD headerSize)
-{
-    DibOptions options = WithHeader(headerSize);
-    options.compression = BI_BITFIELDS;
-    options.masks = std::move(masks);
-    return options;
 }

@@ -4,37 +4,31 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <initializer_list>
 #include <vector>
 
 #include "support/host_fixture.h"
 
+using Colors = std::vector<COLORREF>;
+
 // A memory DC holding a bitmap of its own, filled with one colour.
 class Canvas {
 public:
-    Canvas(int width, int height, COLORREF fill = RGB(0, 0, 0));
+    Canvas(int width, int height, COLORREF fill);
     ~Canvas();
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
     HDC dc() const { return dc_; }
     HBITMAP bitmap() const { return bitmap_; }
-    void Fill(COLORREF color) const;
-    void Fill(const RECT& rect, COLORREF color) const;
-    // Pixels of one row, as GetPixel reads them.
-    std::vector<COLORREF> Row(int y, int from, int to) const;
+    void Fill(COLORREF color, RECT rect = {0, 0, 1 << 20, 1 << 20}) const;
+    void Paint(int y, const Colors& colors) const;  // from column 0
+    Colors Row(int y, int from, int to) const;
 
 private:
     HDC dc_;
     HBITMAP bitmap_;
     HGDIOBJ old_;
-    int width_;
-    int height_;
 };
 
-// A DIB in one block: header (of any size the test asks for), masks, colour table, rows.
+// A DIB in one block: a header of the asked size, masks, colour table, rows.
 struct TestDib {
-    int width = 0;
     int height = 0;  // as biHeight: negative for top-down
     int bitCount = 0;
     size_t stride = 0;
@@ -44,21 +38,11 @@ struct TestDib {
     const BITMAPINFO* info() const { return reinterpret_cast<const BITMAPINFO*>(bytes.data()); }
     const uint8_t* bits() const { return bytes.data() + bitsOffset; }
     BITMAPINFOHEADER& header() { return *reinterpret_cast<BITMAPINFOHEADER*>(bytes.data()); }
-    // Row y of the picture, counted from its top whatever the DIB's row order.
-    uint8_t* Row(int y);
-    void SetColor(int x, int y, COLORREF color);  // 24- and 32-bit DIBs
-    void SetIndex(int x, int y, unsigned index);  // paletted DIBs
+    uint8_t* Row(int y);  // picture row, counted from the top whatever the row order
+    void SetColor(int x, int y, COLORREF color);  // 24- and 32-bit
+    void SetIndex(int x, int y, unsigned index);  // paletted
 };
 
-struct DibOptions {
-    DWORD headerSize = sizeof(BITMAPINFOHEADER);
-    std::vector<COLORREF> palette;
-    DWORD compression = BI_RGB;
-    std::vector<uint32_t> masks;  // written right after a 40-byte header, else inside the header
-};
-
-DibOptions WithHeader(DWORD headerSize);
-DibOptions WithPalette(std::vector<COLORREF> palette, DWORD headerSize = sizeof(BITMAPINFOHEADER));
-DibOptions WithMasks(std::vector<uint32_t> masks, DWORD headerSize = sizeof(BITMAPINFOHEADER));
-
-TestDib MakeDib(int width, int height, int bitCount, const DibOptions& options = DibOptions());
+// Masks go right after a 40-byte header, inside a longer one.
+TestDib MakeDib(int width, int height, int bitCount, DWORD headerSize = 40, const Colors& palette = {},
+                const std::vector<uint32_t>& masks = {});
