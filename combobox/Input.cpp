@@ -1,0 +1,182 @@
+// The field's window procedure: pen handling with the pressed looks, the drop timer that opens
+// and closes the list, and the list's pick turned into WM_COMMAND for the owner.
+#include <algorithm>
+#include <vector>
+
+#include "NavComboboxEx.h"
+#include "combobox/ComboDefs.h"
+#include "frame/Module.h"
+#include "frame/NavImage.h"
+
+using namespace combobox;
+
+namespace {
+
+// Drop lists being watched for losing the focus, and the combo box each belongs to.
+std::vector<std::pair<HWND, CNavComboboxEx*>>& Watched()
+{
+    static std::vector<std::pair<HWND, CNavComboboxEx*>> watched;
+    return watched;
+}
+
+}  // namespace
+
+LRESULT CALLBACK CNavComboboxEx::ComboboxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* combo = reinterpret_cast<CNavComboboxEx*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!combo) return 0;
+    WNDPROC old = combo->oldEditProc;
+    int x = LOWORD(lParam), y = HIWORD(lParam);
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(hwnd, &paint);
+        combo->OnComboxOnPaint(dc, &paint.rcPaint);
+        EndPaint(hwnd, &paint);
+        return 1;
+    }
+    case WM_ERASEBKGND: return 1;
+    case WM_TIMER: combo->OnTimer(UINT(wParam)); break;
+    case WM_CTLCOLOREDIT:
+        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+    case WM_LBUTTONDOWN: combo->OnComboxLButtonDown(x, y); return 1;
+    case WM_LBUTTONUP: combo->OnComboxLButtonUp(x, y); break;
+    case WM_LBUTTONDBLCLK: combo->OnComboxLButtonDown(x, y); break;
+    case WM_NAVLV_ITEMNOTIFY: combo->OnItemNotify(reinterpret_cast<const tagNAVLVITME*>(lParam)); break;
+    default: break;
+    }
+    return CallWindowProcW(old, hwnd, message, wParam, lParam);
+}
+
+void CNavComboboxEx::OnComboxLButtonDown(int x, int y)
+{
+    if (!enabled) return;
+    textPressed = 0;
+    RECT client;
+    GetClientRect(hEdit, &client);
+    POINT point = {x, y};
+    if (PtInRect(&client, point)) SetCapture(hEdit);
+    RECT buttonArea = {client.right - buttonWidth, client.top, client.right, client.bottom};
+    bool onButton = PtInRect(&buttonArea, point);
+    closingTap = onButton && listLostFocus && GetTickCount() - listLostFocusTick <= kSameTapWindow;
+    listLostFocus = 0;
+
+    HDC dc = GetDC(hEdit);
+    CNavImage pressed;
+    if (pressed.LoadFromResource(kPressedPicture, GetModuleInstance(), TEXT("PNG"))) {
+        const int iw = pressed.GetWidth(), ih = pressed.GetHeight();
+        const int height = client.bottom - client.top;
+        if (onButton) {
+            buttonPressed = 1;
+            pressed.DrawStretch(dc, client.right - buttonWidth, client.top, buttonWidth, height, iw - buttonWidth, 0,
+                                buttonWidth, fieldHeight);
+        } else {
+            textPressed = 1;
+            pressed.DrawStretch(dc, client.left, client.top, client.right - buttonWidth - client.left, height, 0, 0,
+                                iw - buttonWidth, ih);
+        }
+    }
+    pressed.Unload();
+    ReleaseDC(hEdit, dc);
+}
+
+void CNavComboboxEx::OnComboxLButtonUp(int x, int y)
+{
+    if (!enabled) return;
+    RECT client;
+    GetClientRect(hEdit, &client);
+    POINT point = {x, y};
+    RECT buttonArea = {client.right - buttonWidth, client.top, client.right, client.bottom};
+    RECT textArea = {client.left, client.top, client.right - buttonWidth, client.bottom};
+    if (PtInRect(&buttonArea, point) && buttonPressed == 1) {
+        if (!closingTap) SetTimer(hEdit, kDropTimer, kDropDelay, nullptr);
+    } else if (PtInRect(&textArea, point) && textPressed == 1) {
+        SendMessageW(hOwner, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hEdit), 0), reinterpret_cast<LPARAM>(hEdit));
+    }
+    buttonPressed = 0;
+    textPressed = 0;
+    closingTap = 0;
+    if (GetCapture() == hEdit) ReleaseCapture();
+    InvalidateRect(hEdit, nullptr, FALSE);
+}
+
+void CNavComboboxEx::OnTimer(UINT id)
+{
+    if (id != kDropTimer) return;
+    if (!pDropList) {
+        KillTimer(hEdit, kDropTimer);
+        return;
+    }
+    if (pDropList->IsWindowVisible() || pDropList->GetItemCount() < 1)
+        SetWindowPos(pDropList->GetSafeHand(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_HIDEWINDOW);
+    else
+        OpenList();
+    KillTimer(hEdit, kDropTimer);
+}
+
+// Places the list under the field, or over it when the owner has no room below, and shows it.
+void CNavComboboxEx::OpenList()
+{
+    HWND owner = GetParent(hEdit);
+    const int rowHeight = pDropList->GetItemHeigh(), count = pDropList->GetItemCount();
+    RECT field = FieldRectInOwner(), area = {0, 0, 0, 0};
+    GetClientRect(owner, &area);
+    int rows = count * rowHeight;
+    const int room = dropRect.bottom - dropRect.top;
+    if (rows > room) rows = (room / rowHeight) * rowHeight;
+    int top = field.bottom - 2, bottom = field.bottom + rows;
+    if (field.bottom + rows > area.bottom) {
+        top = field.top - rows - 2;
+        bottom = field.top;
+    }
+    // The list is a pop-up: its position is on the screen, wherever the owner is.
+    RECT placed = {field.left, top, field.right, bottom};
+    MapWindowPoints(owner, nullptr, reinterpret_cast<POINT*>(&placed), 2);
+    HWND list = pDropList->GetSafeHand();
+    ::MoveWindow(list, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top, TRUE);
+    pDropList->CopyDCFromWnd(nullptr);
+    SetWindowPos(list, HWND_TOPMOST, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top,
+                 SWP_SHOWWINDOW);
+    SetFocus(list);
+}
+
+void CNavComboboxEx::OnItemNotify(const tagNAVLVITME* item)
+{
+    if (!item || (item->notifyCode != NAVLV_NOTIFY_TAP && item->notifyCode != NAVLV_NOTIFY_DBLTAP)) return;
+    HWND edit = hEdit;
+    int code = item->notifyCode;
+    WCHAR text[NAVLV_TEXT_LEN + 1] = {};
+    std::copy(item->text1, item->text1 + NAVLV_TEXT_LEN, text);
+    SetComboxText(text, 1);
+    HideList();
+    WPARAM id = WPARAM(GetDlgCtrlID(edit));
+    SendMessageW(hOwner, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(edit));
+    // The owner may have destroyed the combo box while handling the first message.
+    if (code == NAVLV_NOTIFY_DBLTAP && ::IsWindow(edit))
+        SendMessageW(hOwner, WM_COMMAND, MAKEWPARAM(id, CBN_DBLCLK), reinterpret_cast<LPARAM>(edit));
+}
+
+void CNavComboboxEx::WatchList()
+{
+    HWND list = pDropList->GetSafeHand();
+    if (!list) return;
+    Watched().emplace_back(list, this);
+    oldDropListProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DropListProc)));
+}
+
+LRESULT CALLBACK CNavComboboxEx::DropListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto& watched = Watched();
+    auto found = std::find_if(watched.begin(), watched.end(), [hwnd](auto& entry) { return entry.first == hwnd; });
+    if (found == watched.end()) return DefWindowProcW(hwnd, message, wParam, lParam);
+    CNavComboboxEx* combo = found->second;
+    WNDPROC old = combo->oldDropListProc;
+    if (message == WM_KILLFOCUS && ::IsWindowVisible(hwnd)) {
+        combo->listLostFocus = 1;
+        combo->listLostFocusTick = GetTickCount();
+    }
+    if (message == WM_NCDESTROY) watched.erase(found);
+    return CallWindowProcW(old, hwnd, message, wParam, lParam);
+}

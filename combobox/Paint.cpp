@@ -1,0 +1,72 @@
+// Painting the field: the owner's background, the PNG frame cut into text part and button,
+// and the shown text, composed off screen and copied once.
+#include "NavComboboxEx.h"
+#include "combobox/ComboDefs.h"
+#include "frame/Module.h"
+#include "frame/NavImage.h"
+
+using namespace combobox;
+
+RECT CNavComboboxEx::FieldRectInOwner()
+{
+    RECT rect = {0, 0, 0, 0};
+    GetWindowRect(hEdit, &rect);
+    MapWindowPoints(nullptr, GetParent(hEdit), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+void CNavComboboxEx::OnComboxOnPaint(HDC hdc, RECT*)
+{
+    RECT client = {0, 0, 0, 0};
+    GetClientRect(hEdit, &client);
+    const int l = client.left, t = client.top, r = client.right, b = client.bottom;
+    const int width = r - l, height = b - t, button = buttonWidth;
+
+    HDC memory = CreateCompatibleDC(hdc);
+    HBITMAP bitmap = CreateCompatibleBitmap(hdc, width, height);
+    HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+
+    RECT inOwner = FieldRectInOwner();
+    SendMessageW(GetParent(hEdit), WM_NAVCTRL_PAINTBK, reinterpret_cast<WPARAM>(memory),
+                 reinterpret_cast<LPARAM>(&inOwner));
+
+    CNavImage frame;
+    if (frame.LoadFromResource(enabled ? kNormalPicture : kDisabledPicture, GetModuleInstance(), TEXT("PNG"))) {
+        const int iw = frame.GetWidth(), ih = frame.GetHeight();
+        frame.DrawStretch(memory, l, t, r - button - l, height, 0, 0, iw - button, ih);
+        frame.DrawStretch(memory, r - button, t, button, height, iw - button, 0, button, fieldHeight);
+    }
+    frame.Unload();
+
+    HGDIOBJ oldFont = font ? SelectObject(memory, font) : nullptr;
+    if (pszText && pszText[0]) {
+        RECT area = {l + kTextInset, t, r - button, b};
+        SetBkMode(memory, TRANSPARENT);
+        COLORREF oldColor = enabled ? 0 : SetTextColor(memory, kDisabledText);
+        DrawTextW(memory, pszText, -1, &area, kTextFlags);
+        if (!enabled) SetTextColor(memory, oldColor);
+    }
+    if (oldFont) SelectObject(memory, oldFont);
+    BitBlt(hdc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+}
+
+int CNavComboboxEx::OnPaintEx(HDC hdc)
+{
+    if (!hdc) return 0;
+    RECT inOwner = FieldRectInOwner();
+    RECT client = {0, 0, 0, 0};
+    GetClientRect(hEdit, &client);
+    HDC memory = CreateCompatibleDC(hdc);
+    HBITMAP bitmap = CreateCompatibleBitmap(hdc, client.right, client.bottom);
+    HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+    OnComboxOnPaint(memory, nullptr);
+    BitBlt(hdc, inOwner.left, inOwner.top, inOwner.right - inOwner.left, inOwner.bottom - inOwner.top, memory, 0, 0,
+           SRCCOPY);
+    SelectObject(memory, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    return 1;
+}
