@@ -82,6 +82,18 @@ TEST_F(FrameTest, ModuleInstanceFindsEveryResourceOfTheLibrary)
     }
 }
 
+TEST_F(FrameTest, ThreadNotificationsChangeNothing)
+{
+    IImagingFactory* factory = ImagingFactory();
+    int com = wincore::ComInitCount(), objects = wincore::LiveComObjects();
+    EXPECT_EQ(DllMain(GetModuleInstance(), DLL_THREAD_ATTACH, nullptr), TRUE);
+    EXPECT_EQ(DllMain(GetModuleInstance(), DLL_THREAD_DETACH, nullptr), TRUE);
+    EXPECT_EQ(ImagingFactory(), factory);
+    EXPECT_EQ(GetModuleInstance(), GetModuleHandleW(u"RKNavCtrlEx"));
+    EXPECT_EQ(wincore::ComInitCount(), com);
+    EXPECT_EQ(wincore::LiveComObjects(), objects);
+}
+
 TEST_F(FrameTest, EmptyAndReloadedPictures)
 {
     CNavImage image;
