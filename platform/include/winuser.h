@@ -349,7 +349,6 @@ WINCORE_API BOOL WINAPI InvertRect(HDC dc, const RECT* rect);
 WINCORE_API int WINAPI FrameRect(HDC dc, const RECT* rect, HBRUSH brush);
 WINCORE_API int WINAPI DrawTextW(HDC dc, LPCWSTR text, int count, LPRECT rect, UINT format);
 WINCORE_API DWORD WINAPI GetSysColor(int index);
-WINCORE_API HBRUSH WINAPI GetSysColorBrush(int index);
 
 #define DT_TOP 0x00000000
 #define DT_LEFT 0x00000000
