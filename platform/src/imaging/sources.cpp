@@ -5,6 +5,8 @@
 #include <new>
 #include <string>
 
+#include "core/utf.h"
+
 namespace wincore {
 
 namespace {
@@ -17,40 +19,10 @@ struct FileCloser {
     void operator()(FILE* file) const { fclose(file); }
 };
 
-void AppendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | c >> 6);
-        out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += char(0xE0 | c >> 12);
-        out += char(0x80 | (c >> 6 & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xF0 | c >> 18);
-        out += char(0x80 | (c >> 12 & 0x3F));
-        out += char(0x80 | (c >> 6 & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
-}
-
 // False for a path with an unpaired surrogate: it names no file that UTF-8 can spell.
 bool Utf8Path(const WCHAR* path, std::string& out)
 {
-    for (size_t i = 0; path[i]; i++) {
-        char32_t c = path[i];
-        if (c >= 0xDC00 && c <= 0xDFFF) return false;
-        if (c >= 0xD800 && c <= 0xDBFF) {
-            char32_t low = path[i + 1];
-            if (low < 0xDC00 || low > 0xDFFF) return false;
-            c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
-            i++;
-        }
-        AppendUtf8(out, c);
-    }
-    return true;
+    return Utf8FromUtf16(path, std::string::npos, out, true);
 }
 
 // Appends up to one chunk; false when the buffer would pass the limit or cannot grow.

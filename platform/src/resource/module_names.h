@@ -5,11 +5,11 @@
 
 #include <string>
 
+#include "core/utf.h"
+
 namespace wincore {
 
 // "RKNavCtrlEx", "RKNavCtrlEx.dll" and "libRKNavCtrlEx.so" all name ".../libRKNavCtrlEx.so.1".
 bool ModuleNameMatches(const std::string& path, LPCWSTR name);
-
-std::u16string Utf16FromUtf8(const std::string& text);
 
 }  // namespace wincore

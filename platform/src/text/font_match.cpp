@@ -2,6 +2,8 @@
 // request; its best match is the primary face and its sorted list the per-character fallbacks.
 #include "text/fonts.h"
 
+#include "core/utf.h"
+
 namespace wincore {
 
 namespace {
@@ -33,60 +35,13 @@ const char* LanguageOf(const LOGFONTW& logFont)
     return nullptr;
 }
 
-void AppendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xF0 | (c >> 18));
-        out += char(0x80 | ((c >> 12) & 0x3F));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
-}
-
 std::string FaceNameUtf8(const LOGFONTW& logFont)
 {
     std::string name;
-    for (int i = 0; i < LF_FACESIZE && logFont.lfFaceName[i]; i++) {
-        char16_t c = logFont.lfFaceName[i];
-        bool paired = InRange(c, 0xD800, 0xDBFF) && i + 1 < LF_FACESIZE &&
-                      InRange(logFont.lfFaceName[i + 1], 0xDC00, 0xDFFF);
-        if (paired) {
-            AppendUtf8(name, 0x10000 + ((char32_t(c) - 0xD800) << 10) + (logFont.lfFaceName[++i] - 0xDC00));
-        } else {
-            AppendUtf8(name, InRange(c, 0xD800, 0xDFFF) ? 0xFFFD : c);
-        }
-    }
+    Utf8FromUtf16(logFont.lfFaceName, LF_FACESIZE, name);
     return name;
 }
 
-std::u16string Utf16FromUtf8(const FcChar8* text)
-{
-    std::u16string out;
-    int length = int(std::char_traits<char>::length(reinterpret_cast<const char*>(text)));
-    while (length > 0) {
-        FcChar32 c = 0;
-        int used = FcUtf8ToUcs4(text, &c, length);
-        if (used <= 0) break;
-        if (c >= 0x10000) {
-            out += char16_t(0xD800 + ((c - 0x10000) >> 10));
-            out += char16_t(0xDC00 + ((c - 0x10000) & 0x3FF));
-        } else {
-            out += char16_t(c);
-        }
-        text += used;
-        length -= used;
-    }
-    return out;
-}
 
 int FontconfigWeight(LONG weight)
 {
@@ -156,7 +111,7 @@ bool FontSource::Primary(FaceChoice& choice, std::u16string& family) const
     if (!match) return false;
     bool found = ChoiceOf(match, choice);
     FcChar8* name = nullptr;
-    if (found && FcPatternGetString(match, FC_FAMILY, 0, &name) == FcResultMatch) family = Utf16FromUtf8(name);
+    if (found && FcPatternGetString(match, FC_FAMILY, 0, &name) == FcResultMatch) family = Utf16FromUtf8(reinterpret_cast<const char*>(name));
     FcPatternDestroy(match);
     return found;
 }
