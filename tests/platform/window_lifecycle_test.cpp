@@ -60,6 +60,9 @@ TEST_F(LifecycleTest, CreateParamsReachWmCreateAndControlIdIsInTheMenuSlot)
     EXPECT_EQ(GetDlgCtrlID(child), 1234);
     EXPECT_EQ(GetWindowLongPtrW(child, GWLP_ID), 1234);
     EXPECT_EQ(GetParent(child), owner);
+    HWND popup = CreateWindowExW(0, u"ParamProbe", u"", WS_POPUP, 0, 0, 10, 10, owner,
+                                 reinterpret_cast<HMENU>(UINT_PTR(1070)), nullptr, nullptr);
+    EXPECT_EQ(GetDlgCtrlID(popup), 1070) << "a pop-up keeps its menu slot as its identifier";
 }
 
 TEST_F(LifecycleTest, CreateFailsWithoutClassOrValidParentOrWhenCreateRefuses)

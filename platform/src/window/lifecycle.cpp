@@ -38,12 +38,13 @@ std::unique_ptr<Window> MakeWindow(std::shared_ptr<WindowClass> windowClass, DWO
     window->instance = instance;
     window->rect = rect;
     if (name && !IS_INTRESOURCE(name)) window->text = name;
-    if (style & WS_CHILD) {
+    // There are no window menus: a top-level window keeps its menu slot as its identifier
+    // (GWLP_ID, where Win32 keeps its menu), so a pop-up control reports the id it was made with.
+    window->id = reinterpret_cast<UINT_PTR>(menu);
+    if (style & WS_CHILD)
         window->parent = parent;
-        window->id = reinterpret_cast<UINT_PTR>(menu);
-    } else {
+    else
         window->owner = TopLevelOf(parent);
-    }
     return window;
 }
 
@@ -190,7 +191,7 @@ WINCORE_API HWND WINAPI GetParent(HWND hwnd)
 WINCORE_API int WINAPI GetDlgCtrlID(HWND hwnd)
 {
     Window* window = FindWindow(hwnd);
-    return window && window->IsChild() ? int(window->id) : 0;
+    return window ? int(window->id) : 0;
 }
 
 WINCORE_API HWND WINAPI GetDlgItem(HWND dialog, int id)
