@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #pragma GCC visibility push(default)
 namespace wincore {
 
@@ -28,6 +30,32 @@ int LiveGdiObjects();  // created and not yet deleted (stock objects excluded)
 int LiveWindows();
 int ComInitCount();    // CoInitializeEx calls not yet balanced by CoUninitialize
 int LiveComObjects();  // COM objects (factories, images, streams) not yet released
+
+// The composed screen as it is now, row by row, each pixel 0x00RRGGBB.
+struct ScreenImage {
+    int width = 0;
+    int height = 0;
+    std::vector<DWORD> pixels;
+};
+ScreenImage CaptureScreen();
+
+// The display backend: a desktop window (SDL2) that shows the composed screen, each pixel
+// `scale` x `scale`, and turns the mouse's left button and touch into pen input. Use it with the
+// real clock (HostConfig::manualClock = false); HostStart first, since the window takes the
+// screen's size. A host drives it with an ordinary message loop:
+//     for (;;) {
+//         while (PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE)) {
+//             if (msg.message == WM_QUIT) return int(msg.wParam);
+//             DispatchMessageW(&msg);
+//         }
+//         DisplayWait();
+//     }
+bool DisplayOpen(const char* title, int scale = 1);  // false: no display here, no SDL2, or a manual clock
+// Shows the screen if it changed since last shown, then sleeps until the next timer is due or the
+// display has input, which it queues as pen input; closing the window posts WM_QUIT. Returns
+// false (at once) when no display is open.
+bool DisplayWait();
+void DisplayClose();  // closes the window; harmless when none is open
 
 }  // namespace wincore
 #pragma GCC visibility pop
