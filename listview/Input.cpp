@@ -106,15 +106,17 @@ void NavListViewEx::OnLButtonUp(int x, int y)
         }
     }
 
+    // The receiver of the notification may delete this list: nothing touches it afterwards.
     POINT down = penDownPoint, up = {x, y};
+    const int pressed = pressedItem;
+    pressedItem = -1;
     for (const tagNAVLVITME& row : visibleRows) {
-        if (PtInRect(&row.rect, down) && PtInRect(&row.rect, up) && row.index == pressedItem) {
+        if (PtInRect(&row.rect, down) && PtInRect(&row.rect, up) && row.index == pressed) {
             tagNAVLVITME tapped = row;  // the handler may change visibleRows
             SelectRow(tapped, NAVLV_NOTIFY_TAP);
-            break;
+            return;
         }
     }
-    pressedItem = -1;
 }
 
 void NavListViewEx::OnLButtonDBClick(int x, int y)
@@ -122,15 +124,15 @@ void NavListViewEx::OnLButtonDBClick(int x, int y)
     KillMovementTimers();
     penDownPoint = penPoint = lastMovePoint = {x, y};
     if (PressPageButton(x, y)) return;
+    pressedItem = -1;
     POINT point = {x, y};
     for (const tagNAVLVITME& row : visibleRows) {
         if (PtInRect(&row.rect, point)) {
             tagNAVLVITME tapped = row;
             SelectRow(tapped, NAVLV_NOTIFY_DBLTAP);
-            break;
+            return;
         }
     }
-    pressedItem = -1;
 }
 
 void NavListViewEx::SelectRow(const tagNAVLVITME& row, int code)
