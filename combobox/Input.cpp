@@ -89,16 +89,17 @@ void CNavComboboxEx::OnComboxLButtonUp(int x, int y)
     POINT point = {x, y};
     RECT buttonArea = {client.right - buttonWidth, client.top, client.right, client.bottom};
     RECT textArea = {client.left, client.top, client.right - buttonWidth, client.bottom};
-    if (PtInRect(&buttonArea, point) && buttonPressed == 1) {
-        if (!closingTap) SetTimer(hEdit, kDropTimer, kDropDelay, nullptr);
-    } else if (PtInRect(&textArea, point) && textPressed == 1) {
-        SendMessageW(hOwner, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hEdit), 0), reinterpret_cast<LPARAM>(hEdit));
-    }
+    const bool buttonTap = PtInRect(&buttonArea, point) && buttonPressed == 1;
+    const bool textTap = !buttonTap && PtInRect(&textArea, point) && textPressed == 1;
+    const bool toggleList = buttonTap && !closingTap;
     buttonPressed = 0;
     textPressed = 0;
     closingTap = 0;
     if (GetCapture() == hEdit) ReleaseCapture();
     InvalidateRect(hEdit, nullptr, FALSE);
+    if (toggleList) SetTimer(hEdit, kDropTimer, kDropDelay, nullptr);
+    // The owner may delete the combo box while it handles the tap, so the message comes last.
+    if (textTap) SendMessageW(hOwner, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hEdit), 0), reinterpret_cast<LPARAM>(hEdit));
 }
 
 void CNavComboboxEx::OnTimer(UINT id)

@@ -55,7 +55,7 @@ void CNavComboboxEx::OnComboxOnPaint(HDC hdc, RECT*)
 
 int CNavComboboxEx::OnPaintEx(HDC hdc)
 {
-    if (!hdc) return 0;
+    if (!hdc || !::IsWindow(hEdit)) return 0;  // without a field there is nothing to place
     RECT inOwner = FieldRectInOwner();
     RECT client = {0, 0, 0, 0};
     GetClientRect(hEdit, &client);

@@ -1,0 +1,158 @@
+// The combo box object: creation, the shown text and its buffer contract, copies, and what
+// happens before or without a successful Create.
+#include "combobox/combo_fixture.h"
+
+namespace {
+
+TEST_F(ComboTest, CreateMakesTheFieldAndTurnsTheRectangleIntoTheListArea)
+{
+    HWND owner = MakeOwner(0, 0, 800, 480);
+    ComboProbe combo, thin;
+    LOGFONTW look = {};
+    look.lfHeight = -20;
+    HFONT font = CreateFontIndirectW(&look);
+    combo.SetFont(font);
+    RECT rect = {10, 100, 250, 400};
+    ASSERT_EQ(combo.Create(nullptr, WS_VISIBLE | WS_BORDER, nullptr, rect, owner, 20), 1);
+    HWND edit = combo.GetSafeHwnd();
+    EXPECT_EQ(ScreenRect(edit), "10,100,250,142");
+    EXPECT_EQ(GetWindowLongPtrW(edit, GWL_STYLE), 0x50010080) << "only WS_VISIBLE is taken from the style";
+    EXPECT_EQ(HIWORD(SendMessageW(edit, EM_GETMARGINS, 0, 0)), 60);
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)), font);
+    EXPECT_EQ(Str(rect), "10,142,250,400");
+    EXPECT_EQ(ScreenRect(combo.List()), "10,140,250,400");
+    EXPECT_FALSE(IsWindowVisible(combo.List()));
+    EXPECT_EQ(GetDlgCtrlID(combo.List()), 1070);
+    EXPECT_EQ(combo.GetItemHeight(0), 42);
+    EXPECT_EQ(combo.GetComboxTextLen(), -1) << "no text given";
+    EXPECT_EQ(combo.MoveWindow(20, 60, 200, 42), 1);
+    EXPECT_EQ(Str(combo.dropRect), "10,142,250,400") << "moving the field keeps the list's area";
+    RECT again = {0, 0, 10, 10};
+    EXPECT_EQ(combo.Create(nullptr, 0, nullptr, again, owner, 21), 1);
+    EXPECT_EQ(Str(again), "0,0,10,10");
+
+    char16_t text[] = u"Thin";
+    RECT low = {10, 300, 250, 330};
+    ASSERT_EQ(thin.Create(nullptr, 0, text, low, owner, 21), 1);
+    EXPECT_EQ(Str(low), "10,342,250,384") << "room for one row at least";
+    EXPECT_FALSE(IsWindowVisible(thin.GetSafeHwnd()));
+    EXPECT_EQ(Text(thin), "Thin");
+    DestroyWindow(owner);  // before the objects: their destructors find no windows left
+    DeleteObject(font);
+}
+
+TEST_F(ComboTest, FailsBeforeOrWithoutCreate)
+{
+    ComboProbe combo;
+    char16_t buffer[8] = u"unset";
+    for (int result : {combo.InsertString(0, u"a"), combo.AddString(u"a"), combo.DeleteString(0), combo.ResetContent(),
+                       combo.GetCount(), combo.GetCurSel(), combo.SetCurSel(0), combo.GetLBText(0, buffer, 5),
+                       combo.GetLBTextLen(0), combo.SetItemHeight(0, 50), combo.GetItemHeight(0),
+                       combo.GetComboxText(buffer, 5), combo.GetComboxTextLen()})
+        EXPECT_EQ(result, -1);
+    EXPECT_EQ(std::u16string(buffer), u"unset");
+    EXPECT_EQ(combo.MoveWindow(0, 0, 100, 42), 0);
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ(combo.OnPaintEx(screen), 0) << "no field to paint";
+    EXPECT_EQ(combo.OnPaintEx(nullptr), 0);
+    ReleaseDC(nullptr, screen);
+    combo.Show(SW_SHOW);
+    combo.EnableWindow(0);
+
+    HWND gone = CreateRecorder("gone", WS_POPUP, 0, 0, 10, 10);
+    DestroyWindow(gone);
+    RECT rect = {10, 100, 250, 400};
+    EXPECT_EQ(combo.Create(nullptr, WS_VISIBLE, nullptr, rect, gone, 20), 0);
+    EXPECT_EQ(combo.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(combo.AddString(u"dropped by the next Create"), 1) << "the list object stays, without a window";
+    rect = {10, 100, 250, 400};
+    EXPECT_EQ(combo.Create(nullptr, WS_VISIBLE, nullptr, rect, MakeOwner(0, 0, 800, 480), 20), 1);
+    EXPECT_EQ(combo.GetCount(), 0);
+}
+
+TEST_F(ComboTest, ShownTextKeepsAHundredCharactersAndFollowsTheBufferContract)
+{
+    ComboProbe combo;
+    ASSERT_TRUE(Make(combo, MakeOwner(0, 0, 800, 480), {10, 100, 250, 400}, "Abcdef,Second"));
+    EXPECT_EQ(combo.SetCurSel(2), 0);
+    EXPECT_EQ(Text(combo), "<none>");
+    EXPECT_EQ(combo.SetCurSel(0), 1);
+    char16_t buffer[8] = u"xxxxxxx";
+    EXPECT_EQ(combo.GetComboxText(buffer, 3), 6);
+    EXPECT_EQ(std::u16string(buffer), u"Abcxxxx") << "a cut text gets no terminator";
+    EXPECT_EQ(combo.GetComboxText(buffer, 0), 6);
+    EXPECT_EQ(buffer[0], u'A');
+    EXPECT_EQ(combo.GetComboxText(buffer, 6), 6);
+    EXPECT_EQ(std::u16string(buffer), u"Abcdef");
+    EXPECT_EQ(combo.GetComboxText(nullptr, 6), 6) << "a null buffer only asks for the length";
+
+    EXPECT_EQ(combo.DeleteString(0), 1);
+    EXPECT_EQ(combo.ResetContent(), 1);
+    combo.SetComboxText(nullptr, 1);
+    EXPECT_EQ(Text(combo), "Abcdef") << "deleting items or a null text keeps the shown text";
+
+    std::u16string longText(150, u'w');
+    combo.SetComboxText(longText.data(), 1);
+    char16_t full[102];
+    std::fill(std::begin(full), std::end(full), u'x');
+    EXPECT_EQ(combo.GetComboxText(full, 101), 100);
+    EXPECT_EQ(std::u16string(full), longText.substr(0, 100));
+    combo.AddString(nullptr);
+    combo.AddString(longText.c_str());
+    EXPECT_EQ(combo.GetLBTextLen(0), 0);
+    EXPECT_EQ(combo.SetCurSel(1), 1);
+    EXPECT_EQ(combo.GetComboxTextLen(), 100);
+}
+
+TEST_F(ComboTest, CopiesCarryTheTextButNoWindowOrList)
+{
+    auto* original = new ComboProbe;
+    ComboProbe assigned;
+    HWND owner = MakeOwner(0, 0, 800, 480);
+    ASSERT_TRUE(Make(*original, owner, {10, 100, 250, 400}, "a,b"));
+    ASSERT_TRUE(Make(assigned, owner, {10, 200, 250, 400}, "c"));
+    char16_t text[] = u"Kept";
+    original->SetComboxText(text, 0);
+    ComboProbe copy(*original);
+    EXPECT_EQ(copy.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(copy.GetCount(), -1);
+    HWND replaced = assigned.GetSafeHwnd();
+    assigned = copy;
+    assigned = assigned;
+    EXPECT_FALSE(IsWindow(replaced)) << "assignment releases the windows it replaces";
+    EXPECT_EQ(original->GetCount(), 2);
+    delete original;
+    EXPECT_EQ(Text(copy), "Kept");
+    EXPECT_EQ(Text(assigned), "Kept");
+}
+
+TEST_F(ComboTest, ListBoxProcedureServesASystemListBox)
+{
+    ComboProbe combo;
+    ASSERT_TRUE(Make(combo, MakeOwner(0, 0, 800, 480), {10, 100, 250, 400}, ""));
+    HWND box = CreateRecorder("box", WS_POPUP | WS_VISIBLE, 0, 300, 100, 100);
+    EXPECT_EQ(ComboProbe::ComboboxListProc(box, WM_KILLFOCUS, 0, 0), 0) << "no object in the user data";
+    SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&combo));
+    combo.hListBox = box;
+    combo.oldListBoxProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(box, GWLP_WNDPROC));
+    SetHandler(box, [](HWND, UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+        if (message == 0x0189) std::copy_n(u"Hello", 6, reinterpret_cast<char16_t*>(lParam));  // LB_GETTEXT
+        result = message == 0x0188 ? 1 : 5;  // LB_GETCURSEL, LB_GETTEXTLEN
+        return message >= 0x0188 && message <= 0x018A;
+    });
+    HDC dc = GetDC(box);
+    EXPECT_EQ(ComboProbe::ComboboxListProc(box, 0x0134, WPARAM(dc), 0), LRESULT(GetStockObject(GRAY_BRUSH)));
+    EXPECT_EQ(GetBkColor(dc), 0x00CCCCCCu);
+    ReleaseDC(box, dc);
+    ComboProbe::ComboboxListProc(box, WM_LBUTTONUP, 0, 0);
+    char16_t fieldText[16] = {};
+    GetWindowTextW(combo.GetSafeHwnd(), fieldText, 16);
+    EXPECT_EQ(std::u16string(fieldText), u"Hello");
+    EXPECT_FALSE(IsWindowVisible(box));
+    ShowWindow(box, SW_SHOWNA);
+    ComboProbe::ComboboxListProc(box, WM_KILLFOCUS, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(box));
+    SetWindowLongPtrW(box, GWLP_USERDATA, 0);
+}
+
+}  // namespace

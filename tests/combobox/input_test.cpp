@@ -1,0 +1,195 @@
+// Pen input on the field, the drop timer that opens and closes the list, where the list opens,
+// and what the owner is told, in which order, while it may change or delete the combo box.
+#include "combobox/combo_fixture.h"
+
+namespace {
+
+// The fields below lie at (10, 100)-(250, 142) on the screen unless a test says otherwise.
+constexpr int kButtonX = 220, kTextX = 100, kFieldY = 120;
+
+// A point in a row of the open list, high enough to miss the frame over the last row's lower half.
+int RowY(int row)
+{
+    return 140 + 42 * row + 12;
+}
+
+void TapButtonAndWait(int dx = 0, int dy = 0)
+{
+    Tap(kButtonX + dx, kFieldY + dy);
+    wincore::Advance(100);
+}
+
+TEST_F(ComboTest, ListOpensUnderOrOverTheFieldWithWholeRows)
+{
+    HWND owner = MakeOwner(0, 0, 800, 480);
+    ComboProbe combo, low;
+    ASSERT_TRUE(Make(combo, owner, {10, 100, 250, 400}, "0,1,2,3,4,5,6,7,8,9"));
+    Tap(kButtonX, kFieldY);
+    wincore::Advance(99);
+    EXPECT_FALSE(IsWindowVisible(combo.List())) << "opens one timer period after the tap";
+    wincore::Advance(1);
+    EXPECT_EQ(ScreenRect(combo.List()), "10,140,250,394") << "6 rows of 42 fit the 260-pixel area";
+    EXPECT_EQ(GetFocus(), combo.List());
+    EXPECT_TRUE(GetWindowLongPtrW(combo.List(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    wincore::Advance(500);
+    EXPECT_TRUE(IsWindowVisible(combo.List())) << "the timer ran once";
+
+    TapButtonAndWait();
+    combo.ResetContent();
+    combo.AddString(u"a");
+    combo.AddString(u"b");
+    TapButtonAndWait();
+    EXPECT_EQ(ScreenRect(combo.List()), "10,140,250,226");
+    TapButtonAndWait();
+    combo.SetItemHeight(0, 60);
+    TapButtonAndWait();
+    EXPECT_EQ(ScreenRect(combo.List()), "10,140,250,262") << "rows of 60 under a field of 42";
+    TapButtonAndWait();
+    combo.ResetContent();
+    TapButtonAndWait();
+    EXPECT_FALSE(IsWindowVisible(combo.List())) << "an empty list never opens";
+
+    ASSERT_TRUE(Make(low, owner, {300, 400, 540, 700}, "a,b"));
+    TapButtonAndWait(300, 300);
+    EXPECT_EQ(ScreenRect(low.List()), "300,314,540,400") << "no room below: the list ends at the field's top";
+}
+
+TEST_F(ComboTest, ListOpensAtTheFieldOfAnOwnerAwayFromTheScreenOrigin)
+{
+    HWND owner = MakeOwner(100, 50, 600, 400, MakeOwner(0, 0, 800, 480));
+    ComboProbe combo, low;
+    RECT rect = {10, 100, 250, 400};
+    ASSERT_TRUE(Make(combo, owner, rect, "a,b"));
+    EXPECT_EQ(Str(combo.dropRect), "110,192,350,450");
+    EXPECT_EQ(ScreenRect(combo.List()), "110,190,350,450");
+    TapButtonAndWait(100, 50);
+    EXPECT_EQ(ScreenRect(combo.List()), "110,190,350,276");
+    Tap(130 + 100, RowY(1) + 50);
+    EXPECT_TRUE(SameTraffic(Notifications(), {"notify 1070 code -2 b", "command 20 code 1 'b' sel 1 list 0"}));
+
+    ASSERT_TRUE(Make(low, owner, {10, 330, 250, 600}, "a,b"));
+    TapButtonAndWait(100, 280);
+    EXPECT_EQ(ScreenRect(low.List()), "110,294,350,380") << "the owner's client area ends at 450";
+}
+
+TEST_F(ComboTest, TappingAnItemNotifiesTheOwnerThroughTheListThenTheField)
+{
+    ComboProbe combo;
+    ASSERT_TRUE(Make(combo, MakeOwner(0, 0, 800, 480), {10, 100, 250, 400}, "Alpha,Beta,Gamma"));
+    TapButtonAndWait();
+    events.clear();
+    Tap(130, RowY(1));
+    EXPECT_TRUE(SameTraffic(events, {"notify 1070 code -2 Beta", "activate 1 list", "focus list",
+                                     "command 20 code 1 'Beta' sel 1 list 0"}));
+
+    // The list's class takes no double clicks from the platform: the message is delivered here.
+    TapButtonAndWait();
+    events.clear();
+    SendMessageW(combo.List(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(120, RowY(2) - 140));
+    SendMessageW(combo.List(), WM_LBUTTONUP, 0, MAKELPARAM(120, RowY(2) - 140));
+    EXPECT_TRUE(SameTraffic(events, {"notify 1070 code -3 Gamma", "activate 1 list", "focus list",
+                                     "command 20 code 1 'Gamma' sel 2 list 0",
+                                     "command 20 code 2 'Gamma' sel 2 list 0"}));
+
+    events.clear();
+    TapButtonAndWait();
+    EXPECT_EQ(combo.SetCurSel(-1), 1);
+    EXPECT_EQ(combo.GetCurSel(), -1);
+    EXPECT_EQ(Text(combo), "") << "no selection shows no text";
+    EXPECT_FALSE(IsWindowVisible(combo.List()));
+    EXPECT_TRUE(SameTraffic(Notifications(), {})) << "opening, closing and SetCurSel tell the owner nothing";
+}
+
+TEST_F(ComboTest, PenMustGoDownAndUpOnTheSameArea)
+{
+    ComboProbe combo;
+    ASSERT_TRUE(Make(combo, MakeOwner(0, 0, 800, 480), {10, 100, 250, 400}, "Alpha"));
+    const COLORREF button = wincore::ScreenPixel(200, 105), text = wincore::ScreenPixel(60, 105);
+    wincore::PenDown(kButtonX, kFieldY);
+    EXPECT_NE(wincore::ScreenPixel(200, 105), button) << "pressed look";
+    wincore::PenUp(kTextX, kFieldY);
+    wincore::PenDown(kTextX, kFieldY);
+    EXPECT_NE(wincore::ScreenPixel(60, 105), text) << "pressed look";
+    wincore::PenUp(kButtonX, kFieldY);
+    wincore::Advance(200);
+    EXPECT_FALSE(IsWindowVisible(combo.List()));
+    EXPECT_EQ(wincore::ScreenPixel(200, 105), button);
+    EXPECT_EQ(wincore::ScreenPixel(60, 105), text);
+    EXPECT_TRUE(SameTraffic(events, {}));
+
+    Tap(kTextX, kFieldY);
+    Tap(kTextX, kFieldY);
+    wincore::Advance(200);
+    EXPECT_TRUE(SameTraffic(events, {"command 20 code 0 '<none>' sel -1 list 0",
+                                     "command 20 code 0 '<none>' sel -1 list 0"}))
+        << "the second tap arrives as a double click and is a tap too; the list stays closed";
+}
+
+TEST_F(ComboTest, ButtonTogglesTheListAndLosingTheFocusClosesIt)
+{
+    ComboProbe combo;
+    ASSERT_TRUE(Make(combo, MakeOwner(0, 0, 800, 480), {10, 100, 250, 400}, "Alpha,Beta"));
+    TapButtonAndWait();
+    ASSERT_TRUE(IsWindowVisible(combo.List()));
+    Tap(600, 300);
+    EXPECT_FALSE(IsWindowVisible(combo.List())) << "a tap elsewhere takes the focus";
+    wincore::Advance(60);
+    TapButtonAndWait();
+    EXPECT_TRUE(IsWindowVisible(combo.List())) << "a later tap on the button opens it";
+    TapButtonAndWait();
+    wincore::Advance(200);
+    EXPECT_FALSE(IsWindowVisible(combo.List())) << "the tap that took the focus only closes";
+    TapButtonAndWait();
+    EXPECT_TRUE(IsWindowVisible(combo.List()));
+    combo.Show(SW_SHOW);
+    EXPECT_FALSE(IsWindowVisible(combo.List())) << "showing the field closes the list";
+
+    combo.EnableWindow(0);
+    wincore::Pump();
+    const COLORREF button = wincore::ScreenPixel(200, 105);
+    wincore::PenDown(kButtonX, kFieldY);
+    EXPECT_EQ(wincore::ScreenPixel(200, 105), button) << "a disabled field shows no pressed look";
+    wincore::PenUp(kButtonX, kFieldY);
+    Tap(kTextX, kFieldY);
+    wincore::Advance(200);
+    EXPECT_FALSE(IsWindowVisible(combo.List()));
+    EXPECT_TRUE(SameTraffic(Notifications(), {}));
+}
+
+TEST_F(ComboTest, OwnerMayEmptyOrDeleteTheComboBoxWhileHandlingItsNotification)
+{
+    HWND owner = MakeOwner(0, 0, 800, 480);
+    ComboProbe kept;
+    ASSERT_TRUE(Make(kept, owner, {10, 100, 250, 400}, "Alpha,Beta"));
+    onCommand = [&] {
+        char16_t empty[] = u"";
+        kept.ResetContent();
+        kept.SetComboxText(empty, 1);
+    };
+    TapButtonAndWait();
+    Tap(130, RowY(1));
+    wincore::Pump();
+    EXPECT_EQ(kept.GetCount(), 0);
+    EXPECT_EQ(Text(kept), "");
+    kept.Show(SW_HIDE);
+
+    ComboProbe* combo = nullptr;
+    auto deletedDuring = [&](const std::function<void()>& gesture) {
+        combo = new ComboProbe;
+        EXPECT_TRUE(Make(*combo, owner, {10, 100, 250, 400}, "Alpha,Beta"));
+        TapButtonAndWait();
+        watched = nullptr;
+        events.clear();
+        onCommand = [&] { delete combo; };
+        gesture();
+        wincore::Advance(200);
+        return Notifications();
+    };
+    EXPECT_TRUE(SameTraffic(deletedDuring([] { Tap(130, RowY(0)); }), {"notify 1070 code -2 Alpha", "command 20 code 1"}));
+    EXPECT_TRUE(SameTraffic(deletedDuring([&] {
+        SendMessageW(combo->List(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(120, RowY(0) - 140));
+    }), {"notify 1070 code -3 Alpha", "command 20 code 1"})) << "no CBN_DBLCLK from a deleted combo box";
+    EXPECT_TRUE(SameTraffic(deletedDuring([] { Tap(kTextX, kFieldY); }), {"command 20 code 0"}));
+}
+
+}  // namespace

@@ -1,0 +1,59 @@
+// The field's looks over a striped owner, the open list, and painting into the owner's DC.
+#include "combobox/combo_fixture.h"
+#include "support/golden.h"
+
+namespace {
+
+constexpr RECT kField = {0, 90, 260, 152};
+
+// Pixels of the text band drawn exactly in `color`.
+int TextPixels(COLORREF color)
+{
+    int count = 0;
+    for (int y = 105; y < 137; y++)
+        for (int x = 15; x < 185; x++) count += wincore::ScreenPixel(x, y) == color;
+    return count;
+}
+
+TEST_F(ComboTest, FieldLooksEnabledDisabledPressedAndOpen)
+{
+    ComboProbe combo;
+    ASSERT_TRUE(Make(combo, MakeOwner(0, 0, 800, 480), {10, 100, 250, 400}, "Beijing,Shanghai,Guangzhou"));
+    combo.SetCurSel(0);
+    wincore::Pump();
+    EXPECT_TRUE(MatchesGolden("combobox_enabled", kField, 8, 40));
+    EXPECT_GT(TextPixels(0x00000000), 20);
+    EXPECT_EQ(TextPixels(0x00C0C0C0), 0);
+
+    combo.EnableWindow(0);
+    wincore::Pump();
+    EXPECT_TRUE(MatchesGolden("combobox_disabled", kField, 8, 40));
+    EXPECT_EQ(TextPixels(0x00000000), 0);
+    EXPECT_GT(TextPixels(0x00C0C0C0), 20);
+
+    combo.EnableWindow(1);
+    wincore::Pump();
+    wincore::PenDown(220, 120);
+    EXPECT_TRUE(MatchesGolden("combobox_pressed", kField, 8, 40));
+    wincore::PenUp(220, 120);
+    wincore::Advance(100);
+    EXPECT_TRUE(MatchesGolden("combobox_open", RECT{0, 90, 260, 290}, 8, 80));
+}
+
+TEST_F(ComboTest, PaintsIntoTheOwnersContextAtTheFieldsPlace)
+{
+    ComboProbe combo;
+    ASSERT_TRUE(Make(combo, MakeOwner(100, 50, 600, 400), {10, 100, 250, 400}, ""));
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, 300, 200);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    EXPECT_EQ(combo.OnPaintEx(dc), 1);
+    EXPECT_EQ(GetPixel(dc, 100, 120), wincore::ScreenPixel(200, 170)) << "the field as on the screen";
+    EXPECT_EQ(GetPixel(dc, 9, 120), 0u);
+    EXPECT_EQ(GetPixel(dc, 100, 142), 0u);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+}
+
+}  // namespace
