@@ -4,6 +4,17 @@
 
 using namespace listview;
 
+namespace {
+
+// A row drawn cut off by the bottom of the rows area is hit only where it shows: the part under
+// the page-scroll bar or the drop-down frame belongs to them.
+bool RowHit(const tagNAVLVITME& row, const RECT& rowsArea, POINT point)
+{
+    return PtInRect(&rowsArea, point) && PtInRect(&row.rect, point);
+}
+
+}  // namespace
+
 void NavListViewEx::KillMovementTimers()
 {
     if (!hWnd) return;
@@ -44,7 +55,7 @@ void NavListViewEx::OnLButtonDown(int x, int y)
     if (PressPageButton(x, y)) return;
     POINT point = {x, y};
     for (const tagNAVLVITME& row : visibleRows) {
-        if (PtInRect(&row.rect, point)) {
+        if (RowHit(row, listRect, point)) {
             pressedItem = row.index;
             break;
         }
@@ -111,7 +122,7 @@ void NavListViewEx::OnLButtonUp(int x, int y)
     const int pressed = pressedItem;
     pressedItem = -1;
     for (const tagNAVLVITME& row : visibleRows) {
-        if (PtInRect(&row.rect, down) && PtInRect(&row.rect, up) && row.index == pressed) {
+        if (RowHit(row, listRect, down) && RowHit(row, listRect, up) && row.index == pressed) {
             tagNAVLVITME tapped = row;  // the handler may change visibleRows
             SelectRow(tapped, NAVLV_NOTIFY_TAP);
             return;
@@ -127,7 +138,7 @@ void NavListViewEx::OnLButtonDBClick(int x, int y)
     pressedItem = -1;
     POINT point = {x, y};
     for (const tagNAVLVITME& row : visibleRows) {
-        if (PtInRect(&row.rect, point)) {
+        if (RowHit(row, listRect, point)) {
             tagNAVLVITME tapped = row;
             SelectRow(tapped, NAVLV_NOTIFY_DBLTAP);
             return;

@@ -259,7 +259,7 @@ int NavListViewEx::OnPaintEx(HDC dc)
 {
     if (!dc) return 0;
     RECT rect;
-    GetWindowRect(hWnd, &rect);
+    if (!GetWindowRect(hWnd, &rect)) return 0;  // no window: nothing to place
     MapWindowPoints(nullptr, GetParent(hWnd), reinterpret_cast<POINT*>(&rect), 2);
     RECT client = {0, 0, 0, 0};
     GetClientRect(hWnd, &client);

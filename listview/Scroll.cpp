@@ -32,11 +32,12 @@ void NavListViewEx::OnScrollList(int delta, int)
             topIndex--;
             top = topIndex == 0;
         }
-    } else if (b < 0) {
+    } else if (delta < 0) {
         // A stored 0 is drawn as a wholly visible top row, so an upward step starts from there.
         if (previous == 0) b += itemHeight;
-        // The top row has left at the top.
-        if (b < 0 && topIndex < count - 1) topIndex++;
+        // The top row has left at the top, also when its bottom edge lands exactly on the top
+        // edge: left in place, the 0 would draw it whole again and a slow drag could not pass it.
+        if (b <= 0 && topIndex < count - 1) topIndex++;
     }
     if (topIndex != 0 || top) b = TruncatingModulo(b, itemHeight);
     firstRowBottom = b;

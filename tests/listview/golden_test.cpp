@@ -1,0 +1,130 @@
+// Golden pictures: a destinations list with every element of a row over a background its owner
+// paints, the same list while it is dragged, and a drop-down list over a map-like screen.
+#include "support/golden.h"
+#include "listview/list_probe.h"
+
+namespace {
+
+using ListGolden = ListTest;
+
+HFONT Font(const std::u16string& face, int height, int weight)
+{
+    LOGFONTW font = {};
+    font.lfHeight = height;
+    font.lfWeight = weight;
+    std::copy(face.begin(), face.end(), font.lfFaceName);
+    return CreateFontIndirectW(&font);
+}
+
+void Fill(HDC dc, RECT rect, COLORREF colour)
+{
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
+}
+
+// Point-of-interest icons: white letters on rounded squares of four colours, magenta around them.
+HIMAGELIST BuildIcons(HFONT font)
+{
+    const COLORREF colours[] = {RGB(46, 125, 50), RGB(230, 120, 20), RGB(198, 40, 40), RGB(21, 101, 192)};
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP strip = CreateCompatibleBitmap(dc, 128, 32);
+    HGDIOBJ old = SelectObject(dc, strip), oldFont = SelectObject(dc, font);
+    for (int y = 0; y < 32; y++)
+        for (int x = 0; x < 128; x++) {
+            int dx = std::max({5 - x % 32, x % 32 - 26, 0}), dy = std::max({5 - y, y - 26, 0});
+            SetPixel(dc, x, y, dx * dx + dy * dy <= 25 ? colours[x / 32] : RGB(255, 0, 255));
+        }
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(255, 255, 255));
+    for (int i = 0; i < 4; i++) {
+        RECT box = {32 * i, 0, 32 * i + 32, 32};
+        DrawTextW(dc, &u"HF★P"[i], 1, &box, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+    }
+    SelectObject(dc, oldFont);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    HIMAGELIST icons = ImageList_Create(32, 32, ILC_COLOR24 | ILC_MASK, 4, 0);
+    ImageList_AddMasked(icons, strip, RGB(255, 0, 255));
+    DeleteObject(strip);
+    return icons;
+}
+
+TEST_F(ListGolden, DestinationsAtRestAndWhileDragged)
+{
+    RECT asked = {};
+    SetHandler(owner, [&](HWND, UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {
+        if (message != WM_NAVLV_PAINTBK) return false;
+        asked = *reinterpret_cast<RECT*>(lParam);
+        for (int y = 0; y < 272; y++) Fill(HDC(wParam), RECT{0, y, 480, y + 1}, RGB(252 - y / 12, 250 - y / 16, 244));
+        return true;
+    });
+    HFONT fonts[] = {Font(u"Tahoma", -18, 700), Font(u"Tahoma", -14, 400), Font(u"仿宋_GB2312", -14, 400)};
+    HIMAGELIST icons = BuildIcons(fonts[0]);
+    {
+        ProbeList list;
+        list.SetFont(fonts[0], fonts[1], fonts[2]);
+        list.SetImageList(icons, nullptr, nullptr);
+        list.SetColor(RGB(33, 37, 41), RGB(100, 181, 246));
+        list.SetBkColor(0, 1);
+        list.SetRightArrow(1);
+        list.SetCheckBox(1);
+        list.EnablePageScroll(1);
+        list.SetPageScroll(0, 1, 1);
+        const char16_t* rows[][3] = {{u"City Hospital", u"1.2 km", u"Riverside Avenue 12"},
+                                     {u"Fuel station\nopen 24 hours", u"2.8 km", nullptr},
+                                     {u"北京西站", u"3.5 km", u"莲花池东路118号"},
+                                     {u"Park & Ride North", u"5.1 km", u"Exit 14, level 2"},
+                                     {u"Harbour Restaurant", u"6.0 km", u"Quay Street 3"},
+                                     {u"Central Station", u"7.4 km", u"Platform Road"}};
+        for (int i = 0; i < 6; i++) {
+            list.AddItem(rows[i][0], i % 4, 0);
+            list.SetItemText(i, nullptr, rows[i][1], rows[i][2]);
+            list.SetItemTextColor(i, RGB(33, 37, 41), RGB(21, 101, 192), RGB(108, 117, 125));
+        }
+        list.SetCheckStatus(0, 1);
+        list.SetCheckStatus(3, 1);
+        list.SetCurrentSel(2);
+        Open(list, RECT{40, 40, 520, 312}, 0);
+        EXPECT_EQ(Str(asked), "40,40,520,312");
+        EXPECT_TRUE(MatchesGolden("listview_destinations", RECT{40, 40, 520, 312}, 8, 300));
+        wincore::PenDown(280, 240);
+        wincore::PenMove(280, 170);
+        EXPECT_TRUE(MatchesGolden("listview_dragged", RECT{40, 40, 520, 312}, 8, 300));
+        wincore::PenUp(280, 170);
+    }
+    ImageList_Destroy(icons);
+    for (HFONT font : fonts) DeleteObject(font);
+}
+
+TEST_F(ListGolden, DropDownListOverAMap)
+{
+    SetHandler(owner, [](HWND hwnd, UINT message, WPARAM, LPARAM, LRESULT&) {
+        if (message != WM_PAINT) return false;
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(hwnd, &paint);
+        Fill(dc, RECT{0, 0, 800, 480}, RGB(233, 229, 220));
+        for (int i = 0; i < 800; i += 40) Fill(dc, RECT{i, 0, i + 6, 480}, RGB(255, 214, 102));
+        for (int i = 0; i < 480; i += 40) Fill(dc, RECT{0, i, 800, i + 4}, RGB(255, 214, 102));
+        Fill(dc, RECT{180, 220, 420, 420}, RGB(170, 211, 223));
+        EndPaint(hwnd, &paint);
+        return true;
+    });
+    InvalidateRect(owner, nullptr, TRUE);
+    wincore::Pump();
+    HFONT font = Font(u"Tahoma", -18, 700);
+    {
+        ProbeList list;
+        list.SetFont(font, nullptr, nullptr);
+        list.SetColor(RGB(33, 37, 41), RGB(100, 181, 246));
+        for (const char16_t* text : {u"Shortest route", u"Fastest route", u"Avoid tolls", u"步行路线"})
+            list.AddItem(text, -1, 0);
+        list.SetCurrentSel(1);
+        Open(list, RECT{100, 60, 340, 320}, 0, 100);
+        EXPECT_EQ(Str(list.listRect), "22,0,218,237");
+        EXPECT_TRUE(MatchesGolden("listview_dropdown", RECT{80, 40, 360, 340}, 8, 200));
+    }
+    DeleteObject(font);
+}
+
+}  // namespace

@@ -1,0 +1,139 @@
+// The item store and the list's life: the text limit, reading texts, bad positions, the
+// selection through insertion and deletion, use before Create and after Destroy, copies.
+#include "listview/list_probe.h"
+
+namespace {
+
+using ListItems = ListTest;
+
+std::u16string Read(NavListViewEx& list, int index)
+{
+    WCHAR buffer[NAVLV_TEXT_LEN + 1] = {};
+    return list.GetItemText(index, buffer, NAVLV_TEXT_LEN) == 1 ? std::u16string(buffer) : u"<none>";
+}
+
+std::vector<int> Marked(ProbeList& list)  // positions carrying the selected mark
+{
+    std::vector<int> marked;
+    for (size_t i = 0; i < list.items.size(); i++)
+        if (list.items[i].state & NAVLV_STATE_SELECTED) marked.push_back(int(i));
+    return marked;
+}
+
+TEST_F(ListItems, TextsKeepAHundredUnitsAndReadAsAsked)
+{
+    ProbeList list;
+    std::u16string huge(10000, u'x');
+    list.AddItem(std::u16string(150, u'y').c_str(), -1, 1);
+    EXPECT_EQ(Read(list, 0), std::u16string(100, u'y'));
+    list.AddItem(nullptr, -1, 0);
+    EXPECT_EQ(list.SetItemText(1, nullptr, huge.c_str(), nullptr), 1);
+    EXPECT_EQ(list.GetItemTextLen(1), 0) << "only the second text changes";
+    EXPECT_EQ(std::u16string(list.items[1].text2, 100), huge.substr(0, 100));
+    EXPECT_EQ(list.items[1].text3[0], 0) << "a full field does not run into the next";
+
+    list.AddItem(u"ABCDEF", 3, 0);
+    WCHAR buffer[8] = {u'#', u'#', u'#', u'#', u'#', u'#', u'#', u'#'};
+    EXPECT_EQ(list.GetItemText(2, buffer, 0), 1);
+    EXPECT_EQ(list.GetItemText(2, buffer, 3), 1);
+    EXPECT_EQ(std::u16string(buffer, 8), u"ABC#####") << "a cut text gets no terminator";
+    EXPECT_EQ(list.GetItemText(2, buffer, 6), 1);
+    EXPECT_EQ(std::u16string(buffer, 8), std::u16string(u"ABCDEF\0#", 8));
+    EXPECT_EQ(list.GetItemText(2, buffer, -1), -1);
+    EXPECT_EQ(list.GetItemText(2, nullptr, 5), -1);
+    for (int bad : {-1, 3, 1 << 30}) {
+        EXPECT_EQ(list.GetItemText(bad, buffer, 5), -1) << bad;
+        EXPECT_EQ(list.GetItemTextLen(bad), -1) << bad;
+        EXPECT_EQ(list.GetCheckStatus(bad) + list.SetItemText(bad, u"z", u"z", u"z") + list.DeleteItem(bad), 0);
+        list.SetCheckStatus(bad, 1);
+    }
+    EXPECT_EQ(list.GetItemCount(), 3);
+    for (int bad : {0, -60}) list.SetItemHeigh(bad);
+    EXPECT_EQ(list.GetItemHeigh(), 60) << "rows of no height are refused";
+}
+
+TEST_F(ListItems, TheSelectionKeepsNamingItsItemAndCarriesTheMark)
+{
+    ProbeList list;
+    for (const char16_t* text : {u"A", u"B", u"C"}) list.AddItem(text, -1, 0);
+    list.SetCurrentSel(2);
+    list.InsertItem(u"front", 0, -1, 0);
+    EXPECT_EQ(list.GetCurrentSel(), 3);
+    for (int index : {5, -1, 4}) list.InsertItem(index == 4 ? u"after" : u"end", index, -1, 0);
+    EXPECT_EQ(list.GetCurrentSel(), 3);
+
+    list.DeleteItem(0);  // front A B C after end end
+    EXPECT_EQ(Read(list, list.GetCurrentSel()), u"C");
+    list.DeleteItem(2);  // the selected item: the one now in its place takes the selection
+    EXPECT_EQ(Read(list, list.GetCurrentSel()), u"after");
+    EXPECT_EQ(Marked(list), std::vector<int>{2});
+    for (int index : {4, 3, 2}) list.DeleteItem(index);  // the selected last: the new last takes it
+    EXPECT_EQ(Marked(list), std::vector<int>{list.GetCurrentSel()});
+    EXPECT_EQ(list.GetCurrentSel(), 1);
+    list.DeleteItem(1);
+    list.DeleteItem(0);
+    EXPECT_EQ(list.GetCurrentSel(), -1);
+
+    list.AddItem(u"A", -1, 0);
+    list.SetCurrentSel(0);
+    EXPECT_EQ(list.SetCurrentSel(1), 0);
+    EXPECT_EQ(list.SetCurrentSel(-5), 1);
+    EXPECT_TRUE(list.GetCurrentSel() == -1 && Marked(list).empty());
+}
+
+TEST_F(ListItems, UsableBeforeCreateAndAfterDestroyThenCreatedAgainWithDefaults)
+{
+    ProbeList list;
+    list.AddItem(u"early", 0, 1);
+    list.SetCurrentSel(0);
+    list.DeleteItem(0);
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ(list.OnPaintEx(screen), 0) << "no window, nothing to place";
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(list.CopyDCFromWnd(nullptr), 0) << "only a drop-down list takes a snapshot";
+
+    list.EnablePageScroll(1);
+    list.SetPageScroll(1, 0, 1);
+    list.SetRightArrow(1);
+    list.SetItemHeigh(40);
+    list.SetColor(0xFF, 0xFF00);
+    Open(list, RECT{0, 0, 300, 300}, 4);
+    HWND first = list.GetSafeHand();
+    list.Destroy();
+    EXPECT_FALSE(IsWindow(first));
+    list.AddItem(u"late", -1, 1);
+    list.DeleteItem(0);
+    Open(list, RECT{0, 0, 480, 272}, 5);
+    EXPECT_EQ(list.GetItemHeigh(), 60);
+    EXPECT_EQ(list.items[0].textColor[0], 0u);
+    EXPECT_TRUE(list.pageButtons[1].state == 2 && list.rightArrow) << "page-scroll settings and the arrow stay";
+    EXPECT_EQ(Str(list.listRect), "0,0,480,228");
+}
+
+TEST_F(ListItems, CopiesCarrySettingsAndItemsButNeverTheWindowOrItsObjects)
+{
+    ProbeList source;
+    source.SetItemHeigh(50);
+    Open(source, RECT{0, 0, 300, 300}, 3);
+    source.SetCurrentSel(1);
+    {
+        ProbeList copy(source);
+        EXPECT_EQ(copy.GetSafeHand(), nullptr);
+        EXPECT_EQ(Read(copy, copy.GetCurrentSel()), u"Item 1");
+        EXPECT_EQ(copy.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{300, 0, 600, 300}, owner, 9, -1), 1);
+        wincore::Pump();
+    }
+    ProbeList target;
+    Open(target, RECT{0, 300, 300, 400}, 1);
+    HWND old = target.GetSafeHand();
+    target = source;
+    target = *&target;
+    EXPECT_FALSE(IsWindow(old)) << "the target let its own window go";
+    EXPECT_EQ(target.GetSafeHand(), nullptr);
+    EXPECT_EQ(target.GetItemCount(), 3);
+    source.SetCurrentSel(2);
+    wincore::Pump();
+    EXPECT_EQ(wincore::ScreenPixel(150, 125), RGB(5, 5, 255)) << "the source still paints with its own objects";
+}
+
+}  // namespace

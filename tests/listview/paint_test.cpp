@@ -1,0 +1,65 @@
+// Painting read back from the screen and from memory DCs: the selection gradient, the scroll
+// indicator and painting into a DC the host gives.
+#include "listview/list_probe.h"
+
+namespace {
+
+using ListPaint = ListTest;
+using wincore::ScreenPixel;
+
+constexpr COLORREF kDarkGrey = RGB(64, 64, 64), kMiddle = RGB(4, 4, 255), kNearMiddle = RGB(13, 13, 255);
+
+TEST_F(ListPaint, TheSelectedRowIsAGradientWhiteAtItsEdgesAndSelectionColouredInTheMiddle)
+{
+    ProbeList list;
+    Open(list, RECT{0, 0, 400, 300}, 5);
+    list.SetCurrentSel(1);
+    wincore::Pump();
+    const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
+    const COLORREF column[] = {black, white, kNearMiddle, kMiddle, kNearMiddle, white, black};
+    const int rows[] = {1, 2, 29, 30, 31, 58, 59};  // gradient rows 0, 27, 28, 29 and 56 of a row at 60
+    for (int i = 0; i < 7; i++) EXPECT_EQ(ScreenPixel(300, 60 + rows[i]), column[i]) << rows[i];
+    EXPECT_TRUE(ScreenPixel(0, 90) == kMiddle && ScreenPixel(399, 90) == kMiddle) << "across the whole row";
+}
+
+TEST_F(ListPaint, TheIndicatorShowsThePortionAndPlaceOfTheViewWhileMoving)
+{
+    auto thumb = [] {  // the thumb's rows along the right edge, as "first-last"
+        int first = -1, last = -1;
+        for (int y = 0; y < 300; y++)
+            if (ScreenPixel(399, y) == kDarkGrey) first = first < 0 ? y : first, last = y;
+        return first < 0 ? std::string() : std::to_string(first) + "-" + std::to_string(last);
+    };
+    ProbeList list;
+    Open(list, RECT{0, 0, 400, 300}, 20);
+    list.ScrollTo(0, 60, true);
+    EXPECT_EQ(thumb(), "0-74") << "length 75 at position 0";
+    EXPECT_TRUE(ScreenPixel(392, 30) == kDarkGrey && ScreenPixel(391, 30) != kDarkGrey) << "8 pixels wide";
+    list.ScrollTo(10, 60, true);
+    EXPECT_EQ(thumb(), "150-224");
+    list.ScrollTo(10, 60, false);
+    EXPECT_EQ(thumb(), "");
+    while (list.GetItemCount() > 5) list.DeleteItem(0);  // the content now fits the area exactly
+    list.ScrollTo(1, 30, true);
+    EXPECT_EQ(thumb(), "0-299");
+}
+
+TEST_F(ListPaint, PaintsIntoAGivenDCAtItsOriginOrAtItsPlaceInTheParent)
+{
+    ProbeList list;
+    Open(list, RECT{100, 50, 500, 350}, 0);
+    list.SetBkColor(RGB(1, 2, 3), 0);
+    HDC memory = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(memory, 800, 480);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    EXPECT_EQ(list.OnPaintEx(memory), 1);
+    EXPECT_EQ(GetPixel(memory, 100, 50), RGB(1, 2, 3));
+    EXPECT_EQ(GetPixel(memory, 99, 50), RGB(0, 0, 0));
+    SendMessageW(list.GetSafeHand(), WM_PAINT, WPARAM(memory), 0);
+    EXPECT_EQ(GetPixel(memory, 0, 0), RGB(1, 2, 3));
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+}
+
+}  // namespace
