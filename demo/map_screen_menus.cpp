@@ -1,0 +1,73 @@
+// The two menus: the pop-up at a tapped point of the map and the sliding panel of the bottom bar.
+#include "map_screen.h"
+
+#include "layout.h"
+
+namespace demo {
+
+namespace {
+
+struct MenuEntry {
+    const char16_t* text;
+    UINT flags;
+};
+
+constexpr UINT kShown = MWF_ENABLED | MWF_TEXT;
+
+const MenuEntry kPopupEntries[] = {
+    {u"Navigate here 导航到这里", kShown},
+    {u"Save place 收藏地点", kShown},
+    {u"Search nearby 周边搜索", kShown},
+    {u"Share location 分享位置", kShown},
+    {u"Avoid this area 避开区域", MWF_GRAYED | MWF_TEXT},
+};
+
+const MenuEntry kPanelEntries[] = {
+    {u"Go home 回家", kShown},
+    {u"Favourites 收藏夹", kShown},
+    {u"Nearby 周边", kShown},
+    {u"Settings 设置", kShown},
+    {u"About 关于", kShown},
+};
+
+constexpr tagMW_FontStysle kPopupStyle = {RGB(22, 50, 92), 130};
+constexpr tagMW_FontStysle kPanelStyle = {RGB(240, 245, 250), 140};
+
+}  // namespace
+
+void MapScreen::OpenPopup(int x, int y)
+{
+    popup_.Destroy();
+    if (!popup_.Create(1)) return;
+    popup_.SetParam(MOVE_DOWN, 0, nullptr, popupIcons_, 1);
+    UINT id = kPopupFirstId;
+    for (const MenuEntry& entry : kPopupEntries) popup_.AppendItem(entry.flags, id++, entry.text, kPopupStyle, nullptr);
+    popup_.TrackMenu(hwnd_, x, y);
+}
+
+void MapScreen::OpenPanel()
+{
+    if (panel_.GetSafeHwnd()) return;
+    panel_.Destroy();
+    if (!panel_.Create(0)) return;
+    panel_.SetParam(MOVE_UP, 1, panelSkin_, panelIcons_, 1);
+    // Items start below the skin's title strip.
+    panel_.SetBorder(layout::kPanelTitleHeight - 4, 0, 6, 0);
+    UINT id = kPanelFirstId;
+    for (const MenuEntry& entry : kPanelEntries) panel_.AppendItem(entry.flags, id++, entry.text, kPanelStyle, nullptr);
+    panel_.TrackMenu(hwnd_, layout::kPanel.left, layout::kPanel.bottom);
+    const layout::Box& close = layout::kPanelClose;
+    panel_.SetCloseBt(RECT{close.left, close.top, close.right, close.bottom}, 1);
+}
+
+void MapScreen::OnMenuPick(WPARAM wParam, LPARAM)
+{
+    const UINT id = LOWORD(wParam);
+    const size_t popupCount = std::size(kPopupEntries), panelCount = std::size(kPanelEntries);
+    if (id >= kPopupFirstId && id < kPopupFirstId + popupCount)
+        Show(CommandNotice(wParam, u"pop-up menu: " + std::u16string(kPopupEntries[id - kPopupFirstId].text)));
+    else if (id >= kPanelFirstId && id < kPanelFirstId + panelCount)
+        Show(CommandNotice(wParam, u"sliding menu: " + std::u16string(kPanelEntries[id - kPanelFirstId].text)));
+}
+
+}  // namespace demo

@@ -1,0 +1,121 @@
+#include "player.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include <wincore/host.h>
+
+#include "film.h"
+
+namespace demo {
+
+namespace {
+
+class Player {
+public:
+    Player(const PlayOptions& options, PlayReport* report) : options_(options), report_(report)
+    {
+        if (!options.animationPath.empty()) film_ = std::make_unique<TourFilm>();
+    }
+
+    bool Play(const Script& script, std::string* error)
+    {
+        DWORD start = wincore::HostNow();
+        Film();
+        for (const Step& step : script)
+            if (!Do(step, error)) return false;
+        report_->simulatedMs = wincore::HostNow() - start;
+        if (!film_) return true;
+        report_->frames = film_->Frames();
+        if (!film_->Write(options_.animationPath)) {
+            *error = options_.animationPath + ": cannot write the animation";
+            return false;
+        }
+        report_->files.push_back(options_.animationPath);
+        return true;
+    }
+
+private:
+    bool Do(const Step& step, std::string* error)
+    {
+        switch (step.kind) {
+        case Step::Kind::Down: Pen(step, true); wincore::PenDown(step.x, step.y); break;
+        case Step::Kind::Move: Pen(step, true); wincore::PenMove(step.x, step.y); break;
+        case Step::Kind::Up: Pen(step, false); wincore::PenUp(step.x, step.y); break;
+        case Step::Kind::Wait: Wait(step.ms); return true;
+        case Step::Kind::Shot: return Shot(step.name, error);
+        }
+        Film();
+        return true;
+    }
+
+    void Pen(const Step& step, bool down)
+    {
+        pen_ = POINT{step.x, step.y};
+        penDown_ = down;
+    }
+
+    void Wait(int ms)
+    {
+        for (int left = ms; left > 0;) {
+            int step = std::min(left, std::max(1, options_.frameMs));
+            wincore::Advance(DWORD(step));
+            left -= step;
+            Film();
+        }
+    }
+
+    bool Shot(const std::string& name, std::string* error)
+    {
+        std::string path = (std::filesystem::path(options_.outDir) / (name + ".png")).string();
+        if (!wincore::SaveScreenPng(path.c_str())) {
+            *error = path + ": cannot write the screenshot";
+            return false;
+        }
+        report_->files.push_back(path);
+        if (options_.onShot) options_.onShot(name);
+        return true;
+    }
+
+    void Film()
+    {
+        if (film_) film_->Capture(wincore::HostNow(), pen_, penDown_);
+    }
+
+    const PlayOptions& options_;
+    PlayReport* report_;
+    std::unique_ptr<TourFilm> film_;
+    POINT pen_ = {0, 0};
+    bool penDown_ = false;
+};
+
+}  // namespace
+
+bool PlayScript(const Script& script, const PlayOptions& options, PlayReport* report, std::string* error)
+{
+    *report = PlayReport();
+    Player player(options, report);
+    return player.Play(script, error);
+}
+
+bool PrepareOutputFolder(const std::string& dir, std::string* error)
+{
+    std::error_code failure;
+    std::filesystem::create_directories(dir, failure);
+    if (failure) {
+        *error = dir + ": cannot create the output folder (" + failure.message() + ")";
+        return false;
+    }
+    std::filesystem::path probe = std::filesystem::path(dir) / ".rknav_demo_write_test";
+    bool writable = bool(std::ofstream(probe));
+    std::filesystem::remove(probe, failure);
+    if (!writable) {
+        *error = dir + ": the output folder cannot be written";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace demo

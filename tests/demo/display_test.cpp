@@ -1,0 +1,71 @@
+// The host API's screen capture and the SDL2 display (on SDL's dummy video driver, no desktop).
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include <wincore/host.h>
+
+#include "support/host_fixture.h"
+#include "support/message_log.h"
+
+namespace {
+
+class Display : public HostTest {};
+
+}  // namespace
+
+TEST_F(Display, CaptureScreenHoldsWhatScreenPixelReads)
+{
+    HWND window = CreateRecorder("top", WS_POPUP | WS_VISIBLE, 0, 0, 100, 80);
+    HDC dc = GetDC(window);
+    HBRUSH brush = CreateSolidBrush(RGB(200, 30, 60));
+    RECT spot = {10, 20, 30, 25};
+    FillRect(dc, &spot, brush);
+    DeleteObject(brush);
+    ReleaseDC(window, dc);
+    wincore::ScreenImage screen = wincore::CaptureScreen();
+    ASSERT_EQ(screen.width, 800);
+    ASSERT_EQ(screen.height, 480);
+    EXPECT_EQ(screen.pixels[22 * 800 + 15], 0x00C81E3Cu);
+    EXPECT_EQ(screen.pixels[479 * 800 + 799], 0u);
+    EXPECT_EQ(wincore::ScreenPixel(15, 22), RGB(200, 30, 60));
+    DestroyWindow(window);
+}
+
+TEST_F(Display, RefusesTheManualClockAndDoesNothingWhileClosed)
+{
+    EXPECT_FALSE(wincore::DisplayOpen("test", 1));
+    EXPECT_FALSE(wincore::DisplayWait());
+    wincore::DisplayClose();
+}
+
+TEST_F(Display, SleepsUntilTheNextTimerIsDue)
+{
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    wincore::HostConfig config;
+    config.manualClock = false;
+    wincore::HostStart(config);
+    if (!wincore::DisplayOpen("test", 2)) GTEST_SKIP() << "no SDL2 dummy video driver here";
+    HWND window = CreateRecorder("top", WS_POPUP | WS_VISIBLE, 0, 0, 100, 80);
+    SetTimer(window, 7, 40, nullptr);
+    DWORD start = wincore::HostNow();
+    bool ticked = false;
+    int waits = 0;
+    for (; !ticked && waits < 100; waits++) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ticked = ticked || msg.message == WM_TIMER;
+            DispatchMessageW(&msg);
+        }
+        if (!ticked) {
+            ASSERT_TRUE(wincore::DisplayWait());
+        }
+    }
+    EXPECT_TRUE(ticked);
+    EXPECT_GE(wincore::HostNow() - start, 30u);
+    EXPECT_LT(waits, 10) << "the loop spun instead of sleeping until the timer";
+    KillTimer(window, 7);
+    DestroyWindow(window);
+    wincore::DisplayClose();
+    EXPECT_FALSE(wincore::DisplayWait());
+}
