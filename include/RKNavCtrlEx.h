@@ -2,3 +2,4 @@
 #pragma once
 
 #include "RKNavCtrlExApi.h"
+#include "NavVectorBox.h"

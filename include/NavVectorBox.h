@@ -1,0 +1,87 @@
+// CNavVectorBox: a one-line selector for pen-operated screens. It shows one item (a text, a
+// bitmap or both) between two arrow buttons, steps to the previous or next item with wrap-around,
+// slides the change across its middle field and reports each step to its owner with WM_COMMAND.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "NavCtrlMessages.h"
+#include "RKNavCtrlExApi.h"
+
+enum VBoxType {
+    VBOX_HORZ = 0,  // arrows left and right, framed by the library's pictures
+    VBOX_VERT = 1,  // arrows top and bottom, no frame of its own
+};
+
+constexpr int NAVVB_TEXT_LEN = 100;
+
+// One item. A full text field has no terminator: readers stop after NAVVB_TEXT_LEN units.
+// The bitmap stays the caller's.
+typedef struct tagNAVVBITEM {
+    WCHAR szText[NAVVB_TEXT_LEN];
+    HBITMAP hBitmap;
+} NAVVBITEM;
+
+class RKNAVCTRLEX_API CNavVectorBox {
+public:
+    CNavVectorBox();
+    // A copy carries the settings, the items and a caller's frame bitmap, but no window and no
+    // file image: it starts uncreated, so the two objects never release the same handle.
+    CNavVectorBox(const CNavVectorBox& other);
+    CNavVectorBox& operator=(const CNavVectorBox& other);
+    ~CNavVectorBox();
+
+    int Create(HINSTANCE hInstance, DWORD dwStyle, const WCHAR* text, const RECT& rect, HWND parent, UINT id,
+               VBoxType type);
+    int InsertItem(const WCHAR* text, HBITMAP bitmap);
+    int SetCurSel(int index);
+    int GetCurSel();
+    void SetTextColor(COLORREF color);
+    void SetFont(HFONT font);
+    void Show(int nCmdShow);
+    void SetPassControlWidth(int width);
+    // kind 0: *image is an HBITMAP the caller keeps (null: back to the default frame);
+    // otherwise *image is the path of an image file that the control loads and owns.
+    void SetOwnerDrawBmp(void** image, int kind);
+    // Paints the control into a DC of its parent, at the control's place.
+    int OnPaintEx(HDC hdc);
+
+protected:
+    static LRESULT CALLBACK BitmapButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    void OnDraw(WPARAM wParam, LPARAM lParam, HDC hdc);
+    void OnDrawItem(HDC hdc, RECT rect, int index);
+    void OnLButtonDown(int x, int y);
+    void OnLButtonUp(int x, int y);
+    void OnTimer(UINT id);
+
+    void ReleaseWindow();
+    void ReleaseFileImage();
+    void ForgetWindow();
+    void RequestBackground(HDC dc);
+    void DrawDefaultFrame(HDC dc, const RECT& box);
+    void DrawOwnerFrame(HDC dc, const RECT& box);
+    void DrawItems(HDC dc, const RECT& box);
+    int MiddleWidth();
+    int PreviousIndex(int index) const;
+    int NextIndex(int index) const;
+    void Step(int direction);
+    void KillSlideTimers();
+
+    HWND hWnd = nullptr;
+    HWND hOwner = nullptr;
+    WNDPROC oldWndProc = nullptr;
+    void* ownerDrawImage = nullptr;
+    int ownerDrawKind = 0;
+    VBoxType boxType = VBOX_HORZ;
+    int passWidth = 58;
+    HFONT font = nullptr;
+    COLORREF textColor = 0;
+    std::vector<tagNAVVBITEM> items;
+    int curSel = 0;
+    RECT passRect[2] = {{0, 0, 0, 0}, {0, 0, 0, 0}};
+    int pressedPass = -1;
+    int slideOffset = 0;
+};

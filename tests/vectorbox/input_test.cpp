@@ -1,0 +1,132 @@
+// Pen taps on the arrows: steps with wrap-around, notifications, slides, gestures that step nothing.
+#include <climits>
+#include <tuple>
+
+#include "vectorbox/vbox_fixture.h"
+
+namespace {
+
+using VectorBoxInput = VectorBoxTest;
+
+TEST_F(VectorBoxInput, StepsWrapAroundAndNotifyWithTheNewSelection)
+{
+    // First, first, second, second. An empty box stays at 0, where a new box starts.
+    const std::pair<int, std::vector<int>> cases[] = {{3, {2, 1, 2, 0}}, {1, {0, 0, 0, 0}}, {0, {0, 0, 0, 0}}};
+    for (auto& [count, expected] : cases) {
+        ProbeBox box;
+        Make(box, count);
+        std::vector<int> seen;
+        ownerHook = [&](UINT message) {
+            if (message == WM_COMMAND) seen.push_back(box.GetCurSel());
+        };
+        Log().Only({WM_COMMAND});
+        for (int arrow : {0, 0, 1, 1}) {
+            box.Tap(arrow);
+            EXPECT_EQ(box.slideOffset, arrow ? -136 : 136);
+        }
+        EXPECT_EQ(seen, expected);
+        EXPECT_TRUE(SameTraffic(Log().Lines(), std::vector<std::string>(4, "owner WM_COMMAND 0x00000007 vbox")));
+        ownerHook = nullptr;
+    }
+}
+
+TEST_F(VectorBoxInput, SlideMovesASixthPerTickAndStopsOnTheTickAfterZero)
+{
+    // A 4-pixel middle field would step 0 per tick and never end: the step is at least 1.
+    const std::tuple<int, int, std::vector<int>> cases[] = {{252, 0, {136, 114, 92, 70, 48, 26, 4, 0}},
+                                                            {252, 1, {-136, -114, -92, -70, -48, -26, -4, 0}},
+                                                            {120, 0, {4, 3, 2, 1, 0}}};
+    for (auto& [width, arrow, offsets] : cases) {
+        ProbeBox box;
+        Make(box, 2, VBOX_HORZ, {20, 30, 20 + width, 72});
+        box.Tap(arrow);
+        for (int expected : offsets) {
+            EXPECT_EQ(box.slideOffset, expected) << width;
+            Log().Only({WM_DRAWITEM});
+            wincore::Advance(50);
+            EXPECT_EQ(Log().Lines().size(), 1u) << "each tick repaints, the one after 0 too";
+        }
+        Log().Only({WM_DRAWITEM});
+        wincore::Advance(500);
+        EXPECT_TRUE(Log().Lines().empty()) << "the timer stopped";
+    }
+}
+
+TEST_F(VectorBoxInput, GesturesThatEndElsewhereStepNothing)
+{
+    ProbeBox box;
+    Make(box, 3);
+    const POINT first = box.Arrow(0), second = box.Arrow(1), middle = {146, 51}, outside = {10, 10};
+    Log().Only({WM_COMMAND});
+    const std::pair<POINT, POINT> gestures[] = {{first, second}, {second, first}, {middle, first}, {first, outside}};
+    for (auto [down, up] : gestures) {
+        wincore::PenDown(down.x, down.y);
+        wincore::PenUp(up.x, up.y);
+    }
+    // Focus lost while the arrow is held: drawn released, and the pen-up steps nothing.
+    wincore::PenDown(first.x, first.y);
+    const COLORREF pressed = wincore::ScreenPixel(25, 40);
+    SetFocus(owner);
+    wincore::Pump();
+    EXPECT_EQ(box.pressedPass, -1);
+    EXPECT_NE(wincore::ScreenPixel(25, 40), pressed);
+    wincore::PenUp(first.x, first.y);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_TRUE(Log().Lines().empty()) << "neither the box nor the platform's button notified";
+    EXPECT_EQ(box.GetCurSel(), 0);
+}
+
+WNDPROC spied = nullptr;
+LRESULT CALLBACK Spy(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Log().Add(hwnd, message, wParam, lParam, false);
+    return CallWindowProcW(spied, hwnd, message, wParam, lParam);
+}
+
+TEST_F(VectorBoxInput, DoubleTapStepsTwiceAndAPenDownEndsTheSlide)
+{
+    ProbeBox box;
+    Make(box, 3);
+    spied = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(box.hWnd, GWLP_WNDPROC, LONG_PTR(Spy)));
+    RecordParams(false);
+    Log().Only({WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_COMMAND});
+    box.Tap(1);
+    wincore::Advance(100);
+    wincore::PenDown(box.Arrow(1).x, box.Arrow(1).y);
+    EXPECT_EQ(box.slideOffset, 0);
+    wincore::PenUp(box.Arrow(1).x, box.Arrow(1).y);
+    EXPECT_EQ(box.GetCurSel(), 2);
+    EXPECT_TRUE(SameTraffic(Log().Lines(), {"vbox WM_LBUTTONDOWN", "vbox WM_LBUTTONUP", "owner WM_COMMAND",
+                                            "vbox WM_LBUTTONDBLCLK", "vbox WM_LBUTTONUP", "owner WM_COMMAND"}));
+}
+
+TEST_F(VectorBoxInput, MessagesTheBoxConsumes)
+{
+    ProbeBox box;
+    Make(box, 1);
+    HDC dc = CreateCompatibleDC(nullptr);
+    EXPECT_EQ(SendMessageW(box.hWnd, WM_ERASEBKGND, WPARAM(dc), 0), 1);
+    EXPECT_EQ(SendMessageW(box.hWnd, WM_CTLCOLORBTN, WPARAM(dc), 0), LRESULT(GetStockObject(NULL_BRUSH)));
+    EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+    EXPECT_EQ(SendMessageW(box.hWnd, WM_DRAWITEM, 7, 0), 1) << "no DRAWITEMSTRUCT: nothing drawn";
+    EXPECT_EQ(SendMessageW(box.hWnd, WM_LBUTTONDBLCLK, 0, MAKELPARAM(5, 5)), 1);
+    EXPECT_EQ(box.pressedPass, 0) << "a double tap is a pen-down";
+    DeleteDC(dc);
+}
+
+TEST_F(VectorBoxInput, SetCurSelTakesOnlyExistingItemsSilentlyAndLeavesTheSlideAlone)
+{
+    ProbeBox box;
+    Make(box, 0);
+    EXPECT_EQ(box.SetCurSel(0), -1);
+    for (int i = 0; i < 3; i++) box.InsertItem(u"x", nullptr);
+    box.Tap(1);
+    Log().Only({WM_COMMAND});
+    for (int bad : {-1, 3, INT_MIN, INT_MAX}) EXPECT_EQ(box.SetCurSel(bad), -1) << bad;
+    EXPECT_EQ(box.SetCurSel(2), 1);
+    EXPECT_EQ(box.GetCurSel(), 2);
+    EXPECT_EQ(box.slideOffset, -136);
+    EXPECT_TRUE(Log().Lines().empty());
+}
+
+}  // namespace

@@ -1,0 +1,149 @@
+// What the box shows: the owner's background, the default or owner-drawn frame with its pressed
+// look, frame images and who owns them, painting into a host DC, and golden pictures.
+#include "support/golden.h"
+#include "vectorbox/vbox_fixture.h"
+
+namespace {
+
+using VectorBoxPaint = VectorBoxTest;
+
+TEST_F(VectorBoxPaint, VerticalBoxShowsOnlyTheOwnersBackgroundEvenWhenPressed)
+{
+    ProbeBox box;
+    Make(box, 0, VBOX_VERT, {20, 30, 120, 230});
+    wincore::PenDown(box.Arrow(0).x, box.Arrow(0).y);
+    ASSERT_EQ(box.pressedPass, 0);
+    for (int y = 30; y < 230; y++)
+        for (int x = 20; x < 120; x++) ASSERT_EQ(wincore::ScreenPixel(x, y), Pattern(x, y)) << x << "," << y;
+}
+
+TEST_F(VectorBoxPaint, OwnerDrawnPressedArrowIsInvertedTwoPixelsInside)
+{
+    const COLORREF frame = RGB(30, 90, 160), inverted = frame ^ 0x00FFFFFF;
+    HBITMAP bitmap = SolidBitmap(300, 300, frame);
+    for (VBoxType type : {VBOX_HORZ, VBOX_VERT}) {
+        ProbeBox box;
+        Make(box, 0, type, type == VBOX_HORZ ? RECT{20, 30, 272, 72} : RECT{20, 30, 120, 230});
+        box.SetFrame(bitmap, 0);
+        const int arrow = type == VBOX_HORZ ? 0 : 1;
+        wincore::PenDown(box.Arrow(arrow).x, box.Arrow(arrow).y);
+        RECT r = box.passRect[arrow];
+        MapWindowPoints(box.hWnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
+        const std::pair<POINT, COLORREF> probes[] = {
+            {{r.left + 2, r.top + 2}, inverted}, {{r.right - 3, r.bottom - 3}, inverted}, {{r.left + 1, r.top + 1}, frame},
+            {{r.right - 2, r.bottom - 2}, frame}, {box.Arrow(1 - arrow), frame}};
+        for (auto [point, color] : probes) EXPECT_EQ(wincore::ScreenPixel(point.x, point.y), color) << type;
+    }
+    EXPECT_TRUE(DeleteObject(bitmap)) << "the caller's bitmap stays the caller's";
+}
+
+TEST_F(VectorBoxPaint, FileFramesAreOwnedAndBadOnesDrawNothing)
+{
+    ProbeBox box;
+    Make(box, 2);
+    const COLORREF defaultFrame = wincore::ScreenPixel(25, 40);
+    const int images = wincore::LiveComObjects();
+    const std::u16string file = FrameFile();
+    box.SetFrame(file.c_str(), 1);
+    EXPECT_EQ(wincore::LiveComObjects(), images + 1);
+    // Refused: no argument, no path, paths of 260 units and more. The file frame stays loaded.
+    box.SetOwnerDrawBmp(nullptr, 1);
+    for (size_t length : {0, 260, 300}) box.SetFrame(length ? std::u16string(length, u'a').c_str() : nullptr, 1);
+    EXPECT_EQ(wincore::LiveComObjects(), images + 1);
+    // A bitmap frame releases the file image; a file frame set after it leaves the bitmap alone.
+    HBITMAP bitmap = SolidBitmap(8, 8, RGB(0, 0, 255));
+    box.SetFrame(bitmap, 0);
+    EXPECT_EQ(wincore::LiveComObjects(), images);
+    // Set during a slide, which still finishes; the picture is the default frame's.
+    box.Tap(1);
+    box.SetFrame(file.c_str(), 1);
+    wincore::Advance(500);
+    EXPECT_EQ(box.slideOffset, 0);
+    EXPECT_EQ(wincore::ScreenPixel(25, 40), defaultFrame);
+    EXPECT_TRUE(DeleteObject(bitmap));
+    // Missing, corrupt (not a picture) or barely short enough: kept, not drawn; the item still shows.
+    for (std::u16string bad : {file + u"-missing", U16(__FILE__), std::u16string(259, u'b')}) {
+        box.SetFrame(bad.c_str(), 1);
+        InvalidateRect(box.hWnd, nullptr, FALSE);
+        wincore::Pump();
+        EXPECT_EQ(wincore::ScreenPixel(25, 40), Pattern(25, 40));
+        EXPECT_NE(wincore::ScreenPixel(146, 51), Pattern(146, 51));
+    }
+}
+
+TEST_F(VectorBoxPaint, ItemsAreCutAndOnPaintExComposesTheBoxAtItsPlace)
+{
+    ProbeBox box, uncreated;
+    Make(box, 0);
+    const std::u16string text(150, u'x');
+    HBITMAP bitmap = SolidBitmap(10, 10, RGB(255, 255, 0));
+    box.InsertItem(text.c_str(), bitmap);
+    box.InsertItem(nullptr, nullptr);
+    EXPECT_EQ(std::u16string(box.items[0].szText, 100), text.substr(0, 100));
+    EXPECT_EQ(box.items[0].hBitmap, bitmap) << "stored as it is, next to a full text";
+    EXPECT_EQ(box.items[1].szText[0], 0);
+
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP picture = CreateCompatibleBitmap(dc, 400, 300);
+    HGDIOBJ old = SelectObject(dc, picture);
+    EXPECT_EQ(box.OnPaintEx(nullptr), 0);
+    EXPECT_EQ(uncreated.OnPaintEx(dc), 0);
+    // The owner away from the screen's origin: the background is asked for in its client coordinates.
+    MoveWindow(owner, 16, 8, 400, 300, TRUE);
+    wincore::Pump();
+    EXPECT_EQ(box.OnPaintEx(dc), 1);
+    const RECT place = {20, 30, 272, 72};
+    EXPECT_TRUE(EqualRect(&background, &place));
+    for (POINT p : {POINT{20, 30}, {50, 40}, {146, 51}, {271, 71}})
+        EXPECT_EQ(GetPixel(dc, p.x, p.y), wincore::ScreenPixel(p.x + 16, p.y + 8)) << p.x << "," << p.y;
+    EXPECT_EQ(GetPixel(dc, 19, 30), RGB(0, 0, 0)) << "nothing outside the box";
+    SelectObject(dc, old);
+    DeleteObject(picture);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+}
+
+TEST_F(VectorBoxPaint, GoldenPictures)
+{
+    LOGFONTW face = {-20};
+    std::u16string(u"仿宋_GB2312").copy(face.lfFaceName, LF_FACESIZE - 1);
+    HFONT font = CreateFontIndirectW(&face);
+    HBITMAP flag = SolidBitmap(60, 30, RGB(230, 60, 40));
+    const RECT area = {20, 30, 272, 72};
+    {
+        ProbeBox box;
+        box.SetFont(font);
+        box.SetTextColor(RGB(20, 40, 120));
+        box.InsertItem(u"Beijing", nullptr);
+        box.InsertItem(nullptr, flag);
+        box.InsertItem(u"Route 2", flag);
+        Make(box, 0);
+        for (const char* name : {"vectorbox_text", "vectorbox_bitmap", "vectorbox_both"}) {
+            EXPECT_TRUE(MatchesGolden(name, area, 8, 40));
+            box.Tap(1);
+            wincore::Advance(600);
+        }
+        box.Tap(0);
+        wincore::Advance(100);
+        EXPECT_TRUE(MatchesGolden("vectorbox_midslide", area, 8, 40));
+        wincore::PenDown(box.Arrow(0).x, box.Arrow(0).y);
+        EXPECT_TRUE(MatchesGolden("vectorbox_pressed_left", area, 8, 40));
+    }
+    // Its items keep the arrows' width free at the left and right, so this box is wider than tall.
+    HBITMAP frame = SolidBitmap(200, 160, RGB(60, 90, 150));
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, frame);
+    RECT middle = {0, 40, 200, 120};
+    FillRect(dc, &middle, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ProbeBox vertical;
+    vertical.SetFont(font);
+    vertical.SetPassControlWidth(40);
+    vertical.SetFrame(frame, 0);
+    Make(vertical, 1, VBOX_VERT, {20, 30, 220, 190});
+    EXPECT_TRUE(MatchesGolden("vectorbox_vertical_ownerdraw", {20, 30, 220, 190}, 8, 40));
+    for (HGDIOBJ object : {HGDIOBJ(frame), HGDIOBJ(flag), HGDIOBJ(font)}) DeleteObject(object);
+}
+
+}  // namespace

@@ -1,0 +1,108 @@
+// The subclass procedure of the "BUTTON" window: pen taps on the arrows, the slide timers and
+// the WM_COMMAND notification of each step.
+#include "vectorbox/VectorBoxDefs.h"
+
+using namespace vectorbox;
+
+LRESULT CALLBACK CNavVectorBox::BitmapButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* box = reinterpret_cast<CNavVectorBox*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!box) return 0;
+    // Read before handling: the owner may destroy the window while it is notified.
+    WNDPROC old = box->oldWndProc;
+    const int x = LOWORD(lParam), y = HIWORD(lParam);
+    switch (message) {
+    case WM_KILLFOCUS:
+        box->pressedPass = -1;
+        InvalidateRect(hwnd, nullptr, FALSE);
+        break;
+    case WM_ERASEBKGND: return 1;
+    case WM_DRAWITEM: box->OnDraw(wParam, lParam, nullptr); return 1;
+    case WM_TIMER: box->OnTimer(UINT(wParam)); break;
+    case WM_CTLCOLORBTN:
+        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+    case WM_LBUTTONDOWN: box->OnLButtonDown(x, y); break;
+    case WM_LBUTTONUP: box->OnLButtonUp(x, y); break;
+    case WM_LBUTTONDBLCLK: box->OnLButtonDown(x, y); return 1;
+    case WM_NCDESTROY: box->ForgetWindow(); break;
+    default: break;
+    }
+    return CallWindowProcW(old, hwnd, message, wParam, lParam);
+}
+
+void CNavVectorBox::KillSlideTimers()
+{
+    KillTimer(hWnd, kTimerSlideBack);
+    KillTimer(hWnd, kTimerSlideForward);
+}
+
+int CNavVectorBox::MiddleWidth()
+{
+    RECT client = {0, 0, 0, 0};
+    GetClientRect(hWnd, &client);
+    return client.right - client.left - 2 * passWidth;
+}
+
+void CNavVectorBox::OnLButtonDown(int x, int y)
+{
+    KillSlideTimers();
+    slideOffset = 0;
+    SetPassControlWidth(passWidth);
+    const POINT point = {x, y};
+    pressedPass = PtInRect(&passRect[0], point) ? 0 : PtInRect(&passRect[1], point) ? 1 : -1;
+    RECT client = {0, 0, 0, 0};
+    GetClientRect(hWnd, &client);
+    if (PtInRect(&client, point)) SetCapture(hWnd);
+    InvalidateRect(hWnd, nullptr, FALSE);
+}
+
+// A step happens only when the pen comes up over the arrow on which it went down.
+void CNavVectorBox::OnLButtonUp(int x, int y)
+{
+    const POINT point = {x, y};
+    if (pressedPass == 0 && PtInRect(&passRect[0], point))
+        Step(-1);
+    else if (pressedPass == 1 && PtInRect(&passRect[1], point))
+        Step(+1);
+    pressedPass = -1;
+    if (!hWnd || GetCapture() != hWnd) return;
+    ReleaseCapture();
+    InvalidateRect(hWnd, nullptr, TRUE);
+}
+
+// The selection changes at once; the slide that follows is only drawn. The owner reads the new
+// selection when it is told.
+void CNavVectorBox::Step(int direction)
+{
+    KillSlideTimers();
+    const int middle = MiddleWidth();
+    if (direction < 0) {
+        curSel = PreviousIndex(curSel);
+        slideOffset = middle;
+        SetTimer(hWnd, kTimerSlideBack, kSlidePeriod, nullptr);
+    } else {
+        curSel = NextIndex(curSel);
+        slideOffset = -middle;
+        SetTimer(hWnd, kTimerSlideForward, kSlidePeriod, nullptr);
+    }
+    const WORD id = WORD(GetDlgCtrlID(hWnd));
+    SendMessageW(hOwner, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(hWnd));
+}
+
+// The tick after the slide has reached 0 stops it. The step is at least one pixel, so that a
+// middle field narrower than the tick count still ends its slide.
+void CNavVectorBox::OnTimer(UINT id)
+{
+    int step = MiddleWidth() / kSlideTicks;
+    if (step < 1) step = 1;
+    if (slideOffset == 0) KillSlideTimers();
+    if (id == kTimerSlideBack) {
+        slideOffset -= step;
+        if (slideOffset < 0) slideOffset = 0;
+    } else if (id == kTimerSlideForward) {
+        slideOffset += step;
+        if (slideOffset > 0) slideOffset = 0;
+    }
+    InvalidateRect(hWnd, nullptr, FALSE);
+}
