@@ -226,10 +226,11 @@ void NavListViewEx::PaintIndicator(HDC dc)
     int count = int(items.size());
     if (!(pageSize < count && scrollBarVisible == 1 && scrollBarEnabled == 1)) return;
     int areaHeight = listRect.bottom - listRect.top, h = itemHeight;
-    int content = count * h;
+    // 64-bit products: a long list (100,000 rows of 60 px) overflows 32 bits here.
+    int64_t content = int64_t(count) * h;
     int len = int(float(double(areaHeight) / double(content)) * float(areaHeight));
-    int range = content - areaHeight;
-    int offset = std::min((topIndex + 1) * h - firstRowBottom, range);
+    int64_t range = content - areaHeight;
+    int64_t offset = std::min<int64_t>(int64_t(topIndex + 1) * h - firstRowBottom, range);
     // A list that no longer overflows its area (range 0) keeps the thumb at the top.
     int pos = range > 0 ? int(double((areaHeight - len) * offset) / double(range)) : 0;
     if (pos < 0) pos = 0;

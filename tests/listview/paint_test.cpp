@@ -42,6 +42,15 @@ TEST_F(ListPaint, TheIndicatorShowsThePortionAndPlaceOfTheViewWhileMoving)
     while (list.GetItemCount() > 5) list.DeleteItem(0);  // the content now fits the area exactly
     list.ScrollTo(1, 30, true);
     EXPECT_EQ(thumb(), "0-299");
+
+    // 100,000 rows: the thumb is shorter than a pixel, and placing it must not overflow 32 bits
+    // (the sanitizer build would stop here).
+    ProbeList longList;
+    for (int i = 0; i < 100000; i++) longList.AddItem(u"row", -1, 0);
+    list.Destroy();
+    ASSERT_EQ(longList.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 400, 300}, owner, 8, -1), 1);
+    longList.ScrollTo(49997, 60, true);
+    EXPECT_EQ(thumb(), "");
 }
 
 TEST_F(ListPaint, PaintsIntoAGivenDCAtItsOriginOrAtItsPlaceInTheParent)
