@@ -125,6 +125,29 @@ TEST_F(ScreenTest, ChildDrawingIsClippedToItsParentAndSiblings)
     EXPECT_EQ(wincore::ScreenPixel(110, 110), kRed);
 }
 
+// The parent repaints only the part a child uncovers: a child that grows and paints itself at once
+// (UpdateWindow) keeps its picture where it overlaps its old place.
+TEST_F(ScreenTest, ParentRepaintsOnlyWhatAMovedChildUncovers)
+{
+    HWND parent = CreateRecorder("parent", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200);
+    HWND child = CreateRecorder("child", WS_CHILD | WS_VISIBLE, 50, 100, 50, 50, parent);
+    PaintSolid(parent, kBlue);
+    PaintSolid(child, kRed);
+    wincore::Pump();
+    Log().Only({WM_PAINT});
+    MoveWindow(child, 50, 60, 50, 90, TRUE);
+    UpdateWindow(child);
+    wincore::Pump();
+    EXPECT_TRUE(SameTraffic(Log().Lines(), {"child WM_PAINT"}));
+    EXPECT_EQ(wincore::ScreenPixel(75, 140), kRed);
+
+    MoveWindow(child, 60, 60, 40, 40, TRUE);
+    wincore::Pump();
+    EXPECT_EQ(wincore::ScreenPixel(55, 80), kBlue) << "the strip uncovered on the left";
+    EXPECT_EQ(wincore::ScreenPixel(75, 120), kBlue) << "the strip uncovered below";
+    EXPECT_EQ(wincore::ScreenPixel(75, 80), kRed);
+}
+
 TEST_F(ScreenTest, ShowMoveAndSizeMessages)
 {
     HWND main = CreateRecorder("main", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300);

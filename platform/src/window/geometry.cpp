@@ -61,6 +61,25 @@ void InvalidateAfterResize(HWND hwnd, Window* window, const RECT& old)
     if (!IsRectEmpty(&bottom)) InvalidateRect(hwnd, &bottom, TRUE);
 }
 
+// As on Win32 the parent repaints only what a moved or resized child no longer covers: the child
+// paints its own new area, and may have done so already (UpdateWindow) before the parent paints.
+void InvalidateUncoveredByChild(HWND parent, const RECT& old, const RECT& now)
+{
+    RECT kept;
+    if (!IntersectRect(&kept, &old, &now)) {
+        InvalidateUncovered(parent, old);
+        return;
+    }
+    const RECT strips[] = {
+        {old.left, old.top, old.right, kept.top},
+        {old.left, kept.bottom, old.right, old.bottom},
+        {old.left, kept.top, kept.left, kept.bottom},
+        {kept.right, kept.top, old.right, kept.bottom},
+    };
+    for (const RECT& strip : strips)
+        if (!IsRectEmpty(&strip)) InvalidateUncovered(parent, strip);
+}
+
 void ApplyGeometry(HWND hwnd, RECT rect, bool redraw)
 {
     Window* window = FindWindow(hwnd);
@@ -72,7 +91,7 @@ void ApplyGeometry(HWND hwnd, RECT rect, bool redraw)
     if (!window->IsChild() && sized) ResizeSurface(window);
     MarkScreenDirty();
     if (redraw && window->Visible()) {
-        if (window->IsChild()) InvalidateUncovered(window->parent, old);
+        if (window->IsChild()) InvalidateUncoveredByChild(window->parent, old, rect);
         if (sized || window->IsChild()) InvalidateAfterResize(hwnd, window, old);
     }
     if (moved) Deliver(hwnd, WM_MOVE, 0, MAKELPARAM(rect.left, rect.top));
