@@ -3,3 +3,4 @@
 
 #include "RKNavCtrlExApi.h"
 #include "NavVectorBox.h"
+#include "RKNaviMenu.h"

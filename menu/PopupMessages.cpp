@@ -1,0 +1,49 @@
+// The pop-up's messages: painting, hot tracking, the pick, and closing on focus loss.
+#include "menu/PopupMenuWnd.h"
+
+LRESULT CPopupMenuWnd::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE: return 1;
+    case WM_DESTROY: return 0;
+    case WM_KILLFOCUS:
+        Destroy();
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(hwnd, &paint);
+        if (dc) Paint(dc, 0, 0);
+        EndPaint(hwnd, &paint);
+        return 0;
+    }
+    // Consumed, so that the dialog manager does not act on it either: the menu stays.
+    case WM_CLOSE: return 1;
+    case WM_ERASEBKGND: return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+    case WM_DRAWITEM: return 0;
+    case WM_CTLCOLORDLG:
+        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+        OnPenTrack(menu::PenPoint(lParam));
+        return 0;
+    case WM_LBUTTONUP:
+        OnPenUp(menu::PenPoint(lParam));
+        return 0;
+    default: return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+}
+
+void CPopupMenuWnd::OnPenTrack(POINT pen)
+{
+    menu::TrackHot(items, pen);
+    InvalidateRect(hWnd, nullptr, TRUE);
+}
+
+void CPopupMenuWnd::OnPenUp(POINT pen)
+{
+    const tagMW_Item* chosen = menu::ItemToChoose(items, pen);
+    if (!chosen) return;
+    if (!SendPick(hOwner, hWnd, *chosen)) return;
+    Destroy();
+}

@@ -1,0 +1,69 @@
+// The sliding menu panel: a child window of its owner that shows the items on a skin (the host's
+// background bitmap, the library's dark panel, or the owner's own pixels under the translucent
+// frame), optionally slides open with a small bounce, keeps a picked item highlighted in gold and
+// closes only through its close button, sliding shut.
+#pragma once
+
+#include <vector>
+
+#include "menu/MenuItem.h"
+#include "menu/MenuPictures.h"
+#include "menu/MenuWndCommon.h"
+
+class CSlideMenuWnd : public CMenuWndCommon {
+public:
+    CSlideMenuWnd() = default;
+    CSlideMenuWnd(const CSlideMenuWnd& other);
+    CSlideMenuWnd& operator=(const CSlideMenuWnd&) = delete;
+    ~CSlideMenuWnd() override;
+
+    HWND GetSafeHwnd() override;
+    int TrackMenu(HWND owner, LONG x, LONG y) override;
+    void Destroy() override;
+    int SetCloseBt(RECT rc, int enable) override;
+    int SetBorder(int top, int bottom, int left, int right) override;
+    int AppendItem(UINT flags, UINT id, const WCHAR* text, tagMW_FontStysle style, HBITMAP bitmap) override;
+    void SetParam(MOVE_DIR dir, int animate, HBITMAP background, HIMAGELIST images, int opaque) override;
+    int OnPaintEx(HDC hdc) override;
+    int CopyDCFromWnd(HWND wnd) override;
+    int CopyDCFrom(HDC hdc, int redraw) override;
+
+    CRKMenuWnd* Clone() const override;
+
+protected:
+    void AttachWindow(HWND hwnd) override;
+    LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void ReleasePictures();
+    void PlaceAtAnchor(LONG x, LONG y);
+    void Paint(HDC target, int x, int y);
+    void PaintBackground(HDC dc, const RECT& client);
+    LRESULT OnPenTrack(POINT pen);
+    LRESULT OnPenUp(POINT pen);
+    bool IsClosePress(POINT pen) const;
+    void OnTimer(UINT_PTR id);
+    void OpeningStep();
+    void ClosingStep();
+    RECT ShownRect() const;
+
+    HWND hOwner = nullptr;
+    HWND hWnd = nullptr;
+    RECT rcMenu = {0, 0, 20, 10};
+    RECT rcContent = {10, 10, 10, 10};
+    int tracking = 0;
+    int closeEnabled = 0;
+    RECT rcClose = {0, 0, 0, 0};
+    std::vector<tagMW_Item> items;
+    int overshoot = 0;
+    int extent = 0;
+    MOVE_DIR moveDir = MOVE_UP;
+    int animate = 0;
+    menu::MenuBackdrop backdrop;
+    HBITMAP hbmPanel = nullptr;
+    HBITMAP hbmHighlight = nullptr;
+    int opaque = 1;
+    CNavImage* frameImage = nullptr;
+    HBITMAP hbmBackground = nullptr;
+    HIMAGELIST hImageList = nullptr;
+};

@@ -1,0 +1,67 @@
+// The panel's messages: painting, the animation timers, hot tracking, picks that keep the panel
+// open, and the close button.
+#include "menu/SlideMenuWnd.h"
+#include "menu/SlideTimers.h"
+
+namespace {
+
+// Where the most recent pen-down on any sliding panel landed, and on which panel: a close press
+// must begin on the close button of the panel where it ends.
+HWND lastDownWindow = nullptr;
+POINT lastDownPoint = {0, 0};
+
+}  // namespace
+
+LRESULT CSlideMenuWnd::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE: return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(hwnd, &paint);
+        if (dc) Paint(dc, 0, 0);
+        EndPaint(hwnd, &paint);
+        return 0;
+    }
+    case WM_ERASEBKGND: return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+    case WM_TIMER:
+        OnTimer(wParam);
+        return 0;
+    case WM_CTLCOLORDLG:
+        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+    case WM_MOUSEMOVE: return OnPenTrack(menu::PenPoint(lParam));
+    case WM_LBUTTONDOWN:
+        lastDownWindow = hwnd;
+        lastDownPoint = menu::PenPoint(lParam);
+        return OnPenTrack(lastDownPoint);
+    case WM_LBUTTONUP: return OnPenUp(menu::PenPoint(lParam));
+    default: return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+}
+
+LRESULT CSlideMenuWnd::OnPenTrack(POINT pen)
+{
+    if (closeEnabled && PtInRect(&rcClose, pen)) return 1;
+    menu::TrackHot(items, pen);
+    InvalidateRect(hWnd, nullptr, TRUE);
+    return 0;
+}
+
+bool CSlideMenuWnd::IsClosePress(POINT pen) const
+{
+    return closeEnabled && PtInRect(&rcClose, pen) && lastDownWindow == hWnd && PtInRect(&rcClose, lastDownPoint);
+}
+
+// A pick leaves the panel open with the item still hot until the pen next lands elsewhere.
+LRESULT CSlideMenuWnd::OnPenUp(POINT pen)
+{
+    if (IsClosePress(pen)) {
+        KillTimer(hWnd, slide::kOpeningTimer);
+        SetTimer(hWnd, slide::kClosingTimer, slide::kTimerPeriod, nullptr);
+        return 1;
+    }
+    const tagMW_Item* chosen = menu::ItemToChoose(items, pen);
+    if (chosen) SendPick(hOwner, hWnd, *chosen);
+    return 0;
+}

@@ -1,0 +1,230 @@
+// The pop-up menu: layout, clamping into the owner, item states and icons, the pick, closing on
+// focus loss, painting into host pictures, bad input.
+#include "menu/menu_fixture.h"
+
+namespace {
+
+constexpr int kEmpty = 45;  // px, an empty pop-up's width and height
+
+class PopupTest : public MenuTest {
+protected:
+    void SetUp() override
+    {
+        MenuTest::SetUp();
+        ASSERT_EQ(menu_.Create(1), 1);
+    }
+    void TearDown() override
+    {
+        menu_.Destroy();
+        MenuTest::TearDown();
+    }
+    // Shows the menu with its window named "menu" in the log.
+    HWND Show(LONG x, LONG y, HWND owner = nullptr)
+    {
+        EXPECT_EQ(menu_.TrackMenu(owner ? owner : owner_, x, y), 1);
+        Log().Name(menu_.GetSafeHwnd(), "menu");
+        wincore::Pump();
+        return menu_.GetSafeHwnd();
+    }
+    // Item `index`'s row on the screen, all items being one line high.
+    RECT Row(int index)
+    {
+        RECT menu = WindowRect(menu_.GetSafeHwnd());
+        int top = menu.top + kFrame + index * (line_ + kGap);
+        return RECT{menu.left + kFrame, top, menu.right - kFrame, top + line_};
+    }
+    void TapRow(int index) { Tap(Row(index).left + 4, Row(index).top + line_ / 2); }
+
+    CRKNaviMenu menu_;
+    const int line_ = MenuTextSize(u"Home").cy;
+};
+
+}  // namespace
+
+TEST_F(PopupTest, EmptyMenuIsTheFrameAlone)
+{
+    EXPECT_EQ(WindowRect(Show(100, 50)), (RECT{100, 50, 100 + kEmpty, 50 + kEmpty}));
+    EXPECT_TRUE(Near(wincore::ScreenPixel(122, 72), RGB(217, 241, 255), 10)) << "the frame's tint over white";
+    EXPECT_TRUE(Near(wincore::ScreenPixel(100, 50), RGB(255, 255, 255), 2)) << "its corner is clear";
+}
+
+TEST_F(PopupTest, ItemsStackWidenAndAreMeasured)
+{
+    const SIZE wide = MenuTextSize(u"Search address"), ideograph = MenuTextSize(u"\u4E00");
+    menu_.AppendItem(kPlain, 1, TEXT("Go"), kWhiteText, nullptr);
+    menu_.AppendItem(kPlain, 2, TEXT("Settings"), kWhiteText, nullptr);
+    menu_.AppendItem(kPlain, 3, TEXT("Search address"), kWhiteText, nullptr);
+    menu_.AppendItem(kPlain, 4, TEXT(""), kWhiteText, nullptr);
+    menu_.AppendItem(kPlain, 5, nullptr, kWhiteText, nullptr);
+    RECT rect = WindowRect(Show(10, 10));
+    EXPECT_EQ(Width(rect), kEmpty + wide.cx);
+    EXPECT_EQ(Height(rect), kEmpty + 3 * (line_ + kGap) + 2 * (ideograph.cy + kGap)) << "empty texts: one ideograph";
+    // Every earlier item reaches the new content width: a tap right of a short text chooses it.
+    Tap(rect.left + kFrame + wide.cx - 3, Row(1).top + 3);
+    EXPECT_TRUE(SameTraffic(Commands(), {"owner WM_COMMAND 0x00000002 menu"}));
+
+    // Texts keep 50 characters, and a surrogate pair across the limit goes as a whole.
+    const std::u16string cut[] = {std::u16string(60, u'W'), std::u16string(1000, u'W'),
+                                  std::u16string(49, u'W') + u"\U0001F600W"};
+    const std::u16string kept[] = {std::u16string(50, u'W'), std::u16string(50, u'W'), std::u16string(49, u'W')};
+    for (int i = 0; i < 3; i++) {
+        menu_.AppendItem(kPlain, 1, cut[i].c_str(), kWhiteText, nullptr);
+        EXPECT_EQ(Width(WindowRect(Show(0, 10))), kEmpty + MenuTextSize(kept[i]).cx) << i;
+        menu_.Destroy();
+        ASSERT_EQ(menu_.Create(1), 1);
+    }
+}
+
+TEST_F(PopupTest, MenuIsClampedIntoTheOwner)
+{
+    HWND narrow = CreateRecorder("narrow", WS_POPUP | WS_VISIBLE, 100, 60, 120, 300);
+    SetHandler(narrow, [](HWND, UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+        if (message != WM_ERASEBKGND) return false;
+        RECT all = {0, 0, 120, 300};
+        HBRUSH green = CreateSolidBrush(RGB(0, 160, 0));
+        FillRect(reinterpret_cast<HDC>(wParam), &all, green);
+        DeleteObject(green);
+        return result = 1, true;
+    });
+    menu_.AppendItem(kPlain, 1, TEXT("Search address"), kWhiteText, nullptr);
+    RECT rect = WindowRect(Show(790, 470));
+    EXPECT_EQ(rect.right, 800) << "moved left to end at the owner's right edge";
+    EXPECT_EQ(rect.bottom, 480);
+    rect = WindowRect(Show(-20, -5));
+    EXPECT_EQ(rect.left, -20) << "beyond the left edge and fitting: not moved";
+    EXPECT_EQ(rect.top, -5);
+    // The point is in the owner's client area; wider than the owner, the menu starts at its left
+    // edge, over the pixels it covers there.
+    rect = WindowRect(Show(50, 40, narrow));
+    EXPECT_EQ(rect.left, 100);
+    EXPECT_EQ(rect.top, 100);
+    EXPECT_TRUE(Near(wincore::ScreenPixel(rect.left, rect.top), RGB(0, 160, 0), 2));
+}
+
+TEST_F(PopupTest, DisabledGrayedAndHiddenItems)
+{
+    menu_.AppendItem(kPlain, 1, TEXT("Enabled"), kRedText, nullptr);
+    menu_.AppendItem(MWF_DISABLED | MWF_TEXT, 2, TEXT("Disabled"), kRedText, nullptr);
+    menu_.AppendItem(MWF_ENABLED | MWF_GRAYED | MWF_TEXT, 3, TEXT("Grayed"), kRedText, nullptr);
+    menu_.AppendItem(kPlain | MWF_HIDDEN, 4, TEXT("Hidden"), kRedText, nullptr);
+    menu_.AppendItem(MWF_ENABLED, 5, TEXT("No text flag"), kRedText, nullptr);
+    HWND shown = Show(100, 50);
+    const COLORREF red = RGB(255, 0, 0), grey = RGB(192, 192, 192);
+    EXPECT_GT(CountPixels(Row(0), red), 20);
+    for (int row : {1, 2}) EXPECT_GT(CountPixels(Row(row), grey, 12), 20) << row << " is drawn grey";
+    for (int row : {1, 2, 3, 4}) EXPECT_EQ(CountPixels(Row(row), red), 0) << row;
+
+    const COLORREF before = wincore::ScreenPixel(Row(1).left + 4, Row(1).top + 4);
+    wincore::PenDown(Row(1).left + 4, Row(1).top + 4);
+    EXPECT_EQ(wincore::ScreenPixel(Row(1).left + 4, Row(1).top + 4), before) << "a disabled item does not light up";
+    wincore::PenUp(Row(1).left + 4, Row(1).top + 4);
+    TapRow(2);
+    EXPECT_TRUE(IsWindowVisible(shown));
+    TapRow(3);
+    EXPECT_TRUE(SameTraffic(Commands(), {"owner WM_COMMAND 0x00000004 menu"})) << "a hidden item can be chosen";
+}
+
+TEST_F(PopupTest, IconsComeInPairsPerItem)
+{
+    const int icon = 16;
+    menu_.SetParam(MOVE_DOWN, 0, nullptr, TileList(4, icon), 1);
+    for (UINT id = 1; id <= 3; id++) menu_.AppendItem(kPlain, id, TEXT("Item"), kRedText, nullptr);
+    EXPECT_EQ(Width(WindowRect(Show(100, 50))), kEmpty + icon + 2 + MenuTextSize(u"Item").cx);
+    auto iconPixel = [&](int row) { return wincore::ScreenPixel(Row(row).left + 2, Row(row).top + 3); };
+    auto inverse = [](COLORREF c) { return RGB(255 - GetRValue(c), 255 - GetGValue(c), 255 - GetBValue(c)); };
+    EXPECT_TRUE(Near(iconPixel(0), TileColour(0), 2));
+    EXPECT_TRUE(Near(iconPixel(1), TileColour(2), 2));
+    for (int i = 0; i < 4; i++) EXPECT_FALSE(Near(iconPixel(2), TileColour(i), 30)) << "item 2 has no image";
+    RECT third = Row(2);
+    EXPECT_EQ(CountPixels({third.left, third.top, third.left + icon + 2, third.bottom}, RGB(255, 0, 0)), 0)
+        << "its text still leaves the icon's room";
+
+    wincore::PenDown(Row(0).left + 4, Row(0).top + 4);
+    EXPECT_TRUE(Near(iconPixel(0), inverse(TileColour(1)), 2)) << "hot: image 1, inverted with the row";
+    wincore::PenMove(Row(1).left + 4, Row(1).top + 4);
+    EXPECT_TRUE(Near(iconPixel(0), TileColour(0), 2));
+    EXPECT_TRUE(Near(iconPixel(1), inverse(TileColour(3)), 2));
+    wincore::PenMove(700, 400);
+    wincore::PenUp(700, 400);
+}
+
+TEST_F(PopupTest, PickSendsOneCommandAndCloses)
+{
+    const int gdi = wincore::LiveGdiObjects();
+    menu_.AppendItem(kPlain, 0x12345, TEXT("Home"), kWhiteText, nullptr);
+    Log().Only({WM_ACTIVATE, WM_SETFOCUS, WM_KILLFOCUS, WM_COMMAND});
+    RecordParams(false);  // the menu window has no name in the log before it exists
+    HWND first = Show(200, 100);
+    EXPECT_TRUE(SameTraffic(Log().Lines(), {"owner WM_ACTIVATE", "owner WM_KILLFOCUS"}));
+    HWND second = Show(300, 200);
+    EXPECT_FALSE(IsWindow(first));
+    EXPECT_EQ(Height(WindowRect(second)), kEmpty + line_ + kGap) << "tracking again keeps the items";
+
+    RecordParams(true);
+    Log().Clear();
+    TapRow(0);
+    EXPECT_TRUE(SameTraffic(Log().Lines(),
+                            {"owner WM_COMMAND 0x00002345 menu", "owner WM_ACTIVATE 1 menu", "owner WM_SETFOCUS menu"}));
+    EXPECT_FALSE(IsWindow(second));
+    EXPECT_EQ(menu_.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(wincore::LiveGdiObjects(), gdi);
+    EXPECT_EQ(Height(WindowRect(Show(200, 100))), kEmpty) << "closing reset the items";
+}
+
+TEST_F(PopupTest, TapOutsideClosesThroughFocusLoss)
+{
+    const int gdi = wincore::LiveGdiObjects();
+    menu_.AppendItem(kPlain, 1, TEXT("Home"), kWhiteText, nullptr);
+    HWND shown = Show(200, 100);
+    SendMessageW(shown, WM_CLOSE, 0, 0);
+    Tap(203, 103);
+    EXPECT_TRUE(IsWindowVisible(shown)) << "neither WM_CLOSE nor a tap on the frame closes the menu";
+
+    Log().Only({WM_ACTIVATE, WM_SETFOCUS, WM_KILLFOCUS, WM_COMMAND, WM_LBUTTONDOWN});
+    Tap(600, 400);
+    EXPECT_TRUE(SameTraffic(Log().Lines(), {"owner WM_ACTIVATE 2 menu", "owner WM_SETFOCUS menu",
+                                            "owner WM_LBUTTONDOWN 0x00000001 0x01900258"}));
+    EXPECT_FALSE(IsWindow(shown));
+    EXPECT_EQ(wincore::LiveGdiObjects(), gdi);
+}
+
+TEST_F(PopupTest, PaintsIntoHostPictures)
+{
+    menu_.AppendItem(kPlain, 1, TEXT("Home"), kRedText, nullptr);
+    HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(memory, SolidBitmap(800, 480, RGB(0, 160, 0)));
+    EXPECT_EQ(menu_.OnPaintEx(memory) + menu_.CopyDCFrom(memory, 1) + menu_.CopyDCFromWnd(owner_), 0)
+        << "nothing to paint or capture before TrackMenu";
+    RECT rect = WindowRect(Show(200, 100));
+    EXPECT_EQ(menu_.OnPaintEx(nullptr) + menu_.CopyDCFrom(nullptr, 1) + menu_.CopyDCFromWnd(nullptr), 0);
+
+    // The backdrop handed over by the host shows under the frame at once...
+    ASSERT_EQ(menu_.CopyDCFrom(memory, 1), 1);
+    EXPECT_TRUE(Near(wincore::ScreenPixel(rect.left, rect.top), RGB(0, 160, 0), 2));
+    COLORREF inside = wincore::ScreenPixel(rect.left + kFrame + 10, rect.bottom - kFrame - 2);
+    EXPECT_TRUE(Near(inside, RGB(154, 218, 191), 10)) << std::hex << inside << ": the tint over green";
+    // ...and the menu composes itself into the host's picture where its window is.
+    ASSERT_EQ(menu_.OnPaintEx(memory), 1);
+    for (int y = rect.top; y < rect.bottom; y += 5)
+        for (int x = rect.left; x < rect.right; x += 5) ASSERT_EQ(GetPixel(memory, x, y), wincore::ScreenPixel(x, y));
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
+TEST_F(PopupTest, BadInputIsHarmless)
+{
+    menu_.AppendItem(kPlain | 0xFFFFFF00, 0xFFFFFFFF, TEXT("Home"), kWhiteText, nullptr);
+    HWND gone = CreateRecorder("gone", WS_POPUP, 0, 0, 10, 10);
+    DestroyWindow(gone);
+    for (HWND owner : {HWND(nullptr), gone, reinterpret_cast<HWND>(0x1234)})
+        EXPECT_EQ(menu_.TrackMenu(owner, 10, 10), 0);
+    EXPECT_EQ(menu_.SetCloseBt(RECT{0, 0, 100, 100}, 1) + menu_.SetBorder(10, 20, 30, 40), 2);
+    RECT rect = WindowRect(Show(10, 10));
+    EXPECT_EQ(rect, (RECT{10, 10, 10 + kEmpty + MenuTextSize(u"Home").cx, 10 + kEmpty + line_ + kGap}))
+        << "the item survived the failed calls; borders do not apply";
+    TapRow(0);
+    EXPECT_TRUE(SameTraffic(Commands(), {"owner WM_COMMAND 0x0000ffff menu"})) << "unknown flag bits: still enabled";
+    menu_.Destroy();
+    menu_.Destroy();
+}
