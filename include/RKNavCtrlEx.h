@@ -2,5 +2,7 @@
 #pragma once
 
 #include "RKNavCtrlExApi.h"
+#include "NavListViewEx.h"
+#include "NavComboboxEx.h"
 #include "NavVectorBox.h"
 #include "RKNaviMenu.h"
