@@ -27,6 +27,10 @@ function(wincore_add_resources target script)
         COMMENT "Compiling resources ${script_name} for ${target}"
         VERBATIM)
     target_sources(${target} PRIVATE "${output}")
+    # Every module's table has the same symbol names (wincore finds each module's own by address),
+    # which AddressSanitizer reports as a one-definition violation once two instrumented modules
+    # with resources meet in a process (a host with resources of its own linking the library).
+    set_source_files_properties("${output}" PROPERTIES COMPILE_OPTIONS "-fno-sanitize=address")
     # An executable exports only what the libraries it links use; wincore looks the table up at run time.
     get_target_property(type ${target} TYPE)
     if(type STREQUAL "EXECUTABLE")
