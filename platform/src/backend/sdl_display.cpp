@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <vector>
 
 #include "window/manager.h"
@@ -126,6 +127,17 @@ int TimeToNextTimer()
     return due > now ? int(std::min<DWORD>(due - now, INT_MAX)) : 0;
 }
 
+// SDL falls back to drivers that show nothing (offscreen, dummy) when there is no display; those
+// count only when asked for by name in SDL_VIDEODRIVER.
+bool ShowsAnything()
+{
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!driver) return false;
+    if (std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0) return true;
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    return asked && std::strcmp(asked, driver) == 0;
+}
+
 bool CreateWindowAndRenderer(const char* title)
 {
     Display& d = TheDisplay();
@@ -157,6 +169,10 @@ bool DisplayOpen(const char* title, int scale)
     if (WM().config.manualClock) return false;
     if (IsOpen()) return true;
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    if (!ShowsAnything()) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return false;
+    }
     Display& d = TheDisplay();
     pixman_image_t* screen = ComposedScreen();
     d.width = pixman_image_get_width(screen);
