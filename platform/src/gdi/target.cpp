@@ -30,8 +30,13 @@ DrawTarget::DrawTarget(HDC handle)
         break;
     }
     case DC::Type::Window:
-    case DC::Type::Paint:
+    case DC::Type::Paint: {
         if (!WindowDrawArea(dc->window, &found, &device, &clip)) return;
+        // A window larger than its surface draws only what the surface keeps.
+        pixman_region32_t bounds;
+        SetBoundsRegion(&bounds, found);
+        pixman_region32_intersect(&clip, &clip, &bounds);
+        pixman_region32_fini(&bounds);
         if (dc->hasPaintClip) {
             pixman_region32_t paint;
             pixman_region32_init(&paint);
@@ -41,6 +46,7 @@ DrawTarget::DrawTarget(HDC handle)
             pixman_region32_fini(&paint);
         }
         break;
+    }
     case DC::Type::Screen:
         found = ComposedScreen();
         if (!found) return;

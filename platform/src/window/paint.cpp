@@ -158,9 +158,13 @@ void ValidatePainted(HWND hwnd, unsigned invalidationsBefore)
     }
 }
 
+// A window may be larger than any bitmap, its surface is not: what lies beyond is neither kept nor
+// shown, instead of gigabytes of pixels for a window sized by a template or a host.
 void ResizeSurface(Window* window)
 {
-    int width = std::max(window->Width(), 1), height = std::max(window->Height(), 1);
+    int width = std::clamp(window->Width(), 1, kMaxBitmapSide);
+    int height = std::clamp(window->Height(), 1, kMaxBitmapSide);
+    height = int(std::min<int64_t>(height, kMaxBitmapPixels / width));
     if (window->surface && pixman_image_get_width(window->surface) == width &&
         pixman_image_get_height(window->surface) == height)
         return;
