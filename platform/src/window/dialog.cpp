@@ -125,10 +125,6 @@ WINCORE_API LRESULT WINAPI DefDlgProcW(HWND hwnd, UINT message, WPARAM wParam, L
     switch (message) {
     case WM_ERASEBKGND: FillDialogBackground(window, reinterpret_cast<HDC>(wParam)); return 1;
     case WM_CLOSE: ShowWindow(hwnd, SW_HIDE); return 0;
-    case WM_NCDESTROY:
-        if (window->font && window->ownsFont) DeleteObject(window->font);
-        window->font = nullptr;
-        return 0;
     default: return DefWindowProcW(hwnd, message, wParam, lParam);
     }
 }
@@ -159,7 +155,7 @@ WINCORE_API HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEM
     window->dialogProc = dialogProc;
     window->dialogBaseUnits = base;
     window->font = font;
-    window->ownsFont = font != nullptr;
+    window->ownedFont = font;
     if (!CreateItems(hwnd, dialog, instance, font, base)) {
         DestroyWindow(hwnd);
         return nullptr;

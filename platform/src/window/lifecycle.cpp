@@ -90,6 +90,10 @@ void Release(HWND hwnd)
     for (HWND child : children) Release(child);
     Deliver(hwnd, WM_NCDESTROY, 0, 0);
     if (!(window = FindWindow(hwnd))) return;
+    // Here rather than in the dialog procedure: a template may name another class, and a dialog
+    // procedure may answer WM_NCDESTROY itself.
+    if (window->ownedFont) DeleteObject(window->ownedFont);
+    window->ownedFont = window->font = nullptr;
     Manager& wm = WM();
     if (wm.focus == hwnd) wm.focus = nullptr;
     if (wm.active == hwnd) wm.active = nullptr;

@@ -38,7 +38,7 @@ struct Window : Object {
     RECT rect = {0, 0, 0, 0};  // in the parent's client coordinates; screen coordinates for top-level windows
     std::u16string text;
     HFONT font = nullptr;
-    bool ownsFont = false;  // dialogs own the font made from their template
+    HFONT ownedFont = nullptr;  // a dialog's font made from its template, deleted with the window
     std::vector<HWND> children;  // z-order, topmost first
 
     pixman_image_t* surface = nullptr;  // top-level windows: the backing surface
