@@ -25,6 +25,7 @@ bool MapScreen::Create(HINSTANCE instance)
     RegisterClassW(&windowClass);  // fails harmlessly when a previous screen registered it
     CreateWindowExW(0, kClassName, u"RKNavCtrlEx demo", WS_POPUP | WS_CLIPCHILDREN, 0, 0, layout::kScreenWidth,
                     layout::kScreenHeight, nullptr, nullptr, instance, this);
+    controls_ = std::make_unique<Controls>();
     if (!hwnd_ || !CreateControls()) {
         Destroy();
         return false;
@@ -37,9 +38,7 @@ bool MapScreen::Create(HINSTANCE instance)
 
 void MapScreen::Destroy()
 {
-    popup_.Destroy();
-    panel_.Destroy();
-    list_.Destroy();
+    controls_.reset();
     if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
     hwnd_ = nullptr;
     menuButton_ = nullptr;
@@ -55,7 +54,8 @@ LRESULT CALLBACK MapScreen::WindowProc(HWND hwnd, UINT message, WPARAM wParam, L
         if (screen) screen->hwnd_ = hwnd;
     }
     auto* screen = reinterpret_cast<MapScreen*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!screen || screen->hwnd_ != hwnd) return DefWindowProcW(hwnd, message, wParam, lParam);
+    // Before its controls exist and while they are destroyed the window has nothing of its own to do.
+    if (!screen || screen->hwnd_ != hwnd || !screen->controls_) return DefWindowProcW(hwnd, message, wParam, lParam);
     return screen->OnMessage(message, wParam, lParam);
 }
 

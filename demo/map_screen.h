@@ -2,6 +2,7 @@
 // the library on it, and a status line that shows the last notification received.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -83,13 +84,17 @@ private:
     HWND hwnd_ = nullptr;
     Scene scene_;
 
-    DestinationList list_;
-    CNavComboboxEx routeCombo_;
-    CNavVectorBox zoomBox_;
-    CNavVectorBox modeBox_;
+    // Owned together, so that Destroy releases every control (and what each holds) at once.
+    struct Controls {
+        DestinationList list;
+        CNavComboboxEx routeCombo;
+        CNavVectorBox zoomBox;
+        CNavVectorBox modeBox;
+        CRKNaviMenu popup;
+        CRKNaviMenu panel;
+    };
+    std::unique_ptr<Controls> controls_;
     HWND menuButton_ = nullptr;
-    CRKNaviMenu popup_;
-    CRKNaviMenu panel_;
 
     HIMAGELIST placeIcons_ = nullptr;
     HIMAGELIST popupIcons_ = nullptr;

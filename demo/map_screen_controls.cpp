@@ -85,59 +85,59 @@ bool MapScreen::CreateControls()
     CreateZoomBox();
     CreateModeBox();
     CreateMenuButton();
-    return list_.GetSafeHand() && routeCombo_.GetSafeHwnd() && menuButton_;
+    return controls_->list.GetSafeHand() && controls_->routeCombo.GetSafeHwnd() && menuButton_;
 }
 
 void MapScreen::CreateList()
 {
-    list_.SetItemHeigh(layout::kRowHeight);
-    list_.EnablePageScroll(1);
-    list_.SetBkColor(0, 1);  // the map shows through: this window paints beneath the list
-    list_.SetRightArrow(1);
-    list_.SetColor(kNameColor, kSelection);
-    list_.SetFont(MakeFont(17, true), MakeFont(15, true), MakeFont(13, false));
-    if (!list_.Create(instance_, WS_CHILD | WS_VISIBLE, RectOf(layout::kList), hwnd_, kListId, -1)) return;
-    list_.SetImageList(placeIcons_, nullptr, nullptr);
+    controls_->list.SetItemHeigh(layout::kRowHeight);
+    controls_->list.EnablePageScroll(1);
+    controls_->list.SetBkColor(0, 1);  // the map shows through: this window paints beneath the list
+    controls_->list.SetRightArrow(1);
+    controls_->list.SetColor(kNameColor, kSelection);
+    controls_->list.SetFont(MakeFont(17, true), MakeFont(15, true), MakeFont(13, false));
+    if (!controls_->list.Create(instance_, WS_CHILD | WS_VISIBLE, RectOf(layout::kList), hwnd_, kListId, -1)) return;
+    controls_->list.SetImageList(placeIcons_, nullptr, nullptr);
     const std::vector<Destination>& places = Destinations();
     for (size_t i = 0; i < places.size(); i++) {
         int index = int(i);
-        list_.AddItem(places[i].name.c_str(), places[i].icon, 0);
-        list_.SetItemText(index, nullptr, places[i].distance.c_str(), places[i].address.c_str());
-        list_.SetItemTextColor(index, kNameColor, kDistanceColor, kAddressColor);
+        controls_->list.AddItem(places[i].name.c_str(), places[i].icon, 0);
+        controls_->list.SetItemText(index, nullptr, places[i].distance.c_str(), places[i].address.c_str());
+        controls_->list.SetItemTextColor(index, kNameColor, kDistanceColor, kAddressColor);
     }
-    list_.Refresh();
+    controls_->list.Refresh();
 }
 
 void MapScreen::CreateRouteCombo()
 {
-    routeCombo_.SetFont(MakeFont(16, false));
+    controls_->routeCombo.SetFont(MakeFont(16, false));
     RECT area = RectOf(layout::kRouteCombo);
     // The field, and room for its drop-down list below it.
     area.bottom = layout::kRouteCombo.bottom + layout::kRouteComboRows * layout::kRouteCombo.height();
     std::u16string first = RouteTypes()[0];
-    if (!routeCombo_.Create(instance_, WS_VISIBLE, first.data(), area, hwnd_, kRouteComboId)) return;
-    for (const std::u16string& type : RouteTypes()) routeCombo_.AddString(type.c_str());
-    routeCombo_.SetCurSel(0);
+    if (!controls_->routeCombo.Create(instance_, WS_VISIBLE, first.data(), area, hwnd_, kRouteComboId)) return;
+    for (const std::u16string& type : RouteTypes()) controls_->routeCombo.AddString(type.c_str());
+    controls_->routeCombo.SetCurSel(0);
 }
 
 void MapScreen::CreateZoomBox()
 {
-    zoomBox_.SetFont(MakeFont(16, true));
-    zoomBox_.SetTextColor(RGB(26, 46, 74));
-    for (const std::u16string& step : ZoomSteps()) zoomBox_.InsertItem(step.c_str(), nullptr);
-    zoomBox_.Create(instance_, WS_CHILD | WS_VISIBLE, u"Zoom", RectOf(layout::kZoomBox), hwnd_, kZoomBoxId, VBOX_HORZ);
-    zoomBox_.SetCurSel(2);
+    controls_->zoomBox.SetFont(MakeFont(16, true));
+    controls_->zoomBox.SetTextColor(RGB(26, 46, 74));
+    for (const std::u16string& step : ZoomSteps()) controls_->zoomBox.InsertItem(step.c_str(), nullptr);
+    controls_->zoomBox.Create(instance_, WS_CHILD | WS_VISIBLE, u"Zoom", RectOf(layout::kZoomBox), hwnd_, kZoomBoxId, VBOX_HORZ);
+    controls_->zoomBox.SetCurSel(2);
 }
 
 void MapScreen::CreateModeBox()
 {
-    modeBox_.SetFont(MakeFont(15, true));
-    modeBox_.SetTextColor(RGB(240, 246, 252));
-    modeBox_.SetPassControlWidth(layout::kModePassWidth);
+    controls_->modeBox.SetFont(MakeFont(15, true));
+    controls_->modeBox.SetTextColor(RGB(240, 246, 252));
+    controls_->modeBox.SetPassControlWidth(layout::kModePassWidth);
     void* frame = modeFrame_;
-    modeBox_.SetOwnerDrawBmp(&frame, 0);
-    for (size_t i = 0; i < TravelModes().size(); i++) modeBox_.InsertItem(TravelModes()[i].c_str(), modePictures_[i]);
-    modeBox_.Create(instance_, WS_CHILD | WS_VISIBLE, u"Travel mode", RectOf(layout::kModeBox), hwnd_, kModeBoxId,
+    controls_->modeBox.SetOwnerDrawBmp(&frame, 0);
+    for (size_t i = 0; i < TravelModes().size(); i++) controls_->modeBox.InsertItem(TravelModes()[i].c_str(), modePictures_[i]);
+    controls_->modeBox.Create(instance_, WS_CHILD | WS_VISIBLE, u"Travel mode", RectOf(layout::kModeBox), hwnd_, kModeBoxId,
                     VBOX_HORZ);
 }
 

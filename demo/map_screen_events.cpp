@@ -43,8 +43,8 @@ void MapScreen::OnItemNotify(WPARAM wParam, const tagNAVLVITME* item)
 {
     if (!item) return;
     std::u16string what = OneLine(item->text1);
-    if (wParam == kListId && list_.SelectMode())
-        what += u"  ·  " + Number(list_.CheckedCount()) + u" checked 已选";
+    if (wParam == kListId && controls_->list.SelectMode())
+        what += u"  ·  " + Number(controls_->list.CheckedCount()) + u" checked 已选";
     if (wParam != kListId) what = u"route list: " + what;
     Show(ItemNotice(wParam, *item, what));
 }
@@ -54,16 +54,16 @@ void MapScreen::OnPageScroll(WPARAM wParam)
     std::u16string what;
     switch (HIWORD(wParam)) {
     case 0:
-        list_.Page(-1);
+        controls_->list.Page(-1);
         what = u"previous page 上一页";
         break;
     case 1:
-        list_.Page(+1);
+        controls_->list.Page(+1);
         what = u"next page 下一页";
         break;
     default:
-        list_.SetCheckBox(!list_.SelectMode());
-        what = list_.SelectMode() ? u"select mode on: tap rows to check them" : u"select mode off";
+        controls_->list.SetCheckBox(!controls_->list.SelectMode());
+        what = controls_->list.SelectMode() ? u"select mode on: tap rows to check them" : u"select mode off";
         break;
     }
     Show(PageScrollNotice(wParam, what));
@@ -90,10 +90,10 @@ void MapScreen::OnRouteChanged(WPARAM wParam)
         Show(CommandNotice(wParam, u"route field tapped"));
         return;
     }
-    routeType_ = routeCombo_.GetCurSel();
+    routeType_ = controls_->routeCombo.GetCurSel();
     RefreshTrip();
     WCHAR text[NAVLV_TEXT_LEN + 1] = {};
-    routeCombo_.GetComboxText(text, NAVLV_TEXT_LEN);
+    controls_->routeCombo.GetComboxText(text, NAVLV_TEXT_LEN);
     const char16_t* code = HIWORD(wParam) == CBN_SELCHANGE ? u"CBN_SELCHANGE" : u"CBN_DBLCLK";
     Show(CommandNotice(wParam, u"route type: " + OneLine(text), code));
 }
@@ -102,10 +102,10 @@ void MapScreen::OnBoxStepped(WPARAM wParam)
 {
     if (LOWORD(wParam) == kModeBoxId) {
         RefreshTrip();
-        Show(CommandNotice(wParam, u"travel mode: " + ItemText(modeBox_, TravelModes()), u"BN_CLICKED"));
+        Show(CommandNotice(wParam, u"travel mode: " + ItemText(controls_->modeBox, TravelModes()), u"BN_CLICKED"));
         return;
     }
-    Show(CommandNotice(wParam, u"map scale: " + ItemText(zoomBox_, ZoomSteps()), u"BN_CLICKED"));
+    Show(CommandNotice(wParam, u"map scale: " + ItemText(controls_->zoomBox, ZoomSteps()), u"BN_CLICKED"));
 }
 
 void MapScreen::OnPenDown(int x, int y)

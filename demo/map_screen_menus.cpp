@@ -37,27 +37,27 @@ constexpr tagMW_FontStysle kPanelStyle = {RGB(240, 245, 250), 140};
 
 void MapScreen::OpenPopup(int x, int y)
 {
-    popup_.Destroy();
-    if (!popup_.Create(1)) return;
-    popup_.SetParam(MOVE_DOWN, 0, nullptr, popupIcons_, 1);
+    controls_->popup.Destroy();
+    if (!controls_->popup.Create(1)) return;
+    controls_->popup.SetParam(MOVE_DOWN, 0, nullptr, popupIcons_, 1);
     UINT id = kPopupFirstId;
-    for (const MenuEntry& entry : kPopupEntries) popup_.AppendItem(entry.flags, id++, entry.text, kPopupStyle, nullptr);
-    popup_.TrackMenu(hwnd_, x, y);
+    for (const MenuEntry& entry : kPopupEntries) controls_->popup.AppendItem(entry.flags, id++, entry.text, kPopupStyle, nullptr);
+    controls_->popup.TrackMenu(hwnd_, x, y);
 }
 
 void MapScreen::OpenPanel()
 {
-    if (panel_.GetSafeHwnd()) return;
-    panel_.Destroy();
-    if (!panel_.Create(0)) return;
-    panel_.SetParam(MOVE_UP, 1, panelSkin_, panelIcons_, 1);
+    if (controls_->panel.GetSafeHwnd()) return;
+    controls_->panel.Destroy();
+    if (!controls_->panel.Create(0)) return;
+    controls_->panel.SetParam(MOVE_UP, 1, panelSkin_, panelIcons_, 1);
     // Items start below the skin's title strip.
-    panel_.SetBorder(layout::kPanelTitleHeight - 4, 0, 6, 0);
+    controls_->panel.SetBorder(layout::kPanelTitleHeight - 4, 0, 6, 0);
     UINT id = kPanelFirstId;
-    for (const MenuEntry& entry : kPanelEntries) panel_.AppendItem(entry.flags, id++, entry.text, kPanelStyle, nullptr);
-    panel_.TrackMenu(hwnd_, layout::kPanel.left, layout::kPanel.bottom);
+    for (const MenuEntry& entry : kPanelEntries) controls_->panel.AppendItem(entry.flags, id++, entry.text, kPanelStyle, nullptr);
+    controls_->panel.TrackMenu(hwnd_, layout::kPanel.left, layout::kPanel.bottom);
     const layout::Box& close = layout::kPanelClose;
-    panel_.SetCloseBt(RECT{close.left, close.top, close.right, close.bottom}, 1);
+    controls_->panel.SetCloseBt(RECT{close.left, close.top, close.right, close.bottom}, 1);
 }
 
 void MapScreen::OnMenuPick(WPARAM wParam, LPARAM)

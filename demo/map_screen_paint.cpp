@@ -61,10 +61,10 @@ void MapScreen::PaintStatus(HDC dc)
 void MapScreen::PaintTrip(HDC dc)
 {
     const layout::Box& box = layout::kTripInfo;
-    Trip trip = TripFor(routeType_, modeBox_.GetCurSel());
+    Trip trip = TripFor(routeType_, controls_->modeBox.GetCurSel());
     PaintText(dc, trip.duration, RECT{box.left + 12, box.top + 3, box.right - 8, box.top + 29}, tripFont_, kWhite,
               kLine);
-    PaintText(dc, trip.distance + u"  ·  " + TravelModes()[size_t(modeBox_.GetCurSel()) % TravelModes().size()],
+    PaintText(dc, trip.distance + u"  ·  " + TravelModes()[size_t(controls_->modeBox.GetCurSel()) % TravelModes().size()],
               RECT{box.left + 12, box.top + 29, box.right - 8, box.bottom - 4}, smallFont_, kMuted, kLine);
 }
 
