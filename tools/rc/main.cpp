@@ -5,9 +5,8 @@
 #include <fstream>
 #include <iostream>
 
+#include "compile.h"
 #include "generate.h"
-#include "parser.h"
-#include "preprocessor.h"
 
 namespace fs = std::filesystem;
 
@@ -55,12 +54,11 @@ bool WriteFile(const fs::path& path, const std::string& content)
 
 int Compile(const Options& options)
 {
-    rc::Preprocessed script = rc::Preprocess(options.script, options.includeDirs);
-    std::vector<fs::path> inputs = script.files;
-    std::vector<rc::Resource> resources = rc::ParseScript(script.tokens, options.script.parent_path(), inputs);
-    std::string source = rc::GeneratedSource(resources, options.script.filename().string());
+    rc::Compilation compiled = rc::CompileScript(options.script, options.includeDirs, rc::DiskFiles());
+    std::string source = rc::GeneratedSource(compiled.resources, options.script.filename().string());
     if (!WriteFile(options.output, source)) return 1;
-    if (!options.depfile.empty() && !WriteFile(options.depfile, rc::Depfile(options.output, inputs))) return 1;
+    if (!options.depfile.empty() && !WriteFile(options.depfile, rc::Depfile(options.output, compiled.inputs)))
+        return 1;
     return 0;
 }
 

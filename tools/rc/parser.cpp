@@ -1,7 +1,5 @@
 #include "parser.h"
 
-#include <fstream>
-#include <iterator>
 
 #include "cursor.h"
 #include "dialog.h"
@@ -35,8 +33,9 @@ constexpr const char* kUnsupportedStatements[] = {"STRINGTABLE", "LANGUAGE", "VE
 
 class ScriptParser {
 public:
-    ScriptParser(const std::vector<Token>& tokens, const fs::path& baseDir, std::vector<fs::path>& files)
-        : cursor_(tokens), baseDir_(baseDir), files_(files)
+    ScriptParser(const std::vector<Token>& tokens, const fs::path& baseDir, std::vector<fs::path>& files,
+                 const FileSource& source)
+        : cursor_(tokens), baseDir_(baseDir), files_(files), source_(source)
     {
     }
 
@@ -91,11 +90,10 @@ private:
         if (token.kind != TokenKind::String) cursor_.Unexpected("a quoted file name");
         cursor_.Next();
         fs::path path = baseDir_ / FileName(token);
-        std::error_code error;
-        std::ifstream in(path, std::ios::binary);
-        if (!fs::is_regular_file(path, error) || !in) Fail(token.where, "cannot open '" + path.string() + "'");
+        std::optional<std::string> content = source_.Read(path);
+        if (!content) Fail(token.where, "cannot open '" + path.string() + "'");
         files_.push_back(fs::absolute(path).lexically_normal());
-        return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return std::vector<uint8_t>(content->begin(), content->end());
     }
 
     // A bitmap resource is the .bmp file without its BITMAPFILEHEADER, as rc stores it.
@@ -119,14 +117,15 @@ private:
     Cursor cursor_;
     fs::path baseDir_;
     std::vector<fs::path>& files_;
+    const FileSource& source_;
 };
 
 }  // namespace
 
 std::vector<Resource> ParseScript(const std::vector<Token>& tokens, const fs::path& baseDir,
-                                  std::vector<fs::path>& files)
+                                  std::vector<fs::path>& files, const FileSource& source)
 {
-    return ScriptParser(tokens, baseDir, files).Parse();
+    return ScriptParser(tokens, baseDir, files, source).Parse();
 }
 
 }  // namespace rc

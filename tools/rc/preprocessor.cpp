@@ -2,11 +2,9 @@
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <set>
-#include <sstream>
 
 namespace rc {
 
@@ -52,16 +50,10 @@ std::string Trim(const std::string& text)
     return text.substr(begin, end - begin);
 }
 
-std::optional<std::string> ReadFile(const fs::path& path)
+std::optional<std::string> ReadText(const FileSource& files, const fs::path& path)
 {
-    std::error_code error;
-    if (!fs::is_regular_file(path, error)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    std::string content = buffer.str();
-    if (content.compare(0, 3, "\xEF\xBB\xBF") == 0) content.erase(0, 3);
+    std::optional<std::string> content = files.Read(path);
+    if (content && content->compare(0, 3, "\xEF\xBB\xBF") == 0) content->erase(0, 3);
     return content;
 }
 
@@ -170,15 +162,15 @@ bool IsHeader(const fs::path& path)
 
 class Preprocessor {
 public:
-    Preprocessor(const fs::path& script, const std::vector<fs::path>& includeDirs)
-        : scriptDir_(script.parent_path()), includeDirs_(includeDirs)
+    Preprocessor(const fs::path& script, const std::vector<fs::path>& includeDirs, const FileSource& files)
+        : scriptDir_(script.parent_path()), includeDirs_(includeDirs), files_(files)
     {
         defines_["RC_INVOKED"] = {Token{TokenKind::Number, "1", 1, {}}};
     }
 
     Preprocessed Run(const fs::path& script)
     {
-        std::optional<std::string> content = ReadFile(script);
+        std::optional<std::string> content = ReadText(files_, script);
         if (!content) Fail({script.string(), 0}, "cannot open the script");
         ProcessFile(script, *content, 0);
         Token end;
@@ -301,7 +293,7 @@ private:
         if (!path && close == '>') return;
         if (!path) Fail(where, "cannot open include file '" + name + "'");
         if (depth + 1 > kMaxIncludeDepth) Fail(where, "includes nest too deeply");
-        std::optional<std::string> content = ReadFile(*path);
+        std::optional<std::string> content = ReadText(files_, *path);
         if (!content) Fail(where, "cannot read include file '" + name + "'");
         ProcessFile(*path, *content, depth + 1);
     }
@@ -315,9 +307,8 @@ private:
             candidates.push_back(scriptDir_ / name);
         }
         for (const fs::path& dir : includeDirs_) candidates.push_back(dir / name);
-        std::error_code error;
         for (const fs::path& candidate : candidates)
-            if (fs::is_regular_file(candidate, error)) return candidate;
+            if (files_.IsFile(candidate)) return candidate;
         return std::nullopt;
     }
 
@@ -338,6 +329,7 @@ private:
 
     fs::path scriptDir_;
     std::vector<fs::path> includeDirs_;
+    const FileSource& files_;
     std::map<std::string, std::vector<Token>> defines_;
     std::set<std::string> expanding_;
     Preprocessed out_;
@@ -384,9 +376,9 @@ std::vector<Token> Tokenize(const std::string& text, const Location& where)
     return tokens;
 }
 
-Preprocessed Preprocess(const fs::path& script, const std::vector<fs::path>& includeDirs)
+Preprocessed Preprocess(const fs::path& script, const std::vector<fs::path>& includeDirs, const FileSource& files)
 {
-    return Preprocessor(script, includeDirs).Run(script);
+    return Preprocessor(script, includeDirs, files).Run(script);
 }
 
 }  // namespace rc

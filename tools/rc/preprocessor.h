@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "files.h"
 #include "token.h"
 
 namespace rc {
@@ -17,7 +18,9 @@ struct Preprocessed {
 // Quoted includes are looked up beside the including file, beside the script, then in
 // `includeDirs`; an angle-bracket include not found in `includeDirs` is a system header whose
 // constants rc knows already, and is skipped. Included .h and .c files contribute only directives.
-Preprocessed Preprocess(const std::filesystem::path& script, const std::vector<std::filesystem::path>& includeDirs);
+// Every file is read through `files`.
+Preprocessed Preprocess(const std::filesystem::path& script, const std::vector<std::filesystem::path>& includeDirs,
+                        const FileSource& files);
 
 // Splits one line of script text into tokens (no macro expansion).
 std::vector<Token> Tokenize(const std::string& text, const Location& where);
