@@ -120,4 +120,25 @@ TEST_F(RcTool, RefusesWhatItDoesNotCompile)
     ExpectError("#define F(x) x\n", 1, "function-like");
 }
 
+// Scripts that once crashed or never ended: the one signed quotient that does not fit, nesting
+// deep enough to exhaust the stack, and macros that double at every level.
+TEST_F(RcTool, SurvivesPathologicalScripts)
+{
+    RcRun run = Compile("1 DIALOG 0x80000000 / -1 & 0x7FFF, 0, 1, 1\nBEGIN\nEND\n");
+    EXPECT_EQ(run.status, 0) << run.messages;
+    fs::remove(dir_ / "out.cpp");
+    const std::string deep = std::string(100000, '(') + "1" + std::string(100000, ')');
+    ExpectError("1 DIALOG " + deep + ", 0, 1, 1\nBEGIN\nEND\n", 1, "nests too deeply");
+    ExpectError("1 DIALOG " + std::string(100000, '-') + "1, 0, 1, 1\nBEGIN\nEND\n", 1, "nests too deeply");
+    std::string doubling = "#define A0\n";
+    for (int level = 1; level <= 40; level++)
+        doubling += "#define A" + std::to_string(level) + " A" + std::to_string(level - 1) + " A" +
+                    std::to_string(level - 1) + "\n";
+    ExpectError(doubling + "1 RCDATA A40\n", 42, "too many tokens");
+    std::string chain;
+    for (int level = 0; level < 1000; level++)
+        chain += "#define B" + std::to_string(level) + " B" + std::to_string(level + 1) + "\n";
+    ExpectError(chain + "1 RCDATA B0\n", 1001, "nest too deeply");
+}
+
 }  // namespace

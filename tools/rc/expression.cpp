@@ -36,15 +36,19 @@ const std::map<std::string, uint32_t>& Constants()
     return constants;
 }
 
-uint32_t ParseOr(Cursor& cursor);
+// Operators and parentheses nest by recursion: a script may not nest them deeper than this.
+constexpr int kMaxNesting = 256;
 
-uint32_t ParseUnary(Cursor& cursor)
+uint32_t ParseOr(Cursor& cursor, int depth);
+
+uint32_t ParseUnary(Cursor& cursor, int depth)
 {
     const Token& token = cursor.Peek();
-    if (cursor.Accept("-")) return 0u - ParseUnary(cursor);
-    if (cursor.Accept("~")) return ~ParseUnary(cursor);
+    if (depth > kMaxNesting) Fail(token.where, "the expression nests too deeply");
+    if (cursor.Accept("-")) return 0u - ParseUnary(cursor, depth + 1);
+    if (cursor.Accept("~")) return ~ParseUnary(cursor, depth + 1);
     if (cursor.Accept("(")) {
-        uint32_t value = ParseOr(cursor);
+        uint32_t value = ParseOr(cursor, depth + 1);
         cursor.Expect(")", "to close the expression");
         return value;
     }
@@ -58,47 +62,55 @@ uint32_t ParseUnary(Cursor& cursor)
     cursor.Unexpected("a number");
 }
 
-uint32_t ParseProduct(Cursor& cursor)
+// Signed division, where the one quotient that does not fit (the most negative value by -1)
+// wraps as the other operators do instead of trapping.
+uint32_t Divide(uint32_t value, uint32_t divisor)
 {
-    uint32_t value = ParseUnary(cursor);
+    if (divisor == 0xFFFFFFFFu) return 0u - value;
+    return uint32_t(int32_t(value) / int32_t(divisor));
+}
+
+uint32_t ParseProduct(Cursor& cursor, int depth)
+{
+    uint32_t value = ParseUnary(cursor, depth);
     for (;;) {
         if (cursor.Accept("*")) {
-            value *= ParseUnary(cursor);
+            value *= ParseUnary(cursor, depth);
         } else if (cursor.IsPunct("/")) {
             Location where = cursor.Next().where;
-            uint32_t divisor = ParseUnary(cursor);
+            uint32_t divisor = ParseUnary(cursor, depth);
             if (divisor == 0) Fail(where, "division by zero");
-            value = uint32_t(int32_t(value) / int32_t(divisor));
+            value = Divide(value, divisor);
         } else {
             return value;
         }
     }
 }
 
-uint32_t ParseSum(Cursor& cursor)
+uint32_t ParseSum(Cursor& cursor, int depth)
 {
-    uint32_t value = ParseProduct(cursor);
+    uint32_t value = ParseProduct(cursor, depth);
     for (;;) {
         if (cursor.Accept("+"))
-            value += ParseProduct(cursor);
+            value += ParseProduct(cursor, depth);
         else if (cursor.Accept("-"))
-            value -= ParseProduct(cursor);
+            value -= ParseProduct(cursor, depth);
         else
             return value;
     }
 }
 
-uint32_t ParseAnd(Cursor& cursor)
+uint32_t ParseAnd(Cursor& cursor, int depth)
 {
-    uint32_t value = ParseSum(cursor);
-    while (cursor.Accept("&")) value &= ParseSum(cursor);
+    uint32_t value = ParseSum(cursor, depth);
+    while (cursor.Accept("&")) value &= ParseSum(cursor, depth);
     return value;
 }
 
-uint32_t ParseOr(Cursor& cursor)
+uint32_t ParseOr(Cursor& cursor, int depth)
 {
-    uint32_t value = ParseAnd(cursor);
-    while (cursor.Accept("|")) value |= ParseAnd(cursor);
+    uint32_t value = ParseAnd(cursor, depth);
+    while (cursor.Accept("|")) value |= ParseAnd(cursor, depth);
     return value;
 }
 
@@ -106,7 +118,7 @@ uint32_t ParseOr(Cursor& cursor)
 
 uint32_t ParseExpression(Cursor& cursor)
 {
-    return ParseOr(cursor);
+    return ParseOr(cursor, 0);
 }
 
 uint32_t ParseStyle(Cursor& cursor, uint32_t initial)
@@ -114,9 +126,9 @@ uint32_t ParseStyle(Cursor& cursor, uint32_t initial)
     uint32_t style = initial;
     do {
         if (cursor.AcceptKeyword("NOT"))
-            style &= ~ParseAnd(cursor);
+            style &= ~ParseAnd(cursor, 0);
         else
-            style |= ParseAnd(cursor);
+            style |= ParseAnd(cursor, 0);
     } while (cursor.Accept("|"));
     return style;
 }

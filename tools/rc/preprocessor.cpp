@@ -13,6 +13,10 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kMaxIncludeDepth = 32;
+// Macros that expand to macros can double the work at every level; far more than any script
+// needs, these stop a runaway expansion with an error instead of exhausting time and memory.
+constexpr size_t kMaxEmitted = size_t(1) << 20;  // tokens emitted or expanded, in all
+constexpr size_t kMaxExpansionDepth = 256;
 constexpr uint32_t kUtf8CodePage = 65001;
 constexpr const char* kPunctuation = ",|()+-~&*/{}!";
 
@@ -314,11 +318,13 @@ private:
 
     void Emit(const Token& token)
     {
+        if (++emitted_ > kMaxEmitted) Fail(token.where, "macros expand to too many tokens");
         auto found = token.kind == TokenKind::Name ? defines_.find(token.text) : defines_.end();
         if (found == defines_.end() || expanding_.count(token.text)) {
             out_.tokens.push_back(token);
             return;
         }
+        if (expanding_.size() >= kMaxExpansionDepth) Fail(token.where, "macros nest too deeply");
         expanding_.insert(token.text);
         for (Token replacement : found->second) {
             replacement.where = token.where;
@@ -332,6 +338,7 @@ private:
     const FileSource& files_;
     std::map<std::string, std::vector<Token>> defines_;
     std::set<std::string> expanding_;
+    size_t emitted_ = 0;
     Preprocessed out_;
 };
 
