@@ -100,6 +100,39 @@ TEST_F(LinesTest, ViewportOriginAndClipApplyToLinesShapesAndInversion)
     EXPECT_FALSE(InvertRect(dc, nullptr));
 }
 
+TEST_F(LinesTest, StraightLinesOfWideAndDashedPensInEitherDirection)
+{
+    Canvas canvas(26, 9, kGrey);
+    HDC dc = canvas.dc();
+    HPEN wide = CreatePen(PS_SOLID, 3, kInk), dashed = CreatePen(PS_DASH, 1, kRed);
+    HGDIOBJ old = SelectObject(dc, wide);
+    MoveToEx(dc, 4, 1, nullptr);
+    LineTo(dc, 1, 1);  // leftwards: squares centred on x 4, 3, 2
+    MoveToEx(dc, 25, 1, nullptr);
+    LineTo(dc, 25, 4);  // downwards, cut by the canvas's right edge
+    IntersectClipRect(dc, 0, 0, 26, 6);
+    MoveToEx(dc, 12, 7, nullptr);
+    LineTo(dc, 12, 3);  // upwards, its lower end clipped away
+    SelectClipRgn(dc, nullptr);
+    SelectObject(dc, dashed);
+    MoveToEx(dc, 0, 8, nullptr);
+    LineTo(dc, 26, 8);  // 18 on, 6 off (background colour, opaque mode), on again
+    SelectObject(dc, old);
+    DeleteObject(wide);
+    DeleteObject(dashed);
+    EXPECT_EQ(Picture(canvas, 26, 9), (Rows{
+                                          ".#####..................##",
+                                          ".#####..................##",
+                                          ".#####..................##",
+                                          "...........###..........##",
+                                          "...........###..........##",
+                                          "...........###............",
+                                          "..........................",
+                                          "..........................",
+                                          "oooooooooooooooooo......oo",
+                                      }));
+}
+
 TEST_F(LinesTest, NullPensBadHandlesAndFarCoordinates)
 {
     Canvas canvas(4, 4, kGrey);
