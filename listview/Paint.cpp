@@ -171,21 +171,19 @@ void NavListViewEx::PaintRows(HDC dc)
 {
     visibleRows.clear();
     lastIndex = topIndex;
-    int areaWidth = listRect.right - listRect.left, areaHeight = listRect.bottom - listRect.top;
-    OffscreenDC rows(dc, areaWidth, areaHeight);
-    BitBlt(rows.dc, 0, 0, areaWidth, areaHeight, dc, listRect.left, listRect.top, SRCCOPY);
-    // Rows are laid out in client coordinates; the scratch bitmap covering the rows area clips them.
-    SetViewportOrgEx(rows.dc, -listRect.left, -listRect.top, nullptr);
-    HGDIOBJ oldPen = SelectObject(rows.dc, hBorderPen ? static_cast<HGDIOBJ>(hBorderPen) : GetStockObject(BLACK_PEN));
+    // Rows are laid out in client coordinates and clipped to the rows area, so that a row cut off
+    // at the bottom stays off the page-scroll bar and the drop-down frame.
+    IntersectClipRect(dc, listRect.left, listRect.top, listRect.right, listRect.bottom);
+    HGDIOBJ oldPen = SelectObject(dc, hBorderPen ? static_cast<HGDIOBJ>(hBorderPen) : GetStockObject(BLACK_PEN));
 
     int count = int(items.size());
     int y = firstRowBottom;
     int drawn = 0;
     while (!(y > listRect.bottom || y < 0 || lastIndex >= count)) {
-        if (itemBorder == 1) DrawSeparator(rows.dc, y);
+        if (itemBorder == 1) DrawSeparator(dc, y);
         if (y != 0) {
-            if (drawn == 0 && itemBorder == 1) DrawSeparator(rows.dc, y - itemHeight);
-            PaintRow(rows.dc, topIndex + drawn, y);
+            if (drawn == 0 && itemBorder == 1) DrawSeparator(dc, y - itemHeight);
+            PaintRow(dc, topIndex + drawn, y);
             lastIndex = topIndex + drawn;
             drawn++;
         }
@@ -194,15 +192,14 @@ void NavListViewEx::PaintRows(HDC dc)
     }
     bottomGap = listRect.bottom - y;
     if (y > listRect.bottom && lastIndex < count - 1 && topIndex + drawn < count) {
-        PaintRow(rows.dc, topIndex + drawn, y);
+        PaintRow(dc, topIndex + drawn, y);
         lastIndex = topIndex + drawn;
         drawn++;
     }
     pageSize = drawn;
 
-    SelectObject(rows.dc, oldPen);
-    SetViewportOrgEx(rows.dc, 0, 0, nullptr);
-    BitBlt(dc, listRect.left, listRect.top, areaWidth, areaHeight, rows.dc, 0, 0, SRCCOPY);
+    SelectObject(dc, oldPen);
+    SelectClipRgn(dc, nullptr);
 }
 
 void NavListViewEx::DrawSeparator(HDC dc, int y)
