@@ -1,0 +1,191 @@
+// The list view: paints of the ordinary list in its variants, a drag step, a whole glide, long
+// lists, and the item store's costs.
+#include <benchmark/benchmark.h>
+
+#include <malloc.h>
+
+#include <wincore/host.h>
+
+#include "cases.h"
+#include "report.h"
+#include "scene.h"
+
+namespace bench {
+
+namespace {
+
+// Moves the list's view without pen input, to start a case from the same place every time.
+struct ScrolledList : NavListViewEx {
+    void ScrollTo(int top)
+    {
+        topIndex = top;
+        firstRowBottom = itemHeight;
+        Refresh();
+        wincore::Pump();
+    }
+};
+
+// The ordinary list filling a screen of the given size, with `count` rows.
+class ListScene {
+public:
+    ListScene(int width, int height, int count, bool ownerBackground)
+        : session(width, height),
+          owner(width, height),
+          strip(CreateIconStrip(fonts.title)),
+          icons(CreateIconList(strip))
+    {
+        SetUpOrdinaryList(list, fonts, icons, ownerBackground);
+        AddRows(list, count);
+        opened = OpenList(list, owner.hwnd, RECT{0, 0, width, height});
+    }
+    ~ListScene()
+    {
+        list.Destroy();
+        ImageList_Destroy(icons);
+        DeleteObject(strip);
+    }
+    HWND Window() { return list.GetSafeHand(); }
+
+    Session session;
+    Owner owner;
+    Fonts fonts;
+    HBITMAP strip;
+    HIMAGELIST icons;
+    ScrolledList list;
+    bool opened = false;
+};
+
+void Paint(benchmark::State& state, int width, int height, int count, bool ownerBackground, int top,
+           const char* picture)
+{
+    ListScene scene(width, height, count, ownerBackground);
+    if (!scene.opened) return state.SkipWithError("the list was not created");
+    if (top) scene.list.ScrollTo(top);
+    for (auto _ : state) Repaint(scene.Window());
+    KeepScreen(picture);
+}
+
+void PaintDropDown(benchmark::State& state)
+{
+    Session session;
+    Owner owner(800, 480);
+    Fonts fonts;
+    NavListViewEx list;
+    list.SetFont(fonts.title, nullptr, nullptr);
+    list.SetColor(kTitleColor, kSelectionColor);
+    for (int i = 0; i < kRowKinds; i++) list.AddItem(Row(i).title, -1, 0);
+    if (!OpenList(list, owner.hwnd, RECT{100, 60, 340, 320}, 100)) return state.SkipWithError("no drop-down list");
+    for (auto _ : state) Repaint(list.GetSafeHand());
+    KeepScreen("list_dropdown");
+    list.Destroy();
+}
+
+// A pen held on the list moves 8 px up, then back: each step is routed, scrolls and repaints.
+void DragStep(benchmark::State& state)
+{
+    ListScene scene(800, 480, 50, false);
+    if (!scene.opened) return state.SkipWithError("the list was not created");
+    wincore::PenDown(400, 240);
+    int y = 240;
+    for (auto _ : state) {
+        y = y == 240 ? 232 : 240;
+        wincore::PenMove(400, y);
+    }
+    wincore::PenUp(400, y);
+    wincore::Advance(5000);
+}
+
+// A 40 px flick within the glide window, then the clock runs until the list is at rest; the
+// list goes back to the middle of its rows between flicks.
+void Glide(benchmark::State& state)
+{
+    ListScene scene(800, 480, 1000, false);
+    if (!scene.opened) return state.SkipWithError("the list was not created");
+    scene.list.ScrollTo(500);
+    for (auto _ : state) {
+        wincore::PenDown(400, 300);
+        wincore::PenMove(400, 260);
+        wincore::PenUp(400, 260);
+        wincore::Advance(2000);
+        state.PauseTiming();
+        scene.list.ScrollTo(500);
+        state.ResumeTiming();
+    }
+}
+
+void AddItems(benchmark::State& state)
+{
+    Session session;
+    Owner owner(800, 480);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto* list = new NavListViewEx;
+        list->Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 800, 480}, owner.hwnd, 7, -1);
+        state.ResumeTiming();
+        for (int i = 0; i < 100000; i++) list->AddItem(Row(i).title, IconOf(i), 0);
+        state.PauseTiming();
+        delete list;
+        state.ResumeTiming();
+    }
+}
+
+void InsertAtFront(benchmark::State& state)
+{
+    Session session;
+    Owner owner(800, 480);
+    NavListViewEx list;
+    list.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 800, 480}, owner.hwnd, 7, -1);
+    AddRows(list, 10000);
+    for (auto _ : state) {
+        list.InsertItem(Row(3).title, 0, IconOf(3), 0);
+        state.PauseTiming();
+        list.DeleteItem(list.GetItemCount() - 1);
+        state.ResumeTiming();
+    }
+    list.Destroy();
+}
+
+// Bytes handed out by malloc, large blocks (mapped on their own) included.
+size_t HeapInUse()
+{
+    struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
+// Heap growth while 100,000 rows with three texts are added, per row.
+void MemoryPerItem(benchmark::State& state)
+{
+    Session session;
+    Owner owner(800, 480);
+    for (auto _ : state) {
+        NavListViewEx list;
+        list.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 800, 480}, owner.hwnd, 7, -1);
+        const size_t before = HeapInUse();
+        AddRows(list, 100000);
+        const size_t after = HeapInUse();
+        state.counters[kBytesPerItem] = double(after - before) / 100000.0;
+        list.Destroy();
+    }
+}
+
+}  // namespace
+
+void RegisterListCases()
+{
+    using benchmark::RegisterBenchmark;
+    RegisterBenchmark("list paint 800x480 solid", Paint, 800, 480, 50, false, 0, "list_800x480_solid");
+    RegisterBenchmark("list paint 800x480 owner background", Paint, 800, 480, 50, true, 0, "list_800x480_owner");
+    RegisterBenchmark("list paint 480x272 solid", Paint, 480, 272, 50, false, 0, "list_480x272_solid");
+    RegisterBenchmark("list paint 480x272 owner background", Paint, 480, 272, 50, true, 0, nullptr);
+    RegisterBenchmark("list paint drop-down 240x260", PaintDropDown);
+    RegisterBenchmark("list drag step 800x480", DragStep);
+    RegisterBenchmark("list glide of a 40 px flick, 800x480", Glide)->Unit(benchmark::kMillisecond);
+    RegisterBenchmark("list paint 10 items", Paint, 800, 480, 10, false, 0, nullptr);
+    RegisterBenchmark("list paint 100000 items", Paint, 800, 480, 100000, false, 0, nullptr);
+    RegisterBenchmark("list paint 100000 items, at item 50000", Paint, 800, 480, 100000, false, 50000, "list_at_50000");
+    RegisterBenchmark("list AddItem x 100000", AddItems)->Unit(benchmark::kMillisecond);
+    RegisterBenchmark("list InsertItem at 0 into 10000", InsertAtFront);
+    RegisterBenchmark("list memory per item (100000 rows)", MemoryPerItem)->Iterations(1)->Repetitions(1);
+}
+
+}  // namespace bench

@@ -1,0 +1,41 @@
+// Runs every case with repetitions interleaved at random, so that a change in the machine's load
+// touches all cases alike, and prints the table. Google Benchmark's own flags given on the
+// command line come after the defaults here and override them.
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "cases.h"
+#include "report.h"
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> flags = {argv[0], "--benchmark_repetitions=7", "--benchmark_min_time=0.2",
+                                      "--benchmark_enable_random_interleaving=true"};
+    for (int i = 1; i < argc; i++) flags.push_back(argv[i]);
+    std::vector<char*> args;
+    for (std::string& flag : flags) args.push_back(flag.data());
+    int count = int(args.size());
+    benchmark::Initialize(&count, args.data());
+    if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
+
+    bench::RegisterFloorCases();
+    bench::RegisterListCases();
+    bench::RegisterPeerCases();
+    bench::RegisterComboCases();
+    bench::RegisterVectorBoxCases();
+    bench::RegisterMenuCases();
+    bench::RegisterDrawingCases();
+
+    const double tickMs = 50;
+    bench::TableReporter table({
+        {"ordinary 800x480 list paint <= 4 x floor", "list paint 800x480 solid", bench::kFloorLarge, 4.0},
+        {"paint with 100,000 items <= 1.1 x paint with 10", "list paint 100000 items", "list paint 10 items", 1.1},
+        {"one drag step at 800x480 < 2 % of the 50 ms tick (ms)", "list drag step 800x480", "", tickMs * 0.02},
+        {"our list paint <= the cairo peer's picture", "list paint 800x480 solid", "cairo peer list 800x480", 1.0},
+    });
+    benchmark::RunSpecifiedBenchmarks(&table);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,45 @@
+// The navigation menu: the pop-up and the open sliding panel, each with eight items.
+#include <benchmark/benchmark.h>
+
+#include <wincore/host.h>
+
+#include "RKNaviMenu.h"
+#include "cases.h"
+#include "scene.h"
+
+namespace bench {
+
+namespace {
+
+constexpr const char16_t* kItems[] = {u"Navigate home",  u"Search address", u"Points of interest", u"Recent places",
+                                      u"Route options",  u"Map view",       u"Settings",           u"Exit"};
+constexpr tagMW_FontStysle kItemStyle = {RGB(255, 255, 255), 150};
+constexpr UINT kPopup = 1, kSlidingPanel = 0;
+constexpr DWORD kPanelTick = 100;  // ms: the panel shows one tick after it is tracked
+
+void Paint(benchmark::State& state, UINT look, const char* picture)
+{
+    Session session;
+    Owner owner(800, 480);
+    CRKNaviMenu menu;
+    if (!menu.Create(look)) return state.SkipWithError("the menu was not created");
+    if (look == kSlidingPanel) menu.SetParam(MOVE_DOWN, 0, nullptr, nullptr, 1);
+    UINT id = 1;
+    for (const char16_t* text : kItems) menu.AppendItem(MWF_ENABLED | MWF_TEXT, id++, text, kItemStyle, nullptr);
+    if (!menu.TrackMenu(owner.hwnd, 200, 40)) return state.SkipWithError("the menu did not open");
+    wincore::Advance(kPanelTick);
+    if (!IsWindowVisible(menu.GetSafeHwnd())) return state.SkipWithError("the menu is not shown");
+    for (auto _ : state) Repaint(menu.GetSafeHwnd());
+    KeepScreen(picture);
+    menu.Destroy();
+}
+
+}  // namespace
+
+void RegisterMenuCases()
+{
+    benchmark::RegisterBenchmark("pop-up menu paint, 8 items", Paint, kPopup, "menu_popup");
+    benchmark::RegisterBenchmark("sliding panel paint, 8 items", Paint, kSlidingPanel, "menu_panel");
+}
+
+}  // namespace bench

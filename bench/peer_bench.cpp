@@ -1,0 +1,272 @@
+// The peer: the ordinary 800 x 480 list's picture (same rows, texts, fonts, icons, arrows,
+// gradient highlight, separators and page bar) drawn with cairo into an off-screen surface and
+// copied to a window-sized surface, as a Linux developer would do it with the usual 2D library.
+// Pictures and fonts are prepared once, outside the measurement, as such a developer would.
+#include <benchmark/benchmark.h>
+#include <cairo.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "cases.h"
+#include "frame/Module.h"
+#include "scene.h"
+
+namespace bench {
+
+namespace {
+
+constexpr int kWidth = 800, kHeight = 480;
+constexpr int kPageBarHeight = 44, kPageEnd = 106, kPageMiddle = 108;
+constexpr int kArrowWidth = 28;
+constexpr UINT kArrowBitmap = 128;  // two arrows, normal and selected, magenta around them
+constexpr COLORREF kSeparatorColor = RGB(0xC7, 0x92, 0x5D);
+
+void SetColour(cairo_t* cr, COLORREF colour)
+{
+    cairo_set_source_rgb(cr, GetRValue(colour) / 255.0, GetGValue(colour) / 255.0, GetBValue(colour) / 255.0);
+}
+
+// UTF-16 to UTF-8, surrogate pairs included.
+std::string Utf8(const char16_t* text)
+{
+    std::string out;
+    for (; *text; text++) {
+        char32_t c = *text;
+        if (c >= 0xD800 && c < 0xDC00 && text[1] >= 0xDC00 && text[1] < 0xE000)
+            c = 0x10000 + ((c - 0xD800) << 10) + (*++text - 0xDC00);
+        if (c < 0x80) {
+            out += char(c);
+        } else if (c < 0x800) {
+            out += char(0xC0 | (c >> 6));
+            out += char(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += char(0xE0 | (c >> 12));
+            out += char(0x80 | ((c >> 6) & 0x3F));
+            out += char(0x80 | (c & 0x3F));
+        } else {
+            out += char(0xF0 | (c >> 18));
+            out += char(0x80 | ((c >> 12) & 0x3F));
+            out += char(0x80 | ((c >> 6) & 0x3F));
+            out += char(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+// A bitmap's pixels as a cairo picture whose magenta pixels are transparent.
+cairo_surface_t* KeyedSurface(HBITMAP bitmap, int width, int height)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr), source = CreateCompatibleDC(nullptr);
+    HBITMAP copy = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ oldCopy = SelectObject(dc, copy), oldSource = SelectObject(source, bitmap);
+    BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY);
+
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+    cairo_surface_flush(surface);
+    auto* out = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    for (int y = 0; y < height; y++)
+        for (int x = 0; x < width; x++) {
+            uint32_t pixel = static_cast<const uint32_t*>(bits)[y * width + x] & 0x00FFFFFF;
+            reinterpret_cast<uint32_t*>(out + y * stride)[x] = pixel == 0x00FF00FF ? 0 : (0xFF000000u | pixel);
+        }
+    cairo_surface_mark_dirty(surface);
+
+    SelectObject(source, oldSource);
+    SelectObject(dc, oldCopy);
+    DeleteObject(copy);
+    DeleteDC(source);
+    DeleteDC(dc);
+    return surface;
+}
+
+// The rows' texts in the encoding cairo takes, made once.
+struct RowTexts {
+    std::string title;
+    std::string distance;
+    std::string address;
+};
+
+class CairoList {
+public:
+    explicit CairoList(const Fonts& fonts)
+    {
+        HBITMAP strip = CreateIconStrip(fonts.title);
+        icons = KeyedSurface(strip, 128, 32);
+        DeleteObject(strip);
+        HBITMAP arrowBitmap = LoadBitmapW(GetModuleInstance(), MAKEINTRESOURCEW(kArrowBitmap));
+        arrows = KeyedSurface(arrowBitmap, 2 * kArrowWidth, 27);
+        DeleteObject(arrowBitmap);
+        pageBar = cairo_image_surface_create_from_png(RKNAV_RESOURCE_DIR "/page_bar.png");
+        title = cairo_toy_font_face_create("Tahoma", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+        detail = cairo_toy_font_face_create("Tahoma", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+        address = cairo_toy_font_face_create("WenQuanYi Micro Hei", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+        for (int i = 0; i < kRowKinds; i++)
+            texts.push_back({Utf8(Row(i).title), Utf8(Row(i).distance), Utf8(Row(i).address)});
+        offscreen = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kWidth, kHeight);
+        window = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kWidth, kHeight);
+    }
+    ~CairoList()
+    {
+        for (cairo_surface_t* surface : {icons, arrows, pageBar, offscreen, window}) cairo_surface_destroy(surface);
+        for (cairo_font_face_t* face : {title, detail, address}) cairo_font_face_destroy(face);
+    }
+    bool Ready() const { return cairo_surface_status(pageBar) == CAIRO_STATUS_SUCCESS; }
+
+    void Paint()
+    {
+        cairo_t* cr = cairo_create(offscreen);
+        SetColour(cr, kListBackground);
+        cairo_paint(cr);
+        cairo_save(cr);
+        cairo_rectangle(cr, 0, 0, kWidth, kHeight - kPageBarHeight);
+        cairo_clip(cr);
+        // Eight whole rows and the top of a ninth, as the list lays them out.
+        for (int i = 0; i <= 8; i++) DrawRow(cr, i, i * kItemHeight);
+        cairo_restore(cr);
+        DrawPageBar(cr);
+        cairo_destroy(cr);
+
+        cr = cairo_create(window);
+        cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+        cairo_set_source_surface(cr, offscreen, 0, 0);
+        cairo_paint(cr);
+        cairo_destroy(cr);
+    }
+
+    void Save(const std::string& path) { cairo_surface_write_to_png(window, path.c_str()); }
+
+private:
+    void DrawRow(cairo_t* cr, int index, int top)
+    {
+        const int bottom = top + kItemHeight, half = kItemHeight / 2;
+        if (index == kSelectedRow) DrawHighlight(cr, top);
+        SetColour(cr, kSeparatorColor);
+        cairo_set_line_width(cr, 1);
+        for (int y : {top, bottom}) {
+            cairo_move_to(cr, 0, y + 0.5);
+            cairo_line_to(cr, kWidth, y + 0.5);
+        }
+        cairo_stroke(cr);
+
+        cairo_set_source_surface(cr, icons, 1 - 32 * IconOf(index), top + (kItemHeight - 32) / 2);
+        cairo_rectangle(cr, 1, top + (kItemHeight - 32) / 2, 32, 32);
+        cairo_fill(cr);
+
+        const RowTexts& row = texts[index % kRowKinds];
+        const int x = 34;
+        const double width = DrawText(cr, title, 18, row.title, x, top, top + half, kTitleColor);
+        DrawText(cr, detail, 14, row.distance, x + width + 5, top, top + half, kDistanceColor);
+        DrawText(cr, address, 14, row.address, x, top + half, bottom, kAddressColor);
+
+        const int arrowTop = top + (kItemHeight - 27) / 2, selected = index == kSelectedRow;
+        cairo_set_source_surface(cr, arrows, kWidth - kArrowWidth - kArrowWidth * selected, arrowTop);
+        cairo_rectangle(cr, kWidth - kArrowWidth, arrowTop, kArrowWidth, 27);
+        cairo_fill(cr);
+    }
+
+    void DrawHighlight(cairo_t* cr, int top)
+    {
+        const double h = kItemHeight - 3;
+        cairo_pattern_t* gradient = cairo_pattern_create_linear(0, top + 2, 0, top + 2 + h);
+        cairo_pattern_add_color_stop_rgb(gradient, 0, 1, 1, 1);
+        cairo_pattern_add_color_stop_rgb(gradient, 0.5, GetRValue(kSelectionColor) / 255.0,
+                                         GetGValue(kSelectionColor) / 255.0, GetBValue(kSelectionColor) / 255.0);
+        cairo_pattern_add_color_stop_rgb(gradient, 1, 1, 1, 1);
+        cairo_set_source(cr, gradient);
+        cairo_rectangle(cr, 0, top + 2, kWidth, h);
+        cairo_fill(cr);
+        cairo_pattern_destroy(gradient);
+    }
+
+    // One line of text centred vertically in [top, bottom); returns its advance.
+    static double DrawText(cairo_t* cr, cairo_font_face_t* face, double size, const std::string& utf8, double x,
+                           int top, int bottom, COLORREF colour)
+    {
+        cairo_set_font_face(cr, face);
+        cairo_set_font_size(cr, size);
+        cairo_font_extents_t font;
+        cairo_font_extents(cr, &font);
+        cairo_text_extents_t extents;
+        cairo_text_extents(cr, utf8.c_str(), &extents);
+        SetColour(cr, colour);
+        cairo_move_to(cr, x, top + ((bottom - top) - (font.ascent + font.descent)) / 2 + font.ascent);
+        cairo_show_text(cr, utf8.c_str());
+        return extents.x_advance;
+    }
+
+
+    // Both ends one to one, the middle stretched with a filter that keeps the neighbouring cells out.
+    void DrawPageBar(cairo_t* cr)
+    {
+        const int top = kHeight - kPageBarHeight, stripWidth = cairo_image_surface_get_width(pageBar);
+        DrawPiece(cr, 0, top, kPageEnd, 0, kPageEnd);
+        DrawPiece(cr, kWidth - kPageEnd, top, kPageEnd, stripWidth - 3 * kPageEnd, kPageEnd);
+        DrawPiece(cr, kPageEnd, top, kWidth - 2 * kPageEnd, 3 * kPageEnd, kPageMiddle);
+    }
+
+    void DrawPiece(cairo_t* cr, int x, int y, int width, int sourceX, int sourceWidth)
+    {
+        cairo_surface_t* piece = cairo_surface_create_for_rectangle(pageBar, sourceX, 0, sourceWidth, kPageBarHeight);
+        cairo_save(cr);
+        cairo_rectangle(cr, x, y, width, kPageBarHeight);
+        cairo_clip(cr);
+        cairo_translate(cr, x, y);
+        cairo_scale(cr, double(width) / sourceWidth, 1.0);
+        cairo_set_source_surface(cr, piece, 0, 0);
+        cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
+        cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_BILINEAR);
+        cairo_paint(cr);
+        cairo_restore(cr);
+        cairo_surface_destroy(piece);
+    }
+
+    std::vector<RowTexts> texts;
+    cairo_surface_t* icons = nullptr;
+    cairo_surface_t* arrows = nullptr;
+    cairo_surface_t* pageBar = nullptr;
+    cairo_surface_t* offscreen = nullptr;
+    cairo_surface_t* window = nullptr;
+    cairo_font_face_t* title = nullptr;
+    cairo_font_face_t* detail = nullptr;
+    cairo_font_face_t* address = nullptr;
+};
+
+void PaintPeer(benchmark::State& state)
+{
+    Session session;
+    Fonts fonts;
+    CairoList list(fonts);
+    if (!list.Ready()) return state.SkipWithError("page_bar.png was not found");
+    for (auto _ : state) list.Paint();
+    // RKNAV_BENCH_PICTURES=DIR keeps the peer's picture, to be compared with the list's.
+    if (const char* folder = std::getenv("RKNAV_BENCH_PICTURES")) list.Save(std::string(folder) + "/cairo_peer.png");
+}
+
+void PeerList(benchmark::State& state)
+{
+    PaintPeer(state);
+    // Cairo's font caches hold fontconfig patterns; with no cairo object left they can go, so
+    // that a leak checker sees none.
+    cairo_debug_reset_static_data();
+}
+
+}  // namespace
+
+void RegisterPeerCases()
+{
+    benchmark::RegisterBenchmark("cairo peer list 800x480", PeerList);
+}
+
+}  // namespace bench
