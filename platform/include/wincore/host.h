@@ -31,6 +31,12 @@ int LiveWindows();
 int ComInitCount();    // CoInitializeEx calls not yet balanced by CoUninitialize
 int LiveComObjects();  // COM objects (factories, images, streams) not yet released
 
+// A test hook for running without pictures: FindResourceW (and so LoadBitmapW, image lists and
+// picture loads) finds no resource of `type` (RT_BITMAP, "PNG", ...) in `module`, as if the module
+// had been built without them, until RestoreResources or HostStop.
+void WithholdResources(HMODULE module, LPCWSTR type);
+void RestoreResources();
+
 // The composed screen as it is now, row by row, each pixel 0x00RRGGBB.
 struct ScreenImage {
     int width = 0;

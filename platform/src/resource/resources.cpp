@@ -1,6 +1,10 @@
 #include <dlfcn.h>
 
 #include <memory>
+#include <string>
+#include <vector>
+
+#include <wincore/host.h>
 
 #include "resource/errors.h"
 #include "resource/modules.h"
@@ -83,6 +87,25 @@ bool IdMatches(const char16_t* stored, LPCWSTR wanted)
     return !IsInteger(stored) && EqualIgnoringCase(stored, wanted);
 }
 
+// Types withheld by the test hook, per module; an integer type is kept as "#n", which IdMatches reads.
+struct WithheldType {
+    void* module;
+    std::u16string type;
+};
+
+std::vector<WithheldType>& Withheld()
+{
+    static std::vector<WithheldType> withheld;
+    return withheld;
+}
+
+bool IsWithheld(const Module& module, const char16_t* type)
+{
+    for (const WithheldType& withheld : Withheld())
+        if (withheld.module == module.handle && IdMatches(type, withheld.type.c_str())) return true;
+    return false;
+}
+
 HRSRC ResourceHandle(Module& module, unsigned index)
 {
     if (!module.resourceHandles[index]) {
@@ -128,7 +151,7 @@ HRSRC WINAPI FindResourceW(HMODULE module, LPCWSTR name, LPCWSTR type)
     ReadTable(*found);
     bool typeFound = false;
     for (unsigned i = 0; i < found->entryCount; i++) {
-        if (!IdMatches(found->entries[i].type, type)) continue;
+        if (!IdMatches(found->entries[i].type, type) || IsWithheld(*found, found->entries[i].type)) continue;
         typeFound = true;
         if (IdMatches(found->entries[i].name, name)) return ResourceHandle(*found, i);
     }
@@ -168,4 +191,22 @@ BOOL WINAPI FreeResource(HGLOBAL resourceData)
     if (resourceData && LockResource(resourceData)) return FALSE;
     SetLastError(ERROR_INVALID_HANDLE);
     return TRUE;
+}
+
+void wincore::WithholdResources(HMODULE module, LPCWSTR type)
+{
+    Module* found = ModuleOrExecutable(module);
+    if (!found || !type) return;
+    std::u16string key;
+    if (IsInteger(type)) {
+        for (char c : "#" + std::to_string(reinterpret_cast<uintptr_t>(type))) key.push_back(char16_t(c));
+    } else {
+        key = type;
+    }
+    Withheld().push_back({found->handle, key});
+}
+
+void wincore::RestoreResources()
+{
+    Withheld().clear();
 }

@@ -77,6 +77,7 @@ void HostStop()
 {
     DestroyAllWindows();
     ClearState();
+    RestoreResources();
     MarkScreenDirty();
 }
 
