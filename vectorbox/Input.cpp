@@ -57,18 +57,22 @@ void CNavVectorBox::OnLButtonDown(int x, int y)
     InvalidateRect(hWnd, nullptr, FALSE);
 }
 
-// A step happens only when the pen comes up over the arrow on which it went down.
+// A step happens only when the pen comes up over the arrow on which it went down. It comes last:
+// the owner may destroy the box while it is told.
 void CNavVectorBox::OnLButtonUp(int x, int y)
 {
     const POINT point = {x, y};
+    int direction = 0;
     if (pressedPass == 0 && PtInRect(&passRect[0], point))
-        Step(-1);
+        direction = -1;
     else if (pressedPass == 1 && PtInRect(&passRect[1], point))
-        Step(+1);
+        direction = +1;
     pressedPass = -1;
-    if (!hWnd || GetCapture() != hWnd) return;
-    ReleaseCapture();
-    InvalidateRect(hWnd, nullptr, TRUE);
+    if (hWnd && GetCapture() == hWnd) {
+        ReleaseCapture();
+        InvalidateRect(hWnd, nullptr, TRUE);
+    }
+    if (direction != 0) Step(direction);
 }
 
 // The selection changes at once; the slide that follows is only drawn. The owner reads the new
