@@ -108,11 +108,12 @@ void NavListViewEx::OnLButtonUp(int x, int y)
         for (int i = 0; i < 3; i++) {
             if (pageButtons[i].state != 1) continue;
             pageButtons[i].state = 0;
+            pageBarRedraw = 1;
+            Refresh();
+            // The receiver of the notification may delete this list: nothing touches it afterwards.
             POINT point = {x, y};
             if (PtInRect(&pageButtons[i].rc, point))
                 Notify(WM_NAVLV_PAGESCROLL, MAKEWPARAM(GetDlgCtrlID(hWnd), i), reinterpret_cast<LPARAM>(hWnd));
-            pageBarRedraw = 1;
-            Refresh();
             return;
         }
     }
