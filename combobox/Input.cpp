@@ -62,20 +62,22 @@ void CNavComboboxEx::OnComboxLButtonDown(int x, int y)
     closingTap = onButton && listLostFocus && GetTickCount() - listLostFocusTick <= kSameTapWindow;
     listLostFocus = 0;
 
+    // The press counts whether or not its picture can be shown.
+    if (onButton)
+        buttonPressed = 1;
+    else
+        textPressed = 1;
     HDC dc = GetDC(hEdit);
     CNavImage pressed;
     if (pressed.LoadFromResource(kPressedPicture, GetModuleInstance(), TEXT("PNG"))) {
         const int iw = pressed.GetWidth(), ih = pressed.GetHeight();
         const int height = client.bottom - client.top;
-        if (onButton) {
-            buttonPressed = 1;
+        if (onButton)
             pressed.DrawStretch(dc, client.right - buttonWidth, client.top, buttonWidth, height, iw - buttonWidth, 0,
                                 buttonWidth, fieldHeight);
-        } else {
-            textPressed = 1;
+        else
             pressed.DrawStretch(dc, client.left, client.top, client.right - buttonWidth - client.left, height, 0, 0,
                                 iw - buttonWidth, ih);
-        }
     }
     pressed.Unload();
     ReleaseDC(hEdit, dc);
