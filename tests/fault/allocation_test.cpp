@@ -1,0 +1,153 @@
+// Allocation failures where the code has a way out: the nothrow allocations of the menu facade and
+// of the imaging service (images, streams), and GDI bitmaps too large to be made. Each fails
+// softly: the call reports failure or the control draws without what it could not make.
+#include <new>
+
+#include "NavComboboxEx.h"
+#include "NavListViewEx.h"
+#include "NavVectorBox.h"
+#include "RKNaviMenu.h"
+#include "fault/fault_fixture.h"
+
+namespace {
+
+bool failNothrow = false;
+int refused = 0;
+
+void* NothrowAllocation(std::size_t size, void* (*allocate)(std::size_t))
+{
+    if (failNothrow) {
+        refused++;
+        return nullptr;
+    }
+    try {
+        return allocate(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
+// Fails every nothrow allocation of the process while it lives.
+class NoMemory {
+public:
+    NoMemory()
+    {
+        refused = 0;
+        failNothrow = true;
+    }
+    ~NoMemory() { failNothrow = false; }
+    NoMemory(const NoMemory&) = delete;
+    NoMemory& operator=(const NoMemory&) = delete;
+};
+
+}  // namespace
+
+// The nothrow forms are replaced for the whole test program; they fail only inside a NoMemory.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    return NothrowAllocation(size, [](std::size_t bytes) { return ::operator new(bytes); });
+}
+
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
+{
+    return NothrowAllocation(size, [](std::size_t bytes) { return ::operator new[](bytes); });
+}
+
+namespace {
+
+using AllocationTest = FaultTest;
+
+TEST_F(AllocationTest, MenuFacadeWithoutMemoryDoesNothing)
+{
+    CRKNaviMenu menu, copied;
+    {
+        NoMemory none;
+        EXPECT_EQ(menu.Create(1), 0);
+        EXPECT_GT(refused, 0);
+    }
+    EXPECT_EQ(menu.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(menu.AppendItem(MWF_ENABLED | MWF_TEXT, 1, TEXT("Home"), {kTextColour, 150}, nullptr), 0);
+    EXPECT_EQ(menu.TrackMenu(owner, 10, 10), 0);
+
+    ASSERT_EQ(copied.Create(0), 1);
+    copied.AppendItem(MWF_ENABLED | MWF_TEXT, 1, TEXT("Home"), {kTextColour, 150}, nullptr);
+    {
+        NoMemory none;
+        CRKNaviMenu copy(copied);
+        EXPECT_EQ(copy.TrackMenu(owner, 10, 300), 0) << "a copy that could not be made is empty";
+        menu = copied;
+    }
+    EXPECT_EQ(menu.TrackMenu(owner, 10, 300), 0);
+    EXPECT_EQ(copied.TrackMenu(owner, 10, 300), 1) << "the original is untouched";
+    wincore::Advance(1000);
+}
+
+// Painting loads pictures through images and streams, both allocated nothrow: every control then
+// paints without its pictures, and no COM object or GDI object is left behind.
+TEST_F(AllocationTest, ControlsPaintWhenPicturesCannotBeAllocated)
+{
+    const int comObjects = wincore::LiveComObjects();
+    NavListViewEx list;
+    list.EnablePageScroll(1);
+    list.SetColor(kTextColour, RGB(0, 0, 255));
+    list.SetBkColor(RGB(255, 255, 255), 0);
+    for (int i = 0; i < 5; i++) list.AddItem(TEXT("MMMMMMMM"), -1, 0);
+    CNavComboboxEx combo;
+    CNavVectorBox box;
+    CRKNaviMenu menu;
+    ASSERT_EQ(menu.Create(1), 1);
+    menu.AppendItem(MWF_ENABLED | MWF_TEXT, 1, TEXT("MMMMMM"), {kTextColour, 200}, nullptr);
+    {
+        NoMemory none;
+        ASSERT_EQ(list.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{10, 10, 310, 300}, owner, 7, -1), 1);
+        RECT field = {350, 10, 600, 300};
+        ASSERT_EQ(combo.Create(nullptr, WS_VISIBLE, nullptr, field, owner, 20), 1);
+        combo.AddString(TEXT("One"));
+        ASSERT_EQ(box.Create(nullptr, WS_CHILD | WS_VISIBLE, nullptr, RECT{350, 350, 602, 392}, owner, 9, VBOX_HORZ), 1);
+        box.InsertItem(TEXT("MMMMMM"), nullptr);
+        ASSERT_EQ(menu.TrackMenu(owner, 100, 320), 1);
+        wincore::Pump();
+        Tap(575, 31);
+        wincore::Advance(200);
+        Tap(600 - 29, 371);
+        wincore::Advance(500);
+        EXPECT_GT(refused, 0);
+    }
+    EXPECT_GT(PixelsNear(RECT{10, 10, 310, 130}, kTextColour), 20) << "the list's rows";
+    menu.Destroy();
+    wincore::Pump();
+    EXPECT_EQ(wincore::LiveComObjects(), comObjects);
+}
+
+// Off-screen pictures larger than the largest bitmap cannot be made: the controls skip or clip
+// their drawing instead of failing.
+TEST_F(AllocationTest, ControlsLargerThanAnyBitmapPaint)
+{
+    NavListViewEx list;
+    list.SetColor(kTextColour, RGB(0, 0, 255));
+    for (int i = 0; i < 3; i++) list.AddItem(TEXT("Row"), -1, 0);
+    ASSERT_EQ(list.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 20000, 300}, owner, 7, -1), 1);
+    CNavVectorBox box;
+    ASSERT_EQ(box.Create(nullptr, WS_CHILD | WS_VISIBLE, nullptr, RECT{0, 300, 17000, 342}, owner, 9, VBOX_HORZ), 1);
+    box.InsertItem(TEXT("Item"), nullptr);
+    CNavComboboxEx combo;
+    RECT field = {0, 400, 18000, 470};
+    ASSERT_EQ(combo.Create(nullptr, WS_VISIBLE, nullptr, field, owner, 20), 1);
+    CRKNaviMenu menu;
+    ASSERT_EQ(menu.Create(0), 1);
+    menu.SetBorder(0, 17000, 0, 17000);
+    menu.AppendItem(MWF_ENABLED | MWF_TEXT, 1, TEXT("Item"), {kTextColour, 150}, nullptr);
+    ASSERT_EQ(menu.TrackMenu(owner, 0, 0), 1);
+    wincore::Advance(1500);
+    Tap(100, 30);
+    Tap(17000 - 29, 321);
+    wincore::Advance(500);
+    HDC screen = GetDC(nullptr);
+    list.OnPaintEx(screen);
+    box.OnPaintEx(screen);
+    combo.OnPaintEx(screen);
+    ReleaseDC(nullptr, screen);
+    menu.Destroy();
+}
+
+}  // namespace

@@ -1,0 +1,111 @@
+// Every control drawing without its pictures. In fault_tests the library's pictures and bitmaps
+// are withheld (as if it had been built without them); in fault_no_factory_tests the imaging
+// factory cannot be created, so PNG pictures fail while bitmaps still load. Either way each
+// control paints its background and texts, and nothing leaks.
+#include <cstdlib>
+
+#include "NavComboboxEx.h"
+#include "NavListViewEx.h"
+#include "NavVectorBox.h"
+#include "RKNaviMenu.h"
+#include "fault/fault_fixture.h"
+
+namespace {
+
+HMODULE Library()
+{
+    return GetModuleHandleW(TEXT("RKNavCtrlEx"));
+}
+
+class PicturesTest : public FaultTest {
+protected:
+    void SetUp() override
+    {
+        FaultTest::SetUp();
+        if (getenv("WINCORE_NO_IMAGING_FACTORY")) return;
+        wincore::WithholdResources(Library(), TEXT("PNG"));
+        wincore::WithholdResources(Library(), RT_BITMAP);
+        ASSERT_EQ(FindResourceW(Library(), MAKEINTRESOURCEW(121), TEXT("PNG")), nullptr);
+        ASSERT_EQ(FindResourceW(Library(), MAKEINTRESOURCEW(107), RT_BITMAP), nullptr);
+    }
+
+    HFONT font = nullptr;
+};
+
+TEST_F(PicturesTest, ListViewsDrawRowsWithoutFramePageBarChecksOrArrows)
+{
+    NavListViewEx list, dropDown;
+    for (NavListViewEx* each : {&list, &dropDown}) {
+        each->EnablePageScroll(1);
+        each->SetCheckBox(1);
+        each->SetRightArrow(1);
+        each->SetColor(kTextColour, RGB(0, 0, 255));
+        each->SetBkColor(RGB(255, 255, 255), 0);
+        for (int i = 0; i < 8; i++) each->AddItem(TEXT("MMMMMMMM"), -1, 0);
+    }
+    ASSERT_EQ(list.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{10, 10, 310, 400}, owner, 7, -1), 1);
+    ASSERT_EQ(dropDown.Create(nullptr, WS_POPUP, RECT{400, 10, 700, 400}, owner, 8, 100), 1);
+    ShowWindow(dropDown.GetSafeHand(), SW_SHOW);
+    wincore::Pump();
+    EXPECT_GT(PixelsNear(RECT{10, 10, 310, 130}, kTextColour), 20) << "the list's rows";
+    EXPECT_GT(PixelsNear(RECT{420, 10, 680, 130}, kTextColour), 20) << "the drop-down list's rows";
+    Tap(100, 40);
+    Tap(60, 400 - 22);
+    wincore::Advance(500);
+    EXPECT_EQ(list.GetCheckStatus(0), 1);
+}
+
+TEST_F(PicturesTest, ComboBoxDrawsItsTextAndOpensItsList)
+{
+    CNavComboboxEx combo;
+    RECT rect = {10, 100, 250, 400};
+    WCHAR text[] = TEXT("MMMMMM");
+    ASSERT_EQ(combo.Create(nullptr, WS_VISIBLE, text, rect, owner, 20), 1);
+    combo.AddString(TEXT("One"));
+    combo.AddString(TEXT("Two"));
+    wincore::Pump();
+    EXPECT_GT(PixelsNear(RECT{10, 100, 190, 142}, RGB(0, 0, 0)), 20) << "the field's text";
+    Tap(220, 120);
+    wincore::Advance(150);
+    Tap(130, 152);
+    wincore::Advance(150);
+    EXPECT_EQ(combo.GetCurSel(), 0);
+    combo.EnableWindow(0);
+    wincore::Pump();
+}
+
+TEST_F(PicturesTest, VectorBoxDrawsItsItemWithoutAFrame)
+{
+    CNavVectorBox box;
+    ASSERT_EQ(box.Create(nullptr, WS_CHILD | WS_VISIBLE, TEXT("box"), RECT{20, 30, 272, 72}, owner, 7, VBOX_HORZ), 1);
+    box.SetTextColor(kTextColour);
+    box.InsertItem(TEXT("MMMMMM"), nullptr);
+    box.InsertItem(TEXT("WWWWWW"), nullptr);
+    wincore::Pump();
+    EXPECT_GT(PixelsNear(RECT{78, 30, 214, 72}, kTextColour), 20);
+    EXPECT_GT(PixelsNear(RECT{20, 30, 78, 72}, kOwnerColour), 1000) << "the owner's background under the arrows";
+    Tap(272 - 29, 51);
+    wincore::Advance(500);
+    EXPECT_EQ(box.GetCurSel(), 1);
+}
+
+TEST_F(PicturesTest, MenusDrawTheirItemsWithoutFrameOrPanel)
+{
+    for (unsigned type : {1u, 0u}) {
+        CRKNaviMenu menu;
+        ASSERT_EQ(menu.Create(type), 1);
+        menu.AppendItem(MWF_ENABLED | MWF_TEXT, 1, TEXT("MMMMMM"), {kTextColour, 200}, nullptr);
+        menu.AppendItem(MWF_ENABLED | MWF_TEXT, 2, TEXT("WWWWWW"), {kTextColour, 200}, nullptr);
+        ASSERT_EQ(menu.TrackMenu(owner, 200, 300), 1);
+        wincore::Advance(1500);
+        RECT placed;
+        GetWindowRect(menu.GetSafeHwnd(), &placed);
+        EXPECT_GT(PixelsNear(placed, kTextColour), 20) << (type ? "the pop-up" : "the sliding panel");
+        HDC screen = GetDC(nullptr);
+        EXPECT_EQ(menu.OnPaintEx(screen), 1);
+        ReleaseDC(nullptr, screen);
+        menu.Destroy();
+    }
+}
+
+}  // namespace
