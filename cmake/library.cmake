@@ -24,6 +24,10 @@ set_target_properties(RKNavCtrlEx PROPERTIES
     VERSION ${PROJECT_VERSION}
     SOVERSION ${PROJECT_VERSION_MAJOR})
 wincore_add_resources(RKNavCtrlEx ${PROJECT_SOURCE_DIR}/resources/RKNavCtrlEx.rc)
+if(WIN32)
+    # RKNavCtrlEx.dll with the import library RKNavCtrlEx.dll.a, the names a Windows host expects.
+    set_target_properties(RKNavCtrlEx PROPERTIES PREFIX "" IMPORT_PREFIX "")
+endif()
 
 # Installation: both libraries, the public headers and a CMake package, so that a host does
 # find_package(RKNavCtrlEx) and links RKNavCtrlEx::RKNavCtrlEx.

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include "NavListViewEx.h"
 
 namespace listview {

@@ -1,0 +1,128 @@
+// Host sessions over real Win32: the windows a test creates are tracked through a CBT hook on
+// the test's thread, so that HostStop destroys what is left and LiveWindows counts them. The
+// clock is the real one; Advance runs a message loop until the time has passed.
+#include <iterator>
+#include <set>
+
+#include <wincore/host.h>
+
+#include "session.h"
+
+namespace wincore {
+
+namespace {
+
+// Beyond this many messages in one Pump something keeps posting to itself; stop rather than hang.
+constexpr int kMostMessagesPerPump = 100000;
+constexpr DWORD kQuietMs = 10;
+constexpr int kMostQuietWaits = 20;
+
+HHOOK windowHook = nullptr;
+std::set<HWND> liveWindows;
+
+// Windows the system makes for a thread of its own accord (input method windows) are not the test's.
+bool SystemWindow(HWND hwnd)
+{
+    WCHAR name[32] = {};
+    GetClassNameW(hwnd, name, 32);
+    return lstrcmpW(name, L"IME") == 0 || lstrcmpW(name, L"MSCTFIME UI") == 0;
+}
+
+LRESULT CALLBACK WindowHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    HWND hwnd = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_CREATEWND && !SystemWindow(hwnd)) liveWindows.insert(hwnd);
+    if (code == HCBT_DESTROYWND) liveWindows.erase(hwnd);
+    return CallNextHookEx(windowHook, code, wParam, lParam);
+}
+
+void DestroyLeftWindows()
+{
+    while (!liveWindows.empty()) {
+        HWND hwnd = *liveWindows.begin();
+        if (!IsWindow(hwnd) || !DestroyWindow(hwnd)) liveWindows.erase(hwnd);
+    }
+}
+
+// Drops what is left for windows that are gone; a paint never validated would come forever.
+void DiscardQueue()
+{
+    MSG msg;
+    for (int dropped = 0; dropped < kMostMessagesPerPump && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); dropped++) {
+    }
+}
+
+// Dispatches what is pending now.
+void Drain()
+{
+    MSG msg;
+    for (int handled = 0; handled < kMostMessagesPerPump && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); handled++) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+}  // namespace
+
+void HostStart(const HostConfig&)
+{
+    HostStop();
+    windowHook = SetWindowsHookExW(WH_CBT, WindowHook, nullptr, GetCurrentThreadId());
+    ForgetScreen();
+}
+
+void HostStop()
+{
+    DestroyLeftWindows();
+    ReleaseCapture();
+    DiscardQueue();
+    if (windowHook) UnhookWindowsHookEx(windowHook);
+    windowHook = nullptr;
+    ForgetScreen();
+}
+
+DWORD HostNow()
+{
+    return GetTickCount();
+}
+
+// Under Wine some of what a step causes comes back from the X server a moment later (pointer
+// motion, focus changes); Pump waits until no input or message has come for a short while, so
+// that it lands within the same step. Timers and paints do not count: they come when they come.
+void Pump()
+{
+    for (int waits = 0; waits < kMostQuietWaits; waits++) {
+        Drain();
+        DWORD woke = MsgWaitForMultipleObjectsEx(0, nullptr, kQuietMs, QS_INPUT | QS_POSTMESSAGE | QS_SENDMESSAGE,
+                                                 MWMO_INPUTAVAILABLE);
+        if (woke == WAIT_TIMEOUT) break;
+    }
+    Drain();
+    ForgetScreen();
+}
+
+void Advance(DWORD ms)
+{
+    DWORD start = GetTickCount();
+    for (;;) {
+        Pump();
+        DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= ms) break;
+        MsgWaitForMultipleObjectsEx(0, nullptr, ms - elapsed, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    }
+    Pump();
+}
+
+// A window whose creation failed is gone without a destroy notification.
+int LiveWindows()
+{
+    for (auto it = liveWindows.begin(); it != liveWindows.end();) it = IsWindow(*it) ? std::next(it) : liveWindows.erase(it);
+    return int(liveWindows.size());
+}
+
+int LiveGdiObjects()
+{
+    return int(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
+}
+
+}  // namespace wincore

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <imaging.h>
+
+namespace navimaging {
+
+IImagingFactory* CreateImagingFactory();  // NULL when out of memory
+
+}  // namespace navimaging
