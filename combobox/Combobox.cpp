@@ -60,7 +60,6 @@ int CNavComboboxEx::Create(HINSTANCE hInstance, DWORD dwStyle, WCHAR* text, RECT
     DWORD style = WS_CHILD | WS_TABSTOP | ES_AUTOHSCROLL | (dwStyle & WS_VISIBLE);
     hEdit = CreateWindowExW(0, TEXT("EDIT"), TEXT(""), style, rect.left, rect.top, rect.right - rect.left,
                             fieldHeight, parent, reinterpret_cast<HMENU>(UINT_PTR(id)), hInstance, nullptr);
-    SendMessageW(hEdit, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, buttonWidth));
 
     // The caller's rectangle becomes the list's area in screen coordinates.
     MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&rect), 2);
@@ -88,6 +87,8 @@ int CNavComboboxEx::Create(HINSTANCE hInstance, DWORD dwStyle, WCHAR* text, RECT
         pDropList->SetFont(font, nullptr, nullptr);
         SendMessageW(hEdit, WM_SETFONT, reinterpret_cast<WPARAM>(font), 1);
     }
+    // After the font: an edit control takes a new font's own margins in place of those set before.
+    SendMessageW(hEdit, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, buttonWidth));
     SetWindowLongPtrW(hEdit, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     oldEditProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ComboboxProc)));

@@ -130,9 +130,13 @@ int NavListViewEx::Create(HINSTANCE instance, DWORD dwStyle, RECT rect, HWND par
     RegisterClassW(&wc);  // a second list simply reuses the class
 
     if (!::IsWindow(hWnd)) {
+        // Only a child's menu slot is its identifier (a pop-up's names a menu), so a pop-up list
+        // is given its identifier once it exists.
+        bool child = (dwStyle & WS_CHILD) != 0;
+        HMENU slot = child ? reinterpret_cast<HMENU>(UINT_PTR(id)) : nullptr;
         hWnd = CreateWindowExW(0, kClassName, TEXT(""), dwStyle, rect.left, rect.top, rect.right - rect.left,
-                               rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(UINT_PTR(id)), instance,
-                               this);
+                               rect.bottom - rect.top, parent, slot, instance, this);
+        if (hWnd && !child) SetWindowLongPtrW(hWnd, GWLP_ID, LONG_PTR(id));
     }
     if (::IsWindow(hWnd)) return 1;
     hWnd = nullptr;
@@ -185,7 +189,10 @@ LRESULT NavListViewEx::OnWndMessage(HWND hwnd, UINT message, WPARAM wParam, LPAR
         return 0;
     case WM_ERASEBKGND: return 1;
     case WM_TIMER: OnTimer(UINT(wParam)); return 0;
-    case WM_MOUSEMOVE: OnMouseMove(x, y); break;
+    case WM_MOUSEMOVE:
+        // Only a pen on the screen drags; a desktop mouse also reports moves with its button up.
+        if (wParam & MK_LBUTTON) OnMouseMove(x, y);
+        break;
     case WM_LBUTTONDOWN:
         penDown = 1;
         SetCapture(hwnd);

@@ -24,13 +24,19 @@ LRESULT CPopupMenuWnd::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
     case WM_MOUSEMOVE:
+        // Only a pen on the screen tracks; a desktop mouse also reports moves with its button up.
+        if (wParam & MK_LBUTTON) OnPenTrack(menu::PenPoint(lParam));
+        return 0;
     case WM_LBUTTONDOWN:
         OnPenTrack(menu::PenPoint(lParam));
         return 0;
     case WM_LBUTTONUP:
         OnPenUp(menu::PenPoint(lParam));
         return 0;
-    default: return DefWindowProcW(hwnd, message, wParam, lParam);
+    // Not handled: the dialog manager's default. A dialog procedure that answered with
+    // DefWindowProcW would claim the message and leave its result to DWLP_MSGRESULT (zero), which
+    // for WM_NCHITTEST means nowhere: no pen message would reach the menu.
+    default: return 0;
     }
 }
 

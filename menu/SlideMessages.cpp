@@ -30,13 +30,18 @@ LRESULT CSlideMenuWnd::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     case WM_CTLCOLORDLG:
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
-    case WM_MOUSEMOVE: return OnPenTrack(menu::PenPoint(lParam));
+    case WM_MOUSEMOVE:
+        // Only a pen on the screen tracks; a desktop mouse also reports moves with its button up.
+        return (wParam & MK_LBUTTON) ? OnPenTrack(menu::PenPoint(lParam)) : 0;
     case WM_LBUTTONDOWN:
         lastDownWindow = hwnd;
         lastDownPoint = menu::PenPoint(lParam);
         return OnPenTrack(lastDownPoint);
     case WM_LBUTTONUP: return OnPenUp(menu::PenPoint(lParam));
-    default: return DefWindowProcW(hwnd, message, wParam, lParam);
+    // Not handled: the dialog manager's default. A dialog procedure that answered with
+    // DefWindowProcW would claim the message and leave its result to DWLP_MSGRESULT (zero), which
+    // for WM_NCHITTEST means nowhere: no pen message would reach the menu.
+    default: return 0;
     }
 }
 
