@@ -41,7 +41,7 @@ inline std::string ScreenRect(HWND hwnd)
 
 inline std::string Text(CNavComboboxEx& combo)
 {
-    char16_t buffer[101] = {};
+    WCHAR buffer[101] = {};
     return combo.GetComboxText(buffer, 100) < 0 ? "<none>" : Utf8(buffer);
 }
 

@@ -31,7 +31,7 @@ TEST_F(ComboTest, CreateMakesTheFieldAndTurnsTheRectangleIntoTheListArea)
     EXPECT_EQ(combo.Create(nullptr, 0, nullptr, again, owner, 21), 1);
     EXPECT_EQ(Str(again), "0,0,10,10");
 
-    char16_t text[] = u"Thin";
+    WCHAR text[] = TEXT("Thin");
     RECT low = {10, 300, 250, 330};
     ASSERT_EQ(thin.Create(nullptr, 0, text, low, owner, 21), 1);
     EXPECT_EQ(Str(low), "10,342,250,384") << "room for one row at least";
@@ -44,13 +44,13 @@ TEST_F(ComboTest, CreateMakesTheFieldAndTurnsTheRectangleIntoTheListArea)
 TEST_F(ComboTest, FailsBeforeOrWithoutCreate)
 {
     ComboProbe combo;
-    char16_t buffer[8] = u"unset";
-    for (int result : {combo.InsertString(0, u"a"), combo.AddString(u"a"), combo.DeleteString(0), combo.ResetContent(),
+    WCHAR buffer[8] = TEXT("unset");
+    for (int result : {combo.InsertString(0, TEXT("a")), combo.AddString(TEXT("a")), combo.DeleteString(0), combo.ResetContent(),
                        combo.GetCount(), combo.GetCurSel(), combo.SetCurSel(0), combo.GetLBText(0, buffer, 5),
                        combo.GetLBTextLen(0), combo.SetItemHeight(0, 50), combo.GetItemHeight(0),
                        combo.GetComboxText(buffer, 5), combo.GetComboxTextLen()})
         EXPECT_EQ(result, -1);
-    EXPECT_EQ(std::u16string(buffer), u"unset");
+    EXPECT_EQ(WString(buffer), TEXT("unset"));
     EXPECT_EQ(combo.MoveWindow(0, 0, 100, 42), 0);
     HDC screen = GetDC(nullptr);
     EXPECT_EQ(combo.OnPaintEx(screen), 0) << "no field to paint";
@@ -64,7 +64,7 @@ TEST_F(ComboTest, FailsBeforeOrWithoutCreate)
     RECT rect = {10, 100, 250, 400};
     EXPECT_EQ(combo.Create(nullptr, WS_VISIBLE, nullptr, rect, gone, 20), 0);
     EXPECT_EQ(combo.GetSafeHwnd(), nullptr);
-    EXPECT_EQ(combo.AddString(u"dropped by the next Create"), 1) << "the list object stays, without a window";
+    EXPECT_EQ(combo.AddString(TEXT("dropped by the next Create")), 1) << "the list object stays, without a window";
     rect = {10, 100, 250, 400};
     EXPECT_EQ(combo.Create(nullptr, WS_VISIBLE, nullptr, rect, MakeOwner(0, 0, 800, 480), 20), 1);
     EXPECT_EQ(combo.GetCount(), 0);
@@ -77,13 +77,13 @@ TEST_F(ComboTest, ShownTextKeepsAHundredCharactersAndFollowsTheBufferContract)
     EXPECT_EQ(combo.SetCurSel(2), 0);
     EXPECT_EQ(Text(combo), "<none>");
     EXPECT_EQ(combo.SetCurSel(0), 1);
-    char16_t buffer[8] = u"xxxxxxx";
+    WCHAR buffer[8] = TEXT("xxxxxxx");
     EXPECT_EQ(combo.GetComboxText(buffer, 3), 6);
-    EXPECT_EQ(std::u16string(buffer), u"Abcxxxx") << "a cut text gets no terminator";
+    EXPECT_EQ(WString(buffer), TEXT("Abcxxxx")) << "a cut text gets no terminator";
     EXPECT_EQ(combo.GetComboxText(buffer, 0), 6);
-    EXPECT_EQ(buffer[0], u'A');
+    EXPECT_EQ(buffer[0], TEXT('A'));
     EXPECT_EQ(combo.GetComboxText(buffer, 6), 6);
-    EXPECT_EQ(std::u16string(buffer), u"Abcdef");
+    EXPECT_EQ(WString(buffer), TEXT("Abcdef"));
     EXPECT_EQ(combo.GetComboxText(nullptr, 6), 6) << "a null buffer only asks for the length";
 
     EXPECT_EQ(combo.DeleteString(0), 1);
@@ -91,12 +91,12 @@ TEST_F(ComboTest, ShownTextKeepsAHundredCharactersAndFollowsTheBufferContract)
     combo.SetComboxText(nullptr, 1);
     EXPECT_EQ(Text(combo), "Abcdef") << "deleting items or a null text keeps the shown text";
 
-    std::u16string longText(150, u'w');
+    WString longText(150, TEXT('w'));
     combo.SetComboxText(longText.data(), 1);
-    char16_t full[102];
-    std::fill(std::begin(full), std::end(full), u'x');
+    WCHAR full[102];
+    std::fill(std::begin(full), std::end(full), TEXT('x'));
     EXPECT_EQ(combo.GetComboxText(full, 101), 100);
-    EXPECT_EQ(std::u16string(full), longText.substr(0, 100));
+    EXPECT_EQ(WString(full), longText.substr(0, 100));
     combo.AddString(nullptr);
     combo.AddString(longText.c_str());
     EXPECT_EQ(combo.GetLBTextLen(0), 0);
@@ -111,7 +111,7 @@ TEST_F(ComboTest, CopiesCarryTheTextButNoWindowOrList)
     HWND owner = MakeOwner(0, 0, 800, 480);
     ASSERT_TRUE(Make(*original, owner, {10, 100, 250, 400}, "a,b"));
     ASSERT_TRUE(Make(assigned, owner, {10, 200, 250, 400}, "c"));
-    char16_t text[] = u"Kept";
+    WCHAR text[] = TEXT("Kept");
     original->SetComboxText(text, 0);
     ComboProbe copy(*original);
     EXPECT_EQ(copy.GetSafeHwnd(), nullptr);
@@ -136,7 +136,7 @@ TEST_F(ComboTest, ListBoxProcedureServesASystemListBox)
     combo.hListBox = box;
     combo.oldListBoxProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(box, GWLP_WNDPROC));
     SetHandler(box, [](HWND, UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
-        if (message == 0x0189) std::copy_n(u"Hello", 6, reinterpret_cast<char16_t*>(lParam));  // LB_GETTEXT
+        if (message == 0x0189) std::copy_n(TEXT("Hello"), 6, reinterpret_cast<WCHAR*>(lParam));  // LB_GETTEXT
         result = message == 0x0188 ? 1 : 5;  // LB_GETCURSEL, LB_GETTEXTLEN
         return message >= 0x0188 && message <= 0x018A;
     });
@@ -145,9 +145,9 @@ TEST_F(ComboTest, ListBoxProcedureServesASystemListBox)
     EXPECT_EQ(GetBkColor(dc), 0x00CCCCCCu);
     ReleaseDC(box, dc);
     ComboProbe::ComboboxListProc(box, WM_LBUTTONUP, 0, 0);
-    char16_t fieldText[16] = {};
+    WCHAR fieldText[16] = {};
     GetWindowTextW(combo.GetSafeHwnd(), fieldText, 16);
-    EXPECT_EQ(std::u16string(fieldText), u"Hello");
+    EXPECT_EQ(WString(fieldText), TEXT("Hello"));
     EXPECT_FALSE(IsWindowVisible(box));
     ShowWindow(box, SW_SHOWNA);
     ComboProbe::ComboboxListProc(box, WM_KILLFOCUS, 0, 0);

@@ -48,18 +48,18 @@ TEST_F(FrameTest, ModuleInstanceFindsEveryResourceOfTheLibrary)
 {
     HINSTANCE module = GetModuleInstance();
     ASSERT_NE(module, nullptr);
-    EXPECT_EQ(module, GetModuleHandleW(u"RKNavCtrlEx.dll"));
+    EXPECT_EQ(module, GetModuleHandleW(TEXT("RKNavCtrlEx.dll")));
     struct Picture {
         UINT id;
         int width, height;
     };
     for (Picture p : {Picture{120, 252, 42}, {121, 252, 42}, {122, 252, 42}, {123, 252, 42}, {124, 252, 42},
                       {126, 216, 102}, {127, 216, 102}, {129, 960, 44}}) {
-        HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(p.id), u"PNG");
+        HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(p.id), TEXT("PNG"));
         ASSERT_NE(found, nullptr) << p.id;
         EXPECT_GT(SizeofResource(module, found), 100u);
         CNavImage image;
-        ASSERT_EQ(image.LoadFromResource(p.id, module, u"PNG"), 1) << p.id;
+        ASSERT_EQ(image.LoadFromResource(p.id, module, TEXT("PNG")), 1) << p.id;
         EXPECT_EQ(image.GetWidth(), p.width) << p.id;
         EXPECT_EQ(image.GetHeight(), p.height) << p.id;
     }
@@ -89,7 +89,7 @@ TEST_F(FrameTest, ThreadNotificationsChangeNothing)
     EXPECT_EQ(DllMain(GetModuleInstance(), DLL_THREAD_ATTACH, nullptr), TRUE);
     EXPECT_EQ(DllMain(GetModuleInstance(), DLL_THREAD_DETACH, nullptr), TRUE);
     EXPECT_EQ(ImagingFactory(), factory);
-    EXPECT_EQ(GetModuleInstance(), GetModuleHandleW(u"RKNavCtrlEx"));
+    EXPECT_EQ(GetModuleInstance(), GetModuleHandleW(TEXT("RKNavCtrlEx")));
     EXPECT_EQ(wincore::ComInitCount(), com);
     EXPECT_EQ(wincore::LiveComObjects(), objects);
 }
@@ -101,14 +101,14 @@ TEST_F(FrameTest, EmptyAndReloadedPictures)
     EXPECT_EQ(image.GetHeight(), 0);
     Canvas canvas(10, 10, RGB(0, 0, 0));
     EXPECT_EQ(image.Draw(canvas.dc, 0, 0, 10, 10, 0, 0), 0);
-    EXPECT_EQ(image.LoadFromResource(999, GetModuleInstance(), u"PNG"), 0);
-    EXPECT_EQ(image.LoadFromResource(120, nullptr, u"PNG"), 0) << "the executable has no such picture";
-    ASSERT_EQ(image.LoadFromResource(120, GetModuleInstance(), u"PNG"), 1);
-    EXPECT_EQ(image.LoadFromResource(129, GetModuleInstance(), u"PNG"), 1) << "a second load keeps the first";
+    EXPECT_EQ(image.LoadFromResource(999, GetModuleInstance(), TEXT("PNG")), 0);
+    EXPECT_EQ(image.LoadFromResource(120, nullptr, TEXT("PNG")), 0) << "the executable has no such picture";
+    ASSERT_EQ(image.LoadFromResource(120, GetModuleInstance(), TEXT("PNG")), 1);
+    EXPECT_EQ(image.LoadFromResource(129, GetModuleInstance(), TEXT("PNG")), 1) << "a second load keeps the first";
     EXPECT_EQ(image.GetWidth(), 252);
     image.Unload();
     EXPECT_EQ(image.GetWidth(), 0);
-    ASSERT_EQ(image.LoadFromResource(129, GetModuleInstance(), u"PNG"), 1);
+    ASSERT_EQ(image.LoadFromResource(129, GetModuleInstance(), TEXT("PNG")), 1);
     EXPECT_EQ(image.GetWidth(), 960);
     EXPECT_EQ(wincore::LiveComObjects() > 0, true);
 }
@@ -116,7 +116,7 @@ TEST_F(FrameTest, EmptyAndReloadedPictures)
 TEST_F(FrameTest, DrawingPiecesOfTheStrip)
 {
     CNavImage strip;
-    ASSERT_EQ(strip.LoadFromResource(129, GetModuleInstance(), u"PNG"), 1);
+    ASSERT_EQ(strip.LoadFromResource(129, GetModuleInstance(), TEXT("PNG")), 1);
     Canvas whole(960, 44, RGB(255, 0, 255)), piece(106, 44, RGB(255, 0, 255));
     EXPECT_EQ(strip.Draw(whole.dc, 0, 0, 960, 44, 0, 0), 1);
     EXPECT_EQ(strip.Draw(piece.dc, 0, 0, 106, 44, 106, 0), 1);
@@ -135,7 +135,7 @@ TEST_F(FrameTest, DrawingPiecesOfTheStrip)
 TEST_F(FrameTest, TranslucentFrameBlendsOverWhatIsBeneath)
 {
     CNavImage frame;
-    ASSERT_EQ(frame.LoadFromResource(126, GetModuleInstance(), u"PNG"), 1);
+    ASSERT_EQ(frame.LoadFromResource(126, GetModuleInstance(), TEXT("PNG")), 1);
     Canvas black(216, 102, RGB(0, 0, 0)), white(216, 102, RGB(255, 255, 255));
     frame.Draw(black.dc, 0, 0, 216, 102, 0, 0);
     frame.Draw(white.dc, 0, 0, 216, 102, 0, 0);
@@ -147,7 +147,7 @@ TEST_F(FrameTest, TranslucentFrameBlendsOverWhatIsBeneath)
 TEST_F(FrameTest, FilesThatAreMissingOrNotPicturesFail)
 {
     CNavImage image;
-    EXPECT_EQ(image.LoadFromFile(u"/nonexistent/picture.png"), 0);
+    EXPECT_EQ(image.LoadFromFile(TEXT("/nonexistent/picture.png")), 0);
     EXPECT_EQ(image.LoadFromFile(nullptr), 0);
     std::string path = OutputPath("not-a-picture.png");
     FILE* file = std::fopen(path.c_str(), "wb");
@@ -161,7 +161,7 @@ TEST_F(FrameTest, DeletingAWrapperThatHoldsAPictureReleasesIt)
 {
     int before = wincore::LiveComObjects();
     auto* image = new CNavImage;
-    ASSERT_EQ(image->LoadFromResource(127, GetModuleInstance(), u"PNG"), 1);
+    ASSERT_EQ(image->LoadFromResource(127, GetModuleInstance(), TEXT("PNG")), 1);
     EXPECT_GT(wincore::LiveComObjects(), before);
     delete image;
     EXPECT_EQ(wincore::LiveComObjects(), before);
@@ -170,7 +170,7 @@ TEST_F(FrameTest, DeletingAWrapperThatHoldsAPictureReleasesIt)
 // Every picture of the library side by side, written to the build folder to be looked at.
 TEST_F(FrameTest, ContactSheet)
 {
-    HWND sheet = CreateWindowExW(0, u"BUTTON", u"", WS_POPUP | WS_VISIBLE | BS_OWNERDRAW, 0, 0, 800, 480, nullptr,
+    HWND sheet = CreateWindowExW(0, TEXT("BUTTON"), TEXT(""), WS_POPUP | WS_VISIBLE | BS_OWNERDRAW, 0, 0, 800, 480, nullptr,
                                  nullptr, nullptr, nullptr);
     HDC dc = GetDC(sheet);
     RECT all = {0, 0, 800, 480};
@@ -184,11 +184,11 @@ TEST_F(FrameTest, ContactSheet)
     for (Place p : {Place{120, 10, 10}, {121, 270, 10}, {122, 10, 60}, {123, 270, 60}, {124, 530, 60},
                     {126, 10, 110}, {127, 240, 110}}) {
         CNavImage image;
-        image.LoadFromResource(p.id, GetModuleInstance(), u"PNG");
+        image.LoadFromResource(p.id, GetModuleInstance(), TEXT("PNG"));
         image.Draw(dc, p.x, p.y, image.GetWidth(), image.GetHeight(), 0, 0);
     }
     CNavImage strip;
-    strip.LoadFromResource(129, GetModuleInstance(), u"PNG");
+    strip.LoadFromResource(129, GetModuleInstance(), TEXT("PNG"));
     strip.DrawStretch(dc, 10, 220, 780, 36, 0, 0, 960, 44);
     HDC memory = CreateCompatibleDC(dc);
     int x = 10;

@@ -60,7 +60,7 @@ TEST_F(ListInput, PageScrollButtonsLaidOutAlongTheBottomReportTheirNumber)
 {
     ProbeList list;
     list.EnablePageScroll(1);
-    for (int i = 0; i < 5; i++) list.AddItem(u"row", -1, 0);
+    for (int i = 0; i < 5; i++) list.AddItem(TEXT("row"), -1, 0);
     ASSERT_EQ(list.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 480, 272}, owner, 0x1234, -1), 1);
     EXPECT_EQ(list.pageSize, 3) << "rows per page before the first paint";
     wincore::Pump();
@@ -114,7 +114,7 @@ TEST_F(ListInput, ReceiversMayChangeOrEndTheListInsideTheirHandler)
                 if (message == WM_NAVLV_ITEMNOTIFY) actions[a](list);
                 return false;
             });
-            std::u16string received;
+            WString received;
             SetHandler(respond, [&](HWND, UINT message, WPARAM, LPARAM lParam, LRESULT&) {
                 if (message == WM_NAVLV_ITEMNOTIFY) received = Text(*reinterpret_cast<tagNAVLVITME*>(lParam));
                 return false;
@@ -124,7 +124,7 @@ TEST_F(ListInput, ReceiversMayChangeOrEndTheListInsideTheirHandler)
             else
                 Tap(100, 90);
             wincore::Advance(500);
-            EXPECT_EQ(received, u"Item 1") << a;
+            EXPECT_EQ(received, TEXT("Item 1")) << a;
             switch (a) {
             case 0: EXPECT_TRUE(list.GetItemCount() == 0 && list.GetCurrentSel() == -1); break;
             case 1: EXPECT_FALSE(IsWindowVisible(window)); break;

@@ -6,10 +6,10 @@ namespace {
 
 using ListItems = ListTest;
 
-std::u16string Read(NavListViewEx& list, int index)
+WString Read(NavListViewEx& list, int index)
 {
     WCHAR buffer[NAVLV_TEXT_LEN + 1] = {};
-    return list.GetItemText(index, buffer, NAVLV_TEXT_LEN) == 1 ? std::u16string(buffer) : u"<none>";
+    return list.GetItemText(index, buffer, NAVLV_TEXT_LEN) == 1 ? WString(buffer) : TEXT("<none>");
 }
 
 std::vector<int> Marked(ProbeList& list)  // positions carrying the selected mark
@@ -23,28 +23,28 @@ std::vector<int> Marked(ProbeList& list)  // positions carrying the selected mar
 TEST_F(ListItems, TextsKeepAHundredUnitsAndReadAsAsked)
 {
     ProbeList list;
-    std::u16string huge(10000, u'x');
-    list.AddItem(std::u16string(150, u'y').c_str(), -1, 1);
-    EXPECT_EQ(Read(list, 0), std::u16string(100, u'y'));
+    WString huge(10000, TEXT('x'));
+    list.AddItem(WString(150, TEXT('y')).c_str(), -1, 1);
+    EXPECT_EQ(Read(list, 0), WString(100, TEXT('y')));
     list.AddItem(nullptr, -1, 0);
     EXPECT_EQ(list.SetItemText(1, nullptr, huge.c_str(), nullptr), 1);
     EXPECT_EQ(list.GetItemTextLen(1), 0) << "only the second text changes";
-    EXPECT_EQ(std::u16string(list.items[1].text2, 100), huge.substr(0, 100));
+    EXPECT_EQ(WString(list.items[1].text2, 100), huge.substr(0, 100));
     EXPECT_EQ(list.items[1].text3[0], 0) << "a full field does not run into the next";
 
-    list.AddItem(u"ABCDEF", 3, 0);
-    WCHAR buffer[8] = {u'#', u'#', u'#', u'#', u'#', u'#', u'#', u'#'};
+    list.AddItem(TEXT("ABCDEF"), 3, 0);
+    WCHAR buffer[8] = {TEXT('#'), TEXT('#'), TEXT('#'), TEXT('#'), TEXT('#'), TEXT('#'), TEXT('#'), TEXT('#')};
     EXPECT_EQ(list.GetItemText(2, buffer, 0), 1);
     EXPECT_EQ(list.GetItemText(2, buffer, 3), 1);
-    EXPECT_EQ(std::u16string(buffer, 8), u"ABC#####") << "a cut text gets no terminator";
+    EXPECT_EQ(WString(buffer, 8), TEXT("ABC#####")) << "a cut text gets no terminator";
     EXPECT_EQ(list.GetItemText(2, buffer, 6), 1);
-    EXPECT_EQ(std::u16string(buffer, 8), std::u16string(u"ABCDEF\0#", 8));
+    EXPECT_EQ(WString(buffer, 8), WString(TEXT("ABCDEF\0#"), 8));
     EXPECT_EQ(list.GetItemText(2, buffer, -1), -1);
     EXPECT_EQ(list.GetItemText(2, nullptr, 5), -1);
     for (int bad : {-1, 3, 1 << 30}) {
         EXPECT_EQ(list.GetItemText(bad, buffer, 5), -1) << bad;
         EXPECT_EQ(list.GetItemTextLen(bad), -1) << bad;
-        EXPECT_EQ(list.GetCheckStatus(bad) + list.SetItemText(bad, u"z", u"z", u"z") + list.DeleteItem(bad), 0);
+        EXPECT_EQ(list.GetCheckStatus(bad) + list.SetItemText(bad, TEXT("z"), TEXT("z"), TEXT("z")) + list.DeleteItem(bad), 0);
         list.SetCheckStatus(bad, 1);
     }
     EXPECT_EQ(list.GetItemCount(), 3);
@@ -55,17 +55,17 @@ TEST_F(ListItems, TextsKeepAHundredUnitsAndReadAsAsked)
 TEST_F(ListItems, TheSelectionKeepsNamingItsItemAndCarriesTheMark)
 {
     ProbeList list;
-    for (const char16_t* text : {u"A", u"B", u"C"}) list.AddItem(text, -1, 0);
+    for (const WCHAR* text : {TEXT("A"), TEXT("B"), TEXT("C")}) list.AddItem(text, -1, 0);
     list.SetCurrentSel(2);
-    list.InsertItem(u"front", 0, -1, 0);
+    list.InsertItem(TEXT("front"), 0, -1, 0);
     EXPECT_EQ(list.GetCurrentSel(), 3);
-    for (int index : {5, -1, 4}) list.InsertItem(index == 4 ? u"after" : u"end", index, -1, 0);
+    for (int index : {5, -1, 4}) list.InsertItem(index == 4 ? TEXT("after") : TEXT("end"), index, -1, 0);
     EXPECT_EQ(list.GetCurrentSel(), 3);
 
     list.DeleteItem(0);  // front A B C after end end
-    EXPECT_EQ(Read(list, list.GetCurrentSel()), u"C");
+    EXPECT_EQ(Read(list, list.GetCurrentSel()), TEXT("C"));
     list.DeleteItem(2);  // the selected item: the one now in its place takes the selection
-    EXPECT_EQ(Read(list, list.GetCurrentSel()), u"after");
+    EXPECT_EQ(Read(list, list.GetCurrentSel()), TEXT("after"));
     EXPECT_EQ(Marked(list), std::vector<int>{2});
     for (int index : {4, 3, 2}) list.DeleteItem(index);  // the selected last: the new last takes it
     EXPECT_EQ(Marked(list), std::vector<int>{list.GetCurrentSel()});
@@ -74,7 +74,7 @@ TEST_F(ListItems, TheSelectionKeepsNamingItsItemAndCarriesTheMark)
     list.DeleteItem(0);
     EXPECT_EQ(list.GetCurrentSel(), -1);
 
-    list.AddItem(u"A", -1, 0);
+    list.AddItem(TEXT("A"), -1, 0);
     list.SetCurrentSel(0);
     EXPECT_EQ(list.SetCurrentSel(1), 0);
     EXPECT_EQ(list.SetCurrentSel(-5), 1);
@@ -84,7 +84,7 @@ TEST_F(ListItems, TheSelectionKeepsNamingItsItemAndCarriesTheMark)
 TEST_F(ListItems, UsableBeforeCreateAndAfterDestroyThenCreatedAgainWithDefaults)
 {
     ProbeList list;
-    list.AddItem(u"early", 0, 1);
+    list.AddItem(TEXT("early"), 0, 1);
     list.SetCurrentSel(0);
     list.DeleteItem(0);
     HDC screen = GetDC(nullptr);
@@ -101,7 +101,7 @@ TEST_F(ListItems, UsableBeforeCreateAndAfterDestroyThenCreatedAgainWithDefaults)
     HWND first = list.GetSafeHand();
     list.Destroy();
     EXPECT_FALSE(IsWindow(first));
-    list.AddItem(u"late", -1, 1);
+    list.AddItem(TEXT("late"), -1, 1);
     list.DeleteItem(0);
     Open(list, RECT{0, 0, 480, 272}, 5);
     EXPECT_EQ(list.GetItemHeigh(), 60);
@@ -119,7 +119,7 @@ TEST_F(ListItems, CopiesCarrySettingsAndItemsButNeverTheWindowOrItsObjects)
     {
         ProbeList copy(source);
         EXPECT_EQ(copy.GetSafeHand(), nullptr);
-        EXPECT_EQ(Read(copy, copy.GetCurrentSel()), u"Item 1");
+        EXPECT_EQ(Read(copy, copy.GetCurrentSel()), TEXT("Item 1"));
         EXPECT_EQ(copy.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{300, 0, 600, 300}, owner, 9, -1), 1);
         wincore::Pump();
     }

@@ -56,7 +56,7 @@ inline std::string Str(const RECT& r)
            std::to_string(r.bottom);
 }
 
-inline std::u16string Text(const tagNAVLVITME& item)
+inline WString Text(const tagNAVLVITME& item)
 {
-    return std::u16string(item.text1, std::find(item.text1, item.text1 + NAVLV_TEXT_LEN, u'\0'));
+    return WString(item.text1, std::find(item.text1, item.text1 + NAVLV_TEXT_LEN, TEXT('\0')));
 }

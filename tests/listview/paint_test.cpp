@@ -46,7 +46,7 @@ TEST_F(ListPaint, TheIndicatorShowsThePortionAndPlaceOfTheViewWhileMoving)
     // 100,000 rows: the thumb is shorter than a pixel, and placing it must not overflow 32 bits
     // (the sanitizer build would stop here).
     ProbeList longList;
-    for (int i = 0; i < 100000; i++) longList.AddItem(u"row", -1, 0);
+    for (int i = 0; i < 100000; i++) longList.AddItem(TEXT("row"), -1, 0);
     list.Destroy();
     ASSERT_EQ(longList.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 400, 300}, owner, 8, -1), 1);
     longList.ScrollTo(49997, 60, true);
@@ -58,8 +58,12 @@ TEST_F(ListPaint, PaintsIntoAGivenDCAtItsOriginOrAtItsPlaceInTheParent)
     ProbeList list;
     Open(list, RECT{100, 50, 500, 350}, 0);
     list.SetBkColor(RGB(1, 2, 3), 0);
-    HDC memory = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(memory, 800, 480);
+    // Compatible with the screen: a new memory DC holds a monochrome bitmap, and so would a bitmap
+    // made compatible with it.
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 800, 480);
+    ReleaseDC(nullptr, screen);
     HGDIOBJ old = SelectObject(memory, bitmap);
     EXPECT_EQ(list.OnPaintEx(memory), 1);
     EXPECT_EQ(GetPixel(memory, 100, 50), RGB(1, 2, 3));

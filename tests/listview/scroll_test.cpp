@@ -26,9 +26,15 @@ TEST_F(ListScroll, PulledDownAtTheStartSpringsBack)
         }
         std::vector<int> expected = pull == 30 ? std::vector<int>{90, 75, 63, 60}
                                                : std::vector<int>{200, 134, 90, 75, 63, 60};
-        EXPECT_EQ(seen, expected);
-        EXPECT_TRUE(list.topIndex == 0 && list.scrollBarVisible == 1);
-        Advance(50);
+        if (kExactTicks) {
+            EXPECT_EQ(seen, expected);
+        } else {
+            EXPECT_EQ(seen.front(), expected.front());
+            EXPECT_EQ(list.firstRowBottom, 60) << "back at rest";
+        }
+        EXPECT_EQ(list.topIndex, 0);
+        if (kExactTicks) EXPECT_EQ(list.scrollBarVisible, 1) << "shown until the next tick";
+        Advance(kExactTicks ? 50 : 200);
         EXPECT_FALSE(list.StopTimer(1)) << "the next tick ends the spring-back";
         EXPECT_EQ(list.scrollBarVisible, 0);
     }
@@ -38,7 +44,10 @@ TEST_F(ListScroll, AFlickGlidesSlowerEachTickOnlyWhenLiftedWithinFiftyMillisecon
 {
     ProbeList list;
     Open(list, RECT{0, 0, 400, 300}, 30);
-    for (DWORD wait : {20u, 49u, 50u}) {
+    // In real time the lift comes a little after the wait; the tick-by-tick glide needs the
+    // manual clock.
+    const std::vector<DWORD> waits = kExactTicks ? std::vector<DWORD>{20, 49, 50} : std::vector<DWORD>{0, 80};
+    for (DWORD wait : waits) {
         list.ScrollTo(12, 60);
         PenDown(100, 100);
         PenMove(100, 140);
@@ -52,7 +61,10 @@ TEST_F(ListScroll, AFlickGlidesSlowerEachTickOnlyWhenLiftedWithinFiftyMillisecon
         }
         const std::vector<int> glide = {40, 36, 33, 30, 27, 25, 23, 21, 19, 18, 17,
                                         16, 15, 14, 13, 12, 11, 10, 9,  8,  7,  6};
-        EXPECT_EQ(steps, wait < 50 ? glide : std::vector<int>()) << wait;
+        if (kExactTicks)
+            EXPECT_EQ(steps, wait < 50 ? glide : std::vector<int>()) << wait;
+        else
+            EXPECT_EQ(steps.empty(), wait >= 50) << wait;
         EXPECT_FALSE(list.StopTimer(3));
         EXPECT_EQ(list.scrollBarVisible, 0);
     }

@@ -47,7 +47,7 @@ TEST_F(MenuTest, CreateMenuFontAt96Dpi)
         EXPECT_EQ(log.lfHeight, c.height) << "size " << c.size;
         EXPECT_EQ(log.lfWeight, c.weight) << "size " << c.size;
         EXPECT_EQ(log.lfCharSet, DEFAULT_CHARSET);
-        EXPECT_EQ(std::u16string(log.lfFaceName), u"System");
+        EXPECT_EQ(WString(log.lfFaceName), TEXT("System"));
         DeleteObject(font);
     }
 }
@@ -72,7 +72,7 @@ TEST_F(MenuTest, CopiesHoldTheirOwnMenu)
     ASSERT_EQ(assigned.TrackMenu(owner_, 500, 10), 1);
     wincore::Advance(kTick);
     HWND first = original.GetSafeHwnd(), second = copy.GetSafeHwnd();
-    EXPECT_EQ(WindowRect(second), (RECT{300, 10, 320 + MenuTextSize(u"Home").cx, WindowRect(first).bottom}));
+    EXPECT_EQ(WindowRect(second), (RECT{300, 10, 320 + MenuTextSize(TEXT("Home")).cx, WindowRect(first).bottom}));
 
     original.Destroy();
     EXPECT_FALSE(IsWindow(first));

@@ -129,7 +129,7 @@ COLORREF TileColour(int index)
     return colours[index % 4];
 }
 
-SIZE MenuTextSize(const std::u16string& text, int nSize)
+SIZE MenuTextSize(const WString& text, int nSize)
 {
     HDC dc = GetDC(nullptr);
     HFONT font = CreateMenuFont(nSize, 1);

@@ -33,7 +33,7 @@ protected:
 };
 
 COLORREF TileColour(int index);
-SIZE MenuTextSize(const std::u16string& text, int nSize = 150);
+SIZE MenuTextSize(const WString& text, int nSize = 150);
 void Tap(int x, int y);
 RECT WindowRect(HWND hwnd);
 int Width(const RECT& rect);

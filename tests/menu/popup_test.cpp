@@ -36,7 +36,7 @@ protected:
     void TapRow(int index) { Tap(Row(index).left + 4, Row(index).top + line_ / 2); }
 
     CRKNaviMenu menu_;
-    const int line_ = MenuTextSize(u"Home").cy;
+    const int line_ = MenuTextSize(TEXT("Home")).cy;
 };
 
 }  // namespace
@@ -50,7 +50,7 @@ TEST_F(PopupTest, EmptyMenuIsTheFrameAlone)
 
 TEST_F(PopupTest, ItemsStackWidenAndAreMeasured)
 {
-    const SIZE wide = MenuTextSize(u"Search address"), ideograph = MenuTextSize(u"\u4E00");
+    const SIZE wide = MenuTextSize(TEXT("Search address")), ideograph = MenuTextSize(TEXT("\u4E00"));
     menu_.AppendItem(kPlain, 1, TEXT("Go"), kWhiteText, nullptr);
     menu_.AppendItem(kPlain, 2, TEXT("Settings"), kWhiteText, nullptr);
     menu_.AppendItem(kPlain, 3, TEXT("Search address"), kWhiteText, nullptr);
@@ -64,9 +64,9 @@ TEST_F(PopupTest, ItemsStackWidenAndAreMeasured)
     EXPECT_TRUE(SameTraffic(Commands(), {"owner WM_COMMAND 0x00000002 menu"}));
 
     // Texts keep 50 characters, and a surrogate pair across the limit goes as a whole.
-    const std::u16string cut[] = {std::u16string(60, u'W'), std::u16string(1000, u'W'),
-                                  std::u16string(49, u'W') + u"\U0001F600W"};
-    const std::u16string kept[] = {std::u16string(50, u'W'), std::u16string(50, u'W'), std::u16string(49, u'W')};
+    const WString cut[] = {WString(60, TEXT('W')), WString(1000, TEXT('W')),
+                                  WString(49, TEXT('W')) + TEXT("\U0001F600W")};
+    const WString kept[] = {WString(50, TEXT('W')), WString(50, TEXT('W')), WString(49, TEXT('W'))};
     for (int i = 0; i < 3; i++) {
         menu_.AppendItem(kPlain, 1, cut[i].c_str(), kWhiteText, nullptr);
         EXPECT_EQ(Width(WindowRect(Show(0, 10))), kEmpty + MenuTextSize(kept[i]).cx) << i;
@@ -129,7 +129,7 @@ TEST_F(PopupTest, IconsComeInPairsPerItem)
     const int icon = 16;
     menu_.SetParam(MOVE_DOWN, 0, nullptr, TileList(4, icon), 1);
     for (UINT id = 1; id <= 3; id++) menu_.AppendItem(kPlain, id, TEXT("Item"), kRedText, nullptr);
-    EXPECT_EQ(Width(WindowRect(Show(100, 50))), kEmpty + icon + 2 + MenuTextSize(u"Item").cx);
+    EXPECT_EQ(Width(WindowRect(Show(100, 50))), kEmpty + icon + 2 + MenuTextSize(TEXT("Item")).cx);
     auto iconPixel = [&](int row) { return wincore::ScreenPixel(Row(row).left + 2, Row(row).top + 3); };
     auto inverse = [](COLORREF c) { return RGB(255 - GetRValue(c), 255 - GetGValue(c), 255 - GetBValue(c)); };
     EXPECT_TRUE(Near(iconPixel(0), TileColour(0), 2));
@@ -221,7 +221,7 @@ TEST_F(PopupTest, BadInputIsHarmless)
         EXPECT_EQ(menu_.TrackMenu(owner, 10, 10), 0);
     EXPECT_EQ(menu_.SetCloseBt(RECT{0, 0, 100, 100}, 1) + menu_.SetBorder(10, 20, 30, 40), 2);
     RECT rect = WindowRect(Show(10, 10));
-    EXPECT_EQ(rect, (RECT{10, 10, 10 + kEmpty + MenuTextSize(u"Home").cx, 10 + kEmpty + line_ + kGap}))
+    EXPECT_EQ(rect, (RECT{10, 10, 10 + kEmpty + MenuTextSize(TEXT("Home")).cx, 10 + kEmpty + line_ + kGap}))
         << "the item survived the failed calls; borders do not apply";
     TapRow(0);
     EXPECT_TRUE(SameTraffic(Commands(), {"owner WM_COMMAND 0x0000ffff menu"})) << "unknown flag bits: still enabled";

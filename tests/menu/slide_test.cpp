@@ -37,7 +37,7 @@ protected:
     }
 
     CRKNaviMenu menu_;
-    const int line_ = MenuTextSize(u"Home").cy;
+    const int line_ = MenuTextSize(TEXT("Home")).cy;
 };
 
 }  // namespace
@@ -53,7 +53,7 @@ TEST_F(SlideTest, DefaultsShowAboveTheAnchorAfterOneTick)
     EXPECT_FALSE(IsWindowVisible(panel)) << "hidden for one tick";
     wincore::Advance(1);
     RECT rect = WindowRect(panel);
-    EXPECT_EQ(rect, (RECT{100, 300 - kMargin - 2 * (line_ + kGap), 100 + 2 * kMargin + MenuTextSize(u"Home").cx, 300}));
+    EXPECT_EQ(rect, (RECT{100, 300 - kMargin - 2 * (line_ + kGap), 100 + 2 * kMargin + MenuTextSize(TEXT("Home")).cx, 300}));
     COLORREF skin = wincore::ScreenPixel(rect.left + 4, rect.bottom - 3);
     EXPECT_TRUE(GetRValue(skin) < 90 && GetGValue(skin) < 90 && GetBValue(skin) < 100) << "the dark panel skin";
     EXPECT_TRUE(Near(wincore::ScreenPixel(rect.left, rect.top), RGB(255, 255, 255), 2)) << "rounded top corner";
@@ -155,7 +155,7 @@ TEST_F(SlideTest, BordersPlaceTheFirstItem)
     menu_.AppendItem(kPlain, 1, TEXT("Home"), kWhiteText, nullptr);
     panel = Track(100, 100);
     wincore::Advance(kTick);
-    EXPECT_EQ(WindowRect(panel), (RECT{100, 100, 190 + MenuTextSize(u"Home").cx, 140 + line_ + kGap}));
+    EXPECT_EQ(WindowRect(panel), (RECT{100, 100, 190 + MenuTextSize(TEXT("Home")).cx, 140 + line_ + kGap}));
     Tap(139, 125);
     Tap(145, 119);
     EXPECT_TRUE(Commands().empty());

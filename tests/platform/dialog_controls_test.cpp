@@ -12,7 +12,7 @@ using ControlsTest = HostTest;
 // Lays out a DLGTEMPLATE the way a resource compiler does.
 class TemplateBuilder {
 public:
-    TemplateBuilder(DWORD style, short cx, short cy, const char16_t* face, WORD points)
+    TemplateBuilder(DWORD style, short cx, short cy, const WCHAR* face, WORD points)
     {
         Dword(style);
         Dword(0);  // extended style
@@ -66,7 +66,7 @@ HWND DialogProbe::initHwnd = nullptr;
 TEST_F(DialogTest, TemplateMakesAHiddenDialogThatGetsInitDialogWithItsParameter)
 {
     HWND owner = CreateRecorder("owner", WS_POPUP | WS_VISIBLE, 100, 50, 600, 400);
-    TemplateBuilder popup(WS_POPUP | DS_SETFONT, 186, 95, u"\u4eff\u5b8b_GB2312", 8);
+    TemplateBuilder popup(WS_POPUP | DS_SETFONT, 186, 95, TEXT("\u4eff\u5b8b_GB2312"), 8);
     HWND dialog = CreateDialogIndirectParamW(nullptr, popup.Get(), owner, DialogProbe::Proc, 0x1234);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(DialogProbe::initParam, 0x1234);
@@ -89,7 +89,7 @@ TEST_F(DialogTest, TemplateMakesAHiddenDialogThatGetsInitDialogWithItsParameter)
 
 TEST_F(DialogTest, ChildDialogNeedsAParentAndBadTemplatesFail)
 {
-    TemplateBuilder child(WS_CHILD | DS_SETFONT, 186, 90, u"Tahoma", 8);
+    TemplateBuilder child(WS_CHILD | DS_SETFONT, 186, 90, TEXT("Tahoma"), 8);
     EXPECT_EQ(CreateDialogIndirectParamW(nullptr, child.Get(), nullptr, DialogProbe::Proc, 0), nullptr);
     HWND owner = CreateRecorder("owner", WS_POPUP | WS_VISIBLE, 0, 0, 600, 400);
     HWND dialog = CreateDialogIndirectParamW(nullptr, child.Get(), owner, DialogProbe::Proc, 0);
@@ -102,7 +102,7 @@ TEST_F(DialogTest, ChildDialogNeedsAParentAndBadTemplatesFail)
 TEST_F(ControlsTest, OwnerDrawnButtonAsksItsParentToDrawAndReportsClicks)
 {
     HWND owner = CreateRecorder("owner", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300);
-    HWND button = CreateWindowExW(0, u"BUTTON", u"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 10, 10, 100, 40, owner,
+    HWND button = CreateWindowExW(0, TEXT("BUTTON"), TEXT(""), WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 10, 10, 100, 40, owner,
                                   reinterpret_cast<HMENU>(UINT_PTR(5)), nullptr, nullptr);
     ASSERT_NE(button, nullptr);
     Log().Name(button, "button");
@@ -137,7 +137,7 @@ TEST_F(ControlsTest, OwnerDrawnButtonAsksItsParentToDrawAndReportsClicks)
 TEST_F(ControlsTest, EditTakesTheFocusOnPenDownAndKeepsTextAndMargins)
 {
     HWND owner = CreateRecorder("owner", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300);
-    HWND edit = CreateWindowExW(0, u"Edit", u"hello", WS_CHILD | WS_VISIBLE, 10, 10, 200, 30, owner, nullptr,
+    HWND edit = CreateWindowExW(0, TEXT("Edit"), TEXT("hello"), WS_CHILD | WS_VISIBLE, 10, 10, 200, 30, owner, nullptr,
                                 nullptr, nullptr);
     ASSERT_NE(edit, nullptr);
     SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(6, 3));
@@ -147,9 +147,26 @@ TEST_F(ControlsTest, EditTakesTheFocusOnPenDownAndKeepsTextAndMargins)
     wincore::PenUp(50, 20);
     EXPECT_EQ(GetFocus(), edit);
     EXPECT_EQ(GetCapture(), nullptr);
-    char16_t text[16];
+    WCHAR text[16];
     EXPECT_EQ(GetWindowTextW(edit, text, 16), 5);
-    EXPECT_EQ(std::u16string(text), u"hello");
+    EXPECT_EQ(WString(text), TEXT("hello"));
+}
+
+TEST_F(ControlsTest, EditMarginsSetBeforeAFontGiveWayToTheFontsOwn)
+{
+    HWND owner = CreateRecorder("owner", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300);
+    HWND edit = CreateWindowExW(0, TEXT("Edit"), TEXT(""), WS_CHILD | WS_VISIBLE, 10, 10, 200, 30, owner, nullptr,
+                                nullptr, nullptr);
+    LOGFONTW look = {};
+    look.lfHeight = -20;
+    HFONT font = CreateFontIndirectW(&look);
+    SendMessageW(edit, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, 60));
+    SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), 1);
+    EXPECT_NE(HIWORD(SendMessageW(edit, EM_GETMARGINS, 0, 0)), 60);
+    SendMessageW(edit, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, 60));
+    EXPECT_EQ(HIWORD(SendMessageW(edit, EM_GETMARGINS, 0, 0)), 60);
+    DestroyWindow(edit);
+    DeleteObject(font);
 }
 
 }  // namespace

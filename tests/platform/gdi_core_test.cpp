@@ -9,8 +9,12 @@ using GdiCoreTest = HostTest;
 struct MemoryCanvas {
     MemoryCanvas(int width, int height)
     {
-        dc = CreateCompatibleDC(nullptr);
-        bitmap = CreateCompatibleBitmap(dc, width, height);
+        // Compatible with the screen: a new memory DC holds a monochrome bitmap, and so would
+        // a bitmap made compatible with it.
+        HDC screen = GetDC(nullptr);
+        dc = CreateCompatibleDC(screen);
+        bitmap = CreateCompatibleBitmap(screen, width, height);
+        ReleaseDC(nullptr, screen);
         old = SelectObject(dc, bitmap);
     }
     ~MemoryCanvas()

@@ -129,13 +129,13 @@ TEST_F(MessagesTest, SubclassingThroughTheWindowProcedureSlot)
 TEST_F(MessagesTest, WindowTextAndUserData)
 {
     HWND a = CreateRecorder("title", WS_POPUP, 0, 0, 10, 10);
-    char16_t buffer[8];
+    WCHAR buffer[8];
     EXPECT_EQ(GetWindowTextW(a, buffer, 8), 5);
-    EXPECT_EQ(std::u16string(buffer), u"title");
-    SetWindowTextW(a, u"a longer title");
+    EXPECT_EQ(WString(buffer), TEXT("title"));
+    SetWindowTextW(a, TEXT("a longer title"));
     EXPECT_EQ(GetWindowTextLengthW(a), 14);
     EXPECT_EQ(GetWindowTextW(a, buffer, 8), 7);
-    EXPECT_EQ(std::u16string(buffer), u"a longe");
+    EXPECT_EQ(WString(buffer), TEXT("a longe"));
     EXPECT_EQ(GetWindowTextW(a, buffer, 0), 0);
     SetWindowTextW(a, nullptr);
     EXPECT_EQ(GetWindowTextLengthW(a), 0);

@@ -38,7 +38,7 @@ TEST_F(LifecycleTest, VisibleTopLevelIsActivatedAndFocused)
                                            }));
 }
 
-TEST_F(LifecycleTest, CreateParamsReachWmCreateAndControlIdIsInTheMenuSlot)
+TEST_F(LifecycleTest, CreateParamsReachWmCreateAndAChildsIdIsInTheMenuSlot)
 {
     int marker = 0;
     LPVOID seen = nullptr;
@@ -46,28 +46,35 @@ TEST_F(LifecycleTest, CreateParamsReachWmCreateAndControlIdIsInTheMenuSlot)
     static LPVOID* out;
     out = &seen;
     WNDCLASSW wc = {};
-    wc.lpszClassName = u"ParamProbe";
+    wc.lpszClassName = TEXT("ParamProbe");
     wc.lpfnWndProc = [](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
         if (m == WM_CREATE) *out = reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams;
         return DefWindowProcW(h, m, w, l);
     };
     ASSERT_NE(RegisterClassW(&wc), 0);
     EXPECT_EQ(RegisterClassW(&wc), 0) << "a second registration fails";
-    HWND child = CreateWindowExW(0, u"ParamProbe", u"", WS_CHILD, 0, 0, 10, 10, owner,
+    HWND child = CreateWindowExW(0, TEXT("ParamProbe"), TEXT(""), WS_CHILD, 0, 0, 10, 10, owner,
                                  reinterpret_cast<HMENU>(UINT_PTR(1234)), nullptr, &marker);
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(seen, &marker);
     EXPECT_EQ(GetDlgCtrlID(child), 1234);
     EXPECT_EQ(GetWindowLongPtrW(child, GWLP_ID), 1234);
     EXPECT_EQ(GetParent(child), owner);
-    HWND popup = CreateWindowExW(0, u"ParamProbe", u"", WS_POPUP, 0, 0, 10, 10, owner,
-                                 reinterpret_cast<HMENU>(UINT_PTR(1070)), nullptr, nullptr);
-    EXPECT_EQ(GetDlgCtrlID(popup), 1070) << "a pop-up keeps its menu slot as its identifier";
+    EXPECT_EQ(CreateWindowExW(0, TEXT("ParamProbe"), TEXT(""), WS_POPUP, 0, 0, 10, 10, owner,
+                              reinterpret_cast<HMENU>(UINT_PTR(1070)), nullptr, nullptr),
+              nullptr)
+        << "a pop-up's menu slot names a menu, and 1070 is none";
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_MENU_HANDLE));
+    HWND popup = CreateWindowExW(0, TEXT("ParamProbe"), TEXT(""), WS_POPUP, 0, 0, 10, 10, owner, nullptr, nullptr,
+                                 nullptr);
+    EXPECT_EQ(GetDlgCtrlID(popup), 0);
+    SetWindowLongPtrW(popup, GWLP_ID, 1070);
+    EXPECT_EQ(GetDlgCtrlID(popup), 1070) << "an identifier is given to a pop-up afterwards";
 }
 
 TEST_F(LifecycleTest, CreateFailsWithoutClassOrValidParentOrWhenCreateRefuses)
 {
-    EXPECT_EQ(CreateWindowExW(0, u"NoSuchClass", u"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
+    EXPECT_EQ(CreateWindowExW(0, TEXT("NoSuchClass"), TEXT(""), WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
               nullptr);
     EXPECT_EQ(CreateRecorder("orphan", WS_CHILD, 0, 0, 1, 1), nullptr);
     HWND stale = CreateRecorder("gone", WS_POPUP, 0, 0, 1, 1);
@@ -75,12 +82,12 @@ TEST_F(LifecycleTest, CreateFailsWithoutClassOrValidParentOrWhenCreateRefuses)
     EXPECT_EQ(CreateRecorder("child", WS_CHILD, 0, 0, 1, 1, stale), nullptr);
 
     WNDCLASSW wc = {};
-    wc.lpszClassName = u"Refuser";
+    wc.lpszClassName = TEXT("Refuser");
     wc.lpfnWndProc = [](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
         return m == WM_CREATE ? -1 : DefWindowProcW(h, m, w, l);
     };
     RegisterClassW(&wc);
-    EXPECT_EQ(CreateWindowExW(0, u"Refuser", u"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr), nullptr);
+    EXPECT_EQ(CreateWindowExW(0, TEXT("Refuser"), TEXT(""), WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr), nullptr);
     EXPECT_EQ(wincore::LiveWindows(), 0);
 }
 
@@ -120,7 +127,7 @@ TEST_F(LifecycleTest, WindowDestroyedInsideItsOwnHandlerIsFreedAfterTheHandlerRe
         EXPECT_TRUE(DestroyWindow(h));
         EXPECT_FALSE(IsWindow(h));
         EXPECT_FALSE(DestroyWindow(h));
-        SetWindowTextW(h, u"after");  // a stale handle: refused, no use of freed memory
+        SetWindowTextW(h, TEXT("after"));  // a stale handle: refused, no use of freed memory
         result = 42;
         return true;
     });

@@ -1,6 +1,6 @@
 #include "support/host_fixture.h"
 
-#include <sys/stat.h>
+#include <filesystem>
 
 #include "support/message_log.h"
 
@@ -22,15 +22,15 @@ void HostTest::TearDown()
     EXPECT_EQ(wincore::LiveGdiObjects(), gdiAtStart_) << "GDI objects leaked";
 }
 
-std::u16string U16(const std::string& ascii)
+WString U16(const std::string& ascii)
 {
-    return std::u16string(ascii.begin(), ascii.end());
+    return WString(ascii.begin(), ascii.end());
 }
 
-std::string Utf8(const std::u16string& text)
+std::string Utf8(const WString& text)
 {
     std::string out;
-    for (char16_t c : text) {
+    for (WCHAR c : text) {
         if (c < 0x80) {
             out += char(c);
         } else if (c < 0x800) {
@@ -47,6 +47,7 @@ std::string Utf8(const std::u16string& text)
 
 std::string OutputPath(const std::string& name)
 {
-    mkdir(RKNAV_TEST_OUTPUT_DIR, 0755);
+    std::error_code ignored;
+    std::filesystem::create_directories(RKNAV_TEST_OUTPUT_DIR, ignored);
     return std::string(RKNAV_TEST_OUTPUT_DIR) + "/" + name;
 }

@@ -56,11 +56,33 @@ std::string Params(const MessageLog& log, UINT message, WPARAM wParam, LPARAM lP
     }
 }
 
+// What desktop Win32 sends and a CE touch screen does not: the non-client area's messages, the
+// mouse cursor's, activation of the application, input methods and window-position bookkeeping.
+// By number, since wincore has none of them.
+constexpr UINT kDesktopMessages[] = {
+    0x001C,                    // WM_ACTIVATEAPP
+    0x0020, 0x0021,            // WM_SETCURSOR, WM_MOUSEACTIVATE
+    0x0022, 0x0024,            // WM_CHILDACTIVATE, WM_GETMINMAXINFO
+    0x003D, 0x0046, 0x0047,    // WM_GETOBJECT, WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED
+    0x007C, 0x007D, 0x007F,    // WM_STYLECHANGING, WM_STYLECHANGED, WM_GETICON
+    0x0083, 0x0084, 0x0085,    // WM_NCCALCSIZE, WM_NCHITTEST, WM_NCPAINT
+    0x0086, 0x0088, 0x00A0,    // WM_NCACTIVATE, WM_SYNCPAINT, WM_NCMOUSEMOVE
+    0x02A2, 0x0210, 0x030F,    // WM_NCMOUSELEAVE, WM_PARENTNOTIFY, WM_QUERYNEWPALETTE
+    0x0281, 0x0282,            // WM_IME_SETCONTEXT, WM_IME_NOTIFY
+};
+
+// Also the mouse hovering with its button up, or reporting the same point again.
+bool DesktopOnly(const std::vector<std::string>& lines, const std::string& line, UINT message, WPARAM wParam)
+{
+    if (message == WM_MOUSEMOVE) return !(wParam & MK_LBUTTON) || (!lines.empty() && lines.back() == line);
+    return std::find(std::begin(kDesktopMessages), std::end(kDesktopMessages), message) != std::end(kDesktopMessages);
+}
+
 LRESULT CALLBACK RecorderProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        Log().Name(hwnd, Utf8(create->lpszName ? create->lpszName : u""));
+        Log().Name(hwnd, Utf8(create->lpszName ? create->lpszName : TEXT("")));
     }
     Log().Add(hwnd, message, wParam, lParam, WithParams());
     auto found = Handlers().find(hwnd);
@@ -72,11 +94,11 @@ LRESULT CALLBACK RecorderProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-const char16_t* RecorderClass(UINT classStyle)
+const WCHAR* RecorderClass(UINT classStyle)
 {
-    static std::map<UINT, std::u16string> names;
-    std::u16string& name = names[classStyle];
-    if (name.empty()) name = u"Recorder" + U16(std::to_string(classStyle));
+    static std::map<UINT, WString> names;
+    WString& name = names[classStyle];
+    if (name.empty()) name = TEXT("Recorder") + U16(std::to_string(classStyle));
     WNDCLASSW wc = {};
     wc.style = classStyle;
     wc.lpfnWndProc = RecorderProc;
@@ -93,6 +115,7 @@ void MessageLog::Add(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool
     if (!only_.empty() && std::find(only_.begin(), only_.end(), message) == only_.end()) return;
     std::string line = NameOf(hwnd) + " " + MessageName(message);
     if (withParams) line += Params(*this, message, wParam, lParam);
+    if (kDesktopWin32 && DesktopOnly(lines_, line, message, wParam)) return;
     lines_.push_back(line);
 }
 
@@ -127,7 +150,7 @@ void ClearHandlers()
 HWND CreateRecorder(const char* name, DWORD style, int x, int y, int width, int height, HWND parent, UINT id,
                     DWORD exStyle, UINT classStyle)
 {
-    std::u16string title = U16(name);
+    WString title = U16(name);
     HMENU menu = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id));
     return CreateWindowExW(exStyle, RecorderClass(classStyle), title.c_str(), style, x, y, width, height, parent,
                            menu, nullptr, nullptr);

@@ -119,7 +119,7 @@ TEST_F(VectorBoxInput, SetCurSelTakesOnlyExistingItemsSilentlyAndLeavesTheSlideA
     ProbeBox box;
     Make(box, 0);
     EXPECT_EQ(box.SetCurSel(0), -1);
-    for (int i = 0; i < 3; i++) box.InsertItem(u"x", nullptr);
+    for (int i = 0; i < 3; i++) box.InsertItem(TEXT("x"), nullptr);
     box.Tap(1);
     Log().Only({WM_COMMAND});
     for (int bad : {-1, 3, INT_MIN, INT_MAX}) EXPECT_EQ(box.SetCurSel(bad), -1) << bad;

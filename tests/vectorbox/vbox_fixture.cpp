@@ -17,7 +17,7 @@ HBITMAP SolidBitmap(int width, int height, COLORREF color)
     return bitmap;
 }
 
-std::u16string FrameFile()
+WString FrameFile()
 {
     return U16(RKNAV_TEST_GOLDEN_DIR "/../../resources/vbox_frame.png");
 }
@@ -43,8 +43,8 @@ void VectorBoxTest::SetUp()
 
 void VectorBoxTest::Make(ProbeBox& box, int count, VBoxType type, RECT rect)
 {
-    ASSERT_EQ(box.Create(nullptr, WS_CHILD | WS_VISIBLE, u"vbox", rect, owner, 7, type), 1);
-    for (int i = 0; i < count; i++) box.InsertItem(std::u16string(1, char16_t('A' + i)).c_str(), nullptr);
+    ASSERT_EQ(box.Create(nullptr, WS_CHILD | WS_VISIBLE, TEXT("vbox"), rect, owner, 7, type), 1);
+    for (int i = 0; i < count; i++) box.InsertItem(WString(1, WCHAR('A' + i)).c_str(), nullptr);
     Log().Name(box.hWnd, "vbox");
     wincore::Pump();
 }

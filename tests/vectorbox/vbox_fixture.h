@@ -40,7 +40,7 @@ struct ProbeBox : CNavVectorBox {
 COLORREF Pattern(int x, int y);  // what the owner paints at a point of its client area
 HBITMAP SolidBitmap(int width, int height, COLORREF color);
 // The library's own frame picture, as a host would name a frame file.
-std::u16string FrameFile();
+WString FrameFile();
 
 class VectorBoxTest : public HostTest {
 protected:

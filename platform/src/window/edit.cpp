@@ -82,6 +82,10 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         if (GetCapture() == hwnd) ReleaseCapture();
         return 0;
     case WM_ENABLE: InvalidateRect(hwnd, nullptr, TRUE); return 0;
+    case WM_SETFONT:
+        // As on Win32, a new font brings its own margins: those set before it are dropped.
+        window->editMarginLeft = window->editMarginRight = 0;
+        return DefWindowProcW(hwnd, message, wParam, lParam);
     case EM_SETMARGINS: return SetMargins(hwnd, window, wParam, lParam);
     case EM_GETMARGINS: return MAKELRESULT(window->editMarginLeft, window->editMarginRight);
     default: return DefWindowProcW(hwnd, message, wParam, lParam);

@@ -53,10 +53,12 @@ void ActivateNext(HWND leaving)
         FocusWindow(next, WA_ACTIVE);
         return;
     }
+    // As on Win32 the window is deactivated before the focus leaves it.
     HWND oldFocus = wm.focus;
+    if (wm.active == leaving) Activate(nullptr, WA_INACTIVE);
+    if (wm.focus != oldFocus) return;  // a WM_ACTIVATE handler moved it; that choice stands
     wm.focus = nullptr;
     if (IsWithin(oldFocus, leaving)) Deliver(oldFocus, WM_KILLFOCUS, 0, 0);
-    if (wm.active == leaving) Activate(nullptr, WA_INACTIVE);
 }
 
 void LoseFocusWithin(HWND hwnd)

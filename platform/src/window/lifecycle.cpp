@@ -38,9 +38,8 @@ std::unique_ptr<Window> MakeWindow(std::shared_ptr<WindowClass> windowClass, DWO
     window->instance = instance;
     window->rect = rect;
     if (name && !IS_INTRESOURCE(name)) window->text = name;
-    // There are no window menus: a top-level window keeps its menu slot as its identifier
-    // (GWLP_ID, where Win32 keeps its menu), so a pop-up control reports the id it was made with.
-    window->id = reinterpret_cast<UINT_PTR>(menu);
+    // A child's menu slot is its identifier; a top-level window has none until GWLP_ID is set.
+    window->id = (style & WS_CHILD) ? reinterpret_cast<UINT_PTR>(menu) : 0;
     if (style & WS_CHILD)
         window->parent = parent;
     else
@@ -140,6 +139,11 @@ WINCORE_API HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWST
     }
     if (parent && !FindWindow(parent)) return nullptr;
     if ((style & WS_CHILD) && !parent) return nullptr;
+    // A top-level window's menu slot names a menu, and wincore has none to name.
+    if (!(style & WS_CHILD) && menu) {
+        SetLastError(ERROR_INVALID_MENU_HANDLE);
+        return nullptr;
+    }
 
     RECT rect = InitialRect(x, y, width, height);
     auto made = MakeWindow(windowClass, exStyle, windowName, style, rect, parent, menu, instance);

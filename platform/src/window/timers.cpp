@@ -58,7 +58,7 @@ bool EarliestTimer(DWORD* due)
 
 using namespace wincore;
 
-WINCORE_API UINT_PTR WINAPI SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, void* timerProc)
+WINCORE_API UINT_PTR WINAPI SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC timerProc)
 {
     // Timers are delivered as WM_TIMER only; callback procedures are not supported.
     if (!FindWindow(hwnd) || timerProc) return 0;
