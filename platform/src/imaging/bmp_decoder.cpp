@@ -1,5 +1,6 @@
 // BMP files: 1, 4 and 8 bits with a palette, 16 and 32 bits with bit fields (16-bit BI_RGB is
 // 5-5-5), 24 and 32 bits BI_RGB; bottom-up and top-down. Compressed files are refused.
+#include <algorithm>
 #include <climits>
 #include <new>
 
@@ -61,11 +62,13 @@ Channel MakeChannel(uint32_t mask)
     return channel;
 }
 
-// A field's value scaled to 0..255.
+// A field's value scaled to 0..255. A channel whose mask is empty reads 0, and one whose mask has
+// gaps (which no encoder writes) cannot pass 255.
 unsigned ChannelValue(const Channel& channel, uint32_t value)
 {
+    if (channel.maximum == 0) return 0;
     uint64_t field = (value & channel.mask) >> channel.shift;
-    return unsigned((field * 255 + channel.maximum / 2) / channel.maximum);
+    return unsigned(std::min<uint64_t>((field * 255 + channel.maximum / 2) / channel.maximum, 255));
 }
 
 bool ReadMasks(const BYTE* data, size_t size, uint32_t headerSize, BmpLayout& layout)
