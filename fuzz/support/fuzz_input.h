@@ -1,0 +1,61 @@
+// The bytes of one fuzz input read as a sequence of small decisions. An exhausted input reads as
+// zeros, so every decision stays defined whatever its length.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+class FuzzInput {
+public:
+    FuzzInput(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+
+    bool Empty() const { return offset_ >= size_; }
+    uint8_t Byte() { return Empty() ? 0 : data_[offset_++]; }
+    bool Bool() { return Byte() & 1; }
+    uint16_t Word()
+    {
+        uint16_t low = Byte();
+        return uint16_t(low | Byte() << 8);
+    }
+    // A value in lo..hi, both included.
+    int Range(int lo, int hi)
+    {
+        unsigned span = unsigned(hi - lo) + 1;
+        return lo + int(Word() % span);
+    }
+    // A colour from three bytes, read in order.
+    uint32_t Colour()
+    {
+        uint32_t red = Byte(), green = Byte(), blue = Byte();
+        return red | green << 8 | blue << 16;
+    }
+    // A rectangle at lo..hi with a size of up to maxWidth x maxHeight, read in order. Every
+    // decision is read in its own statement, so that an input means the same with any compiler.
+    struct Box {
+        int x, y, width, height;
+    };
+    Box Place(int xLo, int xHi, int yLo, int yHi, int maxWidth, int maxHeight)
+    {
+        Box box = {Range(xLo, xHi), Range(yLo, yHi), 0, 0};
+        box.width = Range(0, maxWidth);
+        box.height = Range(0, maxHeight);
+        return box;
+    }
+    // Up to `maxLength` units: mostly letters and digits, now and then any unit at all.
+    std::u16string Text(int maxLength)
+    {
+        std::u16string text;
+        int length = Range(0, maxLength);
+        for (int i = 0; i < length; i++) {
+            uint8_t c = Byte();
+            text.push_back(c < 0xF0 ? char16_t(u'0' + c % 75) : char16_t(Word()));
+        }
+        return text;
+    }
+
+private:
+    const uint8_t* data_;
+    size_t size_;
+    size_t offset_ = 0;
+};
