@@ -79,8 +79,16 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     if (!window) return 0;
     switch (message) {
     case WM_PAINT: Paint(hwnd); return 0;
-    case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
+        // As on Win32 an owner-drawn button reports a double click at once and is not pressed.
+        if ((window->style & BS_TYPEMASK) == BS_OWNERDRAW) {
+            if (window->IsChild())
+                SendMessageW(window->parent, WM_COMMAND, MAKEWPARAM(window->id, BN_DBLCLK),
+                             reinterpret_cast<LPARAM>(hwnd));
+            return 0;
+        }
+        [[fallthrough]];
+    case WM_LBUTTONDOWN:
         SetFocus(hwnd);
         SetCapture(hwnd);
         if ((window = FindWindow(hwnd))) SetPressed(hwnd, window, true);
