@@ -1,15 +1,10 @@
-// The composed screen, read from the screen DC. One capture serves every pixel read until the
-// next input or pump may have changed what shows.
+// The screen: a whole capture from the screen DC (what the display shows), and single pixels
+// as Win32's z-order composes them.
 #include <wincore/host.h>
-
-#include "session.h"
 
 namespace wincore {
 
 namespace {
-
-bool captured = false;
-ScreenImage screen;
 
 ScreenImage Capture()
 {
@@ -41,33 +36,29 @@ ScreenImage Capture()
     return image;
 }
 
-const ScreenImage& Current()
-{
-    if (!captured) {
-        screen = Capture();
-        captured = true;
-    }
-    return screen;
-}
-
 }  // namespace
-
-void ForgetScreen()
-{
-    captured = false;
-}
 
 ScreenImage CaptureScreen()
 {
-    return Current();
+    return Capture();
 }
 
+// What the topmost visible top-level window at the point holds there, read from that window's
+// own DC: the screen as Win32's z-order composes it. Reading the screen DC instead would show
+// what the X server has been given so far, which under Wine lags behind the windows' drawing.
 COLORREF ScreenPixel(int x, int y)
 {
-    const ScreenImage& image = Current();
-    if (x < 0 || y < 0 || x >= image.width || y >= image.height || image.pixels.empty()) return CLR_INVALID;
-    DWORD pixel = image.pixels[size_t(y) * image.width + x];
-    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+    if (x < 0 || y < 0 || x >= GetSystemMetrics(SM_CXSCREEN) || y >= GetSystemMetrics(SM_CYSCREEN))
+        return CLR_INVALID;
+    HWND desktop = GetDesktopWindow();
+    HWND top = ChildWindowFromPointEx(desktop, POINT{x, y}, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+    if (!top) top = desktop;
+    RECT rect = {};
+    GetWindowRect(top, &rect);
+    HDC dc = GetWindowDC(top);
+    COLORREF pixel = GetPixel(dc, x - rect.left, y - rect.top);
+    ReleaseDC(top, dc);
+    return pixel;
 }
 
 }  // namespace wincore

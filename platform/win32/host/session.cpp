@@ -6,7 +6,6 @@
 
 #include <wincore/host.h>
 
-#include "session.h"
 
 namespace wincore {
 
@@ -20,24 +19,36 @@ constexpr int kMostQuietWaits = 20;
 HHOOK windowHook = nullptr;
 std::set<HWND> liveWindows;
 
-// Windows the system makes for a thread of its own accord (input method windows) are not the test's.
+// Windows the system makes for a thread of its own accord are not the test's: input method
+// windows, and message-only windows (COM's and the like), whose parent is not the desktop.
 bool SystemWindow(HWND hwnd)
 {
     WCHAR name[32] = {};
     GetClassNameW(hwnd, name, 32);
-    return lstrcmpW(name, L"IME") == 0 || lstrcmpW(name, L"MSCTFIME UI") == 0;
+    if (lstrcmpW(name, L"IME") == 0 || lstrcmpW(name, L"MSCTFIME UI") == 0) return true;
+    bool child = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD) != 0;
+    return !child && GetAncestor(hwnd, GA_PARENT) != GetDesktopWindow();
 }
 
 LRESULT CALLBACK WindowHook(int code, WPARAM wParam, LPARAM lParam)
 {
     HWND hwnd = reinterpret_cast<HWND>(wParam);
-    if (code == HCBT_CREATEWND && !SystemWindow(hwnd)) liveWindows.insert(hwnd);
+    if (code == HCBT_CREATEWND) liveWindows.insert(hwnd);
     if (code == HCBT_DESTROYWND) liveWindows.erase(hwnd);
     return CallNextHookEx(windowHook, code, wParam, lParam);
 }
 
+// Forgets windows that are gone (a failed creation sends no destroy notification) and those
+// that turned out to be the system's.
+void ForgetOthers()
+{
+    for (auto it = liveWindows.begin(); it != liveWindows.end();)
+        it = IsWindow(*it) && !SystemWindow(*it) ? std::next(it) : liveWindows.erase(it);
+}
+
 void DestroyLeftWindows()
 {
+    ForgetOthers();
     while (!liveWindows.empty()) {
         HWND hwnd = *liveWindows.begin();
         if (!IsWindow(hwnd) || !DestroyWindow(hwnd)) liveWindows.erase(hwnd);
@@ -68,7 +79,6 @@ void HostStart(const HostConfig&)
 {
     HostStop();
     windowHook = SetWindowsHookExW(WH_CBT, WindowHook, nullptr, GetCurrentThreadId());
-    ForgetScreen();
 }
 
 void HostStop()
@@ -78,7 +88,6 @@ void HostStop()
     DiscardQueue();
     if (windowHook) UnhookWindowsHookEx(windowHook);
     windowHook = nullptr;
-    ForgetScreen();
 }
 
 DWORD HostNow()
@@ -98,7 +107,6 @@ void Pump()
         if (woke == WAIT_TIMEOUT) break;
     }
     Drain();
-    ForgetScreen();
 }
 
 void Advance(DWORD ms)
@@ -113,10 +121,9 @@ void Advance(DWORD ms)
     Pump();
 }
 
-// A window whose creation failed is gone without a destroy notification.
 int LiveWindows()
 {
-    for (auto it = liveWindows.begin(); it != liveWindows.end();) it = IsWindow(*it) ? std::next(it) : liveWindows.erase(it);
+    ForgetOthers();
     return int(liveWindows.size());
 }
 
