@@ -56,6 +56,9 @@ void CheckList(const NavListViewEx& list, bool painted)
 bool FreshlyPainted(NavListViewEx& list)
 {
     HWND hwnd = list.GetSafeHand();
-    RECT update;
-    return IsWindow(hwnd) && IsWindowVisible(hwnd) && !GetUpdateRect(hwnd, &update, FALSE);
+    RECT client = {0, 0, 0, 0}, update;
+    // A window without area is never painted: its rows stay what they were (a copy's, say).
+    if (!IsWindow(hwnd) || !IsWindowVisible(hwnd) || !GetClientRect(hwnd, &client) || IsRectEmpty(&client))
+        return false;
+    return !GetUpdateRect(hwnd, &update, FALSE);
 }

@@ -8,5 +8,5 @@
 // from its current items, so its visible rows must show them.
 void CheckList(const NavListViewEx& list, bool painted);
 
-// Whether the list's window is on screen with nothing left to paint.
+// Whether the list's window has been painted with nothing left to paint.
 bool FreshlyPainted(NavListViewEx& list);
