@@ -175,7 +175,9 @@ TEST_F(LifecycleTest, StaleAndForeignHandlesAreRejected)
         EXPECT_EQ(SetWindowLongPtrW(bad, GWLP_USERDATA, 5), 0);
         EXPECT_FALSE(ShowWindow(bad, SW_SHOW));
         EXPECT_FALSE(MoveWindow(bad, 0, 0, 5, 5, TRUE));
-        if (bad) EXPECT_FALSE(InvalidateRect(bad, nullptr, TRUE));
+        if (bad) {
+            EXPECT_FALSE(InvalidateRect(bad, nullptr, TRUE));
+        }
         EXPECT_EQ(SetTimer(bad, 1, 10, nullptr), 0u);
         EXPECT_EQ(SetCapture(bad), nullptr);
         EXPECT_EQ(GetParent(bad), nullptr);
