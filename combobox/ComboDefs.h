@@ -16,7 +16,7 @@ constexpr int kTextLength = 100;        // characters the shown text keeps
 constexpr int kTextInset = 5;           // px between the field's left edge and its text
 constexpr COLORREF kDisabledText = 0x00C0C0C0;
 constexpr UINT kTextFlags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
-constexpr DWORD kSameTapWindow = 50;    // ms: a focus loss this close to a pen-down came from it
+constexpr int kFieldOverlap = 2;        // px of the field's bottom that the list opened below covers
 
 // One flag for every combo box of the process: set by a pen-down on a text area, cleared by the
 // next pen-up on any combo box.

@@ -119,6 +119,9 @@ int CNavComboboxEx::MoveWindow(int x, int y, int cx, int cy)
 
 void CNavComboboxEx::EnableWindow(int enable)
 {
+    // A disabled control ignores the pen, so a press in progress ends here, as a disabled window's
+    // does: WM_CANCELMODE drops the pressed look and lets the capture go.
+    if (enabled && !enable && ::IsWindow(hEdit)) SendMessageW(hEdit, WM_CANCELMODE, 0, 0);
     enabled = enable;
     if (hEdit) InvalidateRect(hEdit, nullptr, FALSE);
 }

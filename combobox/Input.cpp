@@ -1,12 +1,14 @@
 // The field's window procedure: pen handling with the pressed looks, the drop timer that opens
 // and closes the list, and the list's pick turned into WM_COMMAND for the owner.
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "NavComboboxEx.h"
 #include "combobox/ComboDefs.h"
 #include "frame/Module.h"
 #include "frame/NavImage.h"
+#include "listview/ListViewDefs.h"
 
 using namespace combobox;
 
@@ -40,6 +42,8 @@ LRESULT CALLBACK CNavComboboxEx::ComboboxProc(HWND hwnd, UINT message, WPARAM wP
     case WM_CTLCOLOREDIT:
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+    case WM_MOUSEACTIVATE: combo->penActivating = 1; break;
+    case WM_CANCELMODE: combo->CancelPress(); break;
     case WM_LBUTTONDOWN: combo->OnComboxLButtonDown(x, y); return 1;
     case WM_LBUTTONUP: combo->OnComboxLButtonUp(x, y); break;
     case WM_LBUTTONDBLCLK: combo->OnComboxLButtonDown(x, y); break;
@@ -59,8 +63,9 @@ void CNavComboboxEx::OnComboxLButtonDown(int x, int y)
     if (PtInRect(&client, point)) SetCapture(hEdit);
     RECT buttonArea = {client.right - buttonWidth, client.top, client.right, client.bottom};
     bool onButton = PtInRect(&buttonArea, point);
-    closingTap = onButton && listLostFocus && GetTickCount() - listLostFocusTick <= kSameTapWindow;
-    listLostFocus = 0;
+    closingTap = onButton && listClosedByPen;
+    penActivating = 0;
+    listClosedByPen = 0;
 
     // The press counts whether or not its picture can be shown.
     if (onButton)
@@ -83,8 +88,18 @@ void CNavComboboxEx::OnComboxLButtonDown(int x, int y)
     ReleaseDC(hEdit, dc);
 }
 
+// Ends a press without a tap: the pen leaves the control and the field shows its normal look.
+void CNavComboboxEx::CancelPress()
+{
+    buttonPressed = 0;
+    textPressed = 0;
+    closingTap = 0;
+    if (hEdit) InvalidateRect(hEdit, nullptr, FALSE);
+}
+
 void CNavComboboxEx::OnComboxLButtonUp(int x, int y)
 {
+    penActivating = 0;
     if (!enabled) return;
     RECT client;
     GetClientRect(hEdit, &client);
@@ -125,13 +140,17 @@ void CNavComboboxEx::OpenList()
     const int rowHeight = pDropList->GetItemHeigh(), count = pDropList->GetItemCount();
     RECT field = FieldRectInOwner(), area = {0, 0, 0, 0};
     GetClientRect(owner, &area);
-    int rows = count * rowHeight;
+    // 64 bits: a count times a large row height overflows 32.
+    int64_t rows = int64_t(count) * rowHeight;
     const int room = dropRect.bottom - dropRect.top;
     if (rows > room) rows = (room / rowHeight) * rowHeight;
-    int top = field.bottom - 2, bottom = field.bottom + rows;
-    if (field.bottom + rows > area.bottom) {
-        top = field.top - rows - 2;
+    // The list's frame takes the bottom of its window, below its rows area: the window is that
+    // much taller than its rows, so that every row it opens for shows whole.
+    const int height = int(rows) + kFieldOverlap + listview::kDropInsetBottom;
+    int top = field.bottom - kFieldOverlap, bottom = top + height;
+    if (bottom > area.bottom) {
         bottom = field.top;
+        top = bottom - height;
     }
     // The list is a pop-up: its position is on the screen, wherever the owner is.
     RECT placed = {field.left, top, field.right, bottom};
@@ -176,10 +195,8 @@ LRESULT CALLBACK CNavComboboxEx::DropListProc(HWND hwnd, UINT message, WPARAM wP
     if (found == watched.end()) return DefWindowProcW(hwnd, message, wParam, lParam);
     CNavComboboxEx* combo = found->second;
     WNDPROC old = combo->oldDropListProc;
-    if (message == WM_KILLFOCUS && ::IsWindowVisible(hwnd)) {
-        combo->listLostFocus = 1;
-        combo->listLostFocusTick = GetTickCount();
-    }
+    // Only a focus loss caused by a pen-down on the field makes that pen-down's tap a closing one.
+    if (message == WM_KILLFOCUS && ::IsWindowVisible(hwnd) && combo->penActivating) combo->listClosedByPen = 1;
     if (message == WM_NCDESTROY) watched.erase(found);
     return CallWindowProcW(old, hwnd, message, wParam, lParam);
 }

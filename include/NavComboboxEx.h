@@ -69,11 +69,13 @@ private:
     void Release();
     void WatchList();
 
-    // A tap on the drop button while the list is open first takes the list's focus, which closes
-    // the list before the tap arrives; such a tap only closes it.
+    void CancelPress();
+
+    // A tap on the drop button while the list is open first activates the owner, which takes the
+    // list's focus and closes the list before the tap arrives; such a tap only closes it.
     BOOL closingTap = 0;
-    DWORD listLostFocusTick = 0;
-    BOOL listLostFocus = 0;
+    BOOL penActivating = 0;    // a pen-down on the field is activating the owner
+    BOOL listClosedByPen = 0;  // and the list lost the focus to it
     WNDPROC oldDropListProc = nullptr;
     static LRESULT CALLBACK DropListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 };

@@ -145,18 +145,18 @@ protected:
     void GlideStep();
 
     HWND hWnd = nullptr;
-    HWND hParent;
-    HINSTANCE hInstance;
+    HWND hParent = nullptr;
+    HINSTANCE hInstance = nullptr;
     BOOL solidBk = 1;
     COLORREF bkColor = 0;
     int listMode = -1;
-    RECT wndRect;
+    RECT wndRect = {0, 0, 0, 0};
     HWND hRespond = nullptr;
     BOOL scrollBarEnabled = 1;
     BOOL scrollBarVisible = 0;
     BOOL pageScrollEnabled = 0;
     BOOL pageBarRedraw = 1;
-    RECT pageBarRect;
+    RECT pageBarRect = {0, 0, 0, 0};
     int pageSize = 0;
     PageScrollButton pageButtons[3] = {{0, 0, {0, 0, 0, 0}}, {1, 0, {0, 0, 0, 0}}, {2, 0, {0, 0, 0, 0}}};
     CNavImage* pPageBarImage = nullptr;
@@ -167,7 +167,7 @@ protected:
     HFONT hFonts[3] = {nullptr, nullptr, nullptr};
     COLORREF textColor = 0;
     COLORREF selBkColor = 0x00FF0000;
-    RECT listRect;
+    RECT listRect = {0, 0, 0, 0};
     BOOL snapshotFresh = 1;
     HDC hSnapshotDC = nullptr;
     HBITMAP hSnapshotBmp = nullptr;

@@ -18,6 +18,7 @@ NavListViewEx& NavListViewEx::operator=(const NavListViewEx& other)
 {
     if (this == &other) return *this;
     ReleaseResource();
+    const NavListViewEx fresh;
     hParent = other.hParent;
     hInstance = other.hInstance;
     solidBk = other.solidBk;
@@ -39,7 +40,7 @@ NavListViewEx& NavListViewEx::operator=(const NavListViewEx& other)
     textColor = other.textColor;
     selBkColor = other.selBkColor;
     listRect = other.listRect;
-    snapshotFresh = 1;
+    snapshotFresh = fresh.snapshotFresh;  // a copy has no snapshot of its own yet
     itemHeight = other.itemHeight;
     curSel = other.curSel;
     pressedItem = other.pressedItem;
@@ -58,7 +59,7 @@ NavListViewEx& NavListViewEx::operator=(const NavListViewEx& other)
     penPoint = other.penPoint;
     lastMovePoint = other.lastMovePoint;
     penDownPoint = other.penDownPoint;
-    penDown = 0;
+    penDown = fresh.penDown;  // the pen is on the source's window, not the copy's
     return *this;
 }
 
@@ -102,16 +103,28 @@ void NavListViewEx::ReleaseResource()
 void NavListViewEx::Destroy()
 {
     ReleaseResource();
-    lastMoveTick = 0xFFFF;
-    selectHScroll = itemBorder = scrollBarEnabled = solidBk = 1;
-    itemHeight = firstRowBottom = 60;
-    bottomGap = topIndex = lastIndex = lastMoveDelta = 0;
-    checkBoxMode = scrollBarVisible = 0;
-    curSel = pressedItem = -1;
-    imageSize = {0, 0};
-    textColor = 0;
-    selBkColor = 0x00FF0000;
-    bkColor = 0;
+    // Back to the defaults of a new list, except the settings a list keeps across Destroy: its
+    // parent, instance, mode, rectangle, respond window, page-scroll bar and right arrow.
+    const NavListViewEx fresh;
+    lastMoveTick = fresh.lastMoveTick;
+    selectHScroll = fresh.selectHScroll;
+    itemBorder = fresh.itemBorder;
+    scrollBarEnabled = fresh.scrollBarEnabled;
+    solidBk = fresh.solidBk;
+    itemHeight = fresh.itemHeight;
+    firstRowBottom = fresh.firstRowBottom;
+    bottomGap = fresh.bottomGap;
+    topIndex = fresh.topIndex;
+    lastIndex = fresh.lastIndex;
+    lastMoveDelta = fresh.lastMoveDelta;
+    checkBoxMode = fresh.checkBoxMode;
+    scrollBarVisible = fresh.scrollBarVisible;
+    curSel = fresh.curSel;
+    pressedItem = fresh.pressedItem;
+    imageSize = fresh.imageSize;
+    textColor = fresh.textColor;
+    selBkColor = fresh.selBkColor;
+    bkColor = fresh.bkColor;
 }
 
 int NavListViewEx::Create(HINSTANCE instance, DWORD dwStyle, RECT rect, HWND parent, UINT id, int mode)

@@ -177,21 +177,24 @@ void NavListViewEx::PaintRows(HDC dc)
     HGDIOBJ oldPen = SelectObject(dc, hBorderPen ? static_cast<HGDIOBJ>(hBorderPen) : GetStockObject(BLACK_PEN));
 
     int count = int(items.size());
-    int y = firstRowBottom;
+    // A stored 0 draws the top row whole, as itemHeight does; starting from 0 itself would draw
+    // nothing when the top row is the last one.
+    int y = firstRowBottom == 0 ? itemHeight : firstRowBottom;
     int drawn = 0;
     while (!(y > listRect.bottom || y < 0 || lastIndex >= count)) {
         if (itemBorder == 1) DrawSeparator(dc, y);
-        if (y != 0) {
-            if (drawn == 0 && itemBorder == 1) DrawSeparator(dc, y - itemHeight);
-            PaintRow(dc, topIndex + drawn, y);
-            lastIndex = topIndex + drawn;
-            drawn++;
-        }
+        if (drawn == 0 && itemBorder == 1) DrawSeparator(dc, y - itemHeight);
+        PaintRow(dc, topIndex + drawn, y);
+        lastIndex = topIndex + drawn;
+        drawn++;
         if (y == listRect.bottom || lastIndex == count - 1) break;
         y += itemHeight;
     }
     bottomGap = listRect.bottom - y;
-    if (y > listRect.bottom && lastIndex < count - 1 && topIndex + drawn < count) {
+    // The row cut off by the bottom edge; when it is the top row (an area shorter than a row) it
+    // takes the top separator that every top row has.
+    if (y > listRect.bottom && topIndex + drawn < count) {
+        if (drawn == 0 && itemBorder == 1) DrawSeparator(dc, y - itemHeight);
         PaintRow(dc, topIndex + drawn, y);
         lastIndex = topIndex + drawn;
         drawn++;
@@ -262,7 +265,12 @@ int NavListViewEx::OnPaintEx(HDC dc)
     RECT client = {0, 0, 0, 0};
     GetClientRect(hWnd, &client);
     OffscreenDC memory(dc, client.right, client.bottom);
+    // The host's picture keeps no page-scroll bar from an earlier paint, so the bar is always
+    // drawn; the window's own skip-once state is left for its next paint.
+    const BOOL barRedraw = pageBarRedraw;
+    pageBarRedraw = 1;
     OnPaint(memory.dc, nullptr);
+    pageBarRedraw = barRedraw;
     BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, memory.dc, 0, 0, SRCCOPY);
     return 1;
 }

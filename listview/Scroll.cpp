@@ -1,6 +1,8 @@
 // Scroll physics: drag steps, the glide after a flick and the spring-back at both ends, each
 // a state of the list driven by its own 50 ms timer.
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstdlib>
 
 #include "listview/ListViewDefs.h"
@@ -15,14 +17,54 @@ int TruncatingModulo(int value, int divisor)
     return value % divisor;
 }
 
+struct RowPosition {
+    int topIndex;
+    int firstRowBottom;
+};
+
+// How far the rows are drawn moved up from their resting place: a stored 0 draws the top row
+// whole, as itemHeight does. Negative while the list is pulled down at its start.
+int64_t ScrollOffset(RowPosition at, int h)
+{
+    const int shown = at.firstRowBottom == 0 ? h : at.firstRowBottom;
+    return int64_t(at.topIndex) * h + h - shown;
+}
+
+// Moves the rows by exactly `delta` across any number of rows. Past the start the rows are pulled
+// down (or, with `stopAtRest`, stop at their resting place); past the end the top row stays the
+// last one and wraps within its height, as a step within one row does there.
+RowPosition MoveAcrossRows(RowPosition from, int delta, int h, int count, bool stopAtRest)
+{
+    const int last = std::max(count - 1, 0);
+    const int64_t offset = ScrollOffset(from, h) - delta;
+    if (offset < 0) return {0, stopAtRest ? h : int(std::min<int64_t>(h - offset, INT_MAX))};
+    const int64_t row = offset / h;
+    if (row > last) {
+        const int64_t shown = h - (offset - int64_t(last) * h);  // zero or less: above the rows area
+        return {last, int((shown % h + h) % h)};
+    }
+    // Aligned rows store 0 below the top row, as the single-row step does; at the top, the rest.
+    const int within = int(offset % h);
+    return {int(row), row > 0 ? (h - within) % h : h - within};
+}
+
 }  // namespace
 
 void NavListViewEx::OnScrollList(int delta, int)
 {
+    const int count = int(items.size());
+    if (count == 0) return;  // nothing to scroll: an empty list stays at rest
     pageBarRedraw = 0;
     if (delta == 0) return;
+    if (delta > itemHeight || delta < -itemHeight) {
+        // The single-row step below loses what lies beyond one row.
+        const RowPosition to = MoveAcrossRows({topIndex, firstRowBottom}, delta, itemHeight, count, false);
+        topIndex = to.topIndex;
+        firstRowBottom = to.firstRowBottom;
+        Refresh();
+        return;
+    }
     const int previous = firstRowBottom;
-    const int count = int(items.size());
     int b = previous + delta;
     firstRowBottom = b;
     bool top = false;
@@ -84,6 +126,13 @@ void NavListViewEx::SpringBottomStep()
     if (step < 0) {
         // Rows move up (a cut-off last row): the same movement as a drag step.
         OnScrollList(step, 1);
+        return;
+    }
+    if (step > itemHeight) {
+        const RowPosition to = MoveAcrossRows({topIndex, firstRowBottom}, step, itemHeight, int(items.size()), true);
+        topIndex = to.topIndex;
+        firstRowBottom = to.firstRowBottom;
+        Refresh();
         return;
     }
     const int previous = firstRowBottom;

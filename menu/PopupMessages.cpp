@@ -23,10 +23,8 @@ LRESULT CPopupMenuWnd::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     case WM_CTLCOLORDLG:
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+    // Every move tracks, with the pen down or a mouse hovering.
     case WM_MOUSEMOVE:
-        // Only a pen on the screen tracks; a desktop mouse also reports moves with its button up.
-        if (wParam & MK_LBUTTON) OnPenTrack(menu::PenPoint(lParam));
-        return 0;
     case WM_LBUTTONDOWN:
         OnPenTrack(menu::PenPoint(lParam));
         return 0;

@@ -30,9 +30,8 @@ LRESULT CSlideMenuWnd::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     case WM_CTLCOLORDLG:
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
-    case WM_MOUSEMOVE:
-        // Only a pen on the screen tracks; a desktop mouse also reports moves with its button up.
-        return (wParam & MK_LBUTTON) ? OnPenTrack(menu::PenPoint(lParam)) : 0;
+    // Every move tracks, with the pen down or a mouse hovering.
+    case WM_MOUSEMOVE: return OnPenTrack(menu::PenPoint(lParam));
     case WM_LBUTTONDOWN:
         lastDownWindow = hwnd;
         lastDownPoint = menu::PenPoint(lParam);

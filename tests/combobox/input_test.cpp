@@ -7,7 +7,7 @@ namespace {
 // The fields below lie at (10, 100)-(250, 142) on the screen unless a test says otherwise.
 constexpr int kButtonX = 220, kTextX = 100, kFieldY = 120;
 
-// A point in a row of the open list, high enough to miss the frame over the last row's lower half.
+// A point in a row of the open list under a field at 100-142.
 int RowY(int row)
 {
     return 140 + 42 * row + 12;
@@ -30,7 +30,9 @@ TEST_F(ComboTest, ListOpensUnderOrOverTheFieldWithWholeRows)
         EXPECT_FALSE(IsWindowVisible(combo.List())) << "opens one timer period after the tap";
     }
     wincore::Advance(kExactTicks ? 1 : 100);
-    EXPECT_EQ(ScreenRect(combo.List()), "10,140,250,394") << "6 rows of 42 fit the 260-pixel area";
+    // 6 rows of 42 fit the 260-pixel area; the window adds the 2 pixels over the field and the
+    // frame's 23 under the rows.
+    EXPECT_EQ(ScreenRect(combo.List()), "10,140,250,417");
     EXPECT_EQ(GetFocus(), combo.List());
     EXPECT_TRUE(GetWindowLongPtrW(combo.List(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     wincore::Advance(500);
@@ -41,19 +43,24 @@ TEST_F(ComboTest, ListOpensUnderOrOverTheFieldWithWholeRows)
     combo.AddString(TEXT("a"));
     combo.AddString(TEXT("b"));
     TapButtonAndWait();
-    EXPECT_EQ(ScreenRect(combo.List()), "10,140,250,226");
+    EXPECT_EQ(ScreenRect(combo.List()), "10,140,250,249");
     TapButtonAndWait();
     combo.SetItemHeight(0, 60);
     TapButtonAndWait();
-    EXPECT_EQ(ScreenRect(combo.List()), "10,140,250,262") << "rows of 60 under a field of 42";
+    EXPECT_EQ(ScreenRect(combo.List()), "10,140,250,285") << "rows of 60 under a field of 42";
     TapButtonAndWait();
     combo.ResetContent();
     TapButtonAndWait();
     EXPECT_FALSE(IsWindowVisible(combo.List())) << "an empty list never opens";
+    combo.SetItemHeight(0, 42);
+    combo.AddString(TEXT("only"));
+    TapButtonAndWait();
+    Tap(kTextX, 140 + 40);
+    EXPECT_EQ(combo.GetCurSel(), 0) << "the one row is whole, down to its bottom pixel";
 
     ASSERT_TRUE(Make(low, owner, {300, 400, 540, 700}, "a,b"));
     TapButtonAndWait(300, 300);
-    EXPECT_EQ(ScreenRect(low.List()), "300,314,540,400") << "no room below: the list ends at the field's top";
+    EXPECT_EQ(ScreenRect(low.List()), "300,291,540,400") << "no room below: the list ends at the field's top";
 }
 
 TEST_F(ComboTest, ListOpensAtTheFieldOfAnOwnerAwayFromTheScreenOrigin)
@@ -65,13 +72,13 @@ TEST_F(ComboTest, ListOpensAtTheFieldOfAnOwnerAwayFromTheScreenOrigin)
     EXPECT_EQ(Str(combo.dropRect), "110,192,350,450");
     EXPECT_EQ(ScreenRect(combo.List()), "110,190,350,450");
     TapButtonAndWait(100, 50);
-    EXPECT_EQ(ScreenRect(combo.List()), "110,190,350,276");
+    EXPECT_EQ(ScreenRect(combo.List()), "110,190,350,299");
     Tap(130 + 100, RowY(1) + 50);
     EXPECT_TRUE(SameTraffic(Notifications(), {"notify 1070 code -2 b", "command 20 code 1 'b' sel 1 list 0"}));
 
     ASSERT_TRUE(Make(low, owner, {10, 330, 250, 600}, "a,b"));
     TapButtonAndWait(100, 280);
-    EXPECT_EQ(ScreenRect(low.List()), "110,294,350,380") << "the owner's client area ends at 450";
+    EXPECT_EQ(ScreenRect(low.List()), "110,271,350,380") << "the owner's client area ends at 450";
 }
 
 TEST_F(ComboTest, TappingAnItemNotifiesTheOwnerThroughTheListThenTheField)
@@ -143,8 +150,28 @@ TEST_F(ComboTest, ButtonTogglesTheListAndLosingTheFocusClosesIt)
     EXPECT_FALSE(IsWindowVisible(combo.List())) << "the tap that took the focus only closes";
     TapButtonAndWait();
     EXPECT_TRUE(IsWindowVisible(combo.List()));
+    SetFocus(GetParent(combo.GetSafeHwnd()));
+    ASSERT_FALSE(IsWindowVisible(combo.List()));
+    TapButtonAndWait();
+    EXPECT_TRUE(IsWindowVisible(combo.List())) << "the host closed the list, not the tap: it opens";
     combo.Show(SW_SHOW);
     EXPECT_FALSE(IsWindowVisible(combo.List())) << "showing the field closes the list";
+
+    // Disabled in the middle of a press: the press ends and the pen is let go, so that enabled
+    // again the field shows its normal look and the next tap works.
+    const COLORREF normal = wincore::ScreenPixel(200, 105);
+    wincore::PenDown(kButtonX, kFieldY);
+    combo.EnableWindow(0);
+    EXPECT_EQ(GetCapture(), nullptr);
+    wincore::PenUp(kButtonX, kFieldY);
+    combo.EnableWindow(1);
+    wincore::Pump();
+    EXPECT_EQ(wincore::ScreenPixel(200, 105), normal);
+    Tap(kTextX, kFieldY);
+    wincore::Advance(200);
+    EXPECT_FALSE(IsWindowVisible(combo.List())) << "the cancelled press left nothing pressed";
+    EXPECT_TRUE(SameTraffic(Notifications(), {"command 20 code 0 '<none>' sel -1 list 0"}));
+    events.clear();
 
     combo.EnableWindow(0);
     wincore::Pump();

@@ -7,6 +7,9 @@
 #include "NavListViewEx.h"
 #include "NavVectorBox.h"
 #include "RKNaviMenu.h"
+#include <string>
+#include <vector>
+
 #include "fault/fault_fixture.h"
 
 namespace {
@@ -139,9 +142,17 @@ TEST_F(AllocationTest, ControlsLargerThanAnyBitmapPaint)
     menu.AppendItem(MWF_ENABLED | MWF_TEXT, 1, TEXT("Item"), {kTextColour, 150}, nullptr);
     ASSERT_EQ(menu.TrackMenu(owner, 0, 0), 1);
     wincore::Advance(1500);
+    std::vector<std::string> told;
+    onNotify = [&](UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_NAVLV_ITEMNOTIFY)
+            told.push_back("row " + std::to_string(reinterpret_cast<tagNAVLVITME*>(lParam)->index));
+        else if (message == WM_COMMAND)
+            told.push_back("command " + std::to_string(LOWORD(wParam)) + " code " + std::to_string(HIWORD(wParam)));
+    };
     Tap(100, 30);
-    Tap(17000 - 29, 321);
+    Tap(29, 321);
     wincore::Advance(500);
+    EXPECT_EQ(told, (std::vector<std::string>{"row 0", "command 9 code 0"})) << "the controls still take the pen";
     HDC screen = GetDC(nullptr);
     list.OnPaintEx(screen);
     box.OnPaintEx(screen);

@@ -3,6 +3,7 @@
 
 #include "frame/Module.h"
 #include "frame/NavImage.h"
+#include "support/golden.h"
 #include "support/host_fixture.h"
 
 namespace {
@@ -167,8 +168,9 @@ TEST_F(FrameTest, DeletingAWrapperThatHoldsAPictureReleasesIt)
     EXPECT_EQ(wincore::LiveComObjects(), before);
 }
 
-// Every picture of the library side by side, written to the build folder to be looked at.
-TEST_F(FrameTest, ContactSheet)
+// Every picture of the library side by side: each decodes and draws as it did when the golden
+// picture was made (tests/output/pictures.actual.png shows them on a mismatch).
+TEST_F(FrameTest, EveryPictureDrawsAsOnItsContactSheet)
 {
     HWND sheet = CreateWindowExW(0, TEXT("BUTTON"), TEXT(""), WS_POPUP | WS_VISIBLE | BS_OWNERDRAW, 0, 0, 800, 480, nullptr,
                                  nullptr, nullptr, nullptr);
@@ -204,7 +206,8 @@ TEST_F(FrameTest, ContactSheet)
     }
     DeleteDC(memory);
     ReleaseDC(sheet, dc);
-    EXPECT_TRUE(wincore::SaveScreenPng(OutputPath("pictures.png").c_str()));
+    EXPECT_TRUE(MatchesGolden("pictures", all, 2));
+    DestroyWindow(sheet);
 }
 
 }  // namespace

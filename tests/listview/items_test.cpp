@@ -1,5 +1,8 @@
 // The item store and the list's life: the text limit, reading texts, bad positions, the
 // selection through insertion and deletion, use before Create and after Destroy, copies.
+#include <cstring>
+#include <new>
+
 #include "listview/list_probe.h"
 
 namespace {
@@ -134,6 +137,15 @@ TEST_F(ListItems, CopiesCarrySettingsAndItemsButNeverTheWindowOrItsObjects)
     source.SetCurrentSel(2);
     wincore::Pump();
     EXPECT_EQ(wincore::ScreenPixel(150, 125), RGB(5, 5, 255)) << "the source still paints with its own objects";
+
+    // A list never created has defined rectangles and handles, so its copy reads no stray memory.
+    alignas(ProbeList) unsigned char storage[sizeof(ProbeList)];
+    std::memset(storage, 0xAB, sizeof storage);
+    auto* uncreated = new (storage) ProbeList;
+    ProbeList copy(*uncreated);
+    EXPECT_EQ(Str(copy.wndRect) + " " + Str(copy.listRect) + " " + Str(copy.pageBarRect), "0,0,0,0 0,0,0,0 0,0,0,0");
+    EXPECT_EQ(copy.hParent, nullptr);
+    uncreated->~ProbeList();
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include "support/message_log.h"
 
 struct ProbeList : NavListViewEx {
-    using NavListViewEx::bottomGap, NavListViewEx::firstRowBottom, NavListViewEx::items, NavListViewEx::lastIndex,
+    using NavListViewEx::bottomGap, NavListViewEx::firstRowBottom, NavListViewEx::hParent, NavListViewEx::items, NavListViewEx::lastIndex,
         NavListViewEx::listRect, NavListViewEx::pageBarRect, NavListViewEx::pageButtons, NavListViewEx::pageSize,
         NavListViewEx::rightArrow, NavListViewEx::scrollBarVisible, NavListViewEx::topIndex,
         NavListViewEx::visibleRows, NavListViewEx::wndRect;

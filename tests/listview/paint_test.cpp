@@ -75,4 +75,38 @@ TEST_F(ListPaint, PaintsIntoAGivenDCAtItsOriginOrAtItsPlaceInTheParent)
     DeleteDC(memory);
 }
 
+TEST_F(ListPaint, ARowsAreaShorterThanARowShowsItsTopRowWithTheTopSeparator)
+{
+    const COLORREF separator = RGB(199, 146, 93);
+    for (int count : {1, 3}) {
+        NavListViewEx list;
+        Open(list, RECT{0, 0, 400, 40}, count);
+        EXPECT_EQ(ScreenPixel(200, 0), separator) << count << " items";
+        list.Destroy();
+    }
+}
+
+TEST_F(ListPaint, AHostPictureShowsThePageBarWhileTheRowsMove)
+{
+    NavListViewEx list;
+    list.EnablePageScroll(1);
+    Open(list, RECT{0, 0, 480, 272}, 20);
+    wincore::PenDown(100, 150);
+    wincore::PenMove(100, 140);  // a scroll step: the window's own paint leaves its bar as it was
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 480, 272);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    for (int tick = 0; tick < 2; tick++) {
+        EXPECT_EQ(list.OnPaintEx(memory), 1);
+        for (int x : {50, 240, 430}) EXPECT_EQ(GetPixel(memory, x, 250), ScreenPixel(x, 250)) << x << " at " << tick;
+        wincore::PenMove(100, 130 - 10 * tick);
+    }
+    wincore::PenUp(100, 120);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+}
+
 }  // namespace

@@ -117,4 +117,100 @@ TEST_F(ListScroll, AfterADeletionTheRowsSettleOnTheBottomEdge)
     EXPECT_EQ(list.bottomGap, 0);
 }
 
+// The row a tap at (100, y) reports, as "index@top" ("none" when no row is there). Taps go through
+// the owner's notification: what the list draws and hit-tests, not its fields.
+std::string RowAt(HWND owner, int y)
+{
+    std::string row = "none";
+    SetHandler(owner, [&row](HWND, UINT message, WPARAM, LPARAM lParam, LRESULT&) {
+        if (message != WM_NAVLV_ITEMNOTIFY) return false;
+        auto* item = reinterpret_cast<const tagNAVLVITME*>(lParam);
+        row = std::to_string(item->index) + "@" + std::to_string(item->rect.top);
+        return true;
+    });
+    PenDown(100, y);
+    PenUp(100, y);
+    SetHandler(owner, nullptr);
+    return row;
+}
+
+// Drags the rows by `distance` (negative: up) in strokes over the list's middle, each in steps
+// within one row, lifting the pen slowly (no glide).
+void DragBy(int distance)
+{
+    while (distance != 0) {
+        const int stroke = std::clamp(distance, -200, 200), from = stroke < 0 ? 250 : 50;
+        PenDown(100, from);
+        for (int moved = 0; moved != stroke;) {
+            moved += std::clamp(stroke - moved, -50, 50);
+            PenMove(100, from + moved);
+        }
+        Advance(100);
+        PenUp(100, from + stroke);
+        Advance(1000);  // any spring-back ends
+        distance -= stroke;
+    }
+}
+
+TEST_F(ListScroll, AMoveAcrossSeveralRowsMovesThemByExactlyItsDistance)
+{
+    struct Case {
+        int before;  // pixels the rows were dragged up first, in steps within one row
+        int move;    // then one move of this many pixels
+        int tapY;    // where the top row is looked for
+        const char* topRow;
+    };
+    const Case cases[] = {
+        {150, -100, 1, "4@-10"},  // row 2 half gone, then 100 up: 250 in all
+        {310, 80, 1, "3@-50"},    // 310 up, then 80 down: 230 in all
+        {70, 100, 31, "0@30"},    // past the start: pulled down by 30
+        {300, -59, 0, "5@-59"},   // within one row, as before
+        {300, 60, 1, "4@0"},
+    };
+    for (const Case& c : cases) {
+        NavListViewEx list;
+        Open(list, RECT{0, 0, 400, 300}, 20);
+        DragBy(-c.before);
+        PenDown(100, 150);
+        PenMove(100, 150 + c.move);
+        Advance(100);
+        PenUp(100, 150 + c.move);
+        EXPECT_EQ(RowAt(owner, c.tapY), c.topRow) << c.before << " then " << c.move;
+        list.Destroy();
+    }
+
+    // A fast flick: its first glide tick moves the rows by the whole last move.
+    NavListViewEx list;
+    Open(list, RECT{0, 0, 400, 300}, 40);
+    DragBy(-600);
+    PenDown(100, 250);
+    PenMove(100, 130);
+    PenUp(100, 130);
+    if (kExactTicks) {
+        Advance(50);
+        EXPECT_EQ(RowAt(owner, 1), "14@0") << "600, then 120 twice";
+    }
+}
+
+TEST_F(ListScroll, AnEmptyListRestsAndShowsItemsAddedLaterFromTheTop)
+{
+    NavListViewEx list;
+    Open(list, RECT{0, 0, 400, 300}, 0);
+    DragBy(-150);
+    Advance(1000);
+    for (const char* name : {"a", "b", "c"}) list.AddItem(U16(name).c_str(), -1, 1);
+    wincore::Pump();
+    EXPECT_EQ(RowAt(owner, 1), "0@0");
+}
+
+TEST_F(ListScroll, DraggedFarPastItsEndTheListStillShowsARow)
+{
+    NavListViewEx list;
+    Open(list, RECT{0, 0, 400, 300}, 3);
+    PenDown(100, 200);
+    PenMove(100, 140);  // the top row leaves exactly at the top edge, twice
+    PenMove(100, 80);
+    EXPECT_EQ(RowAt(owner, 1), "2@0") << "the last row, whole, at the top";
+}
+
 }  // namespace

@@ -146,6 +146,14 @@ TEST_F(PopupTest, IconsComeInPairsPerItem)
     EXPECT_TRUE(Near(iconPixel(1), inverse(TileColour(3)), 2));
     wincore::PenMove(700, 400);
     wincore::PenUp(700, 400);
+
+    // A mouse hovering with its button up tracks too: the hot row's red text shows inverted.
+    const RECT menu = WindowRect(menu_.GetSafeHwnd());
+    const COLORREF cyan = RGB(0, 255, 255);
+    EXPECT_EQ(CountPixels(third, cyan), 0);
+    SendMessageW(menu_.GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(third.left + 4 - menu.left, third.top + 4 - menu.top));
+    wincore::Pump();
+    EXPECT_GT(CountPixels(third, cyan), 0);
 }
 
 TEST_F(PopupTest, PickSendsOneCommandAndCloses)

@@ -195,6 +195,11 @@ TEST_F(SlideTest, PicksKeepThePanelOpenWithTheGoldHighlight)
     Tap(row(2).left + 4, row(2).top + 4);
     EXPECT_EQ(CountPixels(row(1), gold, 50), 0) << "the highlight moves with the next pick";
     EXPECT_GT(CountPixels(row(2), gold, 50), 0);
+
+    SendMessageW(panel, WM_MOUSEMOVE, 0, MAKELPARAM(kMargin + 4, row(0).top + 4 - 100));
+    wincore::Pump();
+    EXPECT_GT(CountPixels(row(0), gold, 50), 0) << "a mouse hovering with its button up tracks too";
+    EXPECT_EQ(CountPixels(row(2), gold, 50), 0);
 }
 
 TEST_F(SlideTest, SeeThroughShowsTheOwnerUnderTheFrame)

@@ -97,6 +97,7 @@ TEST_F(DialogTest, ChildDialogNeedsAParentAndBadTemplatesFail)
     EXPECT_TRUE(GetWindowLongW(dialog, GWL_STYLE) & WS_CHILD);
     EXPECT_EQ(CreateDialogIndirectParamW(nullptr, nullptr, owner, DialogProbe::Proc, 0), nullptr);
     EXPECT_EQ(wincore::LiveWindows(), 2);
+    DestroyWindow(dialog);  // and with it the template's font
 }
 
 TEST_F(ControlsTest, OwnerDrawnButtonAsksItsParentToDrawAndReportsClicks)
@@ -132,6 +133,7 @@ TEST_F(ControlsTest, OwnerDrawnButtonAsksItsParentToDrawAndReportsClicks)
     wincore::PenUp(300, 200);  // released away from the button: no click
     EXPECT_TRUE(SameTraffic(Log().Lines(), {"owner WM_COMMAND 0x00000005 button",
                                             "owner WM_COMMAND 0x00050005 button"}));
+    DestroyWindow(button);
 }
 
 TEST_F(ControlsTest, EditTakesTheFocusOnPenDownAndKeepsTextAndMargins)
@@ -150,6 +152,7 @@ TEST_F(ControlsTest, EditTakesTheFocusOnPenDownAndKeepsTextAndMargins)
     WCHAR text[16];
     EXPECT_EQ(GetWindowTextW(edit, text, 16), 5);
     EXPECT_EQ(WString(text), TEXT("hello"));
+    DestroyWindow(edit);
 }
 
 TEST_F(ControlsTest, EditMarginsSetBeforeAFontGiveWayToTheFontsOwn)

@@ -201,18 +201,63 @@ TEST_F(InputTest, ClosingAPopupReturnsActivationToItsOwner)
                                            }));
 }
 
-TEST_F(InputTest, DisablingTheFocusWindowDropsFocusAndCapture)
+TEST_F(InputTest, DisablingAWindowCancelsItsModeThenDropsFocusAndCapture)
 {
     HWND main = CreateRecorder("main", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300);
     HWND field = CreateRecorder("field", WS_CHILD | WS_VISIBLE, 10, 10, 100, 30, main);
     SetFocus(field);
     SetCapture(field);
+    Log().Only({WM_CANCELMODE, WM_CAPTURECHANGED, WM_KILLFOCUS, WM_ENABLE});
     EXPECT_FALSE(EnableWindow(field, FALSE));
+    EXPECT_TRUE(SameTraffic(Log().Lines(), {
+                                               "field WM_CANCELMODE 0x00000000 0x00000000",
+                                               "field WM_CAPTURECHANGED 0",
+                                               "field WM_KILLFOCUS 0",
+                                               "field WM_ENABLE 0x00000000 0x00000000",
+                                           }));
     EXPECT_EQ(GetFocus(), nullptr);
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_FALSE(IsWindowEnabled(field));
     EXPECT_EQ(SetFocus(field), nullptr) << "a disabled window cannot take the focus";
     EXPECT_TRUE(EnableWindow(field, TRUE));
+
+    SetCapture(field);
+    SendMessageW(field, WM_CANCELMODE, 0, 0);
+    EXPECT_EQ(GetCapture(), nullptr) << "the default handling lets the capture go";
+}
+
+TEST_F(InputTest, APenDownOnAnInactiveWindowAsksTheWindowAndItsParentsBeforeActivating)
+{
+    HWND main = CreateRecorder("main", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300);
+    HWND field = CreateRecorder("field", WS_CHILD | WS_VISIBLE, 10, 10, 100, 30, main);
+    HWND other = CreateRecorder("other", WS_POPUP | WS_VISIBLE, 500, 0, 100, 100);
+    ASSERT_EQ(GetActiveWindow(), other);
+    Log().Only({WM_MOUSEACTIVATE, WM_ACTIVATE, WM_LBUTTONDOWN});
+    wincore::PenDown(20, 20);
+    wincore::PenUp(20, 20);
+    EXPECT_TRUE(SameTraffic(Log().Lines(), {
+                                               "field WM_MOUSEACTIVATE main 0x02010001",
+                                               "main WM_MOUSEACTIVATE main 0x02010001",
+                                               "other WM_ACTIVATE 0 main",
+                                               "main WM_ACTIVATE 2 other",
+                                               "field WM_LBUTTONDOWN 0x00000001 0x000a000a",
+                                           }));
+
+    // A parent's answer stands for its child: here, no activation and the pen-down is eaten.
+    SetActiveWindow(other);
+    SetHandler(main, [](HWND, UINT message, WPARAM, LPARAM, LRESULT& result) {
+        if (message != WM_MOUSEACTIVATE) return false;
+        result = MA_NOACTIVATEANDEAT;
+        return true;
+    });
+    Log().Clear();
+    wincore::PenDown(20, 20);
+    wincore::PenUp(20, 20);
+    EXPECT_EQ(GetActiveWindow(), other);
+    EXPECT_TRUE(SameTraffic(Log().Lines(), {
+                                               "field WM_MOUSEACTIVATE main 0x02010001",
+                                               "main WM_MOUSEACTIVATE main 0x02010001",
+                                           }));
 }
 
 }  // namespace

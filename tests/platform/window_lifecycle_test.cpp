@@ -70,6 +70,8 @@ TEST_F(LifecycleTest, CreateParamsReachWmCreateAndAChildsIdIsInTheMenuSlot)
     EXPECT_EQ(GetDlgCtrlID(popup), 0);
     SetWindowLongPtrW(popup, GWLP_ID, 1070);
     EXPECT_EQ(GetDlgCtrlID(popup), 1070) << "an identifier is given to a pop-up afterwards";
+    DestroyWindow(popup);
+    DestroyWindow(child);
 }
 
 TEST_F(LifecycleTest, CreateFailsWithoutClassOrValidParentOrWhenCreateRefuses)

@@ -24,6 +24,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    int windowsAtStart_ = 0;
     int gdiAtStart_ = 0;
 };
 

@@ -51,6 +51,7 @@ std::string Params(const MessageLog& log, UINT message, WPARAM wParam, LPARAM lP
     case WM_KILLFOCUS: return " " + log.NameOf(AsWindow(wParam));
     case WM_ACTIVATE: return " " + std::to_string(wParam) + " " + log.NameOf(AsWindow(lParam));
     case WM_CAPTURECHANGED: return " " + log.NameOf(AsWindow(lParam));
+    case WM_MOUSEACTIVATE: return " " + log.NameOf(AsWindow(wParam)) + " " + Hex(uintptr_t(lParam));
     case WM_COMMAND: return " " + Hex(wParam) + " " + log.NameOf(AsWindow(lParam));
     default: return " " + Hex(wParam) + " " + Hex(uintptr_t(lParam));
     }
@@ -61,7 +62,7 @@ std::string Params(const MessageLog& log, UINT message, WPARAM wParam, LPARAM lP
 // By number, since wincore has none of them.
 constexpr UINT kDesktopMessages[] = {
     0x001C,                    // WM_ACTIVATEAPP
-    0x0020, 0x0021,            // WM_SETCURSOR, WM_MOUSEACTIVATE
+    0x0020,                    // WM_SETCURSOR
     0x0022, 0x0024,            // WM_CHILDACTIVATE, WM_GETMINMAXINFO
     0x003D, 0x0046, 0x0047,    // WM_GETOBJECT, WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED
     0x007C, 0x007D, 0x007F,    // WM_STYLECHANGING, WM_STYLECHANGED, WM_GETICON
@@ -139,7 +140,10 @@ void RecordParams(bool on)
 
 void SetHandler(HWND hwnd, Handler handler)
 {
-    Handlers()[hwnd] = std::move(handler);
+    if (handler)
+        Handlers()[hwnd] = std::move(handler);
+    else
+        Handlers().erase(hwnd);
 }
 
 void ClearHandlers()
@@ -147,13 +151,21 @@ void ClearHandlers()
     Handlers().clear();
 }
 
+std::vector<HWND>& Recorders()
+{
+    static std::vector<HWND> recorders;
+    return recorders;
+}
+
 HWND CreateRecorder(const char* name, DWORD style, int x, int y, int width, int height, HWND parent, UINT id,
                     DWORD exStyle, UINT classStyle)
 {
     WString title = U16(name);
     HMENU menu = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id));
-    return CreateWindowExW(exStyle, RecorderClass(classStyle), title.c_str(), style, x, y, width, height, parent,
-                           menu, nullptr, nullptr);
+    HWND hwnd = CreateWindowExW(exStyle, RecorderClass(classStyle), title.c_str(), style, x, y, width, height, parent,
+                                menu, nullptr, nullptr);
+    if (hwnd) Recorders().push_back(hwnd);
+    return hwnd;
 }
 
 std::string MessageName(UINT message)
@@ -169,7 +181,8 @@ std::string MessageName(UINT message)
         {WM_CTLCOLOREDIT, "WM_CTLCOLOREDIT"}, {WM_CTLCOLORBTN, "WM_CTLCOLORBTN"},
         {WM_CTLCOLORDLG, "WM_CTLCOLORDLG"}, {WM_MOUSEMOVE, "WM_MOUSEMOVE"}, {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
         {WM_LBUTTONUP, "WM_LBUTTONUP"}, {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"},
-        {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"}, {WM_USER, "WM_USER"},
+        {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"}, {WM_USER, "WM_USER"}, {WM_CANCELMODE, "WM_CANCELMODE"},
+        {WM_MOUSEACTIVATE, "WM_MOUSEACTIVATE"},
     };
     auto found = names.find(message);
     if (found != names.end()) return found->second;
@@ -193,4 +206,12 @@ std::string MessageName(UINT message)
         failure << line;
     }
     return failure;
+}
+
+int LiveRecorders()
+{
+    auto& recorders = Recorders();
+    recorders.erase(std::remove_if(recorders.begin(), recorders.end(), [](HWND hwnd) { return !IsWindow(hwnd); }),
+                    recorders.end());
+    return int(recorders.size());
 }

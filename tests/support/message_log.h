@@ -39,11 +39,12 @@ using Handler = std::function<bool(HWND, UINT, WPARAM, LPARAM, LRESULT& result)>
 
 MessageLog& Log();
 void RecordParams(bool on);  // log wParam and lParam too (default: on)
-void SetHandler(HWND hwnd, Handler handler);
+void SetHandler(HWND hwnd, Handler handler);  // an empty handler removes the one set
 void ClearHandlers();
 HWND CreateRecorder(const char* name, DWORD style, int x, int y, int width, int height, HWND parent = nullptr,
                     UINT id = 0, DWORD exStyle = 0, UINT classStyle = 0);
 std::string MessageName(UINT message);
+int LiveRecorders();  // recorder windows that still exist
 
 // Compares a log with the expected lines and prints both side by side on a mismatch.
 ::testing::AssertionResult SameTraffic(const std::vector<std::string>& actual,

@@ -27,13 +27,17 @@ bool IsDoubleTap(HWND target, POINT point, DWORD now)
            std::abs(point.y - wm.lastDownPoint.y) <= kDoubleTapDistance;
 }
 
-// A pen-down on an inactive top-level window activates it before the pen message arrives.
-void ActivateForPen(HWND target)
+// A pen-down on a window of an inactive top-level window first asks the window whether to
+// activate (WM_MOUSEACTIVATE, which a child passes to its parent), then activates the top-level
+// window before the pen message arrives. False: the answer eats the pen-down.
+bool ActivateForPen(HWND target)
 {
     HWND top = TopLevelOf(target);
     Window* window = FindWindow(top);
-    if (!window || top == WM().active || (window->exStyle & WS_EX_NOACTIVATE)) return;
-    FocusWindow(top, WA_CLICKACTIVE);
+    if (!window || top == WM().active || (window->exStyle & WS_EX_NOACTIVATE)) return true;
+    LRESULT answer = Deliver(target, WM_MOUSEACTIVATE, WPARAM(top), MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+    if (answer != MA_NOACTIVATE && answer != MA_NOACTIVATEANDEAT && FindWindow(top)) FocusWindow(top, WA_CLICKACTIVE);
+    return answer != MA_ACTIVATEANDEAT && answer != MA_NOACTIVATEANDEAT;
 }
 
 UINT PenDownMessage(HWND target, POINT point, bool remove)
@@ -67,15 +71,16 @@ bool NextPenMessage(MSG* msg, bool remove)
         PenEvent event = wm.input.front();
         HWND target = FindWindow(wm.capture) ? wm.capture : HitTest(event.point);
         bool down = event.type == PenEvent::Type::Down;
-        if (target && down && remove) ActivateForPen(target);
+        // Taken off the queue before activation, which runs window procedures that may pump.
+        if (remove) PopEvent();
+        if (target && down && remove && !ActivateForPen(target)) continue;
         if (!FindWindow(target)) {
             // Nothing under the pen (or it vanished while activating): the event is dropped.
-            PopEvent();
+            if (!remove) PopEvent();
             continue;
         }
         UINT message = down ? PenDownMessage(target, event.point, remove)
                      : event.type == PenEvent::Type::Up ? WM_LBUTTONUP : WM_MOUSEMOVE;
-        if (remove) PopEvent();
         WPARAM keys = event.type == PenEvent::Type::Up ? 0 : MK_LBUTTON;
         *msg = MSG{target, message, keys, PackClientPoint(target, event.point), Now(), event.point};
         return true;

@@ -288,9 +288,13 @@ WINCORE_API BOOL WINAPI EnableWindow(HWND hwnd, BOOL enable)
     if (enable) {
         window->style &= ~WS_DISABLED;
     } else {
+        // The window ends what it is in the middle of (a press holding the capture) first.
+        Deliver(hwnd, WM_CANCELMODE, 0, 0);
+        window = FindWindow(hwnd);
+        if (!window) return wasDisabled;
         window->style |= WS_DISABLED;
         if (IsWithin(WM().focus, hwnd)) SetFocus(nullptr);
-        if (WM().capture == hwnd) ReleaseCapture();
+        ReleaseCaptureWithin(hwnd);
     }
     Deliver(hwnd, WM_ENABLE, WPARAM(enable != 0), 0);
     return wasDisabled;

@@ -207,6 +207,15 @@ WINCORE_API LRESULT WINAPI DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam
         return 0;
     }
     case WM_CLOSE: DestroyWindow(hwnd); return 0;
+    case WM_CANCELMODE:
+        if (GetCapture() == hwnd) ReleaseCapture();
+        return 0;
+    case WM_MOUSEACTIVATE: {
+        // A child lets its parent decide first.
+        HWND parent = (window->style & WS_CHILD) ? GetParent(hwnd) : nullptr;
+        LRESULT answer = parent ? Deliver(parent, WM_MOUSEACTIVATE, wParam, lParam) : 0;
+        return answer ? answer : MA_ACTIVATE;
+    }
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORDLG:
