@@ -98,6 +98,39 @@ TEST_F(DecodeTest, ImageInfoAndPngResolution)
     image->Release();
 }
 
+TEST_F(DecodeTest, PngInfoReportsWhatTheFileHolds)
+{
+    constexpr UINT kSize = ImageFlagsHasRealPixelSize;
+    constexpr UINT kGray = ImageFlagsColorSpaceGRAY | kSize;
+    constexpr UINT kRgb = ImageFlagsColorSpaceRGB | kSize;
+    constexpr UINT kAlpha = ImageFlagsHasAlpha;
+    struct Case {
+        const char* what;
+        PngSpec spec;
+        UINT flags;
+    };
+    PngSpec palette = Png(2, PNG_COLOR_TYPE_PALETTE, 8, {0, 1});
+    palette.palette = {255, 0, 0, 0, 255, 0};
+    PngSpec paletteAlpha = palette;
+    paletteAlpha.transparency = {128};
+    PngSpec grayKey = Png(1, PNG_COLOR_TYPE_GRAY, 8, {7});
+    grayKey.transparentGray = 7;
+    const Case cases[] = {
+        {"grey", Png(1, PNG_COLOR_TYPE_GRAY, 8, {7}), kGray},
+        {"grey, 16 bits", Png(1, PNG_COLOR_TYPE_GRAY, 16, {7, 7}), kGray},
+        {"grey with a transparent value", grayKey, kGray | kAlpha},
+        {"grey and alpha", Png(1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {7, 7}), kGray | kAlpha},
+        {"RGB", Png(1, PNG_COLOR_TYPE_RGB, 8, {1, 2, 3}), kRgb},
+        {"RGBA", Png(1, PNG_COLOR_TYPE_RGB_ALPHA, 8, {1, 2, 3, 4}), kRgb | kAlpha},
+        {"palette", palette, kRgb},
+        {"palette with alpha", paletteAlpha, kRgb | kAlpha},
+    };
+    for (const Case& c : cases) EXPECT_EQ(InfoOf(EncodePng(c.spec)).Flags, c.flags) << c.what;
+    PngSpec withDpi = Png(1, PNG_COLOR_TYPE_GRAY, 8, {7});
+    withDpi.pixelsPerMetre = 2835;
+    EXPECT_EQ(InfoOf(EncodePng(withDpi)).Flags, kGray | ImageFlagsHasRealDPI);
+}
+
 TEST_F(DecodeTest, BmpLayouts)
 {
     BmpSpec bottomUp;  // 24 bits, 2 x 2, rows padded to 8 bytes, bottom row first

@@ -64,12 +64,10 @@ TEST_F(FailureTest, CorruptPictures)
     png[png.size() - 20] ^= 0x5A;  // inside the image data: its checksum no longer matches
     Refused(png);
 
-    BmpSpec compressed;  // run-length encoded files are not read
-    compressed.bits = 8;
-    compressed.compression = 1;
-    compressed.palette = {0};
-    compressed.rows = {1, 0, 0, 1};
-    Refused(EncodeBmp(compressed));
+    BmpSpec embedded;  // a JPEG inside a BMP is not read
+    embedded.compression = 4;
+    embedded.rows = {0, 0, 0, 0};
+    Refused(EncodeBmp(embedded));
     BmpSpec noPlanes;
     noPlanes.rows = {0, 0, 0, 0};
     Bytes bmp = EncodeBmp(noPlanes);

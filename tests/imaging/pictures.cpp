@@ -54,6 +54,11 @@ bool WritePng(png_structp png, png_infop info, const PngSpec& spec, png_bytepp r
         png_set_PLTE(png, info, reinterpret_cast<png_const_colorp>(spec.palette.data()), int(spec.palette.size() / 3));
     if (!spec.transparency.empty())
         png_set_tRNS(png, info, spec.transparency.data(), int(spec.transparency.size()), nullptr);
+    if (spec.transparentGray >= 0) {
+        png_color_16 key = {};
+        key.gray = png_uint_16(spec.transparentGray);
+        png_set_tRNS(png, info, nullptr, 1, &key);
+    }
     if (spec.pixelsPerMetre)
         png_set_pHYs(png, info, spec.pixelsPerMetre, spec.pixelsPerMetre,
                      spec.resolutionUnknownUnit ? PNG_RESOLUTION_UNKNOWN : PNG_RESOLUTION_METER);
@@ -122,6 +127,62 @@ Bytes EncodeBmp(const BmpSpec& spec)
     size_t palette = 14 + spec.headerSize + masksBytes;
     for (size_t i = 0; i < spec.palette.size(); i++) PutU32(out, palette + i * 4, spec.palette[i]);
     out.insert(out.end(), spec.rows.begin(), spec.rows.end());
+    return out;
+}
+
+Bytes EncodeCoreBmp(uint16_t width, uint16_t height, uint16_t bits, const std::vector<uint32_t>& palette,
+                    const Bytes& rows)
+{
+    constexpr size_t kHeaders = 14 + 12;
+    size_t pixelOffset = kHeaders + palette.size() * 3;
+    Bytes out(pixelOffset, 0);
+    out[0] = 'B';
+    out[1] = 'M';
+    PutU32(out, 2, uint32_t(pixelOffset + rows.size()));
+    PutU32(out, 10, uint32_t(pixelOffset));
+    PutU32(out, 14, 12);
+    PutU16(out, 18, width);
+    PutU16(out, 20, height);
+    PutU16(out, 22, 1);
+    PutU16(out, 24, bits);
+    for (size_t i = 0; i < palette.size(); i++) {
+        out[kHeaders + i * 3] = uint8_t(palette[i]);
+        out[kHeaders + i * 3 + 1] = uint8_t(palette[i] >> 8);
+        out[kHeaders + i * 3 + 2] = uint8_t(palette[i] >> 16);
+    }
+    out.insert(out.end(), rows.begin(), rows.end());
+    return out;
+}
+
+Bytes CmykJpeg(int width, int height, const uint8_t (&ink)[4], InkStorage storage)
+{
+    jpeg_compress_struct info;
+    jpeg_error_mgr error;
+    info.err = jpeg_std_error(&error);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = width;
+    info.image_height = height;
+    info.input_components = 4;
+    info.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 95, TRUE);
+    jpeg_set_colorspace(&info, storage == InkStorage::Ycck ? JCS_YCCK : JCS_CMYK);
+    info.write_Adobe_marker = storage != InkStorage::Plain;
+    jpeg_start_compress(&info, TRUE);
+    std::vector<JSAMPLE> row;
+    for (int x = 0; x < width; x++)
+        for (uint8_t channel : ink) row.push_back(storage == InkStorage::Plain ? channel : 255 - channel);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    Bytes out(buffer, buffer + size);
+    free(buffer);
     return out;
 }
 

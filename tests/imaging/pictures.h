@@ -25,6 +25,7 @@ struct PngSpec {
     bool resolutionUnknownUnit = false;  // pHYs unit "unknown" instead of metres
     std::vector<uint8_t> palette;       // R, G, B triples
     std::vector<uint8_t> transparency;  // tRNS alpha per palette entry
+    int transparentGray = -1;           // tRNS of a grey file: the sample value that is transparent
     Bytes rows;
 };
 Bytes EncodePng(const PngSpec& spec);
@@ -48,6 +49,15 @@ struct BmpSpec {
     Bytes rows;                     // padded rows, in file order
 };
 Bytes EncodeBmp(const BmpSpec& spec);
+
+// A BMP with the 12-byte OS/2 1.x header: 16-bit sizes, 3-byte palette entries, bottom-up rows.
+Bytes EncodeCoreBmp(uint16_t width, uint16_t height, uint16_t bits, const std::vector<uint32_t>& palette,
+                    const Bytes& rows);
+
+// A JPEG of one flat CMYK ink (0 none, 255 full), stored as CMYK with or without the Adobe marker
+// (whose files hold the ink inverted), or as YCCK (which always has it).
+enum class InkStorage { Plain, Adobe, Ycck };
+Bytes CmykJpeg(int width, int height, const uint8_t (&ink)[4], InkStorage storage);
 
 // A JPEG of one flat colour; density unit 0 none, 1 dpi, 2 dots per cm.
 Bytes SolidJpeg(int width, int height, COLORREF color, int densityUnit = 0, int density = 1, bool gray = false);

@@ -19,14 +19,13 @@ bool StartsWith(const BYTE* data, size_t size, const BYTE (&signature)[N])
     return size >= N && memcmp(data, signature, N) == 0;
 }
 
-// c * a / 255, rounded to nearest.
-unsigned MultiplyAlpha(unsigned channel, unsigned alpha)
+}  // namespace
+
+unsigned MultiplyChannel(unsigned channel, unsigned factor)
 {
-    unsigned t = channel * alpha + 128;
+    unsigned t = channel * factor + 128;
     return (t + (t >> 8)) >> 8;
 }
-
-}  // namespace
 
 bool SizeAcceptable(uint64_t width, uint64_t height)
 {
@@ -51,11 +50,21 @@ HRESULT AllocatePixels(DecodedImage& image, uint64_t width, uint64_t height)
 uint32_t PremultipliedPixel(unsigned red, unsigned green, unsigned blue, unsigned alpha)
 {
     if (alpha != 255) {
-        red = MultiplyAlpha(red, alpha);
-        green = MultiplyAlpha(green, alpha);
-        blue = MultiplyAlpha(blue, alpha);
+        red = MultiplyChannel(red, alpha);
+        green = MultiplyChannel(green, alpha);
+        blue = MultiplyChannel(blue, alpha);
     }
     return uint32_t(alpha) << 24 | red << 16 | green << 8 | blue;
+}
+
+void PremultiplyRow(uint32_t* row, size_t count)
+{
+    for (size_t x = 0; x < count; x++) {
+        uint32_t pixel = row[x];
+        unsigned alpha = pixel >> 24;
+        if (alpha == 255) continue;
+        row[x] = PremultipliedPixel(pixel >> 16 & 0xFF, pixel >> 8 & 0xFF, pixel & 0xFF, alpha);
+    }
 }
 
 HRESULT DecodeImage(const BYTE* data, size_t size, DecodedImage& image)

@@ -9,6 +9,9 @@
 
 namespace wincore {
 
+// The decoders have the libraries write each pixel as the bytes B, G, R, A: a8r8g8b8 in memory.
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "pixels are written as B, G, R, A bytes");
+
 constexpr double kDefaultDpi = 96.0;
 constexpr double kMetresPerInch = 0.0254;
 
@@ -29,8 +32,14 @@ bool SizeAcceptable(uint64_t width, uint64_t height);
 // E_FAIL for an empty picture, E_OUTOFMEMORY for one too large.
 HRESULT AllocatePixels(DecodedImage& image, uint64_t width, uint64_t height);
 
+// channel * factor / 255 for 8-bit values, rounded to nearest.
+unsigned MultiplyChannel(unsigned channel, unsigned factor);
+
 // 8-bit straight-alpha channels to one premultiplied pixel.
 uint32_t PremultipliedPixel(unsigned red, unsigned green, unsigned blue, unsigned alpha);
+
+// Straight-alpha a8r8g8b8 pixels to premultiplied, in place.
+void PremultiplyRow(uint32_t* row, size_t count);
 
 // Each decoder reads a complete file held in memory. Corrupt or truncated data fails (E_FAIL) and
 // leaves nothing allocated.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "gdi/gdi.h"
+#include "imaging/himetric.h"
 
 namespace wincore {
 
@@ -28,16 +29,14 @@ struct AxisPlan {
     double offset = 0; // source position (from srcBegin) of the left edge of pixel dstBegin
 };
 
-double ToPixels(LONG himetric, double dpi)
-{
-    return std::round(double(himetric) * dpi / kHimetricPerInch);
-}
-
-PixelRect SourcePixels(const DecodedImage& image, const RECT* source)
+PixelRect SourcePixels(const DecodedImage& image, const RECT* source, const RECT& destination)
 {
     if (!source) return {0, 0, double(image.width), double(image.height)};
-    return {ToPixels(source->left, image.xdpi), ToPixels(source->top, image.ydpi), ToPixels(source->right, image.xdpi),
-            ToPixels(source->bottom, image.ydpi)};
+    himetric::Span x = himetric::SourceSpan(source->left, source->right, image.xdpi,
+                                            double(destination.right) - double(destination.left));
+    himetric::Span y = himetric::SourceSpan(source->top, source->bottom, image.ydpi,
+                                            double(destination.bottom) - double(destination.top));
+    return {x.begin, y.begin, x.end, y.end};
 }
 
 // Destination pixels whose centres fall on the picture's part of the source span, clipped to
@@ -111,7 +110,7 @@ HRESULT Composite(const DecodedImage& image, pixman_image_t* target, const AxisP
 HRESULT DrawPicture(const DecodedImage& image, HDC dc, const RECT& destination, const RECT* source)
 {
     if (destination.right <= destination.left || destination.bottom <= destination.top) return E_INVALIDARG;
-    PixelRect from = SourcePixels(image, source);
+    PixelRect from = SourcePixels(image, source, destination);
     if (from.right <= from.left || from.bottom <= from.top) return E_INVALIDARG;
     DrawTarget target(dc);
     if (!target.valid()) return E_HANDLE;

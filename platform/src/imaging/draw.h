@@ -5,11 +5,9 @@
 
 namespace wincore {
 
-constexpr double kHimetricPerInch = 2540.0;
-
-// Draws `source` (HIMETRIC, NULL for the whole picture) scaled into `destination` (the DC's logical
-// pixels), OVER what is there: bilinear when scaling, pixel for pixel at 1:1. Parts of the source
-// beyond the picture are left out at the same scale. E_INVALIDARG for an empty or inverted
+// Draws `source` (HIMETRIC made from whole pixels, NULL for the whole picture) scaled into
+// `destination` (the DC's logical pixels), OVER what is there: bilinear when scaling, pixel for
+// pixel at 1:1. Parts of the source beyond the picture are left out at the same scale. E_INVALIDARG for an empty or inverted
 // rectangle, E_HANDLE for a DC that cannot be drawn on.
 HRESULT DrawPicture(const DecodedImage& image, HDC dc, const RECT& destination, const RECT* source);
 

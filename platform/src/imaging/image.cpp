@@ -5,6 +5,7 @@
 
 #include "com/object.h"
 #include "imaging/draw.h"
+#include "imaging/himetric.h"
 
 namespace wincore {
 
@@ -32,8 +33,8 @@ public:
     HRESULT STDMETHODCALLTYPE GetPhysicalDimension(SIZE* size) override
     {
         if (!size) return E_POINTER;
-        size->cx = LONG(std::lround(decoded_.width * kHimetricPerInch / decoded_.xdpi));
-        size->cy = LONG(std::lround(decoded_.height * kHimetricPerInch / decoded_.ydpi));
+        size->cx = LONG(std::lround(decoded_.width * himetric::kPerInch / decoded_.xdpi));
+        size->cy = LONG(std::lround(decoded_.height * himetric::kPerInch / decoded_.ydpi));
         return S_OK;
     }
 

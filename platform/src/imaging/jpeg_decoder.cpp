@@ -1,7 +1,9 @@
-// JPEG through libjpeg-turbo: greyscale and YCbCr (or RGB) files, baseline and progressive.
+// JPEG through libjpeg-turbo, baseline and progressive: greyscale, YCbCr and RGB files decoded as
+// B, G, R, A straight into the pixel rows; CMYK and YCCK files as CMYK there, converted in place.
 //
 // libjpeg reports fatal errors by longjmp. Each function that calls setjmp holds no object with a
 // destructor; the caller owns everything and destroys the decompressor whichever way it ended.
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 
@@ -41,33 +43,60 @@ void OnJpegMessage(j_common_ptr info, int level)
         reinterpret_cast<JpegFailure*>(info->err)->damaged = true;
 }
 
+constexpr JDIMENSION kRowsPerRead = 16;
+
+bool IsCmyk(J_COLOR_SPACE space)
+{
+    return space == JCS_CMYK || space == JCS_YCCK;
+}
+
 bool ReadHeader(JpegSession& session, const BYTE* data, size_t size)
 {
     if (setjmp(session.failure.jump)) return false;
     jpeg_create_decompress(&session.info);
     jpeg_mem_src(&session.info, data, static_cast<unsigned long>(size));
     jpeg_read_header(&session.info, TRUE);
-    session.info.out_color_space = JCS_RGB;
+    session.info.out_color_space = IsCmyk(session.info.jpeg_color_space) ? JCS_CMYK : JCS_EXT_BGRA;
     return true;
 }
 
-void StoreRow(const JSAMPLE* rgb, uint32_t* out, JDIMENSION width)
+// Ink of 0..255 per channel to light. Files with an Adobe marker store the ink inverted
+// (255 is none), which is what Adobe's applications write.
+void CmykToPixels(uint32_t* row, JDIMENSION width, bool inverted)
 {
-    for (JDIMENSION x = 0; x < width; x++, rgb += 3) out[x] = PremultipliedPixel(rgb[0], rgb[1], rgb[2], 255);
+    BYTE* ink = reinterpret_cast<BYTE*>(row);
+    for (JDIMENSION x = 0; x < width; x++, ink += 4) {
+        unsigned c = ink[0], m = ink[1], y = ink[2], k = ink[3];
+        if (!inverted) {
+            c = 255 - c;
+            m = 255 - m;
+            y = 255 - y;
+            k = 255 - k;
+        }
+        row[x] = PremultipliedPixel(MultiplyChannel(c, k), MultiplyChannel(m, k), MultiplyChannel(y, k), 255);
+    }
 }
 
-bool ReadPixels(JpegSession& session, JSAMPLE* row, DecodedImage& image)
+// Reads up to kRowsPerRead rows at a time straight into the pixel buffer.
+bool ReadPixels(JpegSession& session, DecodedImage& image)
 {
     if (setjmp(session.failure.jump)) return false;
     jpeg_start_decompress(&session.info);
     if (session.info.output_width != image.width || session.info.output_height != image.height ||
-        session.info.output_components != 3)
+        session.info.output_components != 4)
         return false;
-    JSAMPROW rows[1] = {row};
+    bool cmyk = session.info.out_color_space == JCS_CMYK;
+    JSAMPROW rows[kRowsPerRead];
     while (session.info.output_scanline < session.info.output_height) {
-        uint32_t* out = &image.pixels[size_t(session.info.output_scanline) * image.width];
-        if (jpeg_read_scanlines(&session.info, rows, 1) != 1) return false;
-        StoreRow(row, out, image.width);
+        JDIMENSION first = session.info.output_scanline;
+        JDIMENSION count = std::min(kRowsPerRead, session.info.output_height - first);
+        for (JDIMENSION i = 0; i < count; i++)
+            rows[i] = reinterpret_cast<JSAMPROW>(&image.pixels[size_t(first + i) * image.width]);
+        JDIMENSION read = jpeg_read_scanlines(&session.info, rows, count);
+        if (read == 0) return false;
+        for (JDIMENSION i = 0; cmyk && i < read; i++)
+            CmykToPixels(&image.pixels[size_t(first + i) * image.width], image.width,
+                         session.info.saw_Adobe_marker);
     }
     jpeg_finish_decompress(&session.info);
     return !session.failure.damaged;
@@ -92,6 +121,8 @@ UINT ColorSpaceFlag(J_COLOR_SPACE space)
     switch (space) {
     case JCS_GRAYSCALE: return ImageFlagsColorSpaceGRAY;
     case JCS_YCbCr: return ImageFlagsColorSpaceYCBCR;
+    case JCS_CMYK: return ImageFlagsColorSpaceCMYK;
+    case JCS_YCCK: return ImageFlagsColorSpaceYCCK;
     default: return ImageFlagsColorSpaceRGB;
     }
 }
@@ -101,13 +132,7 @@ HRESULT Decode(JpegSession& session, const BYTE* data, size_t size, DecodedImage
     if (!ReadHeader(session, data, size)) return E_FAIL;
     HRESULT result = AllocatePixels(image, session.info.image_width, session.info.image_height);
     if (FAILED(result)) return result;
-    std::vector<JSAMPLE> row;
-    try {
-        row.resize(size_t(image.width) * 3);
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    }
-    if (!ReadPixels(session, row.data(), image)) return E_FAIL;
+    if (!ReadPixels(session, image)) return E_FAIL;
     image.format = ImageFormatJPEG;
     image.flags = ColorSpaceFlag(session.info.jpeg_color_space) | ImageFlagsHasRealPixelSize;
     ReadResolution(session.info, image);

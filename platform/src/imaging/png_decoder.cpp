@@ -1,5 +1,5 @@
 // PNG through libpng: every colour type and depth, palette, tRNS and interlacing, expanded to
-// 8-bit RGBA and premultiplied.
+// 8-bit BGRA straight into the pixel rows and premultiplied where the file has alpha.
 //
 // libpng reports errors by longjmp. Each function that calls setjmp holds no object with a
 // destructor, and everything that needs freeing lives in the caller, which cleans up whichever
@@ -47,29 +47,34 @@ bool ReadInfo(PngSession& session)
     return true;
 }
 
-// Asks for 8-bit RGBA rows whatever the file holds, then reads every row (all interlace passes).
-bool ReadRows(PngSession& session, png_bytepp rows, png_uint_32 width)
+// Whether the file can hold pixels that are not opaque: an alpha channel or a tRNS chunk.
+bool FileHasAlpha(const PngSession& session)
+{
+    return (png_get_color_type(session.png, session.info) & PNG_COLOR_MASK_ALPHA) ||
+           png_get_valid(session.png, session.info, PNG_INFO_tRNS);
+}
+
+// Asks for 8-bit B, G, R, A rows (a straight-alpha pixel each) whatever the file holds, and reads
+// them into the pixel buffer itself. A row is premultiplied once the last pass has left it final.
+bool ReadRows(PngSession& session, DecodedImage& image, bool premultiply)
 {
     if (setjmp(png_jmpbuf(session.png))) return false;
     png_set_expand(session.png);
     png_set_scale_16(session.png);
     png_set_gray_to_rgb(session.png);
+    png_set_bgr(session.png);
     png_set_add_alpha(session.png, 0xFF, PNG_FILLER_AFTER);
-    png_set_interlace_handling(session.png);
+    int passes = png_set_interlace_handling(session.png);
     png_read_update_info(session.png, session.info);
-    if (png_get_rowbytes(session.png, session.info) != size_t(width) * 4) return false;
-    png_read_image(session.png, rows);
-    return true;
-}
-
-// The rows were read as R, G, B, A bytes into the pixel buffer itself; turn each into a pixel.
-void PremultiplyInPlace(DecodedImage& image)
-{
-    for (uint32_t& pixel : image.pixels) {
-        BYTE rgba[4];
-        memcpy(rgba, &pixel, sizeof rgba);
-        pixel = PremultipliedPixel(rgba[0], rgba[1], rgba[2], rgba[3]);
+    if (png_get_rowbytes(session.png, session.info) != size_t(image.width) * 4) return false;
+    for (int pass = 0; pass < passes; pass++) {
+        for (UINT y = 0; y < image.height; y++) {
+            uint32_t* row = &image.pixels[size_t(y) * image.width];
+            png_read_row(session.png, reinterpret_cast<png_bytep>(row), nullptr);
+            if (premultiply && pass == passes - 1) PremultiplyRow(row, image.width);
+        }
     }
+    return true;
 }
 
 void ReadResolution(const PngSession& session, DecodedImage& image)
@@ -84,33 +89,25 @@ void ReadResolution(const PngSession& session, DecodedImage& image)
     image.flags |= ImageFlagsHasRealDPI;
 }
 
+// What the file holds, read before any transformation: grey or colour (a palette's entries are
+// colours), and whether it carries alpha.
 UINT FormatFlags(const PngSession& session)
 {
-    int colorType = png_get_color_type(session.png, session.info);
-    bool alpha = (colorType & PNG_COLOR_MASK_ALPHA) || png_get_valid(session.png, session.info, PNG_INFO_tRNS);
-    bool gray = !(colorType & PNG_COLOR_MASK_COLOR);
-    return (alpha ? ImageFlagsHasAlpha : 0) | (gray ? ImageFlagsColorSpaceGRAY : ImageFlagsColorSpaceRGB) |
-           ImageFlagsHasRealPixelSize;
+    bool gray = !(png_get_color_type(session.png, session.info) & PNG_COLOR_MASK_COLOR);
+    return (FileHasAlpha(session) ? ImageFlagsHasAlpha : 0) |
+           (gray ? ImageFlagsColorSpaceGRAY : ImageFlagsColorSpaceRGB) | ImageFlagsHasRealPixelSize;
 }
 
 HRESULT Decode(PngSession& session, DecodedImage& image)
 {
     if (!ReadInfo(session)) return E_FAIL;
-    png_uint_32 width = png_get_image_width(session.png, session.info);
-    png_uint_32 height = png_get_image_height(session.png, session.info);
-    HRESULT result = AllocatePixels(image, width, height);
+    HRESULT result = AllocatePixels(image, png_get_image_width(session.png, session.info),
+                                    png_get_image_height(session.png, session.info));
     if (FAILED(result)) return result;
-    std::vector<png_bytep> rows;
-    try {
-        rows.resize(height);
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    }
-    for (png_uint_32 y = 0; y < height; y++) rows[y] = reinterpret_cast<png_bytep>(&image.pixels[size_t(y) * width]);
-    if (!ReadRows(session, rows.data(), width)) return E_FAIL;
-    PremultiplyInPlace(image);
+    UINT flags = FormatFlags(session);
+    if (!ReadRows(session, image, FileHasAlpha(session))) return E_FAIL;
     image.format = ImageFormatPNG;
-    image.flags = FormatFlags(session);
+    image.flags = flags;
     ReadResolution(session, image);
     return S_OK;
 }

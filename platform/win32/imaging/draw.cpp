@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "../../src/imaging/himetric.h"
 #include "picture.h"
 
 namespace navimaging {
@@ -11,11 +12,6 @@ namespace {
 struct Span {
     double begin, end;
 };
-
-double ToPixels(LONG himetric, double dpi)
-{
-    return std::round(double(himetric) * dpi / kHimetricPerInch);
-}
 
 // The part of the source span inside the picture, and the destination span it maps onto.
 bool VisibleSpans(Span source, UINT extent, Span destination, Span& visibleSource, Span& visibleDestination)
@@ -70,8 +66,12 @@ HRESULT DrawPicture(const Picture& picture, HDC dc, const RECT& destination, con
     if (GetObjectType(dc) != OBJ_DC && GetObjectType(dc) != OBJ_MEMDC) return E_HANDLE;
     Span fromX = {0, double(picture.width)}, fromY = {0, double(picture.height)};
     if (source) {
-        fromX = {ToPixels(source->left, picture.xdpi), ToPixels(source->right, picture.xdpi)};
-        fromY = {ToPixels(source->top, picture.ydpi), ToPixels(source->bottom, picture.ydpi)};
+        himetric::Span x = himetric::SourceSpan(source->left, source->right, picture.xdpi,
+                                                double(destination.right) - double(destination.left));
+        himetric::Span y = himetric::SourceSpan(source->top, source->bottom, picture.ydpi,
+                                                double(destination.bottom) - double(destination.top));
+        fromX = {x.begin, x.end};
+        fromY = {y.begin, y.end};
     }
     if (fromX.end <= fromX.begin || fromY.end <= fromY.begin) return E_INVALIDARG;
     Span sx, sy, dx, dy;
