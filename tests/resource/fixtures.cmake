@@ -12,13 +12,18 @@ wincore_add_resources(resource_fixture ${resource_data}/fixture.rc)
 add_library(resource_dependent SHARED ${CMAKE_CURRENT_SOURCE_DIR}/resource/fixture/dependent.cpp)
 target_link_libraries(resource_dependent PRIVATE resource_fixture wincore)
 
+# The tests start rc through the shell; in a cross build the emulator goes first, as it does when
+# the build runs rc, since a container has no binfmt_misc to start a foreign program by itself.
+list(JOIN CMAKE_CROSSCOMPILING_EMULATOR " " rc_emulator)
+string(STRIP "${rc_emulator} $<TARGET_FILE:rc>" rc_command)
+
 add_dependencies(resource_tests resource_fixture resource_dependent rc)
 target_link_libraries(resource_tests PRIVATE ${CMAKE_DL_LIBS})
 target_compile_definitions(resource_tests PRIVATE
     RESOURCE_TEST_DATA_DIR="${resource_data}"
     RESOURCE_FIXTURE_PATH="$<TARGET_FILE:resource_fixture>"
     RESOURCE_DEPENDENT_PATH="$<TARGET_FILE:resource_dependent>"
-    RC_TOOL_PATH="$<TARGET_FILE:rc>")
+    RC_TOOL_PATH="${rc_command}")
 
 # The library's own script, compiled into a shared object of its own so that its contents can be
 # checked apart from the library.

@@ -20,8 +20,15 @@ constexpr bool kAddressSanitizer = false;
 constexpr bool kAddressSanitizer = false;
 #endif
 
+#if defined(RKNAV_EMULATED)
+constexpr bool kEmulated = true;
+#else
+constexpr bool kEmulated = false;
+#endif
+
 constexpr int kFullCycles = 10000;
 constexpr int kSanitizedCycles = 500;
+constexpr int kEmulatedCycles = 1000;
 constexpr int kCheckEvery = 500;
 constexpr long kResidentToleranceKb = 1024;
 
@@ -36,7 +43,8 @@ long ResidentKb()
 
 int SoakCycles()
 {
-    return kAddressSanitizer ? kSanitizedCycles : kFullCycles;
+    if (kAddressSanitizer) return kSanitizedCycles;
+    return kEmulated ? kEmulatedCycles : kFullCycles;
 }
 
 void SoakTest::Soak(const std::string& what, const std::function<void(int)>& cycle)

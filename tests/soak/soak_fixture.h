@@ -8,7 +8,9 @@
 #include "fault/fault_fixture.h"
 
 // 10,000 cycles; 500 in the sanitizer build, whose unoptimised code and checked allocations make
-// a cycle five to ten times slower, so that each soak stays within a few seconds there too.
+// a cycle five to ten times slower, so that each soak stays within a few seconds there too; 1,000
+// where an emulator runs the tests (RKNAV_EMULATED, a cross build), which is as slow again and
+// would take the suite past its 300-s timeout on a slow runner.
 int SoakCycles();
 
 class SoakTest : public FaultTest {
