@@ -52,6 +52,13 @@ TEST_F(ComboTest, ListOpensUnderOrOverTheFieldWithWholeRows)
     combo.ResetContent();
     TapButtonAndWait();
     EXPECT_FALSE(IsWindowVisible(combo.List())) << "an empty list never opens";
+    combo.AddString(TEXT("x"));
+    combo.AddString(TEXT("y"));
+    combo.SetItemHeight(0, 1 << 30);  // two rows of this height overflow 32 bits
+    TapButtonAndWait();
+    EXPECT_EQ(ScreenRect(combo.List()), "10,140,250,165") << "no whole row fits: the frame alone";
+    TapButtonAndWait();
+    combo.ResetContent();
     combo.SetItemHeight(0, 42);
     combo.AddString(TEXT("only"));
     TapButtonAndWait();

@@ -91,8 +91,11 @@ TEST_F(ListPaint, AHostPictureShowsThePageBarWhileTheRowsMove)
     NavListViewEx list;
     list.EnablePageScroll(1);
     Open(list, RECT{0, 0, 480, 272}, 20);
+    // Scroll steps without a paint of the window in between, as a host composing off-screen at
+    // each step sees them: the window's next paint would leave its bar as it was.
+    auto step = [&](int y) { SendMessageW(list.GetSafeHand(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(100, y)); };
     wincore::PenDown(100, 150);
-    wincore::PenMove(100, 140);  // a scroll step: the window's own paint leaves its bar as it was
+    step(140);
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, 480, 272);
@@ -101,7 +104,7 @@ TEST_F(ListPaint, AHostPictureShowsThePageBarWhileTheRowsMove)
     for (int tick = 0; tick < 2; tick++) {
         EXPECT_EQ(list.OnPaintEx(memory), 1);
         for (int x : {50, 240, 430}) EXPECT_EQ(GetPixel(memory, x, 250), ScreenPixel(x, 250)) << x << " at " << tick;
-        wincore::PenMove(100, 130 - 10 * tick);
+        step(130 - 10 * tick);
     }
     wincore::PenUp(100, 120);
     SelectObject(memory, old);
