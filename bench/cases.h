@@ -10,5 +10,12 @@ void RegisterComboCases();
 void RegisterVectorBoxCases();
 void RegisterMenuCases();
 void RegisterDrawingCases();
+void RegisterDecodeCases();
+
+// The decoding cases, which the table's targets compare with each other.
+constexpr const char* kDecodePngFactory = "decode PNG 2000x1500 factory";
+constexpr const char* kDecodePngLibrary = "decode PNG 2000x1500 libpng";
+constexpr const char* kDecodeJpegFactory = "decode JPEG 2000x1500 factory";
+constexpr const char* kDecodeJpegLibrary = "decode JPEG 2000x1500 libjpeg-turbo";
 
 }  // namespace bench

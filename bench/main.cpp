@@ -27,6 +27,7 @@ int main(int argc, char** argv)
     bench::RegisterVectorBoxCases();
     bench::RegisterMenuCases();
     bench::RegisterDrawingCases();
+    bench::RegisterDecodeCases();
 
     const double tickMs = 50;
     bench::TableReporter table({
@@ -34,6 +35,9 @@ int main(int argc, char** argv)
         {"paint with 100,000 items <= 1.1 x paint with 10", "list paint 100000 items", "list paint 10 items", 1.1},
         {"one drag step at 800x480 < 2 % of the 50 ms tick (ms)", "list drag step 800x480", "", tickMs * 0.02},
         {"our list paint <= the cairo peer's picture", "list paint 800x480 solid", "cairo peer list 800x480", 1.0},
+        {"PNG decode through the factory <= 1.2 x libpng", bench::kDecodePngFactory, bench::kDecodePngLibrary, 1.2},
+        {"JPEG decode through the factory <= 1.2 x libjpeg-turbo", bench::kDecodeJpegFactory,
+         bench::kDecodeJpegLibrary, 1.2},
     });
     benchmark::RunSpecifiedBenchmarks(&table);
     benchmark::Shutdown();

@@ -2,6 +2,8 @@
 // the index, or two indices alternating, to repeat) or, after a zero, an escape: end of line, end
 // of picture, a move right and up, or an absolute run of that many indices padded to two bytes.
 // Rows run from the bottom; every write is checked against the picture first.
+#include <algorithm>
+
 #include "imaging/bmp_layout.h"
 
 namespace wincore {
@@ -85,6 +87,7 @@ Step Escape(RleState& s, BYTE code)
 bool DecodeBmpRle(const BYTE* data, size_t size, const BmpLayout& layout, DecodedImage& image, bool& skipped)
 {
     if (layout.topDown || layout.pixelOffset > size) return false;
+    std::fill(image.pixels.begin(), image.pixels.end(), 0);  // what the runs skip stays transparent
     RleState s = {data, size, size_t(layout.pixelOffset), layout, image, layout.compression == kBmpRle4};
     for (;;) {
         if (s.size - s.at < 2) return false;

@@ -38,7 +38,7 @@ HRESULT AllocatePixels(DecodedImage& image, uint64_t width, uint64_t height)
     if (width == 0 || height == 0) return E_FAIL;
     if (!SizeAcceptable(width, height)) return E_OUTOFMEMORY;
     try {
-        image.pixels.assign(size_t(width * height), 0);
+        image.pixels.resize(size_t(width * height));
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     }

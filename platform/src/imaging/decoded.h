@@ -3,9 +3,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
-
 #include <imaging.h>
+
+#include "imaging/uninitialised.h"
 
 namespace wincore {
 
@@ -18,7 +18,7 @@ constexpr double kMetresPerInch = 0.0254;
 struct DecodedImage {
     UINT width = 0;
     UINT height = 0;
-    std::vector<uint32_t> pixels;  // premultiplied a8r8g8b8, top row first
+    UninitialisedVector<uint32_t> pixels;  // premultiplied a8r8g8b8, top row first
     double xdpi = kDefaultDpi;
     double ydpi = kDefaultDpi;
     GUID format = {};
@@ -28,7 +28,8 @@ struct DecodedImage {
 // Whether a picture of this size may be decoded: no bitmap could hold a larger one.
 bool SizeAcceptable(uint64_t width, uint64_t height);
 
-// Sizes the pixel buffer, refusing dimensions no bitmap could hold before allocating anything.
+// Sizes the pixel buffer, refusing dimensions no bitmap could hold before allocating anything. The
+// pixels are left for the decoder to write, every one of them.
 // E_FAIL for an empty picture, E_OUTOFMEMORY for one too large.
 HRESULT AllocatePixels(DecodedImage& image, uint64_t width, uint64_t height);
 

@@ -12,7 +12,7 @@ namespace wincore {
 
 namespace {
 
-HRESULT MakeImageFrom(const std::vector<BYTE>& bytes, IStream* source, IImage** image)
+HRESULT MakeImageFrom(const EncodedBytes& bytes, IStream* source, IImage** image)
 {
     DecodedImage decoded;
     HRESULT result = DecodeImage(bytes.data(), bytes.size(), decoded);
@@ -33,7 +33,7 @@ public:
         if (!image) return E_POINTER;
         *image = nullptr;
         if (!stream) return E_POINTER;
-        std::vector<BYTE> bytes;
+        EncodedBytes bytes;
         HRESULT result = ReadStreamBytes(stream, bytes);
         if (FAILED(result)) return result;
         return MakeImageFrom(bytes, stream, image);
@@ -44,7 +44,7 @@ public:
         if (!image) return E_POINTER;
         *image = nullptr;
         if (!fileName) return E_POINTER;
-        std::vector<BYTE> bytes;
+        EncodedBytes bytes;
         HRESULT result = ReadFileBytes(fileName, bytes);
         if (FAILED(result)) return result;
         return MakeImageFrom(bytes, nullptr, image);

@@ -1,5 +1,6 @@
 #include "imaging/sources.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <new>
@@ -25,13 +26,44 @@ bool Utf8Path(const WCHAR* path, std::string& out)
     return Utf8FromUtf16(path, std::string::npos, out, true);
 }
 
-// Appends up to one chunk; false when the buffer would pass the limit or cannot grow.
-bool Grow(std::vector<BYTE>& bytes, size_t* offset)
+// Room for what the source says is left (as far as the limit allows) and one chunk more, so that
+// the read that finds the end does not move the buffer. Without the room reading still works.
+void Reserve(EncodedBytes& bytes, uint64_t remaining)
+{
+    try {
+        bytes.reserve(size_t(std::min<uint64_t>(remaining, kMaxEncodedBytes)) + kChunk);
+    } catch (const std::bad_alloc&) {
+    }
+}
+
+uint64_t StreamRemaining(IStream* stream)
+{
+    STATSTG statistics = {};
+    ULARGE_INTEGER position = {};
+    LARGE_INTEGER here = {};
+    if (FAILED(stream->Stat(&statistics, STATFLAG_NONAME))) return 0;
+    if (FAILED(stream->Seek(here, STREAM_SEEK_CUR, &position))) return 0;
+    return statistics.cbSize.QuadPart > position.QuadPart ? statistics.cbSize.QuadPart - position.QuadPart : 0;
+}
+
+uint64_t FileRemaining(FILE* file)
+{
+    long start = ftell(file);
+    if (start < 0 || fseek(file, 0, SEEK_END) != 0) return 0;
+    long end = ftell(file);
+    if (fseek(file, start, SEEK_SET) != 0) return 0;
+    return end > start ? uint64_t(end - start) : 0;
+}
+
+// Appends the room reserved, or one chunk, for the next read (at most kMaxEncodedBytes in all);
+// false when the buffer would pass the limit or cannot grow.
+bool Grow(EncodedBytes& bytes, size_t* offset, size_t* length)
 {
     *offset = bytes.size();
     if (*offset + kChunk > kMaxEncodedBytes) return false;
+    *length = std::min(std::max(kChunk, bytes.capacity() - *offset), kMaxEncodedBytes - *offset);
     try {
-        bytes.resize(*offset + kChunk);
+        bytes.resize(*offset + *length);
     } catch (const std::bad_alloc&) {
         return false;
     }
@@ -40,20 +72,21 @@ bool Grow(std::vector<BYTE>& bytes, size_t* offset)
 
 }  // namespace
 
-HRESULT ReadStreamBytes(IStream* stream, std::vector<BYTE>& bytes)
+HRESULT ReadStreamBytes(IStream* stream, EncodedBytes& bytes)
 {
+    Reserve(bytes, StreamRemaining(stream));
     for (;;) {
-        size_t offset;
-        if (!Grow(bytes, &offset)) return E_OUTOFMEMORY;
+        size_t offset, length;
+        if (!Grow(bytes, &offset, &length)) return E_OUTOFMEMORY;
         ULONG read = 0;
-        HRESULT result = stream->Read(bytes.data() + offset, ULONG(kChunk), &read);
+        HRESULT result = stream->Read(bytes.data() + offset, ULONG(length), &read);
         if (FAILED(result)) return result;
         bytes.resize(offset + read);
         if (read == 0) return S_OK;
     }
 }
 
-HRESULT ReadFileBytes(const WCHAR* path, std::vector<BYTE>& bytes)
+HRESULT ReadFileBytes(const WCHAR* path, EncodedBytes& bytes)
 {
     std::string name;
     try {
@@ -63,12 +96,13 @@ HRESULT ReadFileBytes(const WCHAR* path, std::vector<BYTE>& bytes)
     }
     std::unique_ptr<FILE, FileCloser> file(fopen(name.c_str(), "rb"));
     if (!file) return STG_E_FILENOTFOUND;
+    Reserve(bytes, FileRemaining(file.get()));
     for (;;) {
-        size_t offset;
-        if (!Grow(bytes, &offset)) return E_OUTOFMEMORY;
-        size_t read = fread(bytes.data() + offset, 1, kChunk, file.get());
+        size_t offset, length;
+        if (!Grow(bytes, &offset, &length)) return E_OUTOFMEMORY;
+        size_t read = fread(bytes.data() + offset, 1, length, file.get());
         bytes.resize(offset + read);
-        if (read < kChunk) return ferror(file.get()) ? STG_E_READFAULT : S_OK;
+        if (read < length) return ferror(file.get()) ? STG_E_READFAULT : S_OK;
     }
 }
 
