@@ -17,6 +17,7 @@ namespace wincore {
 namespace {
 
 constexpr double kCentimetresPerInch = 2.54;
+constexpr JDIMENSION kRowsPerRead = 16;  // rows asked of the library per call
 
 struct JpegFailure {
     jpeg_error_mgr manager;  // first, so the library's error pointer is also ours
@@ -42,8 +43,6 @@ void OnJpegMessage(j_common_ptr info, int level)
     if (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER || code == JWRN_MUST_RESYNC)
         reinterpret_cast<JpegFailure*>(info->err)->damaged = true;
 }
-
-constexpr JDIMENSION kRowsPerRead = 16;
 
 bool IsCmyk(J_COLOR_SPACE space)
 {
