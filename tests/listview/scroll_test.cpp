@@ -33,7 +33,9 @@ TEST_F(ListScroll, PulledDownAtTheStartSpringsBack)
             EXPECT_EQ(list.firstRowBottom, 60) << "back at rest";
         }
         EXPECT_EQ(list.topIndex, 0);
-        if (kExactTicks) EXPECT_EQ(list.scrollBarVisible, 1) << "shown until the next tick";
+        if (kExactTicks) {
+            EXPECT_EQ(list.scrollBarVisible, 1) << "shown until the next tick";
+        }
         Advance(kExactTicks ? 50 : 200);
         EXPECT_FALSE(list.StopTimer(1)) << "the next tick ends the spring-back";
         EXPECT_EQ(list.scrollBarVisible, 0);

@@ -122,7 +122,9 @@ TEST_F(MenuTest, HostMayEndOrReopenTheMenuWhileHandlingThePick)
             EXPECT_EQ(Commands().size(), 1u);
             Log().Clear();
             EXPECT_EQ(wincore::LiveWindows(), reaction == Reopen ? 2 : 1) << "type " << type;
-            if (reaction == Reopen) EXPECT_EQ(WindowRect(menu->GetSafeHwnd()).left, 400);
+            if (reaction == Reopen) {
+                EXPECT_EQ(WindowRect(menu->GetSafeHwnd()).left, 400);
+            }
         }
     }
 }

@@ -229,7 +229,7 @@ TEST_F(InputTest, DisablingAWindowCancelsItsModeThenDropsFocusAndCapture)
 TEST_F(InputTest, APenDownOnAnInactiveWindowAsksTheWindowAndItsParentsBeforeActivating)
 {
     HWND main = CreateRecorder("main", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300);
-    HWND field = CreateRecorder("field", WS_CHILD | WS_VISIBLE, 10, 10, 100, 30, main);
+    CreateRecorder("field", WS_CHILD | WS_VISIBLE, 10, 10, 100, 30, main);
     HWND other = CreateRecorder("other", WS_POPUP | WS_VISIBLE, 500, 0, 100, 100);
     ASSERT_EQ(GetActiveWindow(), other);
     Log().Only({WM_MOUSEACTIVATE, WM_ACTIVATE, WM_LBUTTONDOWN});

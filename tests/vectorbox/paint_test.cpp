@@ -105,7 +105,8 @@ TEST_F(VectorBoxPaint, ItemsAreCutAndOnPaintExComposesTheBoxAtItsPlace)
 
 TEST_F(VectorBoxPaint, GoldenPictures)
 {
-    LOGFONTW face = {-20};
+    LOGFONTW face = {};
+    face.lfHeight = -20;
     std::u16string(u"仿宋_GB2312").copy(face.lfFaceName, LF_FACESIZE - 1);
     HFONT font = CreateFontIndirectW(&face);
     HBITMAP flag = SolidBitmap(60, 30, RGB(230, 60, 40));
