@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that install what they need. Debian packages only; apt is asked nothing on
 # a machine that has them all, so a ready machine passes in seconds.
 
