@@ -15,6 +15,7 @@ constexpr double kPerInch = 2540.0;
 constexpr double kInchesPerMillimetre = 0.03937007874015748;
 constexpr double kLongMax = 2147483647.0;
 constexpr double kLongMin = -2147483648.0;
+constexpr int kMaxHalvings = 64;
 
 // Whole pixels to HIMETRIC as the controls' image wrapper computes them: through millimetres per
 // pixel, truncated toward zero, held within LONG. The order of operations makes the figures.
@@ -36,7 +37,9 @@ inline double FirstPixelFrom(int64_t target, double dpi)
     double below = std::floor(double(target - 2) * pixelsPerUnit) - 1;
     double above = std::ceil(double(target + 2) * pixelsPerUnit) + 1;
     if (FromPixels(below, dpi) >= target) return below;  // only at LONG's lower limit
-    while (above - below > 1) {
+    // Each step halves the range: 64 narrow any range below 2^64 pixels to one, and the bound ends
+    // the search where doubles no longer tell neighbouring pixels apart.
+    for (int step = 0; step < kMaxHalvings && above - below > 1; step++) {
         double middle = std::floor((below + above) / 2);
         if (FromPixels(middle, dpi) < target)
             below = middle;
