@@ -31,11 +31,16 @@ function(wincore_add_resources target script)
     # which AddressSanitizer reports as a one-definition violation once two instrumented modules
     # with resources meet in a process (a host with resources of its own linking the library).
     set_source_files_properties("${output}" PROPERTIES COMPILE_OPTIONS "-fno-sanitize=address")
-    # An executable exports only what the libraries it links use; wincore looks the table up at run time.
     get_target_property(type ${target} TYPE)
     if(type STREQUAL "EXECUTABLE")
-        target_link_options(${target} PRIVATE
-            "LINKER:--export-dynamic-symbol=wincore_resources"
-            "LINKER:--export-dynamic-symbol=wincore_resource_count")
+        wincore_export_resource_table(${target})
     endif()
+endfunction()
+
+# wincore_export_resource_table(target): an executable exports only what the libraries it links use,
+# and wincore looks a module's resource table up among its exported symbols at run time.
+function(wincore_export_resource_table target)
+    target_link_options(${target} PRIVATE
+        "LINKER:--export-dynamic-symbol=wincore_resources"
+        "LINKER:--export-dynamic-symbol=wincore_resource_count")
 endfunction()

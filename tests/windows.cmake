@@ -7,23 +7,8 @@
 # that need another screen size, and the demo. Figures that count timer ticks read kExactTicks
 # and check end states here instead.
 
-set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-set(RKNAV_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources, built with the cross toolchain")
-add_subdirectory(${RKNAV_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-
-add_library(test_support STATIC
-    ${CMAKE_CURRENT_SOURCE_DIR}/support/host_fixture.cpp
-    ${CMAKE_CURRENT_SOURCE_DIR}/support/message_log.cpp
-    ${CMAKE_CURRENT_SOURCE_DIR}/support/main.cpp)
-target_include_directories(test_support PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(test_support PUBLIC gtest wincore)
-target_compile_definitions(test_support PUBLIC
-    RKNAV_DESKTOP_WIN32
-    RKNAV_TEST_OUTPUT_DIR="${CMAKE_CURRENT_BINARY_DIR}/output"
-    RKNAV_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data"
-    RKNAV_TEST_GOLDEN_DIR="${CMAKE_CURRENT_SOURCE_DIR}/golden")
+# The fixtures' Windows side (tests/support/host_fixture.h).
+target_compile_definitions(test_support PUBLIC RKNAV_DESKTOP_WIN32)
 
 # The imaging service is found through its registration: this test registers it in the Wine
 # prefix, and every test depends on it (the controls draw pictures).
