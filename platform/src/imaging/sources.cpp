@@ -27,7 +27,8 @@ bool Utf8Path(const WCHAR* path, std::string& out)
 }
 
 // Room for what the source says is left (as far as the limit allows) and one chunk more, so that
-// the read that finds the end does not move the buffer. Without the room reading still works.
+// the buffer never moves as the chunks are read, not even for the read that finds the end. A
+// source that says nothing, or too little, is still read to its end.
 void Reserve(EncodedBytes& bytes, uint64_t remaining)
 {
     try {
@@ -55,15 +56,13 @@ uint64_t FileRemaining(FILE* file)
     return end > start ? uint64_t(end - start) : 0;
 }
 
-// Appends the room reserved, or one chunk, for the next read (at most kMaxEncodedBytes in all);
-// false when the buffer would pass the limit or cannot grow.
-bool Grow(EncodedBytes& bytes, size_t* offset, size_t* length)
+// Appends one chunk for the next read; false when the buffer would pass the limit or cannot grow.
+bool Grow(EncodedBytes& bytes, size_t* offset)
 {
     *offset = bytes.size();
     if (*offset + kChunk > kMaxEncodedBytes) return false;
-    *length = std::min(std::max(kChunk, bytes.capacity() - *offset), kMaxEncodedBytes - *offset);
     try {
-        bytes.resize(*offset + *length);
+        bytes.resize(*offset + kChunk);
     } catch (const std::bad_alloc&) {
         return false;
     }
@@ -76,10 +75,10 @@ HRESULT ReadStreamBytes(IStream* stream, EncodedBytes& bytes)
 {
     Reserve(bytes, StreamRemaining(stream));
     for (;;) {
-        size_t offset, length;
-        if (!Grow(bytes, &offset, &length)) return E_OUTOFMEMORY;
+        size_t offset;
+        if (!Grow(bytes, &offset)) return E_OUTOFMEMORY;
         ULONG read = 0;
-        HRESULT result = stream->Read(bytes.data() + offset, ULONG(length), &read);
+        HRESULT result = stream->Read(bytes.data() + offset, ULONG(kChunk), &read);
         if (FAILED(result)) return result;
         bytes.resize(offset + read);
         if (read == 0) return S_OK;
@@ -98,11 +97,11 @@ HRESULT ReadFileBytes(const WCHAR* path, EncodedBytes& bytes)
     if (!file) return STG_E_FILENOTFOUND;
     Reserve(bytes, FileRemaining(file.get()));
     for (;;) {
-        size_t offset, length;
-        if (!Grow(bytes, &offset, &length)) return E_OUTOFMEMORY;
-        size_t read = fread(bytes.data() + offset, 1, length, file.get());
+        size_t offset;
+        if (!Grow(bytes, &offset)) return E_OUTOFMEMORY;
+        size_t read = fread(bytes.data() + offset, 1, kChunk, file.get());
         bytes.resize(offset + read);
-        if (read < length) return ferror(file.get()) ? STG_E_READFAULT : S_OK;
+        if (read < kChunk) return ferror(file.get()) ? STG_E_READFAULT : S_OK;
     }
 }
 
