@@ -6,11 +6,17 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <memory>
 #include <vector>
 
 #include "RKNavCtrlExApi.h"
 
 class CNavImage;
+namespace listview {
+class ListScroller;
+struct ListMetrics;
+struct ScrollStep;
+}  // namespace listview
 
 // Sent to the owner (and then the respond window) when a page-scroll button is tapped:
 // wParam = MAKEWPARAM(control id, button 0 left / 1 right / 2 middle), lParam = list window.
@@ -140,9 +146,13 @@ protected:
     void OnTimer(UINT id);
     void OnScrollList(int delta, int flag);
     void OnHScrollItem(int row);
-    void SpringTopStep();
-    void SpringBottomStep();
-    void GlideStep();
+    // The scroller's state, under the names the list has always given it: the last move that
+    // scrolled (its time in ms, its point) and its step in px, while gliding the speed per tick.
+    DWORD lastMoveTick() const;
+    POINT lastMovePoint() const;
+    int lastMoveDelta() const;
+    listview::ListMetrics ScrollMetrics() const;
+    void Follow(const listview::ScrollStep& step);
 
     HWND hWnd = nullptr;
     HWND hParent = nullptr;
@@ -188,10 +198,10 @@ protected:
     int lastIndex = 0;
     int firstRowBottom = 60;
     int bottomGap = 0;
-    DWORD lastMoveTick = 0xFFFF;
-    int lastMoveDelta = 0;
     POINT penPoint = {0, 0};
-    POINT lastMovePoint = {0, 0};
     POINT penDownPoint = {0, 0};
     BOOL penDown = 0;
+    // Drag, glide and spring-back (listview/Scroller.h); on the heap, so that it can grow without
+    // changing what hosts compile against.
+    std::unique_ptr<listview::ListScroller> scroller;
 };

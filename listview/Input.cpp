@@ -15,14 +15,6 @@ bool RowHit(const tagNAVLVITME& row, const RECT& rowsArea, POINT point)
 
 }  // namespace
 
-void NavListViewEx::KillMovementTimers()
-{
-    if (!hWnd) return;
-    KillTimer(hWnd, kTimerSpringTop);
-    KillTimer(hWnd, kTimerSpringBottom);
-    KillTimer(hWnd, kTimerFling);
-}
-
 void NavListViewEx::Notify(UINT message, WPARAM wParam, LPARAM lParam)
 {
     HWND respond = hRespond;
@@ -50,8 +42,8 @@ int NavListViewEx::PressPageButton(int x, int y)
 
 void NavListViewEx::OnLButtonDown(int x, int y)
 {
-    KillMovementTimers();
-    penDownPoint = penPoint = lastMovePoint = {x, y};
+    Follow(scroller->Press({x, y}));
+    penDownPoint = penPoint = {x, y};
     if (PressPageButton(x, y)) return;
     POINT point = {x, y};
     for (const tagNAVLVITME& row : visibleRows) {
@@ -64,46 +56,22 @@ void NavListViewEx::OnLButtonDown(int x, int y)
 
 void NavListViewEx::OnMouseMove(int x, int y)
 {
-    KillMovementTimers();
-    DWORD now = GetTickCount();
     if (pageScrollEnabled) {
         // A drag that starts on the page-scroll bar never moves the rows.
         for (const PageScrollButton& button : pageButtons) {
-            if (button.state == 1) return;
-            if (penDown && PtInRect(&button.rc, penDownPoint)) return;
+            if (button.state == 1 || (penDown && PtInRect(&button.rc, penDownPoint))) {
+                KillMovementTimers();
+                return;
+            }
         }
     }
-    int delta = y - lastMovePoint.y;
     penPoint = {x, y};
-    // A pen above the window reads near 65535 and gives a step larger than the screen.
-    if (delta == 0 || delta > GetSystemMetrics(SM_CYSCREEN)) {
-        lastMoveDelta = delta;
-        return;
-    }
-    lastMovePoint = penPoint;
-    lastMoveTick = now;
-    scrollBarVisible = 1;
-    OnScrollList(delta, 1);
-    lastMoveDelta = delta;
+    Follow(scroller->Move(penPoint, GetTickCount(), ScrollMetrics(), GetSystemMetrics(SM_CYSCREEN)));
 }
 
 void NavListViewEx::OnLButtonUp(int x, int y)
 {
-    const int count = int(items.size());
-    if (firstRowBottom > itemHeight && topIndex == 0)
-        SetTimer(hWnd, kTimerSpringTop, kTimerPeriod, nullptr);
-    else if (bottomGap > 0 && lastIndex == count - 1)
-        SetTimer(hWnd, kTimerSpringBottom, kTimerPeriod, nullptr);
-
-    if (int32_t(GetTickCount() - lastMoveTick) < kGlideWindow) {
-        KillTimer(hWnd, kTimerSpringTop);
-        KillTimer(hWnd, kTimerSpringBottom);
-        SetTimer(hWnd, kTimerFling, kTimerPeriod, nullptr);
-    } else {
-        scrollBarVisible = 0;
-        Refresh();
-    }
-
+    Follow(scroller->Release(GetTickCount(), ScrollMetrics()));
     if (pageScrollEnabled) {
         for (int i = 0; i < 3; i++) {
             if (pageButtons[i].state != 1) continue;
@@ -133,8 +101,8 @@ void NavListViewEx::OnLButtonUp(int x, int y)
 
 void NavListViewEx::OnLButtonDBClick(int x, int y)
 {
-    KillMovementTimers();
-    penDownPoint = penPoint = lastMovePoint = {x, y};
+    Follow(scroller->Press({x, y}));
+    penDownPoint = penPoint = {x, y};
     if (PressPageButton(x, y)) return;
     pressedItem = -1;
     POINT point = {x, y};

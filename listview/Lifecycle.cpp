@@ -5,11 +5,11 @@
 
 using namespace listview;
 
-NavListViewEx::NavListViewEx() = default;
+NavListViewEx::NavListViewEx() : scroller(std::make_unique<ListScroller>()) {}
 
 // A copy carries the settings and the items but neither the window nor any GDI object of its
 // own: the copy starts uncreated, so the two objects never release the same handle.
-NavListViewEx::NavListViewEx(const NavListViewEx& other)
+NavListViewEx::NavListViewEx(const NavListViewEx& other) : NavListViewEx()
 {
     *this = other;
 }
@@ -54,10 +54,8 @@ NavListViewEx& NavListViewEx::operator=(const NavListViewEx& other)
     lastIndex = other.lastIndex;
     firstRowBottom = other.firstRowBottom;
     bottomGap = other.bottomGap;
-    lastMoveTick = other.lastMoveTick;
-    lastMoveDelta = other.lastMoveDelta;
+    *scroller = *other.scroller;
     penPoint = other.penPoint;
-    lastMovePoint = other.lastMovePoint;
     penDownPoint = other.penDownPoint;
     penDown = fresh.penDown;  // the pen is on the source's window, not the copy's
     return *this;
@@ -106,7 +104,7 @@ void NavListViewEx::Destroy()
     // Back to the defaults of a new list, except the settings a list keeps across Destroy: its
     // parent, instance, mode, rectangle, respond window, page-scroll bar and right arrow.
     const NavListViewEx fresh;
-    lastMoveTick = fresh.lastMoveTick;
+    *scroller = *fresh.scroller;
     selectHScroll = fresh.selectHScroll;
     itemBorder = fresh.itemBorder;
     scrollBarEnabled = fresh.scrollBarEnabled;
@@ -116,7 +114,6 @@ void NavListViewEx::Destroy()
     bottomGap = fresh.bottomGap;
     topIndex = fresh.topIndex;
     lastIndex = fresh.lastIndex;
-    lastMoveDelta = fresh.lastMoveDelta;
     checkBoxMode = fresh.checkBoxMode;
     scrollBarVisible = fresh.scrollBarVisible;
     curSel = fresh.curSel;

@@ -6,17 +6,13 @@
 #include <cstdint>
 
 #include "NavListViewEx.h"
+#include "listview/Scroller.h"
 
 namespace listview {
 
 constexpr const WCHAR* kClassName = TEXT("NAV_LIST_VIEW_WND");
 constexpr int kDropDownMode = 100;
 constexpr int kOrdinaryMode = -1;
-
-constexpr UINT kTimerSpringTop = 1;     // IDT_SPRING_TOP
-constexpr UINT kTimerSpringBottom = 2;  // IDT_SPRING_BOTTOM
-constexpr UINT kTimerFling = 3;         // IDT_FLING
-constexpr UINT kTimerPeriod = 50;       // ms
 
 constexpr int kDropInsetLeft = 22;    // px, drop-down rows area inset
 constexpr int kDropInsetRight = 22;   // px
@@ -26,8 +22,6 @@ constexpr int kPageBarHeight = 44;    // px
 constexpr int kPageEndWidth = 106;    // px, left and right page buttons
 constexpr int kPageMiddleWidth = 108; // px, the middle button's picture
 constexpr int kIndicatorWidth = 8;    // px
-constexpr int kGlideWindow = 50;      // ms between the last move and pen-up that makes a flick
-constexpr int kStopSpeed = 5;         // px per tick at which a glide ends
 
 constexpr UINT kPageBarPicture = 129;    // "PNG" IDR_PAGE_BAR
 constexpr UINT kListFramePicture = 127;  // "PNG" IDR_LIST_FRAME

@@ -11,14 +11,10 @@
 #include "support/message_log.h"
 
 struct ProbeList : NavListViewEx {
-    using NavListViewEx::bottomGap, NavListViewEx::firstRowBottom, NavListViewEx::hParent, NavListViewEx::items, NavListViewEx::lastIndex,
-        NavListViewEx::listRect, NavListViewEx::pageBarRect, NavListViewEx::pageButtons, NavListViewEx::pageSize,
-        NavListViewEx::rightArrow, NavListViewEx::scrollBarVisible, NavListViewEx::topIndex,
+    using NavListViewEx::firstRowBottom, NavListViewEx::hParent, NavListViewEx::items, NavListViewEx::listRect,
+        NavListViewEx::pageBarRect, NavListViewEx::pageButtons, NavListViewEx::pageSize, NavListViewEx::rightArrow,
         NavListViewEx::visibleRows, NavListViewEx::wndRect;
 
-    // How far the content is drawn moved up from its resting place (a stored 0 draws a whole row).
-    int Offset() const { return (topIndex + 1) * 60 - (firstRowBottom ? firstRowBottom : 60); }
-    std::string Pos() const { return std::to_string(topIndex) + "/" + std::to_string(firstRowBottom); }
     void ScrollTo(int top, int rowBottom, bool indicator = false)
     {
         topIndex = top;
@@ -27,7 +23,6 @@ struct ProbeList : NavListViewEx {
         Refresh();
         wincore::Pump();
     }
-    bool StopTimer(UINT id) { return KillTimer(GetSafeHand(), id) != FALSE; }  // true: it was running
 };
 
 class ListTest : public HostTest {
