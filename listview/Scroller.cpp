@@ -106,8 +106,11 @@ ScrollStep ListScroller::Press(POINT point)
 ScrollStep ListScroller::Move(POINT point, DWORD now, const ListMetrics& list, int screenHeight)
 {
     const int delta = point.y - lastMovePoint.y;
+    // The step of a pen above the window is no step at all: taken for the speed, a lift right after
+    // it would fling the rows tens of thousands of pixels the wrong way.
+    if (delta > screenHeight) return Stop();
     velocity = delta;
-    if (delta == 0 || delta > screenHeight) return Stop();
+    if (delta == 0) return Stop();
     lastMovePoint = point;
     lastMoveTick = now;
     ScrollStep step = Scroll(delta, list);

@@ -64,7 +64,7 @@ public:
     // Pen-down or double tap: every animation stops, and the next move counts from `point`.
     ScrollStep Press(POINT point);
     // A pen sample taken at `now` (ms). A vertical step longer than `screenHeight` comes from a
-    // pen above the window, whose y reads near 65535, and moves nothing.
+    // pen above the window, whose y reads near 65535: it moves nothing and leaves the speed.
     ScrollStep Move(POINT point, DWORD now, const ListMetrics& list, int screenHeight);
     // Pen-up at `now`: a glide after a flick, else the spring-back of a list pulled past an end.
     ScrollStep Release(DWORD now, const ListMetrics& list);
