@@ -7,13 +7,14 @@
 #include "cases.h"
 #include "frame/Module.h"
 #include "frame/NavImage.h"
+#include "kit/NinePart.h"
+#include "resources/resource.h"
 #include "scene.h"
 
 namespace bench {
 
 namespace {
 
-constexpr UINT kListFramePicture = 127;
 constexpr int kCorner = 22;
 constexpr const char16_t* kLatinLine = u"Riverside Avenue 12, Harbour District N4";
 constexpr const char16_t* kChineseLine = u"北京市东城区东长安街天安门广场南侧人民英雄"
@@ -50,20 +51,10 @@ void NinePartFrame(benchmark::State& state)
     Session session;
     Canvas canvas(800, 480);
     CNavImage frame;
-    if (!frame.LoadFromResource(kListFramePicture, GetModuleInstance(), TEXT("PNG")))
+    if (!frame.LoadFromResource(IDR_LIST_FRAME, GetModuleInstance(), TEXT("PNG")))
         return state.SkipWithError("the frame picture did not load");
-    const int k = kCorner, w = frame.GetWidth(), h = frame.GetHeight(), width = 800, height = 480;
-    for (auto _ : state) {
-        frame.DrawStretch(canvas.dc, 0, 0, k, k, 0, 0, k, k);
-        frame.DrawStretch(canvas.dc, width - k, 0, k, k, w - k, 0, k, k);
-        frame.DrawStretch(canvas.dc, 0, height - k, k, k, 0, h - k, k, k);
-        frame.DrawStretch(canvas.dc, width - k, height - k, k, k, w - k, h - k, k, k);
-        frame.DrawStretch(canvas.dc, k, 0, width - 2 * k, k, k, 0, w - 2 * k, k);
-        frame.DrawStretch(canvas.dc, k, height - k, width - 2 * k, k, k, h - k, w - 2 * k, k);
-        frame.DrawStretch(canvas.dc, 0, k, k, height - 2 * k, 0, k, k, h - 2 * k);
-        frame.DrawStretch(canvas.dc, width - k, k, k, height - 2 * k, w - k, k, k, h - 2 * k);
-        frame.DrawStretch(canvas.dc, k, k, width - 2 * k, height - 2 * k, k, k, w - 2 * k, h - 2 * k);
-    }
+    const RECT screen = {0, 0, 800, 480};
+    for (auto _ : state) kit::DrawNinePart(frame, canvas.dc, screen, kCorner);
 }
 
 void Text(benchmark::State& state, const char16_t* text, bool cjk)

@@ -4,6 +4,7 @@
 // Pictures and fonts are prepared once, outside the measurement, as such a developer would.
 #include <benchmark/benchmark.h>
 #include <cairo.h>
+#include <wincore/utf.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 
 #include "cases.h"
 #include "frame/Module.h"
+#include "resources/resource.h"
 #include "scene.h"
 
 namespace bench {
@@ -21,39 +23,11 @@ namespace {
 constexpr int kWidth = 800, kHeight = 480;
 constexpr int kPageBarHeight = 44, kPageEnd = 106, kPageMiddle = 108;
 constexpr int kArrowWidth = 28;
-constexpr UINT kArrowBitmap = 128;  // two arrows, normal and selected, magenta around them
 constexpr COLORREF kSeparatorColor = RGB(0xC7, 0x92, 0x5D);
 
 void SetColour(cairo_t* cr, COLORREF colour)
 {
     cairo_set_source_rgb(cr, GetRValue(colour) / 255.0, GetGValue(colour) / 255.0, GetBValue(colour) / 255.0);
-}
-
-// UTF-16 to UTF-8, surrogate pairs included.
-std::string Utf8(const char16_t* text)
-{
-    std::string out;
-    for (; *text; text++) {
-        char32_t c = *text;
-        if (c >= 0xD800 && c < 0xDC00 && text[1] >= 0xDC00 && text[1] < 0xE000)
-            c = 0x10000 + ((c - 0xD800) << 10) + (*++text - 0xDC00);
-        if (c < 0x80) {
-            out += char(c);
-        } else if (c < 0x800) {
-            out += char(0xC0 | (c >> 6));
-            out += char(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += char(0xE0 | (c >> 12));
-            out += char(0x80 | ((c >> 6) & 0x3F));
-            out += char(0x80 | (c & 0x3F));
-        } else {
-            out += char(0xF0 | (c >> 18));
-            out += char(0x80 | ((c >> 12) & 0x3F));
-            out += char(0x80 | ((c >> 6) & 0x3F));
-            out += char(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
 }
 
 // A bitmap's pixels as a cairo picture whose magenta pixels are transparent.
@@ -105,7 +79,7 @@ public:
         HBITMAP strip = CreateIconStrip(fonts.title);
         icons = KeyedSurface(strip, 128, 32);
         DeleteObject(strip);
-        HBITMAP arrowBitmap = LoadBitmapW(GetModuleInstance(), MAKEINTRESOURCEW(kArrowBitmap));
+        HBITMAP arrowBitmap = LoadBitmapW(GetModuleInstance(), MAKEINTRESOURCEW(IDB_LIST_ARROW));
         arrows = KeyedSurface(arrowBitmap, 2 * kArrowWidth, 27);
         DeleteObject(arrowBitmap);
         pageBar = cairo_image_surface_create_from_png(RKNAV_RESOURCE_DIR "/page_bar.png");
@@ -113,7 +87,8 @@ public:
         detail = cairo_toy_font_face_create("Tahoma", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
         address = cairo_toy_font_face_create("WenQuanYi Micro Hei", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
         for (int i = 0; i < kRowKinds; i++)
-            texts.push_back({Utf8(Row(i).title), Utf8(Row(i).distance), Utf8(Row(i).address)});
+            texts.push_back({wincore::Utf8FromUtf16(Row(i).title), wincore::Utf8FromUtf16(Row(i).distance),
+                             wincore::Utf8FromUtf16(Row(i).address)});
         offscreen = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kWidth, kHeight);
         window = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kWidth, kHeight);
     }

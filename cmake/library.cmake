@@ -3,6 +3,7 @@ include(${CMAKE_CURRENT_LIST_DIR}/resources.cmake)
 
 file(GLOB RKNAV_LIBRARY_SOURCES CONFIGURE_DEPENDS
     ${PROJECT_SOURCE_DIR}/frame/*.cpp
+    ${PROJECT_SOURCE_DIR}/kit/*.cpp
     ${PROJECT_SOURCE_DIR}/listview/*.cpp
     ${PROJECT_SOURCE_DIR}/combobox/*.cpp
     ${PROJECT_SOURCE_DIR}/vectorbox/*.cpp
@@ -41,8 +42,8 @@ install(TARGETS wincore RKNavCtrlEx EXPORT RKNavCtrlExTargets
     ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/RKNavCtrlEx
     FILES_MATCHING PATTERN "*.h")
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/platform/include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/wincore-sdk
-    FILES_MATCHING PATTERN "*.h")
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/platform/include/ ${PROJECT_SOURCE_DIR}/platform/shared/include/
+    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/wincore-sdk FILES_MATCHING PATTERN "*.h")
 install(EXPORT RKNavCtrlExTargets NAMESPACE RKNavCtrlEx:: DESTINATION ${RKNAV_CMAKE_DIR})
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/RKNavCtrlExConfig.cmake.in
     ${CMAKE_CURRENT_BINARY_DIR}/RKNavCtrlExConfig.cmake INSTALL_DESTINATION ${RKNAV_CMAKE_DIR})

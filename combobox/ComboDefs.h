@@ -5,13 +5,9 @@
 
 namespace combobox {
 
-constexpr UINT kPressedPicture = 122;   // "PNG" IDR_COMBO_DOWN
-constexpr UINT kDisabledPicture = 123;  // "PNG" IDR_COMBO_DISABLED
-constexpr UINT kNormalPicture = 124;    // "PNG" IDR_COMBO_NORMAL
 constexpr UINT kDropTimer = 1;          // IDT_COMBO_DROP
 constexpr UINT kDropDelay = 100;        // ms between the tap and the list opening or closing
 constexpr UINT kListIdOffset = 1050;    // the list's control id is the field's plus this
-constexpr int kDropDownMode = 100;
 constexpr int kTextLength = 100;        // characters the shown text keeps
 constexpr int kTextInset = 5;           // px between the field's left edge and its text
 constexpr COLORREF kDisabledText = 0x00C0C0C0;

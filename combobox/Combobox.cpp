@@ -1,9 +1,11 @@
 // The combo box object: creation, the list it owns, the shown text and the operations that
 // forward to the list.
 #include <algorithm>
+#include <memory>
 
 #include "NavComboboxEx.h"
 #include "combobox/ComboDefs.h"
+#include "kit/StoredText.h"
 
 using namespace combobox;
 
@@ -24,13 +26,8 @@ CNavComboboxEx& CNavComboboxEx::operator=(const CNavComboboxEx& other)
 {
     if (this == &other) return *this;
     Release();
-    hOwner = other.hOwner;
-    font = other.font;
-    dropRect = other.dropRect;
-    enabled = other.enabled;
-    buttonWidth = other.buttonWidth;
-    fieldHeight = other.fieldHeight;
-    if (other.pszText) SetComboxText(other.pszText, 0);
+    NavComboboxSettings::operator=(other);
+    if (other.pszText) SetComboxText(other.pszText.get(), 0);
     return *this;
 }
 
@@ -46,10 +43,8 @@ void CNavComboboxEx::Release()
         DestroyWindow(hEdit);
     }
     hEdit = nullptr;
-    delete[] pszText;
-    pszText = nullptr;
-    delete pDropList;  // destroys the list window
-    pDropList = nullptr;
+    pszText.reset();
+    pDropList.reset();  // destroys the list window
     oldDropListProc = nullptr;
 }
 
@@ -67,8 +62,7 @@ int CNavComboboxEx::Create(HINSTANCE hInstance, DWORD dwStyle, WCHAR* text, RECT
     if (rect.bottom <= rect.top) rect.bottom = rect.top + fieldHeight;
     dropRect = rect;
 
-    delete pDropList;
-    pDropList = new NavListViewEx;
+    pDropList = std::make_unique<NavListViewEx>();
     if (!::IsWindow(hEdit)) {
         hEdit = nullptr;
         return 0;
@@ -79,7 +73,7 @@ int CNavComboboxEx::Create(HINSTANCE hInstance, DWORD dwStyle, WCHAR* text, RECT
     pDropList->SetBkColor(0x00000000, 0);
     pDropList->SetItemHeigh(fieldHeight);
     RECT listRect = {dropRect.left, dropRect.top - 2, dropRect.right, dropRect.bottom};
-    pDropList->Create(hInstance, WS_POPUP, listRect, parent, id + kListIdOffset, kDropDownMode);
+    pDropList->Create(hInstance, WS_POPUP, listRect, parent, id + kListIdOffset, NAVLV_MODE_DROPDOWN);
     WatchList();
 
     SetComboxText(text, 0);
@@ -198,25 +192,21 @@ int CNavComboboxEx::GetItemHeight(int)
 void CNavComboboxEx::SetComboxText(WCHAR* text, int redraw)
 {
     if (!text) return;
-    delete[] pszText;
     // One unit more than the text keeps, so a full text still ends in a terminator.
-    pszText = new WCHAR[kTextLength + 1];
-    int length = 0;
-    while (length < kTextLength && text[length]) length++;
-    std::copy(text, text + length, pszText);
-    pszText[length] = 0;
+    pszText = std::make_unique<WCHAR[]>(kTextLength + 1);
+    kit::StoreText(pszText.get(), kTextLength, text);
     if (redraw && hEdit) InvalidateRect(hEdit, nullptr, FALSE);
 }
 
 int CNavComboboxEx::GetComboxText(WCHAR* buffer, int len)
 {
     if (!pszText) return -1;
-    int length = lstrlenW(pszText);
+    int length = lstrlenW(pszText.get());
     if (!buffer || len < 0) return length;
     if (length > len) {
-        std::copy(pszText, pszText + len, buffer);
+        std::copy(pszText.get(), pszText.get() + len, buffer);
     } else {
-        std::copy(pszText, pszText + length, buffer);
+        std::copy(pszText.get(), pszText.get() + length, buffer);
         buffer[length] = 0;
     }
     return length;
@@ -224,7 +214,7 @@ int CNavComboboxEx::GetComboxText(WCHAR* buffer, int len)
 
 int CNavComboboxEx::GetComboxTextLen()
 {
-    return pszText ? lstrlenW(pszText) : -1;
+    return pszText ? lstrlenW(pszText.get()) : -1;
 }
 
 void CNavComboboxEx::HideList()

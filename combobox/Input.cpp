@@ -8,7 +8,10 @@
 #include "combobox/ComboDefs.h"
 #include "frame/Module.h"
 #include "frame/NavImage.h"
+#include "kit/Guard.h"
+#include "kit/Offscreen.h"
 #include "listview/ListViewDefs.h"
+#include "resources/resource.h"
 
 using namespace combobox;
 
@@ -29,28 +32,30 @@ LRESULT CALLBACK CNavComboboxEx::ComboboxProc(HWND hwnd, UINT message, WPARAM wP
     if (!combo) return 0;
     WNDPROC old = combo->oldEditProc;
     int x = LOWORD(lParam), y = HIWORD(lParam);
-    switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(hwnd, &paint);
-        combo->OnComboxOnPaint(dc, &paint.rcPaint);
-        EndPaint(hwnd, &paint);
-        return 1;
-    }
-    case WM_ERASEBKGND: return 1;
-    case WM_TIMER: combo->OnTimer(UINT(wParam)); break;
-    case WM_CTLCOLOREDIT:
-        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-        return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
-    case WM_MOUSEACTIVATE: combo->penActivating = 1; break;
-    case WM_CANCELMODE: combo->CancelPress(); break;
-    case WM_LBUTTONDOWN: combo->OnComboxLButtonDown(x, y); return 1;
-    case WM_LBUTTONUP: combo->OnComboxLButtonUp(x, y); break;
-    case WM_LBUTTONDBLCLK: combo->OnComboxLButtonDown(x, y); break;
-    case WM_NAVLV_ITEMNOTIFY: combo->OnItemNotify(reinterpret_cast<const tagNAVLVITME*>(lParam)); break;
-    default: break;
-    }
-    return CallWindowProcW(old, hwnd, message, wParam, lParam);
+    return kit::Guarded(
+        [&]() -> LRESULT {
+            switch (message) {
+            case WM_PAINT: {
+                kit::PaintScope scope(hwnd);
+                combo->OnComboxOnPaint(scope.dc, &scope.paint.rcPaint);
+                return 1;
+            }
+            case WM_ERASEBKGND: return 1;
+            case WM_TIMER: combo->OnTimer(UINT(wParam)); break;
+            case WM_CTLCOLOREDIT:
+                SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+                return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+            case WM_MOUSEACTIVATE: combo->penActivating = 1; break;
+            case WM_CANCELMODE: combo->CancelPress(); break;
+            case WM_LBUTTONDOWN: combo->OnComboxLButtonDown(x, y); return 1;
+            case WM_LBUTTONUP: combo->OnComboxLButtonUp(x, y); break;
+            case WM_LBUTTONDBLCLK: combo->OnComboxLButtonDown(x, y); break;
+            case WM_NAVLV_ITEMNOTIFY: combo->OnItemNotify(reinterpret_cast<const tagNAVLVITME*>(lParam)); break;
+            default: break;
+            }
+            return CallWindowProcW(old, hwnd, message, wParam, lParam);
+        },
+        [&] { return CallWindowProcW(old, hwnd, message, wParam, lParam); });
 }
 
 void CNavComboboxEx::OnComboxLButtonDown(int x, int y)
@@ -74,7 +79,7 @@ void CNavComboboxEx::OnComboxLButtonDown(int x, int y)
         textPressed = 1;
     HDC dc = GetDC(hEdit);
     CNavImage pressed;
-    if (pressed.LoadFromResource(kPressedPicture, GetModuleInstance(), TEXT("PNG"))) {
+    if (pressed.LoadFromResource(IDR_COMBO_DOWN, GetModuleInstance(), TEXT("PNG"))) {
         const int iw = pressed.GetWidth(), ih = pressed.GetHeight();
         const int height = client.bottom - client.top;
         if (onButton)

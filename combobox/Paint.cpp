@@ -4,6 +4,8 @@
 #include "combobox/ComboDefs.h"
 #include "frame/Module.h"
 #include "frame/NavImage.h"
+#include "kit/Offscreen.h"
+#include "resources/resource.h"
 
 using namespace combobox;
 
@@ -22,16 +24,15 @@ void CNavComboboxEx::OnComboxOnPaint(HDC hdc, RECT*)
     const int l = client.left, t = client.top, r = client.right, b = client.bottom;
     const int width = r - l, height = b - t, button = buttonWidth;
 
-    HDC memory = CreateCompatibleDC(hdc);
-    HBITMAP bitmap = CreateCompatibleBitmap(hdc, width, height);
-    HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+    kit::OffscreenPicture picture(hdc, width, height);
+    HDC memory = picture.dc;
 
     RECT inOwner = FieldRectInOwner();
     SendMessageW(GetParent(hEdit), WM_NAVCTRL_PAINTBK, reinterpret_cast<WPARAM>(memory),
                  reinterpret_cast<LPARAM>(&inOwner));
 
     CNavImage frame;
-    if (frame.LoadFromResource(enabled ? kNormalPicture : kDisabledPicture, GetModuleInstance(), TEXT("PNG"))) {
+    if (frame.LoadFromResource(enabled ? IDR_COMBO_NORMAL : IDR_COMBO_DISABLED, GetModuleInstance(), TEXT("PNG"))) {
         const int iw = frame.GetWidth(), ih = frame.GetHeight();
         frame.DrawStretch(memory, l, t, r - button - l, height, 0, 0, iw - button, ih);
         frame.DrawStretch(memory, r - button, t, button, height, iw - button, 0, button, fieldHeight);
@@ -41,16 +42,12 @@ void CNavComboboxEx::OnComboxOnPaint(HDC hdc, RECT*)
     HGDIOBJ oldFont = font ? SelectObject(memory, font) : nullptr;
     if (pszText && pszText[0]) {
         RECT area = {l + kTextInset, t, r - button, b};
-        SetBkMode(memory, TRANSPARENT);
         COLORREF oldColor = enabled ? 0 : SetTextColor(memory, kDisabledText);
-        DrawTextW(memory, pszText, -1, &area, kTextFlags);
+        DrawTextW(memory, pszText.get(), -1, &area, kTextFlags);
         if (!enabled) SetTextColor(memory, oldColor);
     }
     if (oldFont) SelectObject(memory, oldFont);
     BitBlt(hdc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
 }
 
 int CNavComboboxEx::OnPaintEx(HDC hdc)
@@ -59,14 +56,10 @@ int CNavComboboxEx::OnPaintEx(HDC hdc)
     RECT inOwner = FieldRectInOwner();
     RECT client = {0, 0, 0, 0};
     GetClientRect(hEdit, &client);
-    HDC memory = CreateCompatibleDC(hdc);
-    HBITMAP bitmap = CreateCompatibleBitmap(hdc, client.right, client.bottom);
-    HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
-    OnComboxOnPaint(memory, nullptr);
-    BitBlt(hdc, inOwner.left, inOwner.top, inOwner.right - inOwner.left, inOwner.bottom - inOwner.top, memory, 0, 0,
-           SRCCOPY);
-    SelectObject(memory, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    kit::OffscreenPicture picture(hdc, client.right, client.bottom);
+    if (!picture.Ready()) return 0;  // larger than any bitmap: nothing painted
+    OnComboxOnPaint(picture.dc, nullptr);
+    BitBlt(hdc, inOwner.left, inOwner.top, inOwner.right - inOwner.left, inOwner.bottom - inOwner.top, picture.dc, 0,
+           0, SRCCOPY);
     return 1;
 }

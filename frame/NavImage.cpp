@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "NavHandles.h"
+
 #include "frame/Module.h"
 
 namespace {
@@ -143,4 +145,10 @@ void CNavImage::Unload()
         pImage = nullptr;
     }
     loaded = 0;
+}
+
+void navctrl::ReleasePicture::operator()(CNavImage* picture) const
+{
+    picture->Unload();
+    delete picture;
 }

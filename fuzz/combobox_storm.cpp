@@ -20,7 +20,7 @@ constexpr int kTextLength = 100;
 
 // A derived class may name the combo box's protected fields through member pointers.
 struct ComboFields : CNavComboboxEx {
-    static NavListViewEx* List(const CNavComboboxEx& combo) { return combo.*(&ComboFields::pDropList); }
+    static NavListViewEx* List(const CNavComboboxEx& combo) { return (combo.*(&ComboFields::pDropList)).get(); }
 };
 
 class ComboStorm {

@@ -14,7 +14,6 @@
 namespace {
 
 constexpr int kMaxSteps = 400;
-constexpr int kDropDownMode = 100;
 constexpr UINT kListId = 5;
 
 void DrawCell(HDC dc, RECT* rect, tagNAVLVITME*)
@@ -53,7 +52,7 @@ private:
         FuzzInput::Box box = in_.Place(-20, 500, -20, 300, 400, 400);
         RECT rect = {box.x, box.y, box.x + box.width, box.y + box.height};
         DWORD style = dropDown_ ? WS_POPUP : WS_CHILD | WS_VISIBLE;
-        list_->Create(nullptr, style, rect, owner_, kListId, dropDown_ ? kDropDownMode : -1);
+        list_->Create(nullptr, style, rect, owner_, kListId, dropDown_ ? NAVLV_MODE_DROPDOWN : NAVLV_MODE_LIST);
         stale_ = false;
     }
 

@@ -4,11 +4,24 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "NavCtrlMessages.h"
 #include "NavListViewEx.h"
 #include "RKNavCtrlExApi.h"
 
-class RKNAVCTRLEX_API CNavComboboxEx {
+// The settings a host gives a combo box, with their defaults; a copy carries them (and the shown
+// text, in a block of its own) but no window and no list.
+struct NavComboboxSettings {
+    HWND hOwner = nullptr;
+    HFONT font = nullptr;  // the host's
+    RECT dropRect = {0, 0, 0, 0};
+    BOOL enabled = 1;
+    int buttonWidth = 60;
+    int fieldHeight = 42;
+};
+
+class RKNAVCTRLEX_API CNavComboboxEx : protected NavComboboxSettings {
 public:
     CNavComboboxEx();
     CNavComboboxEx(const CNavComboboxEx& other);
@@ -42,24 +55,20 @@ public:
 protected:
     void OnComboxOnPaint(HDC hdc, RECT* rcPaint);
     static LRESULT CALLBACK ComboboxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // For hosts that drop a system list box of their own (hListBox, oldListBoxProc); the library
+    // itself never installs it.
     static LRESULT CALLBACK ComboboxListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void OnComboxLButtonDown(int x, int y);
     void OnComboxLButtonUp(int x, int y);
     void OnTimer(UINT id);
 
     HWND hEdit = nullptr;
-    HWND hOwner = nullptr;
     HWND hListBox = nullptr;
-    HFONT font = nullptr;
     int buttonPressed = 0;
-    RECT dropRect = {0, 0, 0, 0};
     WNDPROC oldEditProc = nullptr;
     WNDPROC oldListBoxProc = nullptr;
-    BOOL enabled = 1;
-    int buttonWidth = 60;
-    int fieldHeight = 42;
-    WCHAR* pszText = nullptr;
-    NavListViewEx* pDropList = nullptr;
+    std::unique_ptr<WCHAR[]> pszText;  // the shown text, up to 100 units and a terminator
+    std::unique_ptr<NavListViewEx> pDropList;
 
 private:
     void OnItemNotify(const tagNAVLVITME* item);

@@ -27,6 +27,11 @@ constexpr UINT WM_NAVLV_ITEMNOTIFY = 0x0BD2;
 // list's top-left corner, lParam = RECT* of the list in the owner's client coordinates.
 constexpr UINT WM_NAVLV_PAINTBK = 0x0BD1;
 
+// The list's mode, the last argument of Create: an ordinary list, or the drop-down list of a
+// combo box (framed, over a snapshot of what lies beneath it, hidden when it loses the focus).
+constexpr int NAVLV_MODE_LIST = -1;
+constexpr int NAVLV_MODE_DROPDOWN = 100;
+
 constexpr int NAVLV_NOTIFY_TAP = -2;
 constexpr int NAVLV_NOTIFY_DBLTAP = -3;
 
@@ -115,6 +120,7 @@ protected:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnWndMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void ReleaseResource();
+    void ReleaseSnapshot();
     int GetPageSize();
     void SetScrollBarVisible(int on);
     void BitBltToScreen();

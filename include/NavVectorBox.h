@@ -24,7 +24,20 @@ typedef struct tagNAVVBITEM {
     HBITMAP hBitmap;
 } NAVVBITEM;
 
-class RKNAVCTRLEX_API CNavVectorBox {
+// The settings and items a host gives a vector box, with their defaults; a copy carries them. The
+// owner, font and item bitmaps stay the host's, so copies may share them.
+struct NavVectorBoxSettings {
+    HWND hOwner = nullptr;
+    VBoxType boxType = VBOX_HORZ;
+    int passWidth = 58;
+    HFONT font = nullptr;
+    COLORREF textColor = 0;
+    std::vector<tagNAVVBITEM> items;
+    int curSel = 0;
+    RECT passRect[2] = {{0, 0, 0, 0}, {0, 0, 0, 0}};
+};
+
+class RKNAVCTRLEX_API CNavVectorBox : protected NavVectorBoxSettings {
 public:
     CNavVectorBox();
     // A copy carries the settings, the items and a caller's frame bitmap, but no window and no
@@ -71,17 +84,9 @@ protected:
     void KillSlideTimers();
 
     HWND hWnd = nullptr;
-    HWND hOwner = nullptr;
     WNDPROC oldWndProc = nullptr;
-    void* ownerDrawImage = nullptr;
+    void* ownerDrawImage = nullptr;  // the host's HBITMAP (kind 0) or a CNavImage the box owns
     int ownerDrawKind = 0;
-    VBoxType boxType = VBOX_HORZ;
-    int passWidth = 58;
-    HFONT font = nullptr;
-    COLORREF textColor = 0;
-    std::vector<tagNAVVBITEM> items;
-    int curSel = 0;
-    RECT passRect[2] = {{0, 0, 0, 0}, {0, 0, 0, 0}};
     int pressedPass = -1;
     int slideOffset = 0;
 };

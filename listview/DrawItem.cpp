@@ -1,8 +1,10 @@
 // Drawing one row: selection gradient, check box, image or host-drawn cell, three texts, arrow.
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <vector>
 
+#include "kit/Offscreen.h"
 #include "listview/ListViewDefs.h"
 
 using namespace listview;
@@ -22,13 +24,11 @@ int CentredTop(int top, int bottom, int size)
 void NavListViewEx::DrawItem(HDC dc, RECT row, tagNAVLVITME item)
 {
     const bool selected = item.index == curSel;
-    HBRUSH highlightBrush = nullptr;
-    HGDIOBJ oldBrush = nullptr;
+    // DC state the host's callback finds on the selected row.
+    std::optional<kit::MadeSelection> highlightBrush;
     COLORREF oldTextColor = 0;
     if (selected) {
-        // DC state the host's callback finds on the selected row.
-        highlightBrush = CreateSolidBrush(selBkColor);
-        oldBrush = SelectObject(dc, highlightBrush);
+        highlightBrush.emplace(dc, CreateSolidBrush(selBkColor));
         oldTextColor = SetTextColor(dc, 0x00FFFFFF - textColor);
         DrawHighlight(dc, row);
     }
@@ -39,7 +39,7 @@ void NavListViewEx::DrawItem(HDC dc, RECT row, tagNAVLVITME item)
     const int top = row.top, bottom = row.bottom, half = (bottom - top) / 2;
     const bool hasThird = item.text3[0] != 0;
 
-    int length1 = FieldLength(item.text1);
+    int length1 = kit::FieldLength(item.text1, NAVLV_TEXT_LEN);
     SIZE extent = {0, 0};
     HGDIOBJ oldFont = hFonts[0] ? SelectObject(dc, hFonts[0]) : nullptr;
     GetTextExtentExPointW(dc, item.text1, length1, 0, nullptr, nullptr, &extent);
@@ -61,15 +61,12 @@ void NavListViewEx::DrawItem(HDC dc, RECT row, tagNAVLVITME item)
     }
 
     band.left = x + width1 + 5;
-    DrawItemText(dc, 1, item.text2, FieldLength(item.text2), band, item.textColor[1]);
-    DrawItemText(dc, 2, item.text3, FieldLength(item.text3), RECT{x, top + half, row.right, bottom}, item.textColor[2]);
+    DrawItemText(dc, 1, item.text2, kit::FieldLength(item.text2, NAVLV_TEXT_LEN), band, item.textColor[1]);
+    DrawItemText(dc, 2, item.text3, kit::FieldLength(item.text3, NAVLV_TEXT_LEN), RECT{x, top + half, row.right, bottom},
+                 item.textColor[2]);
     DrawArrow(dc, row, selected);
 
-    if (selected) {
-        SetTextColor(dc, oldTextColor);
-        SelectObject(dc, oldBrush);
-        DeleteObject(highlightBrush);
-    }
+    if (selected) SetTextColor(dc, oldTextColor);
 }
 
 // A one-pixel column, white at both ends and selBkColor in the middle, stretched over the row.

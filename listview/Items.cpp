@@ -4,23 +4,6 @@
 
 #include "listview/ListViewDefs.h"
 
-namespace listview {
-
-int FieldLength(const WCHAR* field)
-{
-    return int(std::find(field, field + NAVLV_TEXT_LEN, WCHAR(0)) - field);
-}
-
-void StoreText(WCHAR* field, const WCHAR* text)
-{
-    int length = 0;
-    while (length < NAVLV_TEXT_LEN && text[length]) length++;
-    std::copy(text, text + length, field);
-    std::fill(field + length, field + NAVLV_TEXT_LEN, WCHAR(0));
-}
-
-}  // namespace listview
-
 using namespace listview;
 
 namespace {
@@ -46,7 +29,7 @@ int NavListViewEx::InsertItem(const WCHAR* text, int index, int image, int redra
     item.height = itemHeight;
     item.index = index;
     for (COLORREF& color : item.textColor) color = textColor;
-    if (text) StoreText(item.text1, text);
+    if (text) kit::StoreText(item.text1, NAVLV_TEXT_LEN, text);
 
     bool inside = !items.empty() && IsPosition(index, items.size());
     if (inside) {
@@ -63,23 +46,23 @@ int NavListViewEx::SetItemText(int index, const WCHAR* text1, const WCHAR* text2
 {
     if (!IsPosition(index, items.size())) return 0;
     tagNAVLVITME& item = items[index];
-    if (text1) StoreText(item.text1, text1);
-    if (text2) StoreText(item.text2, text2);
-    if (text3) StoreText(item.text3, text3);
+    if (text1) kit::StoreText(item.text1, NAVLV_TEXT_LEN, text1);
+    if (text2) kit::StoreText(item.text2, NAVLV_TEXT_LEN, text2);
+    if (text3) kit::StoreText(item.text3, NAVLV_TEXT_LEN, text3);
     return 1;
 }
 
 int NavListViewEx::GetItemTextLen(int index)
 {
     if (!IsPosition(index, items.size())) return -1;
-    return FieldLength(items[index].text1);
+    return kit::FieldLength(items[index].text1, NAVLV_TEXT_LEN);
 }
 
 int NavListViewEx::GetItemText(int index, WCHAR* buffer, int len)
 {
     if (!IsPosition(index, items.size()) || !buffer || len < 0) return -1;
     const WCHAR* text = items[index].text1;
-    int length = FieldLength(text);
+    int length = kit::FieldLength(text, NAVLV_TEXT_LEN);
     if (length > len) {
         std::copy(text, text + len, buffer);
     } else {

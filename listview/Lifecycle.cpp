@@ -1,6 +1,8 @@
 // The list's window, its creation and destruction, copies, and the window procedure.
 #include "frame/Module.h"
 #include "frame/NavImage.h"
+#include "kit/Guard.h"
+#include "kit/Offscreen.h"
 #include "listview/ListViewDefs.h"
 
 using namespace listview;
@@ -70,14 +72,7 @@ void NavListViewEx::ReleaseResource()
 {
     if (::IsWindow(hWnd)) DestroyWindow(hWnd);
     hWnd = nullptr;
-    if (hSnapshotDC) {
-        SelectObject(hSnapshotDC, hSnapshotOldBmp);
-        DeleteObject(hSnapshotBmp);
-        DeleteDC(hSnapshotDC);
-    }
-    hSnapshotDC = nullptr;
-    hSnapshotBmp = nullptr;
-    hSnapshotOldBmp = nullptr;
+    ReleaseSnapshot();
     if (hBorderPen) DeleteObject(hBorderPen);
     if (hCheckedBmp) DeleteObject(hCheckedBmp);
     if (hUncheckedBmp) DeleteObject(hUncheckedBmp);
@@ -96,6 +91,18 @@ void NavListViewEx::ReleaseResource()
     for (HFONT& font : hFonts) font = nullptr;
     hImageList = nullptr;
     pfnDrawCallback = nullptr;
+}
+
+void NavListViewEx::ReleaseSnapshot()
+{
+    if (hSnapshotDC) {
+        SelectObject(hSnapshotDC, hSnapshotOldBmp);
+        DeleteObject(hSnapshotBmp);
+        DeleteDC(hSnapshotDC);
+    }
+    hSnapshotDC = nullptr;
+    hSnapshotBmp = nullptr;
+    hSnapshotOldBmp = nullptr;
 }
 
 void NavListViewEx::Destroy()
@@ -165,7 +172,8 @@ LRESULT CALLBACK NavListViewEx::WindowProc(HWND hwnd, UINT message, WPARAM wPara
         list = reinterpret_cast<NavListViewEx*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     }
     if (!list) return DefWindowProcW(hwnd, message, wParam, lParam);
-    return list->OnWndMessage(hwnd, message, wParam, lParam);
+    return kit::Guarded([&] { return list->OnWndMessage(hwnd, message, wParam, lParam); },
+                        [&] { return DefWindowProcW(hwnd, message, wParam, lParam); });
 }
 
 LRESULT NavListViewEx::OnWndMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -180,7 +188,7 @@ LRESULT NavListViewEx::OnWndMessage(HWND hwnd, UINT message, WPARAM wParam, LPAR
         wndRect.bottom = wndRect.top + HIWORD(lParam);
         break;
     case WM_KILLFOCUS:
-        if (listMode == kDropDownMode) {
+        if (listMode == NAVLV_MODE_DROPDOWN) {
             if (::IsWindowVisible(hwnd)) ShowWindow(hwnd, SW_HIDE);
             KillTimer(hwnd, kTimerSpringTop);
             KillTimer(hwnd, kTimerSpringBottom);
@@ -191,10 +199,8 @@ LRESULT NavListViewEx::OnWndMessage(HWND hwnd, UINT message, WPARAM wParam, LPAR
         if (wParam) {
             OnPaint(reinterpret_cast<HDC>(wParam), nullptr);
         } else {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(hwnd, &paint);
-            OnPaint(dc, &paint.rcPaint);
-            EndPaint(hwnd, &paint);
+            kit::PaintScope scope(hwnd);
+            OnPaint(scope.dc, &scope.paint.rcPaint);
         }
         return 0;
     case WM_ERASEBKGND: return 1;

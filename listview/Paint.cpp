@@ -2,56 +2,20 @@
 // page-scroll bar, all composed off screen and copied to the target in one BitBlt.
 #include "frame/Module.h"
 #include "frame/NavImage.h"
+#include "kit/NinePart.h"
+#include "kit/Offscreen.h"
 #include "listview/ListViewDefs.h"
+#include "resources/resource.h"
 
 using namespace listview;
 
 namespace {
-
-// An off-screen picture: a memory DC with a bitmap of its own.
-struct OffscreenDC {
-    OffscreenDC(HDC like, int width, int height)
-    {
-        dc = CreateCompatibleDC(like);
-        bitmap = CreateCompatibleBitmap(like ? like : dc, width > 0 ? width : 1, height > 0 ? height : 1);
-        old = SelectObject(dc, bitmap);
-        SetBkMode(dc, TRANSPARENT);
-    }
-    ~OffscreenDC()
-    {
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-    OffscreenDC(const OffscreenDC&) = delete;
-    OffscreenDC& operator=(const OffscreenDC&) = delete;
-
-    HDC dc = nullptr;
-    HBITMAP bitmap = nullptr;
-    HGDIOBJ old = nullptr;
-};
 
 void FillSolid(HDC dc, const RECT& rect, COLORREF color)
 {
     HBRUSH brush = CreateSolidBrush(color);
     FillRect(dc, &rect, brush);
     DeleteObject(brush);
-}
-
-// The drop-down frame as nine pieces: fixed corners, stretched edges and centre.
-void DrawNinePartFrame(CNavImage& frame, HDC dc, const RECT& c)
-{
-    const int k = kFrameCorner, w = frame.GetWidth(), h = frame.GetHeight();
-    const int width = c.right - c.left, height = c.bottom - c.top;
-    frame.DrawStretch(dc, c.left, c.top, k, k, 0, 0, k, k);
-    frame.DrawStretch(dc, c.right - k, c.top, k, k, w - k, 0, k, k);
-    frame.DrawStretch(dc, c.left, c.bottom - k, k, k, 0, h - k, k, k);
-    frame.DrawStretch(dc, c.right - k, c.bottom - k, k, k, w - k, h - k, k, k);
-    frame.DrawStretch(dc, c.left + k, c.top, width - 2 * k, k, k, 0, w - 2 * k, k);
-    frame.DrawStretch(dc, c.left + k, c.bottom - k, width - 2 * k, k, k, h - k, w - 2 * k, k);
-    frame.DrawStretch(dc, c.left, c.top + k, k, height - 2 * k, 0, k, k, h - 2 * k);
-    frame.DrawStretch(dc, c.right - k, c.top + k, k, height - 2 * k, w - k, k, k, h - 2 * k);
-    frame.DrawStretch(dc, c.left + k, c.top + k, width - 2 * k, height - 2 * k, k, k, w - 2 * k, h - 2 * k);
 }
 
 }  // namespace
@@ -63,7 +27,7 @@ void NavListViewEx::InitialResource()
     RECT client;
     GetClientRect(hWnd, &client);
     listRect = client;
-    if (listMode == kDropDownMode) {
+    if (listMode == NAVLV_MODE_DROPDOWN) {
         listRect.left += kDropInsetLeft;
         listRect.right -= kDropInsetRight;
         listRect.bottom -= kDropInsetBottom;
@@ -74,17 +38,17 @@ void NavListViewEx::InitialResource()
 
     HINSTANCE module = GetModuleInstance();
     if (!hBorderPen) hBorderPen = CreatePen(PS_SOLID, 1, kBorderColor);
-    if (!hCheckedBmp) hCheckedBmp = LoadBitmapW(module, MAKEINTRESOURCEW(kCheckOnBitmap));
-    if (!hUncheckedBmp) hUncheckedBmp = LoadBitmapW(module, MAKEINTRESOURCEW(kCheckOffBitmap));
+    if (!hCheckedBmp) hCheckedBmp = LoadBitmapW(module, MAKEINTRESOURCEW(IDB_CHECK_ON));
+    if (!hUncheckedBmp) hUncheckedBmp = LoadBitmapW(module, MAKEINTRESOURCEW(IDB_CHECK_OFF));
     if (!hArrowImages)
-        hArrowImages = ImageList_LoadImageW(module, MAKEINTRESOURCEW(kArrowBitmap), kArrowWidth, 0, kMagenta,
+        hArrowImages = ImageList_LoadImageW(module, MAKEINTRESOURCEW(IDB_LIST_ARROW), kArrowWidth, 0, kMagenta,
                                             IMAGE_BITMAP, 0);
     if (pPageBarImage) {
         pPageBarImage->Unload();
         delete pPageBarImage;
     }
     pPageBarImage = new CNavImage;
-    if (!pPageBarImage->LoadFromResource(kPageBarPicture, module, TEXT("PNG"))) {
+    if (!pPageBarImage->LoadFromResource(IDR_PAGE_BAR, module, TEXT("PNG"))) {
         delete pPageBarImage;
         pPageBarImage = nullptr;
     }
@@ -92,15 +56,8 @@ void NavListViewEx::InitialResource()
 
 int NavListViewEx::CopyDCFromWnd(HWND hwnd)
 {
-    if (listMode != kDropDownMode) return 0;
-    if (hSnapshotDC) {
-        SelectObject(hSnapshotDC, hSnapshotOldBmp);
-        DeleteObject(hSnapshotBmp);
-        DeleteDC(hSnapshotDC);
-        hSnapshotDC = nullptr;
-        hSnapshotBmp = nullptr;
-        hSnapshotOldBmp = nullptr;
-    }
+    if (listMode != NAVLV_MODE_DROPDOWN) return 0;
+    ReleaseSnapshot();
     HDC source = GetDC(hwnd);
     int width = wndRect.right - wndRect.left, height = wndRect.bottom - wndRect.top;
     hSnapshotDC = CreateCompatibleDC(source);
@@ -118,7 +75,7 @@ void NavListViewEx::OnPaint(HDC dc, RECT*)
     RECT client = {0, 0, 0, 0};
     GetClientRect(hWnd, &client);
     listRect = client;
-    if (listMode == kDropDownMode) {
+    if (listMode == NAVLV_MODE_DROPDOWN) {
         listRect.left += kDropInsetLeft;
         listRect.right -= kDropInsetRight;
         listRect.bottom -= kDropInsetBottom;
@@ -127,7 +84,7 @@ void NavListViewEx::OnPaint(HDC dc, RECT*)
     if (pageScrollEnabled) listRect.bottom -= kPageBarHeight;
 
     int width = client.right - client.left, height = client.bottom - client.top;
-    OffscreenDC memory(dc, width, height);
+    kit::OffscreenPicture memory(dc, width, height);
     PaintBackground(memory.dc, client);
     PaintRows(memory.dc);
     PaintIndicator(memory.dc);
@@ -144,7 +101,7 @@ void NavListViewEx::OnPaint(HDC dc, RECT*)
 
 void NavListViewEx::PaintBackground(HDC dc, const RECT& client)
 {
-    if (listMode == kOrdinaryMode) {
+    if (listMode == NAVLV_MODE_LIST) {
         if (solidBk == 1) {
             FillSolid(dc, client, bkColor);
         } else if (solidBk == 0) {
@@ -155,13 +112,14 @@ void NavListViewEx::PaintBackground(HDC dc, const RECT& client)
         }
         return;
     }
-    if (listMode != kDropDownMode) return;
+    if (listMode != NAVLV_MODE_DROPDOWN) return;
     int width = wndRect.right - wndRect.left, height = wndRect.bottom - wndRect.top;
     if (hSnapshotDC) BitBlt(dc, 0, 0, width, height, hSnapshotDC, 0, 0, SRCCOPY);
     if (snapshotFresh != 1) return;
     // The frame is merged into the snapshot once; later paints start from the framed copy.
     CNavImage frame;
-    if (frame.LoadFromResource(kListFramePicture, GetModuleInstance(), TEXT("PNG"))) DrawNinePartFrame(frame, dc, client);
+    if (frame.LoadFromResource(IDR_LIST_FRAME, GetModuleInstance(), TEXT("PNG")))
+        kit::DrawNinePart(frame, dc, client, kFrameCorner);
     frame.Unload();
     if (hSnapshotDC) BitBlt(hSnapshotDC, 0, 0, width, height, dc, 0, 0, SRCCOPY);
     snapshotFresh = 0;
@@ -264,7 +222,8 @@ int NavListViewEx::OnPaintEx(HDC dc)
     MapWindowPoints(nullptr, GetParent(hWnd), reinterpret_cast<POINT*>(&rect), 2);
     RECT client = {0, 0, 0, 0};
     GetClientRect(hWnd, &client);
-    OffscreenDC memory(dc, client.right, client.bottom);
+    kit::OffscreenPicture memory(dc, client.right, client.bottom);
+    if (!memory.Ready()) return 0;  // larger than any bitmap: nothing painted
     // The host's picture keeps no page-scroll bar from an earlier paint, so the bar is always
     // drawn; the window's own skip-once state is left for its next paint.
     const BOOL barRedraw = pageBarRedraw;

@@ -1,6 +1,7 @@
 // Drawing the items: icon, text in the item's bold font and colour, and the hot look.
 #include "menu/MenuItem.h"
-#include "menu/SkinGrid.h"
+#include "kit/NinePart.h"
+#include "menu/MenuPictures.h"
 
 namespace menu {
 
@@ -32,7 +33,7 @@ void DrawItem(HDC dc, const tagMW_Item& item, int index, HIMAGELIST images, HotL
     if (item.uFlags & MWF_HIDDEN) return;
     COLORREF color = item.bGrayed || item.bDisabled ? kGreyText : item.crColor;
     if (item.bHot && look == HotLook::Highlight) {
-        DrawHighlightGrid(dc, highlight, Grown(item.rcDraw, kHotMargin));
+        kit::DrawBitmapGrid(dc, highlight, Grown(item.rcDraw, kHotMargin), kHighlightCorner, true);
         color = Complement(item.crColor);
     }
     SetTextColor(dc, color);

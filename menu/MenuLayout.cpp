@@ -2,22 +2,11 @@
 // content; the menu grows around them. Also the hot tracking and hit testing of the stack.
 #include "menu/MenuItem.h"
 
+#include "kit/StoredText.h"
+
 namespace menu {
 
 namespace {
-
-// Keeps at most kItemTextLength units without splitting a surrogate pair.
-void StoreText(WCHAR* field, const WCHAR* text)
-{
-    field[0] = 0;
-    if (!text) return;
-    int length = 0;
-    while (length < kItemTextLength && text[length]) length++;
-    if (length == kItemTextLength && text[length] && text[length - 1] >= 0xD800 && text[length - 1] <= 0xDBFF)
-        length--;
-    for (int i = 0; i < length; i++) field[i] = text[i];
-    field[length] = 0;
-}
 
 tagMW_Item MakeItem(UINT flags, UINT id, const WCHAR* text, tagMW_FontStysle style, HBITMAP bitmap)
 {
@@ -30,7 +19,7 @@ tagMW_Item MakeItem(UINT flags, UINT id, const WCHAR* text, tagMW_FontStysle sty
     item.nSize = style.nSize;
     item.wID = LOWORD(id);
     if (flags & MWF_BITMAP) item.hBitmap = bitmap;
-    StoreText(item.szText, text);
+    kit::StoreText(item.szText, kItemTextLength, text);
     return item;
 }
 

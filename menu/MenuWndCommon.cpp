@@ -3,6 +3,7 @@
 #include "menu/MenuWndCommon.h"
 
 #include "frame/Module.h"
+#include "kit/Guard.h"
 
 HWND CMenuWndCommon::CreateMenuDialog(WORD templateId, HWND owner)
 {
@@ -25,7 +26,9 @@ INT_PTR CALLBACK CMenuWndCommon::DialogProc(HWND hwnd, UINT message, WPARAM wPar
     }
     auto* menu = reinterpret_cast<CMenuWndCommon*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!menu) return 0;
-    return menu->OnMessage(hwnd, message, wParam, lParam);
+    // A dialog procedure's 0 leaves the message to the dialog manager's default handling.
+    return INT_PTR(kit::Guarded([&] { return menu->OnMessage(hwnd, message, wParam, lParam); },
+                                [] { return LRESULT(0); }));
 }
 
 bool CMenuWndCommon::SendPick(HWND owner, HWND menuWindow, const tagMW_Item& item)

@@ -3,9 +3,10 @@
 
 #include <new>
 
+#include "resources/resource.h"
+
 namespace {
 
-constexpr WORD kPopupTemplate = 117;  // dialog IDD_MENU_POPUP
 constexpr RECT kEmptyMenu = {0, 0, 45, 45};
 constexpr RECT kEmptyContent = {22, 22, 22, 22};
 
@@ -61,16 +62,16 @@ int CPopupMenuWnd::TrackMenu(HWND owner, LONG x, LONG y)
     if (!IsWindow(owner)) return 0;
     OffsetRect(&rcMenu, x - rcMenu.left, y - rcMenu.top);
     menu::CloseMenuWindow(hWnd);
-    menu::ReleaseBackdrop(backdrop);
+    kit::ReleaseBackdrop(backdrop);
     framePending = 1;
     moveDir = MOVE_DOWN;
     animate = 0;
-    menu::ReplaceFrameImage(frameImage);
+    frameImage = menu::LoadFrameImage();
     tracking = 1;
     hOwner = owner;
     ClampIntoOwner();
     CopyDCFromWnd(owner);
-    HWND created = CreateMenuDialog(kPopupTemplate, owner);
+    HWND created = CreateMenuDialog(IDD_MENU_POPUP, owner);
     if (!created) {
         Destroy();
         return 0;
@@ -103,8 +104,8 @@ void CPopupMenuWnd::ShowAtOwnerPoint()
 void CPopupMenuWnd::Destroy()
 {
     menu::CloseMenuWindow(hWnd);
-    menu::ReleaseFrameImage(frameImage);
-    menu::ReleaseBackdrop(backdrop);
+    frameImage.Reset();
+    kit::ReleaseBackdrop(backdrop);
     tracking = 0;
     hImageList = nullptr;
     items.clear();

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "NavHandles.h"
+#include "kit/Backdrop.h"
 #include "menu/MenuItem.h"
 #include "menu/MenuPictures.h"
 #include "menu/MenuWndCommon.h"
@@ -49,7 +51,7 @@ private:
     std::vector<tagMW_Item> items;
     MOVE_DIR moveDir = MOVE_DOWN;
     int animate = 0;
-    menu::MenuBackdrop backdrop;
-    CNavImage* frameImage = nullptr;
+    kit::Backdrop backdrop;
+    navctrl::OwnedPicture frameImage;
     HIMAGELIST hImageList = nullptr;
 };

@@ -1,6 +1,8 @@
 // The pop-up's messages: painting, hot tracking, the pick, and closing on focus loss.
 #include "menu/PopupMenuWnd.h"
 
+#include "kit/Offscreen.h"
+
 LRESULT CPopupMenuWnd::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -10,10 +12,8 @@ LRESULT CPopupMenuWnd::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         Destroy();
         return 1;
     case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(hwnd, &paint);
-        if (dc) Paint(dc, 0, 0);
-        EndPaint(hwnd, &paint);
+        kit::PaintScope scope(hwnd);
+        if (scope.dc) Paint(scope.dc, 0, 0);
         return 0;
     }
     // Consumed, so that the dialog manager does not act on it either: the menu stays.

@@ -2,6 +2,8 @@
 // composed off screen and copied out in one go.
 #include "menu/PopupMenuWnd.h"
 
+#include "kit/Offscreen.h"
+
 namespace {
 
 constexpr int kContentInset = 22;  // px, the frame's width around the items
@@ -13,7 +15,7 @@ void CPopupMenuWnd::Paint(HDC target, int x, int y)
     const RECT client = menu::MenuClientRect(hWnd, rcMenu);
     const int width = client.right - client.left, height = client.bottom - client.top;
     const int menuWidth = rcMenu.right - rcMenu.left, menuHeight = rcMenu.bottom - rcMenu.top;
-    menu::MemoryPicture picture(target, width, height);
+    kit::OffscreenPicture picture(target, width, height);
     if (backdrop.dc) BitBlt(picture.dc, 0, 0, menuWidth, menuHeight, backdrop.dc, 0, 0, SRCCOPY);
     if (framePending && backdrop.dc) {
         menu::DrawMenuFrame(frameImage, picture.dc, client);
@@ -37,7 +39,7 @@ int CPopupMenuWnd::OnPaintEx(HDC hdc)
 int CPopupMenuWnd::CopyDCFromWnd(HWND wnd)
 {
     if (!tracking || !IsWindow(wnd)) return 0;
-    if (!menu::CaptureBackdrop(backdrop, wnd, rcMenu)) return 0;
+    if (!kit::CaptureBackdrop(backdrop, wnd, rcMenu)) return 0;
     framePending = 1;
     return 1;
 }
@@ -46,7 +48,7 @@ int CPopupMenuWnd::CopyDCFrom(HDC hdc, int redraw)
 {
     if (!tracking || !menu::IsDeviceContext(hdc)) return 0;
     const int width = rcMenu.right - rcMenu.left, height = rcMenu.bottom - rcMenu.top;
-    if (!backdrop.dc && !menu::CreateBackdrop(backdrop, hdc, width, height)) return 0;
+    if (!backdrop.dc && !kit::CreateBackdrop(backdrop, hdc, width, height)) return 0;
     BitBlt(backdrop.dc, 0, 0, width, height, hdc, rcMenu.left, rcMenu.top, SRCCOPY);
     menu::DrawMenuFrame(frameImage, backdrop.dc, menu::MenuClientRect(hWnd, rcMenu));
     framePending = 0;

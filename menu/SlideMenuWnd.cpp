@@ -5,12 +5,11 @@
 
 #include "frame/Module.h"
 #include "menu/SlideTimers.h"
+#include "kit/Offscreen.h"
+#include "resources/resource.h"
 
 namespace {
 
-constexpr WORD kSlideTemplate = 125;   // dialog IDD_MENU_SLIDE
-constexpr UINT kPanelBitmap = 107;     // IDB_MENU_PANEL
-constexpr UINT kHighlightBitmap = 104; // IDB_MENU_HILITE
 constexpr RECT kEmptyMenu = {0, 0, 20, 10};
 constexpr RECT kEmptyContent = {10, 10, 10, 10};
 
@@ -64,15 +63,15 @@ int CSlideMenuWnd::TrackMenu(HWND owner, LONG x, LONG y)
     ReleasePictures();
     overshoot = 0;
     closeEnabled = 0;
-    menu::ReplaceFrameImage(frameImage);
+    frameImage = menu::LoadFrameImage();
     tracking = 1;
     hOwner = owner;
     HINSTANCE module = GetModuleInstance();
-    hbmPanel = LoadBitmapW(module, MAKEINTRESOURCEW(kPanelBitmap));
-    hbmHighlight = LoadBitmapW(module, MAKEINTRESOURCEW(kHighlightBitmap));
+    hbmPanel = LoadBitmapW(module, MAKEINTRESOURCEW(IDB_MENU_PANEL));
+    hbmHighlight = LoadBitmapW(module, MAKEINTRESOURCEW(IDB_MENU_HILITE));
     PlaceAtAnchor(x, y);
     if (!opaque) CopyDCFromWnd(owner);
-    HWND created = CreateMenuDialog(kSlideTemplate, owner);
+    HWND created = CreateMenuDialog(IDD_MENU_SLIDE, owner);
     if (!created) {
         Destroy();
         return 0;
@@ -88,7 +87,7 @@ int CSlideMenuWnd::TrackMenu(HWND owner, LONG x, LONG y)
 // A background bitmap gives the panel its size; MOVE_UP puts the panel above the anchor.
 void CSlideMenuWnd::PlaceAtAnchor(LONG x, LONG y)
 {
-    SIZE background = menu::BitmapSize(hbmBackground);
+    SIZE background = kit::BitmapSize(hbmBackground);
     if (background.cx > 0 && background.cy > 0) rcMenu = RECT{x, y, x + background.cx, y + background.cy};
     if (moveDir != MOVE_UP) return;
     const LONG height = rcMenu.bottom - rcMenu.top;
@@ -100,7 +99,7 @@ void CSlideMenuWnd::ReleasePictures()
 {
     menu::DeleteBitmap(hbmPanel);
     menu::DeleteBitmap(hbmHighlight);
-    menu::ReleaseBackdrop(backdrop);
+    kit::ReleaseBackdrop(backdrop);
 }
 
 void CSlideMenuWnd::Destroy()
@@ -111,7 +110,7 @@ void CSlideMenuWnd::Destroy()
     }
     menu::CloseMenuWindow(hWnd);
     ReleasePictures();
-    menu::ReleaseFrameImage(frameImage);
+    frameImage.Reset();
     tracking = 0;
     hImageList = nullptr;
     hbmBackground = nullptr;

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "NavHandles.h"
+#include "kit/Backdrop.h"
 #include "menu/MenuItem.h"
 #include "menu/MenuPictures.h"
 #include "menu/MenuWndCommon.h"
@@ -59,11 +61,11 @@ private:
     int extent = 0;
     MOVE_DIR moveDir = MOVE_UP;
     int animate = 0;
-    menu::MenuBackdrop backdrop;
+    kit::Backdrop backdrop;
     HBITMAP hbmPanel = nullptr;
     HBITMAP hbmHighlight = nullptr;
     int opaque = 1;
-    CNavImage* frameImage = nullptr;
+    navctrl::OwnedPicture frameImage;
     HBITMAP hbmBackground = nullptr;
     HIMAGELIST hImageList = nullptr;
 };

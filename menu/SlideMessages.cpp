@@ -1,6 +1,8 @@
 // The panel's messages: painting, the animation timers, hot tracking, picks that keep the panel
 // open, and the close button.
 #include "menu/SlideMenuWnd.h"
+
+#include "kit/Offscreen.h"
 #include "menu/SlideTimers.h"
 
 namespace {
@@ -17,10 +19,8 @@ LRESULT CSlideMenuWnd::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     switch (message) {
     case WM_CREATE: return 1;
     case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(hwnd, &paint);
-        if (dc) Paint(dc, 0, 0);
-        EndPaint(hwnd, &paint);
+        kit::PaintScope scope(hwnd);
+        if (scope.dc) Paint(scope.dc, 0, 0);
         return 0;
     }
     case WM_ERASEBKGND: return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));

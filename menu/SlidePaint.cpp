@@ -1,7 +1,8 @@
 // The panel's picture: its background (the owner's pixels under the frame, the host's bitmap or
 // the dark panel skin), then the items, copied out with the key colour left transparent.
 #include "menu/SlideMenuWnd.h"
-#include "menu/SkinGrid.h"
+#include "kit/NinePart.h"
+#include "kit/Offscreen.h"
 
 namespace {
 
@@ -25,11 +26,11 @@ void CSlideMenuWnd::PaintBackground(HDC dc, const RECT& client)
         return;
     }
     if (hbmBackground) {
-        menu::BitmapSource background(hbmBackground);
+        kit::BitmapSource background(hbmBackground);
         if (background.dc) CopyOrStretch(dc, client, background.dc, background.size);
         return;
     }
-    menu::DrawPanelGrid(dc, hbmPanel, client);
+    kit::DrawBitmapGrid(dc, hbmPanel, client, menu::kPanelCorner, false);
 }
 
 void CSlideMenuWnd::Paint(HDC target, int x, int y)
@@ -37,7 +38,7 @@ void CSlideMenuWnd::Paint(HDC target, int x, int y)
     const RECT client = menu::MenuClientRect(hWnd, rcMenu);
     const int width = client.right - client.left, height = client.bottom - client.top;
     if (width <= 0 || height <= 0) return;
-    menu::MemoryPicture picture(target, width, height);
+    kit::OffscreenPicture picture(target, width, height);
     PaintBackground(picture.dc, client);
     menu::DrawMenuItems(picture.dc, items, hImageList, menu::HotLook::Highlight, hbmHighlight);
     TransparentImage(target, x + client.left, y + client.top, width, height, picture.dc, 0, 0, width, height,
@@ -55,7 +56,7 @@ int CSlideMenuWnd::OnPaintEx(HDC hdc)
 int CSlideMenuWnd::CopyDCFromWnd(HWND wnd)
 {
     if (!tracking || !IsWindow(wnd)) return 0;
-    if (!menu::CaptureBackdrop(backdrop, wnd, rcMenu)) return 0;
+    if (!kit::CaptureBackdrop(backdrop, wnd, rcMenu)) return 0;
     RECT whole = {0, 0, rcMenu.right - rcMenu.left, rcMenu.bottom - rcMenu.top};
     menu::DrawMenuFrame(frameImage, backdrop.dc, whole);
     return 1;
@@ -65,7 +66,7 @@ int CSlideMenuWnd::CopyDCFrom(HDC hdc, int redraw)
 {
     if (!tracking || !menu::IsDeviceContext(hdc)) return 0;
     const int width = rcMenu.right - rcMenu.left, height = rcMenu.bottom - rcMenu.top;
-    if (!backdrop.dc && !menu::CreateBackdrop(backdrop, hdc, width, height)) return 0;
+    if (!backdrop.dc && !kit::CreateBackdrop(backdrop, hdc, width, height)) return 0;
     BitBlt(backdrop.dc, 0, 0, width, height, hdc, rcMenu.left, rcMenu.top, SRCCOPY);
     menu::DrawMenuFrame(frameImage, backdrop.dc, menu::MenuClientRect(hWnd, rcMenu));
     if (!redraw || !IsWindow(hWnd)) return 1;

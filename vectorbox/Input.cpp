@@ -1,6 +1,7 @@
 // The subclass procedure of the "BUTTON" window: pen taps on the arrows, the slide timers and
 // the WM_COMMAND notification of each step.
 #include "vectorbox/VectorBoxDefs.h"
+#include "kit/Guard.h"
 
 using namespace vectorbox;
 
@@ -11,24 +12,28 @@ LRESULT CALLBACK CNavVectorBox::BitmapButtonProc(HWND hwnd, UINT message, WPARAM
     // Read before handling: the owner may destroy the window while it is notified.
     WNDPROC old = box->oldWndProc;
     const int x = LOWORD(lParam), y = HIWORD(lParam);
-    switch (message) {
-    case WM_KILLFOCUS:
-        box->pressedPass = -1;
-        InvalidateRect(hwnd, nullptr, FALSE);
-        break;
-    case WM_ERASEBKGND: return 1;
-    case WM_DRAWITEM: box->OnDraw(wParam, lParam, nullptr); return 1;
-    case WM_TIMER: box->OnTimer(UINT(wParam)); break;
-    case WM_CTLCOLORBTN:
-        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-        return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
-    case WM_LBUTTONDOWN: box->OnLButtonDown(x, y); break;
-    case WM_LBUTTONUP: box->OnLButtonUp(x, y); break;
-    case WM_LBUTTONDBLCLK: box->OnLButtonDown(x, y); return 1;
-    case WM_NCDESTROY: box->ForgetWindow(); break;
-    default: break;
-    }
-    return CallWindowProcW(old, hwnd, message, wParam, lParam);
+    return kit::Guarded(
+        [&]() -> LRESULT {
+            switch (message) {
+            case WM_KILLFOCUS:
+                box->pressedPass = -1;
+                InvalidateRect(hwnd, nullptr, FALSE);
+                break;
+            case WM_ERASEBKGND: return 1;
+            case WM_DRAWITEM: box->OnDraw(wParam, lParam, nullptr); return 1;
+            case WM_TIMER: box->OnTimer(UINT(wParam)); break;
+            case WM_CTLCOLORBTN:
+                SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+                return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+            case WM_LBUTTONDOWN: box->OnLButtonDown(x, y); break;
+            case WM_LBUTTONUP: box->OnLButtonUp(x, y); break;
+            case WM_LBUTTONDBLCLK: box->OnLButtonDown(x, y); return 1;
+            case WM_NCDESTROY: box->ForgetWindow(); break;
+            default: break;
+            }
+            return CallWindowProcW(old, hwnd, message, wParam, lParam);
+        },
+        [&] { return CallWindowProcW(old, hwnd, message, wParam, lParam); });
 }
 
 void CNavVectorBox::KillSlideTimers()

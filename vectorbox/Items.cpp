@@ -1,4 +1,5 @@
 // The item store and the selection.
+#include "kit/StoredText.h"
 #include "vectorbox/VectorBoxDefs.h"
 
 using namespace vectorbox;
@@ -6,7 +7,7 @@ using namespace vectorbox;
 int CNavVectorBox::InsertItem(const WCHAR* text, HBITMAP bitmap)
 {
     tagNAVVBITEM item = {};
-    for (int i = 0; text && i < NAVVB_TEXT_LEN && text[i]; i++) item.szText[i] = text[i];
+    kit::StoreText(item.szText, NAVVB_TEXT_LEN, text);
     item.hBitmap = bitmap;
     items.push_back(item);
     return 1;

@@ -18,19 +18,8 @@ CNavVectorBox& CNavVectorBox::operator=(const CNavVectorBox& other)
     if (this == &other) return *this;
     ReleaseWindow();
     ReleaseFileImage();
-    hOwner = other.hOwner;
+    NavVectorBoxSettings::operator=(other);
     ownerDrawImage = other.ownerDrawKind ? nullptr : other.ownerDrawImage;
-    ownerDrawKind = 0;
-    boxType = other.boxType;
-    passWidth = other.passWidth;
-    font = other.font;
-    textColor = other.textColor;
-    items = other.items;
-    curSel = other.curSel;
-    passRect[0] = other.passRect[0];
-    passRect[1] = other.passRect[1];
-    pressedPass = -1;
-    slideOffset = 0;
     return *this;
 }
 

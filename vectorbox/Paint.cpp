@@ -2,54 +2,14 @@
 // shown item split with its neighbour by the running slide, composed off screen and copied once.
 #include "frame/Module.h"
 #include "frame/NavImage.h"
+#include "kit/Offscreen.h"
+#include "kit/StoredText.h"
+#include "resources/resource.h"
 #include "vectorbox/VectorBoxDefs.h"
 
 using namespace vectorbox;
 
 namespace {
-
-// An off-screen picture: a memory DC with a bitmap of its own.
-struct OffscreenDC {
-    OffscreenDC(HDC like, int width, int height)
-    {
-        dc = CreateCompatibleDC(like);
-        bitmap = CreateCompatibleBitmap(like, width, height);
-        old = SelectObject(dc, bitmap);
-    }
-    ~OffscreenDC()
-    {
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-    OffscreenDC(const OffscreenDC&) = delete;
-    OffscreenDC& operator=(const OffscreenDC&) = delete;
-    bool Ready() const { return dc && bitmap && old; }
-
-    HDC dc = nullptr;
-    HBITMAP bitmap = nullptr;
-    HGDIOBJ old = nullptr;
-};
-
-// Copies a block from the bitmap's origin, unscaled; a bitmap that cannot be selected is skipped.
-void CopyFromBitmap(HDC target, HBITMAP bitmap, int x, int y, int width, int height)
-{
-    HDC source = CreateCompatibleDC(target);
-    if (!source) return;
-    HGDIOBJ old = SelectObject(source, bitmap);
-    if (old) {
-        BitBlt(target, x, y, width, height, source, 0, 0, SRCCOPY);
-        SelectObject(source, old);
-    }
-    DeleteDC(source);
-}
-
-int FieldLength(const WCHAR* field)
-{
-    int length = 0;
-    while (length < NAVVB_TEXT_LEN && field[length]) length++;
-    return length;
-}
 
 void DrawCap(CNavImage& frame, HDC dc, const RECT& box, int which)
 {
@@ -86,7 +46,7 @@ void CNavVectorBox::OnDraw(WPARAM, LPARAM lParam, HDC hdc)
     }
     const int width = area.right - area.left, height = area.bottom - area.top;
     if (!target || width <= 0 || height <= 0) return;
-    OffscreenDC memory(target, width, height);
+    kit::OffscreenPicture memory(target, width, height);
     if (!memory.Ready()) return;
     const RECT box = {0, 0, width, height};
 
@@ -120,10 +80,10 @@ void CNavVectorBox::DrawDefaultFrame(HDC dc, const RECT& box)
 {
     if (boxType != VBOX_HORZ) return;
     CNavImage frame;
-    if (frame.LoadFromResource(kFramePicture, GetModuleInstance(), TEXT("PNG"))) DrawWholeFrame(frame, dc, box);
+    if (frame.LoadFromResource(IDR_VBOX_FRAME, GetModuleInstance(), TEXT("PNG"))) DrawWholeFrame(frame, dc, box);
     frame.Unload();
     if (pressedPass != 0 && pressedPass != 1) return;
-    if (frame.LoadFromResource(kPressedFramePicture, GetModuleInstance(), TEXT("PNG")))
+    if (frame.LoadFromResource(IDR_VBOX_FRAME_DOWN, GetModuleInstance(), TEXT("PNG")))
         DrawCap(frame, dc, box, pressedPass);
     frame.Unload();
 }
@@ -134,7 +94,7 @@ void CNavVectorBox::DrawOwnerFrame(HDC dc, const RECT& box)
     if (ownerDrawKind)
         static_cast<CNavImage*>(ownerDrawImage)->Draw(dc, box.left, box.top, width, height, 0, 0);
     else
-        CopyFromBitmap(dc, static_cast<HBITMAP>(ownerDrawImage), box.left, box.top, width, height);
+        kit::CopyBitmap(dc, static_cast<HBITMAP>(ownerDrawImage), box.left, box.top, width, height);
     if (pressedPass != 0 && pressedPass != 1) return;
     RECT pressed = passRect[pressedPass];
     InflateRect(&pressed, -kPressedInset, -kPressedInset);
@@ -165,8 +125,8 @@ void CNavVectorBox::OnDrawItem(HDC hdc, RECT rect, int index)
     if (!hdc || index < 0 || index >= int(items.size()) || IsRectEmpty(&rect)) return;
     const tagNAVVBITEM& item = items[size_t(index)];
     if (item.hBitmap)
-        CopyFromBitmap(hdc, item.hBitmap, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-    const int length = FieldLength(item.szText);
+        kit::CopyBitmap(hdc, item.hBitmap, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    const int length = kit::FieldLength(item.szText, NAVVB_TEXT_LEN);
     if (length > 0) DrawTextW(hdc, item.szText, length, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
@@ -180,7 +140,7 @@ int CNavVectorBox::OnPaintEx(HDC hdc)
     ScreenToClient(GetParent(hWnd), &origin);
     const int width = place.right - place.left, height = place.bottom - place.top;
     if (client.right <= 0 || client.bottom <= 0) return 1;
-    OffscreenDC memory(hdc, client.right, client.bottom);
+    kit::OffscreenPicture memory(hdc, client.right, client.bottom);
     if (!memory.Ready()) return 0;
     OnDraw(0, 0, memory.dc);
     BitBlt(hdc, origin.x, origin.y, width, height, memory.dc, 0, 0, SRCCOPY);

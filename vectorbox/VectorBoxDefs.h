@@ -7,8 +7,6 @@
 
 namespace vectorbox {
 
-constexpr UINT kFramePicture = 121;         // "PNG" IDR_VBOX_FRAME
-constexpr UINT kPressedFramePicture = 120;  // "PNG" IDR_VBOX_FRAME_DOWN
 constexpr int kCapWidth = 58;               // px, arrow cap of both frame pictures
 constexpr int kFrameHeight = 42;            // px, height of both frame pictures
 constexpr int kPressedInset = 2;            // px, a pressed owner-drawn arrow is inverted this far inside

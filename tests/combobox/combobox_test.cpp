@@ -97,6 +97,9 @@ TEST_F(ComboTest, ShownTextKeepsAHundredCharactersAndFollowsTheBufferContract)
     std::fill(std::begin(full), std::end(full), TEXT('x'));
     EXPECT_EQ(combo.GetComboxText(full, 101), 100);
     EXPECT_EQ(WString(full), longText.substr(0, 100));
+    WString pairAtTheCut = WString(99, TEXT('w')) + WString{WCHAR(0xD83D), WCHAR(0xDE97)};
+    combo.SetComboxText(pairAtTheCut.data(), 1);
+    EXPECT_EQ(combo.GetComboxTextLen(), 99) << "a cut never splits a surrogate pair";
     combo.AddString(nullptr);
     combo.AddString(longText.c_str());
     EXPECT_EQ(combo.GetLBTextLen(0), 0);
@@ -136,12 +139,12 @@ TEST_F(ComboTest, ListBoxProcedureServesASystemListBox)
     combo.hListBox = box;
     combo.oldListBoxProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(box, GWLP_WNDPROC));
     SetHandler(box, [](HWND, UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
-        if (message == 0x0189) std::copy_n(TEXT("Hello"), 6, reinterpret_cast<WCHAR*>(lParam));  // LB_GETTEXT
-        result = message == 0x0188 ? 1 : 5;  // LB_GETCURSEL, LB_GETTEXTLEN
-        return message >= 0x0188 && message <= 0x018A;
+        if (message == LB_GETTEXT) std::copy_n(TEXT("Hello"), 6, reinterpret_cast<WCHAR*>(lParam));
+        result = message == LB_GETCURSEL ? 1 : 5;
+        return message == LB_GETCURSEL || message == LB_GETTEXT || message == LB_GETTEXTLEN;
     });
     HDC dc = GetDC(box);
-    EXPECT_EQ(ComboProbe::ComboboxListProc(box, 0x0134, WPARAM(dc), 0), LRESULT(GetStockObject(GRAY_BRUSH)));
+    EXPECT_EQ(ComboProbe::ComboboxListProc(box, WM_CTLCOLORLISTBOX, WPARAM(dc), 0), LRESULT(GetStockObject(GRAY_BRUSH)));
     EXPECT_EQ(GetBkColor(dc), 0x00CCCCCCu);
     ReleaseDC(box, dc);
     ComboProbe::ComboboxListProc(box, WM_LBUTTONUP, 0, 0);

@@ -2,6 +2,7 @@
 // of the imaging service (images, streams), and GDI bitmaps too large to be made. Each fails
 // softly: the call reports failure or the control draws without what it could not make.
 #include <new>
+#include <stdexcept>
 
 #include "NavComboboxEx.h"
 #include "NavListViewEx.h"
@@ -159,6 +160,24 @@ TEST_F(AllocationTest, ControlsLargerThanAnyBitmapPaint)
     combo.OnPaintEx(screen);
     ReleaseDC(nullptr, screen);
     menu.Destroy();
+}
+
+// Nothing a handler throws crosses a window procedure: a host's drawing callback that throws ends
+// that one paint, and the list goes on taking the pen.
+TEST_F(AllocationTest, AnExceptionEndsTheHandlingOfOneMessageOnly)
+{
+    NavListViewEx list;
+    SIZE cell = {20, 20};
+    list.SetImageList(nullptr, &cell, [](HDC, RECT*, tagNAVLVITME*) { throw std::runtime_error("host callback"); });
+    for (int i = 0; i < 3; i++) list.AddItem(TEXT("Row"), -1, 0);
+    ASSERT_EQ(list.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{10, 10, 310, 300}, owner, 7, -1), 1);
+    EXPECT_NO_THROW(wincore::Pump());
+    int tapped = -1;
+    onNotify = [&](UINT message, WPARAM, LPARAM lParam) {
+        if (message == WM_NAVLV_ITEMNOTIFY) tapped = reinterpret_cast<tagNAVLVITME*>(lParam)->index;
+    };
+    EXPECT_NO_THROW(Tap(100, 40));
+    EXPECT_EQ(tapped, 0);
 }
 
 }  // namespace

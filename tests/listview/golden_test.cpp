@@ -120,7 +120,7 @@ TEST_F(ListGolden, DropDownListOverAMap)
         for (const char16_t* text : {u"Shortest route", u"Fastest route", u"Avoid tolls", u"步行路线"})
             list.AddItem(text, -1, 0);
         list.SetCurrentSel(1);
-        Open(list, RECT{100, 60, 340, 320}, 0, 100);
+        Open(list, RECT{100, 60, 340, 320}, 0, NAVLV_MODE_DROPDOWN);
         EXPECT_EQ(Str(list.listRect), "22,0,218,237");
         EXPECT_TRUE(MatchesGolden("listview_dropdown", RECT{80, 40, 360, 340}, 8, 200));
     }

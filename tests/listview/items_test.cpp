@@ -29,6 +29,10 @@ TEST_F(ListItems, TextsKeepAHundredUnitsAndReadAsAsked)
     WString huge(10000, TEXT('x'));
     list.AddItem(WString(150, TEXT('y')).c_str(), -1, 1);
     EXPECT_EQ(Read(list, 0), WString(100, TEXT('y')));
+    // A cut never splits a surrogate pair: the pair at units 99 and 100 stays out whole.
+    WString pairAtTheCut = WString(99, TEXT('y')) + WString{WCHAR(0xD83D), WCHAR(0xDE97)};
+    list.SetItemText(0, pairAtTheCut.c_str(), nullptr, nullptr);
+    EXPECT_EQ(Read(list, 0), WString(99, TEXT('y')));
     list.AddItem(nullptr, -1, 0);
     EXPECT_EQ(list.SetItemText(1, nullptr, huge.c_str(), nullptr), 1);
     EXPECT_EQ(list.GetItemTextLen(1), 0) << "only the second text changes";

@@ -34,7 +34,7 @@ protected:
         wincore::Pump();
     }
     // A visible child list at `rect` with `count` more items "Item 0", "Item 1", ...
-    void Open(NavListViewEx& list, RECT rect, int count, int mode = -1, UINT id = 7)
+    void Open(NavListViewEx& list, RECT rect, int count, int mode = NAVLV_MODE_LIST, UINT id = 7)
     {
         for (int i = 0; i < count; i++) list.AddItem(U16("Item " + std::to_string(i)).c_str(), -1, 0);
         ASSERT_EQ(list.Create(nullptr, WS_CHILD | WS_VISIBLE, rect, owner, id, mode), 1);

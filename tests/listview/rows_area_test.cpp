@@ -23,7 +23,7 @@ std::vector<COLORREF> FrameAround(const ProbeList& list)
 TEST_F(ListRowsArea, ACutOffSelectedRowLeavesTheDropDownFrameAlone)
 {
     ProbeList list;
-    Open(list, RECT{100, 60, 340, 320}, 0, 100);
+    Open(list, RECT{100, 60, 340, 320}, 0, NAVLV_MODE_DROPDOWN);
     ASSERT_EQ(Str(list.listRect), "22,0,218,237");
     const std::vector<COLORREF> empty = FrameAround(list);
     const COLORREF inside = wincore::ScreenPixel(200, 60 + 220);

@@ -30,24 +30,6 @@ WString U16(const std::string& ascii)
     return WString(ascii.begin(), ascii.end());
 }
 
-std::string Utf8(const WString& text)
-{
-    std::string out;
-    for (WCHAR c : text) {
-        if (c < 0x80) {
-            out += char(c);
-        } else if (c < 0x800) {
-            out += char(0xC0 | (c >> 6));
-            out += char(0x80 | (c & 0x3F));
-        } else {
-            out += char(0xE0 | (c >> 12));
-            out += char(0x80 | ((c >> 6) & 0x3F));
-            out += char(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
 std::string OutputPath(const std::string& name)
 {
     std::error_code ignored;

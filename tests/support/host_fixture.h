@@ -6,6 +6,7 @@
 #include <string>
 
 #include <wincore/host.h>
+#include <wincore/utf.h>
 
 // The suite also runs on desktop Win32 (tests/windows.cmake), where the clock is real time and
 // the pen is the mouse. There timers do not fire at exactly the times Advance steps to, so figures
@@ -31,7 +32,10 @@ protected:
 // UTF-16 text for the tests' convenience: WCHAR is char16_t on wincore and wchar_t on Windows.
 using WString = std::basic_string<WCHAR>;
 WString U16(const std::string& ascii);
-std::string Utf8(const WString& text);
+inline std::string Utf8(const WString& text)
+{
+    return wincore::Utf8FromUtf16(text);
+}
 
 // Where tests write pictures and logs.
 std::string OutputPath(const std::string& name);

@@ -1,6 +1,6 @@
 #include "text.h"
 
-#include "unicode.h"
+#include <wincore/utf.h>
 
 namespace rc {
 
@@ -60,7 +60,7 @@ std::u16string DecodeText(const Token& token)
             bytes += raw[at++];
         }
     }
-    std::optional<std::u16string> text = Utf16FromUtf8(bytes);
+    std::optional<std::u16string> text = wincore::StrictUtf16FromUtf8(bytes);
     if (!text) Fail(token.where, "string is not valid UTF-8");
     return *text;
 }
@@ -81,31 +81,6 @@ std::u16string UpperCase(std::u16string text)
     for (char16_t& c : text)
         if (c >= u'a' && c <= u'z') c = char16_t(c - u'a' + u'A');
     return text;
-}
-
-std::string Utf8(const std::u16string& text)
-{
-    std::string out;
-    for (size_t i = 0; i < text.size(); i++) {
-        char32_t c = text[i];
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size()) c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        if (c < 0x80) {
-            out += char(c);
-        } else if (c < 0x800) {
-            out += char(0xC0 | (c >> 6));
-            out += char(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += char(0xE0 | (c >> 12));
-            out += char(0x80 | ((c >> 6) & 0x3F));
-            out += char(0x80 | (c & 0x3F));
-        } else {
-            out += char(0xF0 | (c >> 18));
-            out += char(0x80 | ((c >> 12) & 0x3F));
-            out += char(0x80 | ((c >> 6) & 0x3F));
-            out += char(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
 }
 
 }  // namespace rc

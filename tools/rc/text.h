@@ -15,6 +15,4 @@ std::string FileName(const Token& token);
 
 std::u16string UpperCase(std::u16string text);
 
-std::string Utf8(const std::u16string& text);
-
 }  // namespace rc

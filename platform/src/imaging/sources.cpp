@@ -6,7 +6,7 @@
 #include <new>
 #include <string>
 
-#include "core/utf.h"
+#include <wincore/utf.h>
 
 namespace wincore {
 

@@ -1,6 +1,6 @@
 #include "resource/module_names.h"
 
-#include "core/utf.h"
+#include <wincore/utf.h>
 
 #include <cctype>
 

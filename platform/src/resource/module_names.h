@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/utf.h"
+#include <wincore/utf.h>
 
 namespace wincore {
 

@@ -2,7 +2,7 @@
 // request; its best match is the primary face and its sorted list the per-character fallbacks.
 #include "text/fonts.h"
 
-#include "core/utf.h"
+#include <wincore/utf.h>
 
 namespace wincore {
 

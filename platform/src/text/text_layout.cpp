@@ -3,22 +3,14 @@
 
 #include <algorithm>
 
+#include <wincore/utf.h>
+
 namespace wincore {
 
 namespace {
 
 // A count is trusted but not pre-allocated for beyond this: a wrong one fails on reading, not here.
 constexpr size_t kReserveLimit = 4096;
-
-bool IsHighSurrogate(char32_t c)
-{
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-
-bool IsLowSurrogate(char32_t c)
-{
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
 
 bool IsControl(char32_t c)
 {
@@ -39,10 +31,10 @@ bool IsSpace(const Cell& cell)
 char32_t NextCharacter(const WCHAR* text, size_t count, size_t& i)
 {
     char32_t c = text[i++];
-    if (IsHighSurrogate(c) && i < count && IsLowSurrogate(text[i])) {
+    if (utf::IsLead(c) && i < count && utf::IsTrail(text[i])) {
         return 0x10000 + ((c - 0xD800) << 10) + (char32_t(text[i++]) - 0xDC00);
     }
-    if (IsHighSurrogate(c) || IsLowSurrogate(c)) return 0xFFFD;
+    if (utf::IsLead(c) || utf::IsTrail(c)) return utf::kReplacement;
     return c;
 }
 
