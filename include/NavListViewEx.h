@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "NavHandles.h"
 #include "RKNavCtrlExApi.h"
 
 class CNavImage;
@@ -60,7 +61,65 @@ typedef struct tagNAVLVITME {
 
 typedef void (*NAVLV_DRAWCALLBACK)(HDC dc, RECT* rect, tagNAVLVITME* item);
 
-class RKNAVCTRLEX_API NavListViewEx {
+// How a list shows its rows, with the defaults a new list has; Destroy restores them.
+struct NavListSettings {
+    BOOL solidBk = 1;
+    COLORREF bkColor = 0;
+    BOOL scrollBarEnabled = 1;
+    NAVLV_DRAWCALLBACK pfnDrawCallback = nullptr;
+    HIMAGELIST hImageList = nullptr;  // the host's
+    SIZE imageSize = {0, 0};
+    HFONT hFonts[3] = {nullptr, nullptr, nullptr};  // the host's
+    COLORREF textColor = 0;
+    COLORREF selBkColor = 0x00FF0000;
+    int itemHeight = 60;
+    BOOL checkBoxMode = 0;
+    BOOL selectHScroll = 1;  // stored for hosts that set it; nothing depends on it
+    BOOL itemBorder = 1;
+};
+
+// Where a list lives and its page-scroll bar: what a list keeps across Destroy.
+struct NavListPlacement {
+    struct PageScrollButton {
+        WORD id;
+        int state;  // 0 normal, 1 pressed, 2 disabled
+        RECT rc;
+    };
+
+    HWND hParent = nullptr;
+    HINSTANCE hInstance = nullptr;
+    int listMode = NAVLV_MODE_LIST;
+    RECT wndRect = {0, 0, 0, 0};
+    HWND hRespond = nullptr;
+    BOOL pageScrollEnabled = 0;
+    BOOL pageBarRedraw = 1;
+    PageScrollButton pageButtons[3] = {{0, 0, {0, 0, 0, 0}}, {1, 0, {0, 0, 0, 0}}, {2, 0, {0, 0, 0, 0}}};
+    BOOL rightArrow = 0;
+    int pageSize = 0;
+};
+
+// A list's items, selection, the rows' position and what the last paint recorded; Destroy restores
+// the defaults.
+struct NavListState {
+    std::vector<tagNAVLVITME> items;
+    int curSel = -1;
+    int pressedItem = -1;
+    std::vector<tagNAVLVITME> visibleRows;
+    int topIndex = 0;
+    int lastIndex = 0;
+    int firstRowBottom = 60;
+    int bottomGap = 0;
+    BOOL scrollBarVisible = 0;
+    RECT listRect = {0, 0, 0, 0};
+    RECT pageBarRect = {0, 0, 0, 0};
+    BOOL snapshotFresh = 1;
+    POINT penPoint = {0, 0};
+    POINT penDownPoint = {0, 0};
+    BOOL penDown = 0;
+};
+
+// A copy carries the settings, placement and state but neither the window nor any GDI object.
+class RKNAVCTRLEX_API NavListViewEx : protected NavListSettings, protected NavListPlacement, protected NavListState {
 public:
     NavListViewEx();
     NavListViewEx(const NavListViewEx& other);
@@ -111,18 +170,13 @@ public:
     int OnPaintEx(HDC dc);
 
 protected:
-    struct PageScrollButton {
-        WORD id;
-        int state;  // 0 normal, 1 pressed, 2 disabled
-        RECT rc;
-    };
-
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnWndMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void ReleaseResource();
     void ReleaseSnapshot();
     int GetPageSize();
     void SetScrollBarVisible(int on);
+    // Kept for hosts built against the list's interface; they do nothing.
     void BitBltToScreen();
     void DrawBufferDC();
 
@@ -151,6 +205,7 @@ protected:
     void OnLButtonDBClick(int x, int y);
     void OnTimer(UINT id);
     void OnScrollList(int delta, int flag);
+    // Kept for hosts built against the list's interface; the library never calls it.
     void OnHScrollItem(int row);
     // The scroller's state, under the names the list has always given it: the last move that
     // scrolled (its time in ms, its point) and its step in px, while gliding the speed per tick.
@@ -161,52 +216,15 @@ protected:
     void Follow(const listview::ScrollStep& step);
 
     HWND hWnd = nullptr;
-    HWND hParent = nullptr;
-    HINSTANCE hInstance = nullptr;
-    BOOL solidBk = 1;
-    COLORREF bkColor = 0;
-    int listMode = -1;
-    RECT wndRect = {0, 0, 0, 0};
-    HWND hRespond = nullptr;
-    BOOL scrollBarEnabled = 1;
-    BOOL scrollBarVisible = 0;
-    BOOL pageScrollEnabled = 0;
-    BOOL pageBarRedraw = 1;
-    RECT pageBarRect = {0, 0, 0, 0};
-    int pageSize = 0;
-    PageScrollButton pageButtons[3] = {{0, 0, {0, 0, 0, 0}}, {1, 0, {0, 0, 0, 0}}, {2, 0, {0, 0, 0, 0}}};
-    CNavImage* pPageBarImage = nullptr;
-    NAVLV_DRAWCALLBACK pfnDrawCallback = nullptr;
-    HIMAGELIST hImageList = nullptr;
-    SIZE imageSize = {0, 0};
-    HPEN hBorderPen = nullptr;
-    HFONT hFonts[3] = {nullptr, nullptr, nullptr};
-    COLORREF textColor = 0;
-    COLORREF selBkColor = 0x00FF0000;
-    RECT listRect = {0, 0, 0, 0};
-    BOOL snapshotFresh = 1;
+    // What the list makes and releases (ReleaseResource, in its order).
+    navctrl::OwnedPicture pPageBarImage;
+    navctrl::OwnedGdi<HPEN> hBorderPen;
     HDC hSnapshotDC = nullptr;
     HBITMAP hSnapshotBmp = nullptr;
     HGDIOBJ hSnapshotOldBmp = nullptr;
-    int itemHeight = 60;
-    int curSel = -1;
-    int pressedItem = -1;
-    BOOL checkBoxMode = 0;
-    BOOL selectHScroll = 1;
-    BOOL itemBorder = 1;
-    BOOL rightArrow = 0;
-    HBITMAP hCheckedBmp = nullptr;
-    HBITMAP hUncheckedBmp = nullptr;
-    HIMAGELIST hArrowImages = nullptr;
-    std::vector<tagNAVLVITME> items;
-    std::vector<tagNAVLVITME> visibleRows;
-    int topIndex = 0;
-    int lastIndex = 0;
-    int firstRowBottom = 60;
-    int bottomGap = 0;
-    POINT penPoint = {0, 0};
-    POINT penDownPoint = {0, 0};
-    BOOL penDown = 0;
+    navctrl::OwnedGdi<HBITMAP> hCheckedBmp;
+    navctrl::OwnedGdi<HBITMAP> hUncheckedBmp;
+    navctrl::OwnedImageList hArrowImages;
     // Drag, glide and spring-back (listview/Scroller.h); on the heap, so that it can grow without
     // changing what hosts compile against.
     std::unique_ptr<listview::ListScroller> scroller;

@@ -9,8 +9,7 @@ using namespace listview;
 
 NavListViewEx::NavListViewEx() : scroller(std::make_unique<ListScroller>()) {}
 
-// A copy carries the settings and the items but neither the window nor any GDI object of its
-// own: the copy starts uncreated, so the two objects never release the same handle.
+// A copy starts uncreated, so the two objects never release the same handle.
 NavListViewEx::NavListViewEx(const NavListViewEx& other) : NavListViewEx()
 {
     *this = other;
@@ -20,46 +19,13 @@ NavListViewEx& NavListViewEx::operator=(const NavListViewEx& other)
 {
     if (this == &other) return *this;
     ReleaseResource();
-    const NavListViewEx fresh;
-    hParent = other.hParent;
-    hInstance = other.hInstance;
-    solidBk = other.solidBk;
-    bkColor = other.bkColor;
-    listMode = other.listMode;
-    wndRect = other.wndRect;
-    hRespond = other.hRespond;
-    scrollBarEnabled = other.scrollBarEnabled;
-    scrollBarVisible = other.scrollBarVisible;
-    pageScrollEnabled = other.pageScrollEnabled;
-    pageBarRedraw = other.pageBarRedraw;
-    pageBarRect = other.pageBarRect;
-    pageSize = other.pageSize;
-    for (int i = 0; i < 3; i++) pageButtons[i] = other.pageButtons[i];
-    pfnDrawCallback = other.pfnDrawCallback;
-    hImageList = other.hImageList;
-    imageSize = other.imageSize;
-    for (int i = 0; i < 3; i++) hFonts[i] = other.hFonts[i];
-    textColor = other.textColor;
-    selBkColor = other.selBkColor;
-    listRect = other.listRect;
-    snapshotFresh = fresh.snapshotFresh;  // a copy has no snapshot of its own yet
-    itemHeight = other.itemHeight;
-    curSel = other.curSel;
-    pressedItem = other.pressedItem;
-    checkBoxMode = other.checkBoxMode;
-    selectHScroll = other.selectHScroll;
-    itemBorder = other.itemBorder;
-    rightArrow = other.rightArrow;
-    items = other.items;
-    visibleRows = other.visibleRows;
-    topIndex = other.topIndex;
-    lastIndex = other.lastIndex;
-    firstRowBottom = other.firstRowBottom;
-    bottomGap = other.bottomGap;
+    NavListSettings::operator=(other);
+    NavListPlacement::operator=(other);
+    NavListState::operator=(other);
+    // The copy has no snapshot of its own yet, and the pen is on the source's window.
+    snapshotFresh = NavListState().snapshotFresh;
+    penDown = NavListState().penDown;
     *scroller = *other.scroller;
-    penPoint = other.penPoint;
-    penDownPoint = other.penDownPoint;
-    penDown = fresh.penDown;  // the pen is on the source's window, not the copy's
     return *this;
 }
 
@@ -73,19 +39,11 @@ void NavListViewEx::ReleaseResource()
     if (::IsWindow(hWnd)) DestroyWindow(hWnd);
     hWnd = nullptr;
     ReleaseSnapshot();
-    if (hBorderPen) DeleteObject(hBorderPen);
-    if (hCheckedBmp) DeleteObject(hCheckedBmp);
-    if (hUncheckedBmp) DeleteObject(hUncheckedBmp);
-    hBorderPen = nullptr;
-    hCheckedBmp = nullptr;
-    hUncheckedBmp = nullptr;
-    if (hArrowImages) ImageList_Destroy(hArrowImages);
-    hArrowImages = nullptr;
-    if (pPageBarImage) {
-        pPageBarImage->Unload();
-        delete pPageBarImage;
-        pPageBarImage = nullptr;
-    }
+    hBorderPen.Reset();
+    hCheckedBmp.Reset();
+    hUncheckedBmp.Reset();
+    hArrowImages.Reset();
+    pPageBarImage.Reset();
     items.clear();
     visibleRows.clear();
     for (HFONT& font : hFonts) font = nullptr;
@@ -105,30 +63,13 @@ void NavListViewEx::ReleaseSnapshot()
     hSnapshotOldBmp = nullptr;
 }
 
+// Back to a new list's defaults, but for its placement (NavListPlacement), which a list keeps.
 void NavListViewEx::Destroy()
 {
     ReleaseResource();
-    // Back to the defaults of a new list, except the settings a list keeps across Destroy: its
-    // parent, instance, mode, rectangle, respond window, page-scroll bar and right arrow.
-    const NavListViewEx fresh;
-    *scroller = *fresh.scroller;
-    selectHScroll = fresh.selectHScroll;
-    itemBorder = fresh.itemBorder;
-    scrollBarEnabled = fresh.scrollBarEnabled;
-    solidBk = fresh.solidBk;
-    itemHeight = fresh.itemHeight;
-    firstRowBottom = fresh.firstRowBottom;
-    bottomGap = fresh.bottomGap;
-    topIndex = fresh.topIndex;
-    lastIndex = fresh.lastIndex;
-    checkBoxMode = fresh.checkBoxMode;
-    scrollBarVisible = fresh.scrollBarVisible;
-    curSel = fresh.curSel;
-    pressedItem = fresh.pressedItem;
-    imageSize = fresh.imageSize;
-    textColor = fresh.textColor;
-    selBkColor = fresh.selBkColor;
-    bkColor = fresh.bkColor;
+    NavListSettings::operator=(NavListSettings());
+    NavListState::operator=(NavListState());
+    *scroller = ListScroller();
 }
 
 int NavListViewEx::Create(HINSTANCE instance, DWORD dwStyle, RECT rect, HWND parent, UINT id, int mode)

@@ -43,15 +43,9 @@ void NavListViewEx::InitialResource()
     if (!hArrowImages)
         hArrowImages = ImageList_LoadImageW(module, MAKEINTRESOURCEW(IDB_LIST_ARROW), kArrowWidth, 0, kMagenta,
                                             IMAGE_BITMAP, 0);
-    if (pPageBarImage) {
-        pPageBarImage->Unload();
-        delete pPageBarImage;
-    }
+    pPageBarImage.Reset();
     pPageBarImage = new CNavImage;
-    if (!pPageBarImage->LoadFromResource(IDR_PAGE_BAR, module, TEXT("PNG"))) {
-        delete pPageBarImage;
-        pPageBarImage = nullptr;
-    }
+    if (!pPageBarImage->LoadFromResource(IDR_PAGE_BAR, module, TEXT("PNG"))) pPageBarImage.Reset();
 }
 
 int NavListViewEx::CopyDCFromWnd(HWND hwnd)
