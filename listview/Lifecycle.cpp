@@ -1,6 +1,7 @@
 // The list's window, its creation and destruction, copies, and the window procedure.
 #include "frame/Module.h"
 #include "frame/NavImage.h"
+#include "kit/Backdrop.h"
 #include "kit/Guard.h"
 #include "kit/Offscreen.h"
 #include "listview/ListViewDefs.h"
@@ -53,11 +54,8 @@ void NavListViewEx::ReleaseResource()
 
 void NavListViewEx::ReleaseSnapshot()
 {
-    if (hSnapshotDC) {
-        SelectObject(hSnapshotDC, hSnapshotOldBmp);
-        DeleteObject(hSnapshotBmp);
-        DeleteDC(hSnapshotDC);
-    }
+    kit::Backdrop snapshot = {hSnapshotDC, hSnapshotBmp, hSnapshotOldBmp};
+    kit::ReleaseBackdrop(snapshot);
     hSnapshotDC = nullptr;
     hSnapshotBmp = nullptr;
     hSnapshotOldBmp = nullptr;

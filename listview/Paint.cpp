@@ -2,6 +2,7 @@
 // page-scroll bar, all composed off screen and copied to the target in one BitBlt.
 #include "frame/Module.h"
 #include "frame/NavImage.h"
+#include "kit/Backdrop.h"
 #include "kit/NinePart.h"
 #include "kit/Offscreen.h"
 #include "listview/ListViewDefs.h"
@@ -52,13 +53,11 @@ int NavListViewEx::CopyDCFromWnd(HWND hwnd)
 {
     if (listMode != NAVLV_MODE_DROPDOWN) return 0;
     ReleaseSnapshot();
-    HDC source = GetDC(hwnd);
-    int width = wndRect.right - wndRect.left, height = wndRect.bottom - wndRect.top;
-    hSnapshotDC = CreateCompatibleDC(source);
-    hSnapshotBmp = CreateCompatibleBitmap(source ? source : hSnapshotDC, width, height);
-    hSnapshotOldBmp = SelectObject(hSnapshotDC, hSnapshotBmp);
-    BitBlt(hSnapshotDC, 0, 0, width, height, source, wndRect.left, wndRect.top, SRCCOPY);
-    ReleaseDC(hwnd, source);
+    kit::Backdrop snapshot;
+    kit::CaptureBackdrop(snapshot, hwnd, wndRect);
+    hSnapshotDC = snapshot.dc;
+    hSnapshotBmp = snapshot.bitmap;
+    hSnapshotOldBmp = snapshot.displaced;
     snapshotFresh = 1;
     return 1;
 }
