@@ -181,6 +181,7 @@ protected:
     void DrawBufferDC();
 
     void InitialResource();
+    RECT LayOutAreas();
     void OnPaint(HDC dc, RECT* update);
     void DrawPageSrcoll(HDC dc, RECT bar);
     void DrawItem(HDC dc, RECT row, tagNAVLVITME item);

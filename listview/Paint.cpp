@@ -21,11 +21,11 @@ void FillSolid(HDC dc, const RECT& rect, COLORREF color)
 
 }  // namespace
 
-void NavListViewEx::InitialResource()
+// The rows area (inset for the drop-down frame, above the page-scroll bar) and the bar's strip
+// along the client area's bottom; returns the client area.
+RECT NavListViewEx::LayOutAreas()
 {
-    if (!hWnd) return;
-    CopyDCFromWnd(hParent);
-    RECT client;
+    RECT client = {0, 0, 0, 0};
     GetClientRect(hWnd, &client);
     listRect = client;
     if (listMode == NAVLV_MODE_DROPDOWN) {
@@ -34,8 +34,16 @@ void NavListViewEx::InitialResource()
         listRect.bottom -= kDropInsetBottom;
     }
     if (pageScrollEnabled) listRect.bottom -= kPageBarHeight;
-    pageSize = (listRect.bottom - listRect.top) / itemHeight;
     pageBarRect = {client.left, client.bottom - kPageBarHeight, client.right, client.bottom};
+    return client;
+}
+
+void NavListViewEx::InitialResource()
+{
+    if (!hWnd) return;
+    CopyDCFromWnd(hParent);
+    LayOutAreas();
+    pageSize = (listRect.bottom - listRect.top) / itemHeight;
 
     HINSTANCE module = GetModuleInstance();
     if (!hBorderPen) hBorderPen = CreatePen(PS_SOLID, 1, kBorderColor);
@@ -65,16 +73,7 @@ int NavListViewEx::CopyDCFromWnd(HWND hwnd)
 void NavListViewEx::OnPaint(HDC dc, RECT*)
 {
     if (!dc) return;
-    RECT client = {0, 0, 0, 0};
-    GetClientRect(hWnd, &client);
-    listRect = client;
-    if (listMode == NAVLV_MODE_DROPDOWN) {
-        listRect.left += kDropInsetLeft;
-        listRect.right -= kDropInsetRight;
-        listRect.bottom -= kDropInsetBottom;
-    }
-    pageBarRect = {client.left, client.bottom - kPageBarHeight, client.right, client.bottom};
-    if (pageScrollEnabled) listRect.bottom -= kPageBarHeight;
+    const RECT client = LayOutAreas();
 
     int width = client.right - client.left, height = client.bottom - client.top;
     kit::OffscreenPicture memory(dc, width, height);
