@@ -1,3 +1,5 @@
+// How far each drag step, glide tick and spring-back tick moves the rows, and which of the
+// list's timers run afterwards.
 #include "listview/Scroller.h"
 
 #include <algorithm>
