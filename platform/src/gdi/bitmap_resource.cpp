@@ -47,11 +47,9 @@ std::unique_ptr<Bitmap> Resized(std::unique_ptr<Bitmap> bitmap, int width, int h
     if (width == bitmap->width && height == bitmap->height) return bitmap;
     auto resized = MakeBitmap(width, height);
     if (!resized) return nullptr;
-    pixman_region32_t all;
-    pixman_region32_init_rect(&all, 0, 0, unsigned(width), unsigned(height));
-    ScalePixels(resized->image, all, {0, 0, width, height}, {bitmap->image, {0, 0, bitmap->width, bitmap->height}},
-                {0, 0, bitmap->width, bitmap->height}, ScaleFilter::Nearest);
-    pixman_region32_fini(&all);
+    ScalePixels(resized->image, Region(0, 0, unsigned(width), unsigned(height)), {0, 0, width, height},
+                {bitmap->image, {0, 0, bitmap->width, bitmap->height}}, {0, 0, bitmap->width, bitmap->height},
+                ScaleFilter::Nearest);
     return resized;
 }
 

@@ -35,9 +35,8 @@ void CopyPixels(DrawTarget& target, pixman_image_t* source, const RECT& bounds, 
 void InvertPixels(DrawTarget& target, const pixman_box32_t& box)
 {
     // Inverting is a XOR with white; pixman's DIFFERENCE-free way is a per-pixel pass over the clip.
-    pixman_region32_t area;
-    pixman_region32_init_rects(&area, &box, 1);
-    pixman_region32_intersect(&area, &area, &target.clip);
+    Region area(box);
+    area.Intersect(target.clip);
     int count = 0;
     pixman_box32_t* boxes = pixman_region32_rectangles(&area, &count);
     uint32_t* data = pixman_image_get_data(target.image);
@@ -45,7 +44,6 @@ void InvertPixels(DrawTarget& target, const pixman_box32_t& box)
     for (int i = 0; i < count; i++)
         for (int row = boxes[i].y1; row < boxes[i].y2; row++)
             for (int column = boxes[i].x1; column < boxes[i].x2; column++) data[row * stride + column] ^= 0x00FFFFFF;
-    pixman_region32_fini(&area);
 }
 
 pixman_box32_t ImageBox(const DrawTarget& target, int x, int y, int width, int height)

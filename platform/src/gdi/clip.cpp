@@ -5,36 +5,36 @@ using namespace wincore;
 
 namespace {
 
-pixman_box32_t Box(int left, int top, int right, int bottom)
+// A rectangle in the DC's logical coordinates as a region in device coordinates.
+Region DeviceRect(const DC* dc, int left, int top, int right, int bottom)
 {
-    return pixman_box32_t{left, top, right, bottom};
+    POINT origin = dc->viewportOrg;
+    return Region(pixman_box32_t{left + origin.x, top + origin.y, right + origin.x, bottom + origin.y});
 }
 
-int Complexity(const pixman_region32_t* region)
+int Complexity(const pixman_region32_t& region)
 {
-    int count = pixman_region32_n_rects(const_cast<pixman_region32_t*>(region));
+    int count = pixman_region32_n_rects(&region);
     return count == 0 ? NULLREGION : count == 1 ? SIMPLEREGION : COMPLEXREGION;
 }
 
 // The DC's clip in device coordinates, creating it from the DC's whole area when it has none.
-pixman_region32_t* EnsureClip(DC* dc)
+Region& EnsureClip(DC* dc)
 {
-    if (!dc->hasClip) {
-        pixman_region32_init_rect(&dc->clip, -kMaxBitmapSide, -kMaxBitmapSide, 3 * kMaxBitmapSide,
-                                  3 * kMaxBitmapSide);
-        dc->hasClip = true;
-    }
-    return &dc->clip;
+    if (!dc->clip) dc->clip.emplace(-kMaxBitmapSide, -kMaxBitmapSide, 3 * kMaxBitmapSide, 3 * kMaxBitmapSide);
+    return *dc->clip;
 }
 
 }  // namespace
 
 WINCORE_API HRGN WINAPI CreateRectRgn(int left, int top, int right, int bottom)
 {
-    auto region = std::make_unique<Region>();
+    auto region = std::make_unique<RegionObject>();
     if (left > right) std::swap(left, right);
     if (top > bottom) std::swap(top, bottom);
-    if (left < right && top < bottom) pixman_region32_init_rect(&region->region, left, top, right - left, bottom - top);
+    // The sides subtract as unsigned: from INT_MIN to INT_MAX does not fit an int.
+    if (left < right && top < bottom)
+        region->region = Region(left, top, unsigned(right) - unsigned(left), unsigned(bottom) - unsigned(top));
     return static_cast<HRGN>(Register(std::move(region))->handle);
 }
 
@@ -46,9 +46,9 @@ WINCORE_API HRGN WINAPI CreateRectRgnIndirect(const RECT* rect)
 
 WINCORE_API int WINAPI CombineRgn(HRGN dst, HRGN a, HRGN b, int mode)
 {
-    Region* out = Lookup<Region>(dst);
-    Region* first = Lookup<Region>(a);
-    Region* second = mode == RGN_COPY ? first : Lookup<Region>(b);
+    RegionObject* out = Lookup<RegionObject>(dst);
+    RegionObject* first = Lookup<RegionObject>(a);
+    RegionObject* second = mode == RGN_COPY ? first : Lookup<RegionObject>(b);
     if (!out || !first || !second) return ERROR;
     switch (mode) {
     case RGN_AND: pixman_region32_intersect(&out->region, &first->region, &second->region); break;
@@ -56,33 +56,29 @@ WINCORE_API int WINAPI CombineRgn(HRGN dst, HRGN a, HRGN b, int mode)
     case RGN_DIFF: pixman_region32_subtract(&out->region, &first->region, &second->region); break;
     case RGN_COPY: pixman_region32_copy(&out->region, &first->region); break;
     case RGN_XOR: {
-        pixman_region32_t both, either;
-        pixman_region32_init(&both);
-        pixman_region32_init(&either);
+        Region both, either;
         pixman_region32_intersect(&both, &first->region, &second->region);
         pixman_region32_union(&either, &first->region, &second->region);
         pixman_region32_subtract(&out->region, &either, &both);
-        pixman_region32_fini(&both);
-        pixman_region32_fini(&either);
         break;
     }
     default: return ERROR;
     }
-    return Complexity(&out->region);
+    return Complexity(out->region);
 }
 
 WINCORE_API int WINAPI GetRgnBox(HRGN handle, LPRECT rect)
 {
-    Region* region = Lookup<Region>(handle);
+    RegionObject* region = Lookup<RegionObject>(handle);
     if (!region || !rect) return ERROR;
     pixman_box32_t* box = pixman_region32_extents(&region->region);
     *rect = {box->x1, box->y1, box->x2, box->y2};
-    return Complexity(&region->region);
+    return Complexity(region->region);
 }
 
 WINCORE_API BOOL WINAPI PtInRegion(HRGN handle, int x, int y)
 {
-    Region* region = Lookup<Region>(handle);
+    RegionObject* region = Lookup<RegionObject>(handle);
     return region && pixman_region32_contains_point(&region->region, x, y, nullptr);
 }
 
@@ -91,40 +87,32 @@ WINCORE_API int WINAPI SelectClipRgn(HDC handle, HRGN regionHandle)
     DC* dc = Lookup<DC>(handle);
     if (!dc) return ERROR;
     if (!regionHandle) {
-        if (dc->hasClip) pixman_region32_fini(&dc->clip);
-        dc->hasClip = false;
+        dc->clip.reset();
         return SIMPLEREGION;
     }
-    Region* region = Lookup<Region>(regionHandle);
+    RegionObject* region = Lookup<RegionObject>(regionHandle);
     if (!region) return ERROR;
-    pixman_region32_copy(EnsureClip(dc), &region->region);
-    return Complexity(&dc->clip);
+    Region& clip = EnsureClip(dc);
+    pixman_region32_copy(&clip, &region->region);
+    return Complexity(clip);
 }
 
 WINCORE_API int WINAPI IntersectClipRect(HDC handle, int left, int top, int right, int bottom)
 {
     DC* dc = Lookup<DC>(handle);
     if (!dc) return ERROR;
-    pixman_box32_t box = Box(left + dc->viewportOrg.x, top + dc->viewportOrg.y, right + dc->viewportOrg.x,
-                             bottom + dc->viewportOrg.y);
-    pixman_region32_t rect;
-    pixman_region32_init_rects(&rect, &box, 1);
-    pixman_region32_intersect(EnsureClip(dc), &dc->clip, &rect);
-    pixman_region32_fini(&rect);
-    return Complexity(&dc->clip);
+    Region& clip = EnsureClip(dc);
+    clip.Intersect(DeviceRect(dc, left, top, right, bottom));
+    return Complexity(clip);
 }
 
 WINCORE_API int WINAPI ExcludeClipRect(HDC handle, int left, int top, int right, int bottom)
 {
     DC* dc = Lookup<DC>(handle);
     if (!dc) return ERROR;
-    pixman_box32_t box = Box(left + dc->viewportOrg.x, top + dc->viewportOrg.y, right + dc->viewportOrg.x,
-                             bottom + dc->viewportOrg.y);
-    pixman_region32_t rect;
-    pixman_region32_init_rects(&rect, &box, 1);
-    pixman_region32_subtract(EnsureClip(dc), &dc->clip, &rect);
-    pixman_region32_fini(&rect);
-    return Complexity(&dc->clip);
+    Region& clip = EnsureClip(dc);
+    clip.Subtract(DeviceRect(dc, left, top, right, bottom));
+    return Complexity(clip);
 }
 
 WINCORE_API int WINAPI GetClipBox(HDC handle, LPRECT rect)
@@ -134,7 +122,7 @@ WINCORE_API int WINAPI GetClipBox(HDC handle, LPRECT rect)
     if (!target.valid()) return ERROR;
     pixman_box32_t* box = pixman_region32_extents(&target.clip);
     *rect = {box->x1 - target.dx, box->y1 - target.dy, box->x2 - target.dx, box->y2 - target.dy};
-    return Complexity(&target.clip);
+    return Complexity(target.clip);
 }
 
 WINCORE_API BOOL WINAPI SetViewportOrgEx(HDC handle, int x, int y, LPPOINT previous)

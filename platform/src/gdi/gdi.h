@@ -3,9 +3,12 @@
 
 #include <pixman.h>
 
+#include <optional>
+
 #include <windows.h>
 
 #include "core/handles.h"
+#include "core/region.h"
 
 namespace wincore {
 
@@ -42,17 +45,14 @@ struct Font : GdiObject {
     LOGFONTW logFont = {};
 };
 
-struct Region : GdiObject {
+struct RegionObject : GdiObject {
     static constexpr Kind kKind = Kind::Region;
-    Region();
-    ~Region() override;
-    pixman_region32_t region;
+    Region region;
 };
 
 struct DC : GdiObject {
     static constexpr Kind kKind = Kind::DC;
     enum class Type { Memory, Window, Paint, Screen };
-    ~DC() override;
 
     Type type = Type::Memory;
     HWND window = nullptr;      // window and paint DCs
@@ -66,10 +66,8 @@ struct DC : GdiObject {
     int stretchMode = BLACKONWHITE;
     POINT position = {0, 0};
     POINT viewportOrg = {0, 0};
-    bool hasClip = false;       // clip is an extra clip region in device coordinates
-    pixman_region32_t clip;
-    bool hasPaintClip = false;  // paint DCs: the update region, in client coordinates
-    pixman_region32_t paintClip;
+    std::optional<Region> clip;       // an extra clip region in device coordinates
+    std::optional<Region> paintClip;  // paint DCs: the update region, in client coordinates
 };
 
 // Where a DC's drawing lands: an image, the offset from the DC's logical coordinates to the
@@ -87,7 +85,7 @@ public:
     pixman_image_t* image = nullptr;
     int dx = 0;  // image x = logical x + dx
     int dy = 0;
-    pixman_region32_t clip;  // image coordinates
+    Region clip;  // image coordinates
 };
 
 // Pixels a DC can be read from: its image, the logical-to-image offset and the readable

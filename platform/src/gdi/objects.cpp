@@ -11,22 +11,6 @@ Bitmap::~Bitmap()
     if (image) pixman_image_unref(image);
 }
 
-Region::Region()
-{
-    pixman_region32_init(&region);
-}
-
-Region::~Region()
-{
-    pixman_region32_fini(&region);
-}
-
-DC::~DC()
-{
-    if (hasClip) pixman_region32_fini(&clip);
-    if (hasPaintClip) pixman_region32_fini(&paintClip);
-}
-
 std::unique_ptr<Bitmap> MakeBitmap(int width, int height)
 {
     if (width <= 0 || height <= 0 || width > kMaxBitmapSide || height > kMaxBitmapSide) return nullptr;
@@ -109,7 +93,7 @@ GdiObject* FindGdiObject(HGDIOBJ handle)
     case Kind::Brush: return Lookup<Brush>(handle);
     case Kind::Pen: return Lookup<Pen>(handle);
     case Kind::Font: return Lookup<Font>(handle);
-    case Kind::Region: return Lookup<Region>(handle);
+    case Kind::Region: return Lookup<RegionObject>(handle);
     default: return nullptr;
     }
 }

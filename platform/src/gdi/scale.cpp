@@ -126,9 +126,8 @@ void NearestCopy(pixman_image_t* dst, const pixman_region32_t& clip, const Axis&
         columns[size_t(x - xs.first)] = ax.Sample(x - ax.dst) - origin.left;
     uint32_t keyColor = key.value_or(0) & 0xFFFFFF;
 
-    pixman_region32_t area;
-    pixman_region32_init_rect(&area, int(xs.first), int(ys.first), unsigned(xs.length()), unsigned(ys.length()));
-    pixman_region32_intersect(&area, &area, &clip);
+    Region area(int(xs.first), int(ys.first), unsigned(xs.length()), unsigned(ys.length()));
+    area.Intersect(clip);
     int count = 0;
     const pixman_box32_t* boxes = pixman_region32_rectangles(&area, &count);
     for (const pixman_box32_t* box = boxes; box < boxes + count; box++) {
@@ -141,7 +140,6 @@ void NearestCopy(pixman_image_t* dst, const pixman_region32_t& clip, const Axis&
             }
         }
     }
-    pixman_region32_fini(&area);
     if (pixels != source.image) pixman_image_unref(pixels);
 }
 

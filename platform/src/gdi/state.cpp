@@ -1,8 +1,8 @@
 // Per-DC drawing state and device capabilities.
 #include <utility>
 
+#include "gdi/device.h"
 #include "gdi/gdi.h"
-#include "window/window.h"
 
 using namespace wincore;
 

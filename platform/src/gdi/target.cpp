@@ -1,21 +1,22 @@
 // Resolving a DC to the pixels it draws on and reads from.
+#include <utility>
+
+#include "gdi/device.h"
 #include "gdi/gdi.h"
-#include "window/window.h"
 
 namespace wincore {
 
 namespace {
 
-void SetBoundsRegion(pixman_region32_t* region, pixman_image_t* image)
+Region ImageBounds(pixman_image_t* image)
 {
-    pixman_region32_init_rect(region, 0, 0, pixman_image_get_width(image), pixman_image_get_height(image));
+    return Region(0, 0, pixman_image_get_width(image), pixman_image_get_height(image));
 }
 
 }  // namespace
 
 DrawTarget::DrawTarget(HDC handle)
 {
-    pixman_region32_init(&clip);
     dc = Lookup<DC>(handle);
     if (!dc) return;
 
@@ -26,41 +27,28 @@ DrawTarget::DrawTarget(HDC handle)
         Bitmap* bitmap = Lookup<Bitmap>(dc->bitmap);
         if (!bitmap) return;
         found = bitmap->image;
-        SetBoundsRegion(&clip, found);
+        clip = ImageBounds(found);
         break;
     }
     case DC::Type::Window:
     case DC::Type::Paint: {
-        if (!WindowDrawArea(dc->window, &found, &device, &clip)) return;
+        WindowArea area;
+        if (!WindowDrawArea(dc->window, area)) return;
+        found = area.surface;
+        device = area.origin;
+        clip = std::move(area.visible);
         // A window larger than its surface draws only what the surface keeps.
-        pixman_region32_t bounds;
-        SetBoundsRegion(&bounds, found);
-        pixman_region32_intersect(&clip, &clip, &bounds);
-        pixman_region32_fini(&bounds);
-        if (dc->hasPaintClip) {
-            pixman_region32_t paint;
-            pixman_region32_init(&paint);
-            pixman_region32_copy(&paint, &dc->paintClip);
-            pixman_region32_translate(&paint, device.x, device.y);
-            pixman_region32_intersect(&clip, &clip, &paint);
-            pixman_region32_fini(&paint);
-        }
+        clip.Intersect(ImageBounds(found));
+        if (dc->paintClip) clip.Intersect(dc->paintClip->Translated(device.x, device.y));
         break;
     }
     case DC::Type::Screen:
         found = ComposedScreen();
         if (!found) return;
-        SetBoundsRegion(&clip, found);
+        clip = ImageBounds(found);
         break;
     }
-    if (dc->hasClip) {
-        pixman_region32_t user;
-        pixman_region32_init(&user);
-        pixman_region32_copy(&user, &dc->clip);
-        pixman_region32_translate(&user, device.x, device.y);
-        pixman_region32_intersect(&clip, &clip, &user);
-        pixman_region32_fini(&user);
-    }
+    if (dc->clip) clip.Intersect(dc->clip->Translated(device.x, device.y));
     image = found;
     dx = device.x + dc->viewportOrg.x;
     dy = device.y + dc->viewportOrg.y;
@@ -69,11 +57,9 @@ DrawTarget::DrawTarget(HDC handle)
 
 DrawTarget::~DrawTarget()
 {
-    if (image) {
-        pixman_image_set_clip_region32(image, nullptr);
-        if (dc->type == DC::Type::Window || dc->type == DC::Type::Paint) MarkScreenDirty();
-    }
-    pixman_region32_fini(&clip);
+    if (!image) return;
+    pixman_image_set_clip_region32(image, nullptr);
+    if (dc->type == DC::Type::Window || dc->type == DC::Type::Paint) MarkScreenDirty();
 }
 
 bool ReadSource(HDC handle, SourceView& view)
@@ -91,13 +77,11 @@ bool ReadSource(HDC handle, SourceView& view)
     }
     case DC::Type::Window:
     case DC::Type::Paint: {
-        pixman_region32_t visible;
-        pixman_region32_init(&visible);
-        bool ok = WindowDrawArea(dc->window, &view.image, &device, &visible);
-        pixman_region32_fini(&visible);
-        if (!ok) return false;
-        Window* window = FindWindow(dc->window);
-        RECT client = {device.x, device.y, device.x + window->Width(), device.y + window->Height()};
+        WindowArea area;
+        if (!WindowDrawArea(dc->window, area)) return false;
+        view.image = area.surface;
+        device = area.origin;
+        RECT client = {device.x, device.y, device.x + area.client.cx, device.y + area.client.cy};
         RECT surface = {0, 0, pixman_image_get_width(view.image), pixman_image_get_height(view.image)};
         IntersectRect(&view.bounds, &client, &surface);
         break;

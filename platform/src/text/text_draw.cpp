@@ -33,14 +33,14 @@ int64_t InkMargin(const FontMetrics& metrics)
 }
 
 // The region text may touch: the DC's clip, narrowed to `clip` (logical) when given.
-void TextRegion(const DrawTarget& target, const RECT* clip, pixman_region32_t* region)
+Region TextRegion(const DrawTarget& target, const RECT* clip)
 {
-    pixman_region32_init(region);
-    pixman_region32_copy(region, &target.clip);
-    if (!clip) return;
+    Region region = target.clip;
+    if (!clip) return region;
     pixman_box32_t box = ImageBox(target, clip->left, clip->top, clip->right, clip->bottom);
     if (IsEmpty(box)) box = {0, 0, 0, 0};
-    pixman_region32_intersect_rect(region, region, box.x1, box.y1, box.x2 - box.x1, box.y2 - box.y1);
+    pixman_region32_intersect_rect(&region, &region, box.x1, box.y1, box.x2 - box.x1, box.y2 - box.y1);
+    return region;
 }
 
 bool NearVisible(const DrawTarget& target, const FontMetrics& metrics, const PlacedLine& line,
@@ -101,14 +101,11 @@ pixman_box32_t ImageBox(const DrawTarget& target, int64_t left, int64_t top, int
 void PaintLines(DrawTarget& target, const FontMetrics& metrics, const std::vector<PlacedLine>& lines,
                 const RECT* clip, bool underline)
 {
-    pixman_region32_t region;
-    TextRegion(target, clip, &region);
-    if (pixman_region32_not_empty(&region)) {
-        pixman_image_set_clip_region32(target.image, &region);
-        PaintVisible(target, metrics, lines, *pixman_region32_extents(&region), underline);
-        pixman_image_set_clip_region32(target.image, &target.clip);
-    }
-    pixman_region32_fini(&region);
+    Region region = TextRegion(target, clip);
+    if (!pixman_region32_not_empty(&region)) return;
+    pixman_image_set_clip_region32(target.image, &region);
+    PaintVisible(target, metrics, lines, *pixman_region32_extents(&region), underline);
+    pixman_image_set_clip_region32(target.image, &target.clip);
 }
 
 }  // namespace wincore

@@ -30,7 +30,6 @@ std::unique_ptr<Window> MakeWindow(std::shared_ptr<WindowClass> windowClass, DWO
                                    DWORD style, RECT rect, HWND parent, HMENU menu, HINSTANCE instance)
 {
     auto window = std::make_unique<Window>();
-    pixman_region32_init(&window->update);
     window->proc = windowClass->proc;
     window->windowClass = std::move(windowClass);
     window->exStyle = exStyle;

@@ -23,7 +23,6 @@ DWORD Now()
 Window::~Window()
 {
     if (surface) pixman_image_unref(surface);
-    pixman_region32_fini(&update);
 }
 
 Window* FindWindow(HWND hwnd)

@@ -13,46 +13,35 @@ pixman_box32_t ClientBox(const Window* window)
     return pixman_box32_t{0, 0, window->Width(), window->Height()};
 }
 
-void AddToUpdate(HWND hwnd, const pixman_region32_t* area, bool erase)
+// An inverted rectangle is empty.
+Region RectRegion(const RECT& rect)
+{
+    return Region(rect.left, rect.top, std::max<LONG>(rect.right - rect.left, 0),
+                  std::max<LONG>(rect.bottom - rect.top, 0));
+}
+
+void AddToUpdate(HWND hwnd, const Region& area, bool erase)
 {
     Window* window = FindWindow(hwnd);
-    pixman_region32_t clipped;
-    pixman_box32_t client = ClientBox(window);
-    pixman_region32_init_rects(&clipped, &client, 1);
-    pixman_region32_intersect(&clipped, &clipped, area);
-    if (pixman_region32_not_empty(&clipped)) {
-        pixman_region32_union(&window->update, &window->update, &clipped);
-        window->erase = window->erase || erase;
-        window->invalidations++;
-        // Without WS_CLIPCHILDREN a parent's update reaches the children it overlaps.
-        if (!(window->style & WS_CLIPCHILDREN)) {
-            for (HWND child : window->children) {
-                Window* c = FindWindow(child);
-                if (!c->Visible()) continue;
-                pixman_region32_t moved;
-                pixman_region32_init(&moved);
-                pixman_region32_copy(&moved, &clipped);
-                pixman_region32_translate(&moved, -c->rect.left, -c->rect.top);
-                AddToUpdate(child, &moved, erase);
-                pixman_region32_fini(&moved);
-            }
-        }
+    Region clipped(ClientBox(window));
+    clipped.Intersect(area);
+    if (!pixman_region32_not_empty(&clipped)) return;
+    pixman_region32_union(&window->update, &window->update, &clipped);
+    window->erase = window->erase || erase;
+    window->invalidations++;
+    // Without WS_CLIPCHILDREN a parent's update reaches the children it overlaps.
+    if (window->style & WS_CLIPCHILDREN) return;
+    for (HWND child : window->children) {
+        Window* c = FindWindow(child);
+        if (c->Visible()) AddToUpdate(child, clipped.Translated(-c->rect.left, -c->rect.top), erase);
     }
-    pixman_region32_fini(&clipped);
 }
 
 void Invalidate(HWND hwnd, const RECT* rect, bool erase)
 {
     Window* window = FindWindow(hwnd);
     if (!IsReallyVisible(hwnd)) return;
-    pixman_region32_t area;
-    if (rect)
-        pixman_region32_init_rect(&area, rect->left, rect->top, std::max<LONG>(rect->right - rect->left, 0),
-                                  std::max<LONG>(rect->bottom - rect->top, 0));
-    else
-        pixman_region32_init_rect(&area, 0, 0, window->Width(), window->Height());
-    AddToUpdate(hwnd, &area, erase);
-    pixman_region32_fini(&area);
+    AddToUpdate(hwnd, rect ? RectRegion(*rect) : Region(0, 0, window->Width(), window->Height()), erase);
 }
 
 HWND FindNeedingPaint(HWND hwnd)
@@ -80,39 +69,34 @@ void PaintNow(HWND hwnd)
 }
 
 // Subtracts from `region` (surface coordinates) the visible windows of `list` that come before `stop`.
-void SubtractWindows(pixman_region32_t* region, const std::vector<HWND>& list, HWND stop, POINT origin)
+void SubtractWindows(Region& region, const std::vector<HWND>& list, HWND stop, POINT origin)
 {
     for (HWND hwnd : list) {
         if (hwnd == stop) return;
         Window* window = FindWindow(hwnd);
         if (!window->Visible()) continue;
-        pixman_region32_t box;
-        pixman_region32_init_rect(&box, origin.x + window->rect.left, origin.y + window->rect.top, window->Width(),
-                                  window->Height());
-        pixman_region32_subtract(region, region, &box);
-        pixman_region32_fini(&box);
+        region.Subtract(
+            Region(origin.x + window->rect.left, origin.y + window->rect.top, window->Width(), window->Height()));
     }
 }
 
-void ComputeVisibleRegion(HWND hwnd, pixman_region32_t* visible)
+// Surface coordinates.
+Region VisibleRegion(HWND hwnd)
 {
     Window* window = FindWindow(hwnd);
     POINT origin = ClientOriginInSurface(hwnd);
-    pixman_region32_fini(visible);
-    pixman_region32_init_rect(visible, origin.x, origin.y, window->Width(), window->Height());
+    Region visible(origin.x, origin.y, window->Width(), window->Height());
     for (Window* w = window; w->IsChild();) {
         HWND self = hwnd;
         Window* parent = FindWindow(w->parent);
         POINT parentOrigin = ClientOriginInSurface(w->parent);
-        pixman_region32_t parentBox;
-        pixman_region32_init_rect(&parentBox, parentOrigin.x, parentOrigin.y, parent->Width(), parent->Height());
-        pixman_region32_intersect(visible, visible, &parentBox);
-        pixman_region32_fini(&parentBox);
+        visible.Intersect(Region(parentOrigin.x, parentOrigin.y, parent->Width(), parent->Height()));
         if (w->style & WS_CLIPSIBLINGS) SubtractWindows(visible, parent->children, self, parentOrigin);
         hwnd = w->parent;
         w = parent;
     }
     if (window->style & WS_CLIPCHILDREN) SubtractWindows(visible, window->children, nullptr, origin);
+    return visible;
 }
 
 }  // namespace
@@ -177,16 +161,15 @@ void ResizeSurface(Window* window)
     window->surface = surface;
 }
 
-bool WindowDrawArea(HWND hwnd, pixman_image_t** surface, POINT* origin, pixman_region32_t* visible)
+bool WindowDrawArea(HWND hwnd, WindowArea& area)
 {
     Window* top = FindWindow(TopLevelOf(hwnd));
     if (!top || !top->surface) return false;
-    *surface = top->surface;
-    *origin = ClientOriginInSurface(hwnd);
-    if (IsReallyVisible(hwnd))
-        ComputeVisibleRegion(hwnd, visible);
-    else
-        pixman_region32_clear(visible);
+    Window* window = FindWindow(hwnd);
+    area.surface = top->surface;
+    area.origin = ClientOriginInSurface(hwnd);
+    area.client = {window->Width(), window->Height()};
+    area.visible = IsReallyVisible(hwnd) ? VisibleRegion(hwnd) : Region();
     return true;
 }
 
@@ -214,11 +197,7 @@ WINCORE_API BOOL WINAPI ValidateRect(HWND hwnd, const RECT* rect)
         window->erase = false;
         return TRUE;
     }
-    pixman_region32_t area;
-    pixman_region32_init_rect(&area, rect->left, rect->top, std::max<LONG>(rect->right - rect->left, 0),
-                              std::max<LONG>(rect->bottom - rect->top, 0));
-    pixman_region32_subtract(&window->update, &window->update, &area);
-    pixman_region32_fini(&area);
+    window->update.Subtract(RectRegion(*rect));
     return TRUE;
 }
 
@@ -245,9 +224,7 @@ WINCORE_API HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT paint)
     if (!window || !paint) return nullptr;
     HDC hdc = CreateWindowDC(hwnd, DC::Type::Paint);
     DC* dc = Lookup<DC>(hdc);
-    pixman_region32_init(&dc->paintClip);
-    pixman_region32_copy(&dc->paintClip, &window->update);
-    dc->hasPaintClip = true;
+    dc->paintClip = window->update;
 
     *paint = PAINTSTRUCT{};
     paint->hdc = hdc;

@@ -10,6 +10,8 @@
 #include <windows.h>
 
 #include "core/handles.h"
+#include "core/region.h"
+#include "gdi/device.h"  // the window manager implements it
 
 namespace wincore {
 
@@ -42,7 +44,7 @@ struct Window : Object {
     std::vector<HWND> children;  // z-order, topmost first
 
     pixman_image_t* surface = nullptr;  // top-level windows: the backing surface
-    pixman_region32_t update;           // client coordinates
+    Region update;                      // client coordinates
     bool erase = false;
     unsigned invalidations = 0;
 
@@ -70,15 +72,6 @@ HWND TopLevelOf(HWND hwnd);
 bool IsReallyVisible(HWND hwnd);  // itself and every ancestor visible
 POINT ClientOriginOnScreen(HWND hwnd);
 POINT ClientOriginInSurface(HWND hwnd);
-
-// The pixels a window's DC draws on: its top-level surface, the client origin within it and
-// the visible region in surface coordinates. False when the window cannot be drawn on.
-bool WindowDrawArea(HWND hwnd, pixman_image_t** surface, POINT* origin, pixman_region32_t* visible);
-
-// The composed screen, brought up to date.
-pixman_image_t* ComposedScreen();
-void MarkScreenDirty();
-int ScreenDpi();
 
 // System classes
 void RegisterSystemClasses();
