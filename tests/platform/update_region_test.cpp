@@ -1,4 +1,6 @@
 // The update region: what invalidation adds, validation takes away and a parent passes to its children.
+#include <climits>
+
 #include "support/host_fixture.h"
 #include "support/message_log.h"
 
@@ -31,6 +33,9 @@ TEST_F(UpdateRegionTest, InvalidationGrowsAndValidationShrinksTheUpdateBox)
         {"what lies beyond the client area is cut off", true, {90, 90, 150, 150}, {10, 10, 100, 100}},
         {"an inverted rectangle adds nothing", true, {40, 40, 30, 30}, {10, 10, 100, 100}},
         {"validating a part", false, {80, 80, 100, 100}, {10, 10, 70, 80}},
+        {"the whole coordinate range", true, {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, {0, 0, 100, 100}},
+        {"validating it", false, {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, {0, 0, 0, 0}},
+        {"again", true, {10, 10, 20, 20}, {10, 10, 20, 20}},
         {"validating the rest", false, {0, 0, 100, 100}, {0, 0, 0, 0}},
     };
     for (const Step& step : steps) {

@@ -13,11 +13,11 @@ pixman_box32_t ClientBox(const Window* window)
     return pixman_box32_t{0, 0, window->Width(), window->Height()};
 }
 
-// An inverted rectangle is empty.
+// An inverted rectangle is empty. The sides subtract as unsigned: INT_MIN to INT_MAX does not fit an int.
 Region RectRegion(const RECT& rect)
 {
-    return Region(rect.left, rect.top, std::max<LONG>(rect.right - rect.left, 0),
-                  std::max<LONG>(rect.bottom - rect.top, 0));
+    return Region(rect.left, rect.top, rect.right > rect.left ? unsigned(rect.right) - unsigned(rect.left) : 0u,
+                  rect.bottom > rect.top ? unsigned(rect.bottom) - unsigned(rect.top) : 0u);
 }
 
 void AddToUpdate(HWND hwnd, const Region& area, bool erase)
