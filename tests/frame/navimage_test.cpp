@@ -1,36 +1,16 @@
 // The library frame: its module instance, its resources and the picture wrapper.
 #include <cstdio>
+#include <string>
 
 #include "frame/Module.h"
 #include "frame/NavImage.h"
+#include "support/canvas.h"
 #include "support/golden.h"
 #include "support/host_fixture.h"
 
 namespace {
 
 using FrameTest = HostTest;
-
-struct Canvas {
-    Canvas(int width, int height, COLORREF background)
-    {
-        dc = CreateCompatibleDC(nullptr);
-        bitmap = CreateCompatibleBitmap(dc, width, height);
-        old = SelectObject(dc, bitmap);
-        RECT all = {0, 0, width, height};
-        HBRUSH brush = CreateSolidBrush(background);
-        FillRect(dc, &all, brush);
-        DeleteObject(brush);
-    }
-    ~Canvas()
-    {
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-    HDC dc;
-    HBITMAP bitmap;
-    HGDIOBJ old;
-};
 
 TEST(Himetric, FiguresComeOutExactly)
 {
@@ -80,6 +60,9 @@ TEST_F(FrameTest, ModuleInstanceFindsEveryResourceOfTheLibrary)
         EXPECT_EQ(dialog->style, id == 117 ? 0x80000040u : 0x40000040u);
         EXPECT_EQ(dialog->cx, 186);
         EXPECT_EQ(dialog->cy, id == 117 ? 95 : 90);
+        // No menu, the dialog class, no title, then the font: 8 points of the Chinese face.
+        auto* words = reinterpret_cast<const char16_t*>(dialog + 1);
+        EXPECT_EQ(std::u16string(words, 14), std::u16string(u"\0\0\0\u0008仿宋_GB2312\0", 14)) << id;
     }
 }
 
@@ -101,7 +84,7 @@ TEST_F(FrameTest, EmptyAndReloadedPictures)
     EXPECT_EQ(image.GetWidth(), 0);
     EXPECT_EQ(image.GetHeight(), 0);
     Canvas canvas(10, 10, RGB(0, 0, 0));
-    EXPECT_EQ(image.Draw(canvas.dc, 0, 0, 10, 10, 0, 0), 0);
+    EXPECT_EQ(image.Draw(canvas.dc(), 0, 0, 10, 10, 0, 0), 0);
     EXPECT_EQ(image.LoadFromResource(999, GetModuleInstance(), TEXT("PNG")), 0);
     EXPECT_EQ(image.LoadFromResource(120, nullptr, TEXT("PNG")), 0) << "the executable has no such picture";
     ASSERT_EQ(image.LoadFromResource(120, GetModuleInstance(), TEXT("PNG")), 1);
@@ -119,18 +102,17 @@ TEST_F(FrameTest, DrawingPiecesOfTheStrip)
     CNavImage strip;
     ASSERT_EQ(strip.LoadFromResource(129, GetModuleInstance(), TEXT("PNG")), 1);
     Canvas whole(960, 44, RGB(255, 0, 255)), piece(106, 44, RGB(255, 0, 255));
-    EXPECT_EQ(strip.Draw(whole.dc, 0, 0, 960, 44, 0, 0), 1);
-    EXPECT_EQ(strip.Draw(piece.dc, 0, 0, 106, 44, 106, 0), 1);
+    EXPECT_EQ(strip.Draw(whole.dc(), 0, 0, 960, 44, 0, 0), 1);
+    EXPECT_EQ(strip.Draw(piece.dc(), 0, 0, 106, 44, 106, 0), 1);
     int differences = 0;
-    for (int y = 0; y < 44; y++)
-        for (int x = 0; x < 106; x++) differences += GetPixel(piece.dc, x, y) != GetPixel(whole.dc, 106 + x, y);
+    for (int y = 0; y < 44; y++) differences += piece.Row(y, 0, 106) != whole.Row(y, 106, 212);
     EXPECT_EQ(differences, 0) << "the second cell drawn 1:1 matches the strip at 106";
 
-    EXPECT_EQ(strip.DrawStretch(piece.dc, 0, 0, 0, 44, 0, 0, 106, 44), 0);
-    EXPECT_EQ(strip.DrawStretch(piece.dc, 0, 0, 106, 44, 0, 0, -1, 44), 0);
-    EXPECT_EQ(strip.DrawStretch(piece.dc, 0, 0, 106, 44, 0, 0, 106, 0), 0);
-    EXPECT_EQ(strip.Draw(piece.dc, 0, 0, 0, 44, 0, 0), 1) << "an empty destination is still handed on";
-    EXPECT_EQ(strip.DrawStretch(piece.dc, 0, 0, 106, 44, 318, 0, 108, 44), 1);
+    EXPECT_EQ(strip.DrawStretch(piece.dc(), 0, 0, 0, 44, 0, 0, 106, 44), 0);
+    EXPECT_EQ(strip.DrawStretch(piece.dc(), 0, 0, 106, 44, 0, 0, -1, 44), 0);
+    EXPECT_EQ(strip.DrawStretch(piece.dc(), 0, 0, 106, 44, 0, 0, 106, 0), 0);
+    EXPECT_EQ(strip.Draw(piece.dc(), 0, 0, 0, 44, 0, 0), 1) << "an empty destination is still handed on";
+    EXPECT_EQ(strip.DrawStretch(piece.dc(), 0, 0, 106, 44, 318, 0, 108, 44), 1);
 }
 
 TEST_F(FrameTest, TranslucentFrameBlendsOverWhatIsBeneath)
@@ -138,9 +120,9 @@ TEST_F(FrameTest, TranslucentFrameBlendsOverWhatIsBeneath)
     CNavImage frame;
     ASSERT_EQ(frame.LoadFromResource(126, GetModuleInstance(), TEXT("PNG")), 1);
     Canvas black(216, 102, RGB(0, 0, 0)), white(216, 102, RGB(255, 255, 255));
-    frame.Draw(black.dc, 0, 0, 216, 102, 0, 0);
-    frame.Draw(white.dc, 0, 0, 216, 102, 0, 0);
-    COLORREF overBlack = GetPixel(black.dc, 108, 51), overWhite = GetPixel(white.dc, 108, 51);
+    frame.Draw(black.dc(), 0, 0, 216, 102, 0, 0);
+    frame.Draw(white.dc(), 0, 0, 216, 102, 0, 0);
+    COLORREF overBlack = black.At(108, 51), overWhite = white.At(108, 51);
     EXPECT_NE(overBlack, overWhite) << "the body is translucent";
     EXPECT_NE(overBlack, RGB(0, 0, 0)) << "but not invisible";
 }

@@ -1,7 +1,7 @@
 // Bitmaps and image lists loaded from RT_BITMAP resources carried by this executable.
 #include <commctrl.h>
 
-#include "gdi/canvas.h"
+#include "gdi/dib.h"
 
 namespace {
 

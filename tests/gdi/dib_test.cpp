@@ -1,7 +1,5 @@
 // StretchDIBits and SetDIBitsToDevice from the caller's memory, and DIB sections.
-#include <cstring>
-
-#include "gdi/canvas.h"
+#include "gdi/dib.h"
 
 namespace {
 
@@ -18,13 +16,6 @@ TestDib StripedDib(bool topDown)
     return dib;
 }
 
-Colors Column(const Canvas& canvas, int rows)
-{
-    Colors column;
-    for (int y = 0; y < rows; y++) column.push_back(GetPixel(canvas.dc(), 0, y));
-    return column;
-}
-
 TEST_F(DibTest, HalftoneStretchOfAGradientColumnGivesUniformRows)
 {
     // The list's selection highlight: a bottom-up 24-bit column with a 44-byte header.
@@ -38,20 +29,33 @@ TEST_F(DibTest, HalftoneStretchOfAGradientColumnGivesUniformRows)
     for (int y = 0; y < h; y++) EXPECT_EQ(canvas.Row(y + 2, 0, 30), Colors(30, RGB(y * 20, 255 - y * 20, 7))) << y;
 }
 
-TEST_F(DibTest, SourceRectangleCountsFromTheBottomOnlyForBottomUpDibs)
+// The source rectangle counts from the bottom only for bottom-up DIBs; SetDIBitsToDevice draws the
+// band of scan lines it is given, unscaled.
+TEST_F(DibTest, RowOrderOfTheSourceAndOfTheSuppliedBand)
 {
     TestDib bottomUp = StripedDib(false), topDown = StripedDib(true);
-    Canvas canvas(1, 3, kGrey);
-    auto draw = [&](const TestDib& dib, int srcY, int rows) {
+    Canvas canvas(1, 4, kGrey);
+    auto stretch = [&](const TestDib& dib, int srcY, int rows) {
         canvas.Fill(kGrey);
         int copied = StretchDIBits(canvas.dc(), 0, 0, 1, 3, 0, srcY, 1, rows, dib.bits(), dib.info(), DIB_RGB_COLORS,
                                    SRCCOPY);
-        return std::make_pair(copied, Column(canvas, 3));
+        return std::make_pair(copied, canvas.Pixels());
     };
-    EXPECT_EQ(draw(bottomUp, 0, 3), std::make_pair(3, Colors{kRows[1], kRows[2], kRows[3]}));
-    EXPECT_EQ(draw(topDown, 0, 3), std::make_pair(3, Colors{kRows[0], kRows[1], kRows[2]}));
-    EXPECT_EQ(draw(bottomUp, 3, 3).first, 1) << "only the rows inside the DIB count";
-    EXPECT_EQ(draw(bottomUp, 3, 3).second[2], kRows[0]);
+    EXPECT_EQ(stretch(bottomUp, 0, 3), std::make_pair(3, Colors{kRows[1], kRows[2], kRows[3], kGrey}));
+    EXPECT_EQ(stretch(topDown, 0, 3), std::make_pair(3, Colors{kRows[0], kRows[1], kRows[2], kGrey}));
+    EXPECT_EQ(stretch(bottomUp, 3, 3), std::make_pair(1, Colors{kGrey, kGrey, kRows[0], kGrey}))
+        << "only the rows inside the DIB count";
+
+    auto band = [&](const TestDib& dib, UINT start, UINT lines, size_t skipped) {
+        canvas.Fill(kGrey);
+        int drawn = SetDIBitsToDevice(canvas.dc(), 0, 0, 1, 4, 0, 0, start, lines, dib.bits() + skipped * dib.stride,
+                                      dib.info(), DIB_RGB_COLORS);
+        return std::make_pair(drawn, canvas.Pixels());
+    };
+    // Scan lines 1 and 2 from the bottom, then 2 and 3 from the top.
+    EXPECT_EQ(band(bottomUp, 1, 2, 1), std::make_pair(2, Colors{kGrey, kRows[1], kRows[2], kGrey}));
+    EXPECT_EQ(band(topDown, 2, 2, 2), std::make_pair(2, Colors{kGrey, kGrey, kRows[2], kRows[3]}));
+    EXPECT_EQ(band(topDown, 4, 1, 0).first, 0);
 }
 
 TEST_F(DibTest, ColourTablesFollowLongHeadersWhichHoldTheMasksThemselves)
@@ -76,29 +80,11 @@ TEST_F(DibTest, ColourTablesFollowLongHeadersWhichHoldTheMasksThemselves)
                                 DIB_RGB_COLORS, SRCCOPY),
                   1);
     }
-    EXPECT_EQ(canvas.Row(0, 0, 3), (Colors{RGB(200, 100, 0), RGB(1, 2, 3), RGB(40, 50, 60)}));
-    EXPECT_EQ(GetPixel(canvas.dc(), 0, 1), RGB(0x11, 0x22, 0x33));
-    EXPECT_EQ(canvas.Row(2, 0, 3), (Colors{RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0)}));
-    EXPECT_EQ(canvas.Row(3, 0, 2), (Colors{RGB(0, 0, 255), RGB(255, 0, 0)}));
-    EXPECT_EQ(GetPixel(canvas.dc(), 0, 4), RGB(0, 255, 0));
-}
-
-TEST_F(DibTest, SetDIBitsToDeviceDrawsTheSuppliedBandUnscaled)
-{
-    Canvas canvas(1, 4, kGrey);
-    TestDib bottomUp = StripedDib(false), topDown = StripedDib(true);
-    // Scan lines 1 and 2 from the bottom, then 2 and 3 from the top.
-    EXPECT_EQ(SetDIBitsToDevice(canvas.dc(), 0, 0, 1, 4, 0, 0, 1, 2, bottomUp.bits() + bottomUp.stride,
-                                bottomUp.info(), DIB_RGB_COLORS),
-              2);
-    EXPECT_EQ(Column(canvas, 4), (Colors{kGrey, kRows[1], kRows[2], kGrey}));
-    canvas.Fill(kGrey);
-    EXPECT_EQ(SetDIBitsToDevice(canvas.dc(), 0, 0, 1, 4, 0, 0, 2, 2, topDown.bits() + 2 * topDown.stride,
-                                topDown.info(), DIB_RGB_COLORS),
-              2);
-    EXPECT_EQ(Column(canvas, 4), (Colors{kGrey, kGrey, kRows[2], kRows[3]}));
-    EXPECT_EQ(SetDIBitsToDevice(canvas.dc(), 0, 0, 1, 4, 0, 0, 4, 1, topDown.bits(), topDown.info(), DIB_RGB_COLORS),
-              0);
+    EXPECT_EQ(canvas.Pixels(), (Colors{RGB(200, 100, 0), RGB(1, 2, 3), RGB(40, 50, 60),      // paletted
+                                       RGB(0x11, 0x22, 0x33), kGrey, kGrey,                  // masks swapped
+                                       RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0),       // monochrome
+                                       RGB(0, 0, 255), RGB(255, 0, 0), kGrey,                // 5-6-5
+                                       RGB(0, 255, 0), kGrey, kGrey}));                      // 5-5-5
 }
 
 TEST_F(DibTest, MalformedOrOversizedDibsAndBadHandlesAreRefused)
@@ -107,17 +93,15 @@ TEST_F(DibTest, MalformedOrOversizedDibsAndBadHandlesAreRefused)
     HDC stale = CreateCompatibleDC(nullptr);
     DeleteDC(stale);
     TestDib good = StripedDib(false);
-    auto draw = [&](const TestDib& dib, HDC dc, UINT usage = DIB_RGB_COLORS, const void* bits = nullptr) {
-        return StretchDIBits(dc, 0, 0, 1, 1, 0, 0, 1, 1, bits ? bits : dib.bits(), dib.info(), usage, SRCCOPY);
+    auto draw = [&](const TestDib& dib, HDC dc, UINT usage = DIB_RGB_COLORS, int width = 1) {
+        return StretchDIBits(dc, 0, 0, width, 1, 0, 0, 1, 1, dib.bits(), dib.info(), usage, SRCCOPY);
     };
     EXPECT_EQ(draw(good, stale), 0);
     EXPECT_EQ(draw(good, canvas.dc(), DIB_PAL_COLORS), 0);
+    EXPECT_EQ(draw(good, canvas.dc(), DIB_RGB_COLORS, 1 << 30), 0);
     EXPECT_EQ(StretchDIBits(canvas.dc(), 0, 0, 1, 1, 0, 0, 1, 1, nullptr, good.info(), DIB_RGB_COLORS, SRCCOPY), 0);
     EXPECT_EQ(StretchDIBits(canvas.dc(), 0, 0, 1, 1, 0, 0, 1, 1, good.bits(), nullptr, DIB_RGB_COLORS, SRCCOPY), 0);
-    EXPECT_EQ(StretchDIBits(canvas.dc(), 0, 0, 1 << 30, 1, 0, 0, 1, 1, good.bits(), good.info(), DIB_RGB_COLORS,
-                            SRCCOPY),
-              0);
-    std::vector<void (*)(BITMAPINFOHEADER&)> damage = {
+    const std::vector<void (*)(BITMAPINFOHEADER&)> damage = {
         [](BITMAPINFOHEADER& h) { h.biSize = 12; },
         [](BITMAPINFOHEADER& h) { h.biSize = 4096; },
         [](BITMAPINFOHEADER& h) { h.biWidth = -1; },
@@ -137,7 +121,7 @@ TEST_F(DibTest, MalformedOrOversizedDibsAndBadHandlesAreRefused)
     }
     TestDib gappy = MakeDib(1, 1, 32, 40, {}, {0xF0F000, 0xFF00, 0xFF});
     EXPECT_EQ(draw(gappy, canvas.dc()), 0) << "a mask must be one run of bits";
-    EXPECT_EQ(GetPixel(canvas.dc(), 0, 0), kGrey);
+    EXPECT_EQ(canvas.At(0, 0), kGrey);
 }
 
 TEST_F(DibTest, SectionsExposeTheirBitsInTheDibsRowOrder)

@@ -1,7 +1,8 @@
 // Image lists: adding masked and unmasked images, drawing them, and their lifetime.
 #include <commctrl.h>
 
-#include "gdi/canvas.h"
+#include "support/canvas.h"
+#include "support/host_fixture.h"
 
 namespace {
 
@@ -30,9 +31,9 @@ TEST_F(ImageListTest, MaskedImagesLetTheBackgroundShowWhereTheMaskColourWas)
     EXPECT_TRUE(ImageList_Draw(list, 0, canvas.dc(), 2, 0, ILD_NORMAL)) << "no background colour: transparent too";
     EXPECT_EQ(ImageList_SetBkColor(list, kGreen), COLORREF(CLR_NONE));
     EXPECT_TRUE(ImageList_Draw(list, 0, canvas.dc(), 4, 0, ILD_NORMAL));
-    EXPECT_EQ(canvas.Row(0, 0, 6), (Colors{kRed, kGrey, kRed, kGrey, kRed, kGreen}));
-    EXPECT_TRUE(ImageList_Draw(list, 1, canvas.dc(), 0, 0, ILD_TRANSPARENT));
-    EXPECT_EQ(canvas.Row(1, 0, 6), (Colors{kBlue, kBlue, kRed, kRed, kRed, kRed}));
+    EXPECT_TRUE(ImageList_Draw(list, 1, canvas.dc(), 0, 1, ILD_TRANSPARENT));
+    EXPECT_EQ(canvas.Pixels(), (Colors{kRed, kGrey, kRed, kGrey, kRed, kGreen,  //
+                                       kBlue, kBlue, kRed, kRed, kRed, kRed}));
     EXPECT_TRUE(ImageList_Destroy(list));
 }
 
@@ -51,8 +52,8 @@ TEST_F(ImageListTest, MaskBitmapsDefaultKeysUnmaskedListsAndRemoval)
     ImageList_Draw(masked, 0, canvas.dc(), 0, 0, ILD_TRANSPARENT);
     ImageList_Draw(masked, 2, canvas.dc(), 2, 0, ILD_TRANSPARENT);
     ImageList_Draw(plain, 0, canvas.dc(), 4, 0, ILD_TRANSPARENT);
-    EXPECT_EQ(canvas.Row(0, 0, 6), (Colors{kRed, kMagenta, kGrey, kMagenta, kRed, kMagenta}));
-    EXPECT_EQ(canvas.Row(1, 0, 6), (Colors{kGrey, kRed, kGrey, kGrey, kRed, kRed}));
+    EXPECT_EQ(canvas.Pixels(), (Colors{kRed, kMagenta, kGrey, kMagenta, kRed, kMagenta,  //
+                                       kGrey, kRed, kGrey, kGrey, kRed, kRed}));
 
     EXPECT_TRUE(ImageList_Remove(masked, 0));
     EXPECT_EQ(ImageList_GetImageCount(masked), 3);
@@ -61,9 +62,7 @@ TEST_F(ImageListTest, MaskBitmapsDefaultKeysUnmaskedListsAndRemoval)
     EXPECT_FALSE(ImageList_Draw(masked, 0, canvas.dc(), 0, 0, ILD_NORMAL));
     HIMAGELIST wide = ImageList_Create(8, 2, ILC_COLOR, 1, 1);
     EXPECT_EQ(ImageList_AddMasked(wide, strip.bitmap(), kMagenta), -1) << "no 8-pixel image in 5 columns";
-    ImageList_Destroy(masked);
-    ImageList_Destroy(plain);
-    ImageList_Destroy(wide);
+    for (HIMAGELIST list : {masked, plain, wide}) ImageList_Destroy(list);
 }
 
 TEST_F(ImageListTest, ListsCountAsLiveObjectsAndStaleHandlesFail)

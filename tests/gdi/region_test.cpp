@@ -1,7 +1,8 @@
 // Region objects and clip regions: combinations, boxes, hit tests and what drawing reaches.
 #include <climits>
 
-#include "gdi/canvas.h"
+#include "support/canvas.h"
+#include "support/host_fixture.h"
 
 namespace {
 

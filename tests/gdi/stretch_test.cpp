@@ -1,5 +1,6 @@
 // StretchBlt: nearest sampling in the colour modes, filtering in HALFTONE, clipping and bad input.
-#include "gdi/canvas.h"
+#include "support/canvas.h"
+#include "support/host_fixture.h"
 
 namespace {
 
@@ -12,16 +13,23 @@ TEST_F(StretchTest, NearestSamplesThePixelUnderEachDestinationCentre)
 {
     Canvas source(6, 1, kGrey), target(6, 1, kGrey);
     source.Paint(0, {kRed, kGreen, kBlue, RGB(1, 1, 1), RGB(2, 2, 2), RGB(3, 3, 3)});
-    auto stretch = [&](int x, int width, int srcX, int srcWidth) {
-        EXPECT_TRUE(StretchBlt(target.dc(), x, 0, width, 1, source.dc(), srcX, 0, srcWidth, 1, SRCCOPY));
-        return target.Row(0, 0, 6);
+    struct Row {
+        const char* name;
+        int x, width, srcX, srcWidth;
+        Colors expected;  // the target row afterwards, each draw over the one before
     };
-    EXPECT_EQ(stretch(0, 6, 0, 3), (Colors{kRed, kRed, kGreen, kGreen, kBlue, kBlue}));
-    EXPECT_EQ(stretch(0, 6, 0, 2), (Colors{kRed, kRed, kRed, kGreen, kGreen, kGreen}));
-    EXPECT_EQ(stretch(0, 2, 0, 6)[1], RGB(2, 2, 2)) << "centres 1.5 and 4.5";
-    EXPECT_EQ(stretch(0, 2, 0, 3), (Colors{kRed, kBlue, kRed, kGreen, kGreen, kGreen})) << "centres 0.75, 2.25";
-    EXPECT_EQ(stretch(6, -6, 0, 3), (Colors{kBlue, kBlue, kGreen, kGreen, kRed, kRed})) << "mirrored";
-    EXPECT_EQ(stretch(3, -3, 3, -3)[0], kRed) << "both negative: not mirrored";
+    const Row rows[] = {
+        {"doubled", 0, 6, 0, 3, {kRed, kRed, kGreen, kGreen, kBlue, kBlue}},
+        {"tripled", 0, 6, 0, 2, {kRed, kRed, kRed, kGreen, kGreen, kGreen}},
+        {"centres 1.5 and 4.5", 0, 2, 0, 6, {kGreen, RGB(2, 2, 2), kRed, kGreen, kGreen, kGreen}},
+        {"centres 0.75 and 2.25", 0, 2, 0, 3, {kRed, kBlue, kRed, kGreen, kGreen, kGreen}},
+        {"mirrored", 6, -6, 0, 3, {kBlue, kBlue, kGreen, kGreen, kRed, kRed}},
+        {"both negative: not mirrored", 3, -3, 3, -3, {kRed, kGreen, kBlue, kGreen, kRed, kRed}},
+    };
+    for (const Row& row : rows) {
+        EXPECT_TRUE(StretchBlt(target.dc(), row.x, 0, row.width, 1, source.dc(), row.srcX, 0, row.srcWidth, 1, SRCCOPY));
+        EXPECT_EQ(target.Row(0, 0, 6), row.expected) << row.name;
+    }
 }
 
 TEST_F(StretchTest, HalftoneIsSmoothExactAtOneToOneAndAveragesWhenShrinking)
@@ -40,10 +48,10 @@ TEST_F(StretchTest, HalftoneIsSmoothExactAtOneToOneAndAveragesWhenShrinking)
     ASSERT_TRUE(StretchBlt(target.dc(), 0, 1, 3, 2, source.dc(), 0, 0, 3, 8, SRCCOPY));
     EXPECT_EQ(target.Row(2, 0, 3), (Colors{kRed, RGB(12, 34, 56), kBlue}));
     ASSERT_TRUE(StretchBlt(target.dc(), 0, 1, 1, 1, source.dc(), 3, 0, 1, 8, SRCCOPY));
-    EXPECT_NEAR(GetRValue(GetPixel(target.dc(), 0, 1)), 128, 3);
+    EXPECT_NEAR(GetRValue(target.At(0, 1)), 128, 3);
 }
 
-TEST_F(StretchTest, SourceIsReadOnlyInsideItsRectangleAndItsBitmap)
+TEST_F(StretchTest, SourceIsReadOnlyInsideItsRectangleAndItsBitmapAndBeforeWriting)
 {
     // The middle of a nine-part frame stretched with filtering: the frame must not bleed in.
     Canvas source(3, 3, kRed), target(9, 1, kGrey);
@@ -51,8 +59,8 @@ TEST_F(StretchTest, SourceIsReadOnlyInsideItsRectangleAndItsBitmap)
     SetStretchBltMode(target.dc(), HALFTONE);
     ASSERT_TRUE(StretchBlt(target.dc(), 0, 0, 5, 1, source.dc(), 1, 1, 1, 1, SRCCOPY));
     EXPECT_EQ(target.Row(0, 0, 6), (Colors{kGreen, kGreen, kGreen, kGreen, kGreen, kGrey}));
-    // Half of the source rectangle lies beyond the bitmap: those destination pixels stay.
     for (int mode : {COLORONCOLOR, HALFTONE}) {
+        // Half of the source rectangle lies beyond the bitmap: those destination pixels stay.
         target.Fill(kGrey);
         SetStretchBltMode(target.dc(), mode);
         ASSERT_TRUE(StretchBlt(target.dc(), 0, 0, 8, 1, source.dc(), 1, 1, 4, 1, SRCCOPY));
@@ -60,17 +68,10 @@ TEST_F(StretchTest, SourceIsReadOnlyInsideItsRectangleAndItsBitmap)
         EXPECT_EQ(row[0], kGreen) << mode;
         EXPECT_EQ(row[3], kRed) << mode;
         EXPECT_EQ(Colors(row.begin() + 4, row.end()), Colors(5, kGrey)) << mode;
-    }
-}
-
-TEST_F(StretchTest, StretchWithinOneBitmapReadsBeforeWriting)
-{
-    Canvas canvas(4, 1, kGrey);
-    for (int mode : {COLORONCOLOR, HALFTONE}) {
-        canvas.Paint(0, {kRed, kGreen, kBlue, kGrey});
-        SetStretchBltMode(canvas.dc(), mode);
-        ASSERT_TRUE(StretchBlt(canvas.dc(), 0, 0, 4, 1, canvas.dc(), 0, 0, 2, 1, SRCCOPY));
-        EXPECT_EQ(canvas.Row(0, 3, 4), Colors{kGreen}) << mode;
+        // Within one bitmap, the whole source is read before the destination is written.
+        target.Paint(0, {kRed, kGreen, kBlue, kGrey});
+        ASSERT_TRUE(StretchBlt(target.dc(), 0, 0, 4, 1, target.dc(), 0, 0, 2, 1, SRCCOPY));
+        EXPECT_EQ(target.At(3, 0), kGreen) << mode;
     }
 }
 
@@ -96,9 +97,9 @@ TEST_F(StretchTest, BadInputIsRefusedAndDrawsNothing)
     EXPECT_FALSE(StretchBlt(target.dc(), 0, 0, 1 << 30, 2, source.dc(), 0, 0, 2, 2, SRCCOPY));
     EXPECT_FALSE(StretchBlt(target.dc(), 0, 0, 2, 2, source.dc(), 0, 0, 2, 2, SRCAND));
     EXPECT_TRUE(StretchBlt(target.dc(), 0, 0, 0, 2, source.dc(), 0, 0, 2, 2, SRCCOPY)) << "nothing to do";
-    EXPECT_EQ(target.Row(1, 0, 2), Colors(2, kGrey));
+    EXPECT_EQ(target.Pixels(), Colors(4, kGrey));
     EXPECT_TRUE(StretchBlt(target.dc(), 0, 0, 2, 2, source.dc(), 0, 0, 2, 2, BLACKNESS));
-    EXPECT_EQ(GetPixel(target.dc(), 1, 1), kBlack);
+    EXPECT_EQ(target.Pixels(), Colors(4, kBlack));
 }
 
 }  // namespace
