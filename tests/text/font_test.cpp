@@ -7,18 +7,13 @@ namespace {
 
 using FontTest = TextTest;
 
-std::u16string FaceOf(HDC dc)
+std::u16string FaceOf(HDC dc, HFONT font)
 {
+    HGDIOBJ old = SelectObject(dc, font);
     WCHAR face[LF_FACESIZE] = {};
     EXPECT_GT(GetTextFaceW(dc, LF_FACESIZE, face), 1);
+    SelectObject(dc, old);
     return face;
-}
-
-TEXTMETRICW MetricsOf(HDC dc)
-{
-    TEXTMETRICW tm = {};
-    EXPECT_TRUE(GetTextMetricsW(dc, &tm));
-    return tm;
 }
 
 TEST_F(FontTest, CreateFontIndirectKeepsTheLogFontAndCountsAsObject)
@@ -33,7 +28,6 @@ TEST_F(FontTest, CreateFontIndirectKeepsTheLogFontAndCountsAsObject)
     ASSERT_NE(font, nullptr);
     EXPECT_EQ(wincore::LiveGdiObjects(), before + 1);
     EXPECT_EQ(GetObjectType(font), DWORD(OBJ_FONT));
-
     LOGFONTW back = {};
     ASSERT_EQ(GetObjectW(font, sizeof back, &back), int(sizeof back));
     EXPECT_EQ(back.lfHeight, -13);
@@ -44,80 +38,56 @@ TEST_F(FontTest, CreateFontIndirectKeepsTheLogFontAndCountsAsObject)
 
 TEST_F(FontTest, WindowsFaceNamesResolveToInstalledFonts)
 {
-    ScopedFont system(u"System", -16);
-    ScopedFont tahoma(u"Tahoma", -16);
-    ScopedFont arial(u"Arial", -16);
+    ScopedFont system(u"System", -16), tahoma(u"Tahoma", -16);
     ScopedFont chinese(u"仿宋_GB2312", -16, FW_NORMAL, GB2312_CHARSET);
     Canvas canvas(10, 10);
-    std::u16string faces[4];
-    HFONT fonts[4] = {system.get(), tahoma.get(), arial.get(), chinese.get()};
-    for (int i = 0; i < 4; i++) {
-        SelectObject(canvas.dc(), fonts[i]);
-        faces[i] = FaceOf(canvas.dc());
-    }
-    SelectObject(canvas.dc(), GetStockObject(SYSTEM_FONT));
-    EXPECT_EQ(faces[0], faces[1]) << "both fall back to the default sans-serif face";
-    // A Chinese face name asks for a font that covers Chinese, not the Latin default.
-    EXPECT_NE(faces[3], faces[0]);
+    EXPECT_EQ(FaceOf(canvas.dc(), system.get()), FaceOf(canvas.dc(), tahoma.get()))
+        << "both fall back to the default sans-serif face";
+    EXPECT_NE(FaceOf(canvas.dc(), chinese.get()), FaceOf(canvas.dc(), tahoma.get()))
+        << "a Chinese face name asks for a font that covers Chinese, not the Latin default";
 }
 
-TEST_F(FontTest, StockFontsAreResolvedLikeAnyFont)
+// Negative heights give the character height (cell less internal leading), positive the cell.
+TEST_F(FontTest, HeightsWeightsAndStockFonts)
 {
+    ScopedFont em16(u"Tahoma", -16), cell20(u"Tahoma", 20), unspecified(u"Tahoma", 0);
+    ScopedFont bold(u"Tahoma", -16, FW_BOLD);
     Canvas canvas(10, 10);
-    TEXTMETRICW system = MetricsOf(canvas.dc());
+    TEXTMETRICW system = Metrics(canvas.dc());
     EXPECT_EQ(system.tmWeight, FW_BOLD);
     EXPECT_EQ(system.tmHeight - system.tmInternalLeading, 16);
     SelectObject(canvas.dc(), GetStockObject(DEFAULT_GUI_FONT));
-    TEXTMETRICW gui = MetricsOf(canvas.dc());
+    TEXTMETRICW gui = Metrics(canvas.dc());
     EXPECT_EQ(gui.tmHeight - gui.tmInternalLeading, 12);
-    SelectObject(canvas.dc(), GetStockObject(SYSTEM_FONT));
-}
 
-TEST_F(FontTest, NegativeHeightIsCharacterHeightPositiveIsCellHeight)
-{
-    ScopedFont em16(u"Tahoma", -16);
-    ScopedFont cell20(u"Tahoma", 20);
-    ScopedFont unspecified(u"Tahoma", 0);
-    Canvas canvas(10, 10, em16.get());
-
-    TEXTMETRICW tm = MetricsOf(canvas.dc());
+    SelectObject(canvas.dc(), em16.get());
+    TEXTMETRICW tm = Metrics(canvas.dc());
     EXPECT_EQ(tm.tmHeight - tm.tmInternalLeading, 16);
     EXPECT_EQ(tm.tmAscent + tm.tmDescent, tm.tmHeight);
     EXPECT_GT(tm.tmAscent, tm.tmDescent);
-    EXPECT_GE(tm.tmHeight, 16);
     EXPECT_LE(tm.tmHeight, 24);
     EXPECT_GE(tm.tmAveCharWidth, 4);
     EXPECT_LE(tm.tmAveCharWidth, 12);
     EXPECT_GE(tm.tmMaxCharWidth, tm.tmAveCharWidth);
     EXPECT_EQ(tm.tmWeight, FW_NORMAL);
+    const LONG regularWidth = Extent(canvas.dc(), u"Navigation 123").cx;
 
-    SelectObject(canvas.dc(), cell20.get());
-    EXPECT_EQ(MetricsOf(canvas.dc()).tmHeight, 20);
-    SelectObject(canvas.dc(), unspecified.get());
-    EXPECT_GT(MetricsOf(canvas.dc()).tmHeight, 8);
-    SelectObject(canvas.dc(), em16.get());
-}
-
-TEST_F(FontTest, BoldIsHeavierAndNoNarrower)
-{
-    ScopedFont regular(u"Tahoma", -16, FW_NORMAL);
-    ScopedFont bold(u"Tahoma", -16, FW_BOLD);
-    Canvas canvas(10, 10, regular.get());
-    const std::u16string text = u"Navigation 123";
-    SIZE regularSize = Extent(canvas.dc(), text);
     SelectObject(canvas.dc(), bold.get());
-    SIZE boldSize = Extent(canvas.dc(), text);
-    EXPECT_GE(boldSize.cx, regularSize.cx);
-    EXPECT_EQ(MetricsOf(canvas.dc()).tmWeight, FW_BOLD);
-    SelectObject(canvas.dc(), regular.get());
+    EXPECT_EQ(Metrics(canvas.dc()).tmWeight, FW_BOLD);
+    EXPECT_GE(Extent(canvas.dc(), u"Navigation 123").cx, regularWidth) << "bold is no narrower";
+    SelectObject(canvas.dc(), cell20.get());
+    EXPECT_EQ(Metrics(canvas.dc()).tmHeight, 20);
+    SelectObject(canvas.dc(), unspecified.get());
+    EXPECT_GT(Metrics(canvas.dc()).tmHeight, 8);
+    SelectObject(canvas.dc(), GetStockObject(SYSTEM_FONT));
 }
 
 TEST_F(FontTest, ExtremeHeightsStayUsable)
 {
     for (LONG height : {LONG(INT_MIN), LONG(-100000), LONG(-1), LONG(1), LONG(100000), LONG(INT_MAX)}) {
         ScopedFont font(u"Tahoma", height);
-        Canvas canvas(40, 40, font.get());
-        TEXTMETRICW tm = MetricsOf(canvas.dc());
+        Canvas canvas(40, 40, kPaper, font.get());
+        TEXTMETRICW tm = Metrics(canvas.dc());
         EXPECT_GE(tm.tmHeight, 1) << height;
         EXPECT_LE(tm.tmHeight, 2048) << height;
         RECT rect = {0, 0, 40, 40};
@@ -130,14 +100,12 @@ TEST_F(FontTest, GetTextFaceCopiesWhatFits)
     Canvas canvas(10, 10);
     int needed = GetTextFaceW(canvas.dc(), 0, nullptr);
     ASSERT_GT(needed, 1);
-    std::vector<WCHAR> full(needed, u'#');
+    std::u16string full(size_t(needed), u'#');
     EXPECT_EQ(GetTextFaceW(canvas.dc(), needed, full.data()), needed);
-    EXPECT_EQ(full[needed - 1], 0);
-
+    EXPECT_EQ(full[size_t(needed) - 1], 0);
     WCHAR small[3] = {u'#', u'#', u'#'};
     EXPECT_EQ(GetTextFaceW(canvas.dc(), 3, small), 3);
-    EXPECT_EQ(small[0], full[0]);
-    EXPECT_EQ(small[2], 0);
+    EXPECT_EQ(std::u16string(small, 3), full.substr(0, 2) + u'\0');
     EXPECT_EQ(GetTextFaceW(canvas.dc(), 0, small), 0);
 }
 

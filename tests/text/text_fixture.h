@@ -1,22 +1,27 @@
-// Fixtures for the text tests: fonts and memory-DC canvases that clean up after themselves, and
-// ways to find the ink text leaves.
+// Fixtures for the text tests: fonts that clean up after themselves and ways to measure text.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <string>
-#include <vector>
 
-#include <windows.h>
-
+#include "support/canvas.h"
 #include "support/host_fixture.h"
 
 using TextTest = HostTest;
 
+constexpr COLORREF kPaper = RGB(255, 255, 255);
+
 class ScopedFont {
 public:
-    ScopedFont(const char16_t* face, LONG height, LONG weight = FW_NORMAL, BYTE charSet = DEFAULT_CHARSET);
-    ~ScopedFont();
+    ScopedFont(const char16_t* face, LONG height, LONG weight = FW_NORMAL, BYTE charSet = DEFAULT_CHARSET)
+    {
+        LOGFONTW logFont = {};
+        logFont.lfHeight = height;
+        logFont.lfWeight = weight;
+        logFont.lfCharSet = charSet;
+        for (int i = 0; face[i] && i < LF_FACESIZE - 1; i++) logFont.lfFaceName[i] = face[i];
+        font_ = CreateFontIndirectW(&logFont);
+    }
+    ~ScopedFont() { EXPECT_TRUE(DeleteObject(font_)); }
     ScopedFont(const ScopedFont&) = delete;
     ScopedFont& operator=(const ScopedFont&) = delete;
     HFONT get() const { return font_; }
@@ -25,31 +30,28 @@ private:
     HFONT font_;
 };
 
-// A memory DC on a white bitmap. The font it was given is deselected again when it goes.
-class Canvas {
-public:
-    Canvas(int width, int height, HFONT font = nullptr);
-    ~Canvas();
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
+inline bool HasInk(const RECT& ink)
+{
+    return ink.right > ink.left && ink.bottom > ink.top;
+}
 
-    HDC dc() const { return dc_; }
-    void Clear(COLORREF color = RGB(255, 255, 255));
-    COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
-    // The bounding box of pixels that differ from `background`; empty when there are none.
-    RECT Ink(COLORREF background = RGB(255, 255, 255)) const;
-    RECT InkWithin(const RECT& area, COLORREF background = RGB(255, 255, 255)) const;
-    std::vector<COLORREF> Pixels() const;
+inline std::u16string Repeat(const std::u16string& text, int times)
+{
+    std::u16string out;
+    for (int i = 0; i < times; i++) out += text;
+    return out;
+}
 
-private:
-    int width_;
-    int height_;
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ oldBitmap_;
-    HGDIOBJ oldFont_;
-};
+inline SIZE Extent(HDC dc, const std::u16string& text)
+{
+    SIZE size = {-1, -1};
+    EXPECT_TRUE(GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size));
+    return size;
+}
 
-bool HasInk(const RECT& ink);
-std::u16string Repeat(const std::u16string& text, int times);
-SIZE Extent(HDC dc, const std::u16string& text);
+inline TEXTMETRICW Metrics(HDC dc)
+{
+    TEXTMETRICW tm = {};
+    EXPECT_TRUE(GetTextMetricsW(dc, &tm));
+    return tm;
+}
