@@ -1,44 +1,38 @@
+// Dialog templates as rc lays them out, byte for byte.
 #include <gtest/gtest.h>
 
 #include <windows.h>
-
-#include <cstring>
 
 #include "resource/data/test_ids.h"
 #include "resource/resource_bytes.h"
 
 namespace {
 
-TEST(DialogTemplate, PlainTemplateWithFontReadsFieldByField)
+// The fixed part of a DLGTEMPLATE: style, extended style, item count, x, y, cx, cy.
+void AppendHeader(std::vector<uint8_t>& bytes, DWORD style, DWORD exStyle, WORD items, std::vector<int> box)
 {
-    std::vector<uint8_t> bytes = ResourceBytes(nullptr, MAKEINTRESOURCEW(IDD_PLAIN), RT_DIALOG);
-    ASSERT_GE(bytes.size(), sizeof(DLGTEMPLATE));
-    DLGTEMPLATE header;
-    memcpy(&header, bytes.data(), sizeof header);
-    EXPECT_EQ(header.style, DWORD(WS_POPUP | DS_SETFONT));
-    EXPECT_EQ(header.dwExtendedStyle, 0u);
-    EXPECT_EQ(header.cdit, 0);
-    EXPECT_EQ(header.x, 0);
-    EXPECT_EQ(header.y, 0);
-    EXPECT_EQ(header.cx, 186);
-    EXPECT_EQ(header.cy, 95);
+    AppendDword(bytes, style);
+    AppendDword(bytes, exStyle);
+    AppendWord(bytes, items);
+    for (int value : box) AppendWord(bytes, uint16_t(value));
+}
 
-    std::vector<uint8_t> expected(bytes.begin(), bytes.begin() + sizeof header);
+TEST(DialogTemplate, PlainTemplateWithFont)
+{
+    std::vector<uint8_t> expected;
+    AppendHeader(expected, WS_POPUP | DS_SETFONT, 0, 0, {0, 0, 186, 95});
     AppendWord(expected, 0);  // no menu
     AppendWord(expected, 0);  // the default class
     AppendText(expected, u"");
     AppendWord(expected, 8);
     AppendText(expected, u"仿宋_GB2312");
-    EXPECT_EQ(bytes, expected);
+    EXPECT_EQ(ResourceBytes(nullptr, MAKEINTRESOURCEW(IDD_PLAIN), RT_DIALOG), expected);
 }
 
 TEST(DialogTemplate, DefaultStyleCaptionAndControls)
 {
     std::vector<uint8_t> expected;
-    AppendDword(expected, WS_POPUP | WS_BORDER | WS_SYSMENU | WS_CAPTION);
-    AppendDword(expected, 0);
-    AppendWord(expected, 2);
-    for (int value : {-1, 2, 300, 32}) AppendWord(expected, uint16_t(value));
+    AppendHeader(expected, WS_POPUP | WS_BORDER | WS_SYSMENU | WS_CAPTION, 0, 2, {-1, 2, 300, 32});
     AppendWord(expected, 0);
     AppendWord(expected, 0);
     AppendText(expected, u"Title \"quoted\"");
@@ -62,7 +56,6 @@ TEST(DialogTemplate, DefaultStyleCaptionAndControls)
     AppendWord(expected, 0xFFFF);
     AppendWord(expected, 7);
     AppendWord(expected, 0);
-
     EXPECT_EQ(ResourceBytes(nullptr, MAKEINTRESOURCEW(IDD_CAPTIONED), RT_DIALOG), expected);
 }
 

@@ -25,10 +25,3 @@ target_compile_definitions(resource_tests PRIVATE
     RESOURCE_DEPENDENT_PATH="$<TARGET_FILE:resource_dependent>"
     RC_TOOL_PATH="${rc_command}")
 
-# The library's own script, compiled into a shared object of its own so that its contents can be
-# checked apart from the library.
-add_library(resource_library_script SHARED)
-wincore_add_resources(resource_library_script ${PROJECT_SOURCE_DIR}/resources/RKNavCtrlEx.rc)
-add_dependencies(resource_tests resource_library_script)
-target_compile_definitions(resource_tests PRIVATE
-    RESOURCE_LIBRARY_SCRIPT_PATH="$<TARGET_FILE:resource_library_script>")

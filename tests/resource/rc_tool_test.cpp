@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -13,11 +13,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-struct RcRun {
-    int status = -1;
-    std::string messages;
-};
 
 class RcTool : public testing::Test {
 protected:
@@ -34,38 +29,37 @@ protected:
     {
         std::ofstream(dir_ / name, std::ios::binary) << content;
     }
-
     std::string Read(const std::string& name)
     {
-        std::ifstream in(dir_ / name);
         std::stringstream text;
-        text << in.rdbuf();
+        text << std::ifstream(dir_ / name).rdbuf();
         return text.str();
     }
 
-    // Compiles `script` (written as script.rc) to out.cpp with a depfile.
-    RcRun Compile(const std::string& script)
+    // Compiles `script` (written as script.rc) to out.cpp with a depfile: rc's exit status and
+    // what it said.
+    std::pair<int, std::string> Compile(const std::string& script)
     {
+        fs::remove(dir_ / "out.cpp");
         Write("script.rc", script);
         std::string command = std::string(RC_TOOL_PATH) + " " + (dir_ / "script.rc").string() + " -o " +
                               (dir_ / "out.cpp").string() + " --depfile " + (dir_ / "out.d").string() + " 2>&1";
-        RcRun run;
+        std::string messages;
         FILE* pipe = popen(command.c_str(), "r");
         char buffer[256];
-        while (fgets(buffer, sizeof buffer, pipe)) run.messages += buffer;
+        while (fgets(buffer, sizeof buffer, pipe)) messages += buffer;
         int status = pclose(pipe);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return run;
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, messages};
     }
 
-    // The error rc reports at `line` of the script, or a failure naming what it said instead.
+    // rc fails, writes nothing and names the line and the fault.
     void ExpectError(const std::string& script, int line, const std::string& message)
     {
-        RcRun run = Compile(script);
-        EXPECT_EQ(run.status, 1) << run.messages;
+        auto [status, messages] = Compile(script);
+        EXPECT_EQ(status, 1) << messages;
         std::string where = (dir_ / "script.rc").string() + ":" + std::to_string(line) + ": error: ";
-        EXPECT_NE(run.messages.find(where), std::string::npos) << run.messages;
-        EXPECT_NE(run.messages.find(message), std::string::npos) << run.messages;
+        EXPECT_NE(messages.find(where), std::string::npos) << messages;
+        EXPECT_NE(messages.find(message), std::string::npos) << messages;
         EXPECT_FALSE(fs::exists(dir_ / "out.cpp"));
     }
 
@@ -75,8 +69,8 @@ protected:
 TEST_F(RcTool, WritesTheTableAndADepfileOfEveryInput)
 {
     Write("ids.h", "// ids\n#define IDR_DATA 7 /* the data */\n#ifdef NOT_DEFINED\n#define IDR_DATA 8\n#endif\n");
-    RcRun run = Compile("#include \"ids.h\"\nIDR_DATA PNG \"data.bin\"\n");
-    ASSERT_EQ(run.status, 0) << run.messages;
+    auto [status, messages] = Compile("#include \"ids.h\"\nIDR_DATA PNG \"data.bin\"\n");
+    ASSERT_EQ(status, 0) << messages;
     std::string source = Read("out.cpp");
     EXPECT_NE(source.find("wincore_resource_count = 1;"), std::string::npos);
     EXPECT_NE(source.find("reinterpret_cast<const char16_t*>(7)"), std::string::npos);
@@ -87,46 +81,45 @@ TEST_F(RcTool, WritesTheTableAndADepfileOfEveryInput)
         EXPECT_NE(depfile.find((dir_ / input).string()), std::string::npos) << input;
 }
 
-TEST_F(RcTool, ReportsSyntaxErrorsWithTheirLine)
+TEST_F(RcTool, ReportsEachFaultWithItsLine)
 {
-    ExpectError("// first\n101 PNG \"data.bin\"\n102 PNG ,\n", 3, "expected a quoted file name");
-    ExpectError("101 DIALOG 0, 0, 10\nBEGIN\nEND\n", 2, "expected ','");
-    ExpectError("101 DIALOG 0, 0, 10, 10\nSTYLE WS_POPUP | WS_NOSUCH\nBEGIN\nEND\n", 2, "WS_NOSUCH");
-    ExpectError("\n/* a comment\n   on lines */ 101 PNG \"data.bin\" @\n", 3, "unexpected '@'");
-    ExpectError("101 PNG \"data.bin\n", 1, "unterminated string");
-    ExpectError("101 DIALOG 0, 0, 10, 10\nBEGIN\n", 2, "no END");
-}
-
-TEST_F(RcTool, ReportsMissingFiles)
-{
-    ExpectError("\n101 PNG \"missing.png\"\n", 2, "missing.png");
-    ExpectError("#include \"missing.h\"\n", 1, "missing.h");
-}
-
-TEST_F(RcTool, ReportsIdsOutOfRangeAndDuplicates)
-{
-    ExpectError("0 PNG \"data.bin\"\n", 1, "outside 1..65535");
-    ExpectError("65536 PNG \"data.bin\"\n", 1, "outside 1..65535");
-    ExpectError("5 PNG \"data.bin\"\nfoo PNG \"data.bin\"\n5 png \"data.bin\"\n", 3, "already defined");
-    ExpectError("101 BITMAP \"data.bin\"\n", 1, "not a BMP file");
-    ExpectError("#pragma code_page(1252)\n", 1, "65001");
-}
-
-TEST_F(RcTool, RefusesWhatItDoesNotCompile)
-{
-    ExpectError("1 ICON \"data.bin\"\n", 1, "ICON");
-    ExpectError("STRINGTABLE\nBEGIN\nEND\n", 1, "STRINGTABLE");
-    ExpectError("1 DIALOG 0, 0, 1, 1\nBEGIN\n  LTEXT \"x\", 1, 0, 0, 1, 1\nEND\n", 3, "CONTROL");
-    ExpectError("#define F(x) x\n", 1, "function-like");
+    struct Row {
+        const char* script;
+        int line;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"// first\n101 PNG \"data.bin\"\n102 PNG ,\n", 3, "expected a quoted file name"},
+        {"101 DIALOG 0, 0, 10\nBEGIN\nEND\n", 2, "expected ','"},
+        {"101 DIALOG 0, 0, 10, 10\nSTYLE WS_POPUP | WS_NOSUCH\nBEGIN\nEND\n", 2, "WS_NOSUCH"},
+        {"\n/* a comment\n   on lines */ 101 PNG \"data.bin\" @\n", 3, "unexpected '@'"},
+        {"101 PNG \"data.bin\n", 1, "unterminated string"},
+        {"101 DIALOG 0, 0, 10, 10\nBEGIN\n", 2, "no END"},
+        {"\n101 PNG \"missing.png\"\n", 2, "missing.png"},
+        {"#include \"missing.h\"\n", 1, "missing.h"},
+        {"0 PNG \"data.bin\"\n", 1, "outside 1..65535"},
+        {"65536 PNG \"data.bin\"\n", 1, "outside 1..65535"},
+        {"5 PNG \"data.bin\"\nfoo PNG \"data.bin\"\n5 png \"data.bin\"\n", 3, "already defined"},
+        {"101 BITMAP \"data.bin\"\n", 1, "not a BMP file"},
+        {"#pragma code_page(1252)\n", 1, "65001"},
+        // What it does not compile.
+        {"1 ICON \"data.bin\"\n", 1, "ICON"},
+        {"STRINGTABLE\nBEGIN\nEND\n", 1, "STRINGTABLE"},
+        {"1 DIALOG 0, 0, 1, 1\nBEGIN\n  LTEXT \"x\", 1, 0, 0, 1, 1\nEND\n", 3, "CONTROL"},
+        {"#define F(x) x\n", 1, "function-like"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.script);
+        ExpectError(row.script, row.line, row.message);
+    }
 }
 
 // Scripts that once crashed or never ended: the one signed quotient that does not fit, nesting
 // deep enough to exhaust the stack, and macros that double at every level.
 TEST_F(RcTool, SurvivesPathologicalScripts)
 {
-    RcRun run = Compile("1 DIALOG 0x80000000 / -1 & 0x7FFF, 0, 1, 1\nBEGIN\nEND\n");
-    EXPECT_EQ(run.status, 0) << run.messages;
-    fs::remove(dir_ / "out.cpp");
+    auto [status, messages] = Compile("1 DIALOG 0x80000000 / -1 & 0x7FFF, 0, 1, 1\nBEGIN\nEND\n");
+    EXPECT_EQ(status, 0) << messages;
     const std::string deep = std::string(100000, '(') + "1" + std::string(100000, ')');
     ExpectError("1 DIALOG " + deep + ", 0, 1, 1\nBEGIN\nEND\n", 1, "nests too deeply");
     ExpectError("1 DIALOG " + std::string(100000, '-') + "1, 0, 1, 1\nBEGIN\nEND\n", 1, "nests too deeply");

@@ -1,3 +1,4 @@
+// The string helpers, MulDiv and the per-thread last error.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -8,12 +9,7 @@
 
 namespace {
 
-int Sign(int value)
-{
-    return (value > 0) - (value < 0);
-}
-
-TEST(Strings, LengthAndCopy)
+TEST(Strings, LengthAndCopies)
 {
     EXPECT_EQ(lstrlenW(nullptr), 0);
     EXPECT_EQ(lstrlenW(u""), 0);
@@ -23,57 +19,48 @@ TEST(Strings, LengthAndCopy)
     EXPECT_EQ(std::u16string(buffer), u"abc");
     EXPECT_EQ(lstrcpyW(nullptr, u"abc"), nullptr);
     EXPECT_EQ(lstrcpyW(buffer, nullptr), nullptr);
-}
 
-TEST(Strings, CopyNTruncatesAndAlwaysTerminates)
-{
-    WCHAR buffer[8];
-    std::fill(std::begin(buffer), std::end(buffer), u'x');
-    EXPECT_EQ(lstrcpynW(buffer, u"abcdef", 4), buffer);
-    EXPECT_EQ(std::u16string(buffer), u"abc");
-    EXPECT_EQ(buffer[4], u'x');
-    lstrcpynW(buffer, u"abcdef", 1);
-    EXPECT_EQ(buffer[0], 0);
-    buffer[0] = u'q';
-    EXPECT_EQ(lstrcpynW(buffer, u"abc", 0), buffer);
-    EXPECT_EQ(buffer[0], u'q');
-    EXPECT_EQ(lstrcpynW(buffer, u"ab", 8), buffer);
-    EXPECT_EQ(std::u16string(buffer), u"ab");
+    // lstrcpynW copies at most count - 1 characters and always terminates.
+    struct Row {
+        const char16_t* source;
+        int count;
+        std::u16string after;  // the buffer's first five units
+    };
+    for (Row row : {Row{u"abcdef", 4, {u"abc\0x", 5}}, Row{u"abcdef", 1, {u"\0xxxx", 5}},
+                    Row{u"abc", 0, u"xxxxx"}, Row{u"ab", 8, {u"ab\0xx", 5}}}) {
+        std::fill(std::begin(buffer), std::end(buffer), u'x');
+        EXPECT_EQ(lstrcpynW(buffer, row.source, row.count), buffer) << row.count;
+        EXPECT_EQ(std::u16string(buffer, 5), row.after) << row.count;
+    }
     EXPECT_EQ(lstrcpynW(buffer, nullptr, 8), nullptr);
 }
 
+// Letters compare alphabetically first, lowercase first only among equals; punctuation before
+// digits before letters; hyphens count only when nothing else differs.
 TEST(Strings, CompareOrdersLikeWin32)
 {
-    EXPECT_EQ(lstrcmpW(u"abc", u"abc"), 0);
-    EXPECT_LT(lstrcmpW(u"abc", u"abd"), 0);
-    EXPECT_LT(lstrcmpW(u"abc", u"abcd"), 0);
-    // Letters compare alphabetically first; lowercase comes first only among equals.
-    EXPECT_LT(lstrcmpW(u"a", u"B"), 0);
-    EXPECT_LT(lstrcmpW(u"a", u"A"), 0);
-    EXPECT_LT(lstrcmpW(u"Ab", u"aC"), 0);
-    EXPECT_GT(lstrcmpW(u"Abc", u"abc"), 0);
-    // Punctuation before digits before letters.
-    EXPECT_LT(lstrcmpW(u"_", u"0"), 0);
-    EXPECT_LT(lstrcmpW(u"9", u"a"), 0);
-    EXPECT_GT(lstrcmpW(u"Z", u"~"), 0);
-    // Hyphens count only when nothing else differs.
-    EXPECT_LT(lstrcmpW(u"coop", u"co-op"), 0);
-    EXPECT_LT(lstrcmpW(u"co-op", u"cop"), 0);
-    EXPECT_EQ(Sign(lstrcmpW(u"b", u"a")), -Sign(lstrcmpW(u"a", u"b")));
-    EXPECT_LT(lstrcmpW(nullptr, u""), 0);
-    EXPECT_EQ(lstrcmpW(nullptr, nullptr), 0);
+    struct Row {
+        const char16_t *a, *b;
+        int sign, signIgnoringCase;
+    };
+    const Row rows[] = {
+        {u"abc", u"abc", 0, 0},   {u"abc", u"abd", -1, -1}, {u"abc", u"abcd", -1, -1}, {u"a", u"B", -1, -1},
+        {u"a", u"A", -1, 0},      {u"Ab", u"aC", -1, -1},   {u"Abc", u"abc", 1, 0},    {u"_", u"0", -1, -1},
+        {u"9", u"a", -1, -1},     {u"Z", u"~", 1, 1},       {u"coop", u"co-op", -1, -1}, {u"co-op", u"cop", -1, -1},
+        {u"coop", u"Co-op", -1, -1}, {nullptr, u"", -1, -1}, {nullptr, nullptr, 0, 0},
+    };
+    auto sign = [](int value) { return (value > 0) - (value < 0); };
+    auto ascii = [](const char16_t* text) { return text ? std::string(text, text + lstrlenW(text)) : "null"; };
+    for (const Row& row : rows) {
+        std::string name = ascii(row.a) + " / " + ascii(row.b);
+        EXPECT_EQ(sign(lstrcmpW(row.a, row.b)), row.sign) << name;
+        EXPECT_EQ(sign(lstrcmpW(row.b, row.a)), -row.sign) << name;
+        EXPECT_EQ(sign(lstrcmpiW(row.a, row.b)), row.signIgnoringCase) << name;
+        EXPECT_EQ(sign(lstrcmpiW(row.b, row.a)), -row.signIgnoringCase) << name;
+    }
 }
 
-TEST(Strings, CompareIgnoringCase)
-{
-    EXPECT_EQ(lstrcmpiW(u"Hello", u"hELLO"), 0);
-    EXPECT_LT(lstrcmpiW(u"a", u"B"), 0);
-    EXPECT_GT(lstrcmpiW(u"b", u"A"), 0);
-    EXPECT_LT(lstrcmpiW(u"coop", u"Co-op"), 0);
-    EXPECT_GT(lstrcmpiW(u"abc", nullptr), 0);
-}
-
-TEST(MulDiv, RoundsHalfAwayFromZero)
+TEST(MulDiv, RoundsHalfAwayFromZeroAndFailsWithMinusOne)
 {
     EXPECT_EQ(MulDiv(10, 3, 4), 8);
     EXPECT_EQ(MulDiv(-10, 3, 4), -8);
