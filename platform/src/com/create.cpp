@@ -4,7 +4,7 @@
 #include <imaging.h>
 
 #include "com/init.h"
-#include "imaging/factory.h"
+#include "shared/imaging/factory.h"
 
 namespace wincore {
 

@@ -5,7 +5,7 @@
 #include <new>
 #include <vector>
 
-#include "com/object.h"
+#include "shared/com/object.h"
 
 namespace wincore {
 

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "imaging/decoded.h"
+#include "imaging/decoders.h"
 
 namespace wincore {
 

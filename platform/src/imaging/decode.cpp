@@ -3,7 +3,8 @@
 #include <new>
 
 #include "gdi/gdi.h"
-#include "imaging/decoded.h"
+#include "imaging/decoders.h"
+#include "shared/imaging/backend.h"
 
 namespace wincore {
 

@@ -1,10 +1,9 @@
-#include "imaging/draw.h"
-
+// Compositing a decoded picture through pixman: bilinear when scaling, pixel for pixel at 1:1.
 #include <algorithm>
 #include <cmath>
 
 #include "gdi/gdi.h"
-#include "imaging/himetric.h"
+#include "shared/imaging/backend.h"
 
 namespace wincore {
 
@@ -13,11 +12,6 @@ namespace {
 // Beyond this many source pixels per destination pixel the whole picture shrinks below one pixel,
 // and the scale would no longer fit pixman's fixed-point transform.
 constexpr double kMaxShrink = 16384.0;
-
-// A source rectangle in pixels; doubles, because HIMETRIC extremes do not fit a picture's range.
-struct PixelRect {
-    double left, top, right, bottom;
-};
 
 // One axis of a draw: the destination pixels written and how they sample the source.
 struct AxisPlan {
@@ -28,16 +22,6 @@ struct AxisPlan {
     double scale = 1;  // source pixels per destination pixel
     double offset = 0; // source position (from srcBegin) of the left edge of pixel dstBegin
 };
-
-PixelRect SourcePixels(const DecodedImage& image, const RECT* source, const RECT& destination)
-{
-    if (!source) return {0, 0, double(image.width), double(image.height)};
-    himetric::Span x = himetric::SourceSpan(source->left, source->right, image.xdpi,
-                                            double(destination.right) - double(destination.left));
-    himetric::Span y = himetric::SourceSpan(source->top, source->bottom, image.ydpi,
-                                            double(destination.bottom) - double(destination.top));
-    return {x.begin, y.begin, x.end, y.end};
-}
 
 // Destination pixels whose centres fall on the picture's part of the source span, clipped to
 // [clipBegin, clipEnd). False when nothing is left to draw on this axis.
@@ -107,11 +91,8 @@ HRESULT Composite(const DecodedImage& image, pixman_image_t* target, const AxisP
 
 }  // namespace
 
-HRESULT DrawPicture(const DecodedImage& image, HDC dc, const RECT& destination, const RECT* source)
+HRESULT CompositePicture(const DecodedImage& image, HDC dc, const RECT& destination, const PixelRect& from)
 {
-    if (destination.right <= destination.left || destination.bottom <= destination.top) return E_INVALIDARG;
-    PixelRect from = SourcePixels(image, source, destination);
-    if (from.right <= from.left || from.bottom <= from.top) return E_INVALIDARG;
     DrawTarget target(dc);
     if (!target.valid()) return E_HANDLE;
     const pixman_box32_t* clip = pixman_region32_extents(&target.clip);

@@ -10,7 +10,7 @@
 #include <jpeglib.h>
 #include <jerror.h>
 
-#include "imaging/decoded.h"
+#include "imaging/decoders.h"
 
 namespace wincore {
 

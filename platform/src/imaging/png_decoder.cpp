@@ -10,7 +10,7 @@
 
 #include <png.h>
 
-#include "imaging/decoded.h"
+#include "imaging/decoders.h"
 
 namespace wincore {
 

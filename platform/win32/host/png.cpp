@@ -5,20 +5,11 @@
 
 #include <wincore/host.h>
 
+#include "shared/com/held.h"
+
 namespace wincore {
 
 namespace {
-
-template <class T>
-struct Held {
-    T* p = nullptr;
-    ~Held()
-    {
-        if (p) p->Release();
-    }
-    T** operator&() { return &p; }
-    T* operator->() const { return p; }
-};
 
 std::wstring Wide(const char* utf8)
 {

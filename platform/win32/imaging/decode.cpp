@@ -1,24 +1,18 @@
+// Decoding through the Windows Imaging Component, converted to premultiplied BGRA.
 #include <wincodec.h>
 
 #include <cmath>
+#include <new>
 
-#include "picture.h"
+#include "shared/com/held.h"
+#include "shared/imaging/backend.h"
 
-namespace navimaging {
+namespace wincore {
 
 namespace {
 
-// Releases a COM pointer when the decode returns, whichever way it does.
-template <class T>
-struct Held {
-    T* p = nullptr;
-    ~Held()
-    {
-        if (p) p->Release();
-    }
-    T** operator&() { return &p; }
-    T* operator->() const { return p; }
-};
+constexpr UINT64 kMaxPixels = 0x10000000;
+constexpr size_t kMaxEncodedBytes = 0x7FFFFFFF;  // what a WIC memory stream takes
 
 struct Format {
     const GUID* container;
@@ -26,7 +20,7 @@ struct Format {
     UINT flags;
 };
 
-bool IdentifyFormat(IWICBitmapDecoder* decoder, Picture& picture)
+bool IdentifyFormat(IWICBitmapDecoder* decoder, DecodedImage& picture)
 {
     static const Format formats[] = {
         {&GUID_ContainerFormatPng, &ImageFormatPNG, ImageFlagsColorSpaceRGB},
@@ -45,7 +39,7 @@ bool IdentifyFormat(IWICBitmapDecoder* decoder, Picture& picture)
 }
 
 // WIC reports 96 dpi where the file names none; a file that names zero keeps the default too.
-void ReadResolution(IWICBitmapFrameDecode* frame, Picture& picture)
+void ReadResolution(IWICBitmapFrameDecode* frame, DecodedImage& picture)
 {
     double x = 0, y = 0;
     if (FAILED(frame->GetResolution(&x, &y))) return;
@@ -67,15 +61,19 @@ bool HasAlpha(IWICBitmapFrameDecode* frame, IWICImagingFactory* factory)
     return SUCCEEDED(pixelInfo->SupportsTransparency(&transparent)) && transparent;
 }
 
-HRESULT CopyPremultiplied(IWICBitmapFrameDecode* frame, Picture& picture)
+HRESULT CopyPremultiplied(IWICBitmapFrameDecode* frame, DecodedImage& picture)
 {
     Held<IWICBitmapSource> converted;
     HRESULT result = WICConvertBitmapSource(GUID_WICPixelFormat32bppPBGRA, frame, &converted);
     if (FAILED(result)) return result;
     if (FAILED(converted->GetSize(&picture.width, &picture.height))) return E_FAIL;
     if (picture.width == 0 || picture.height == 0) return E_FAIL;
-    if (UINT64(picture.width) * picture.height > 0x10000000) return E_OUTOFMEMORY;
-    picture.pixels.resize(size_t(picture.width) * picture.height);
+    if (UINT64(picture.width) * picture.height > kMaxPixels) return E_OUTOFMEMORY;
+    try {
+        picture.pixels.resize(size_t(picture.width) * picture.height);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
     UINT stride = picture.width * 4;
     return converted->CopyPixels(nullptr, stride, UINT(picture.pixels.size() * 4),
                                  reinterpret_cast<BYTE*>(picture.pixels.data()));
@@ -83,9 +81,9 @@ HRESULT CopyPremultiplied(IWICBitmapFrameDecode* frame, Picture& picture)
 
 }  // namespace
 
-HRESULT DecodePicture(const BYTE* data, size_t size, Picture& picture)
+HRESULT DecodeImage(const BYTE* data, size_t size, DecodedImage& picture)
 {
-    if (!data || size == 0 || size > 0x7FFFFFFF) return E_FAIL;
+    if (!data || size == 0 || size > kMaxEncodedBytes) return E_FAIL;
     Held<IWICImagingFactory> factory;
     Held<IWICStream> stream;
     Held<IWICBitmapDecoder> decoder;
@@ -106,4 +104,4 @@ HRESULT DecodePicture(const BYTE* data, size_t size, Picture& picture)
     return FAILED(result) ? (result == E_OUTOFMEMORY ? result : E_FAIL) : S_OK;
 }
 
-}  // namespace navimaging
+}  // namespace wincore

@@ -1,11 +1,11 @@
+// Compositing a decoded picture through GDI: a DIB section alpha-blended onto the DC.
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
-#include "../../src/imaging/himetric.h"
-#include "picture.h"
+#include "shared/imaging/backend.h"
 
-namespace navimaging {
+namespace wincore {
 
 namespace {
 
@@ -26,7 +26,7 @@ bool VisibleSpans(Span source, UINT extent, Span destination, Span& visibleSourc
     return visibleDestination.end > visibleDestination.begin;
 }
 
-HBITMAP SectionOf(const Picture& picture, HDC dc)
+HBITMAP SectionOf(const DecodedImage& picture, HDC dc)
 {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -42,7 +42,7 @@ HBITMAP SectionOf(const Picture& picture, HDC dc)
 }
 
 // The section lives only for the draw, so an image holds no GDI object between draws.
-HRESULT Blend(const Picture& picture, HDC dc, Span dx, Span dy, Span sx, Span sy)
+HRESULT Blend(const DecodedImage& picture, HDC dc, Span dx, Span dy, Span sx, Span sy)
 {
     HDC memory = CreateCompatibleDC(dc);
     if (!memory) return E_HANDLE;
@@ -60,24 +60,15 @@ HRESULT Blend(const Picture& picture, HDC dc, Span dx, Span dy, Span sx, Span sy
 
 }  // namespace
 
-HRESULT DrawPicture(const Picture& picture, HDC dc, const RECT& destination, const RECT* source)
+HRESULT CompositePicture(const DecodedImage& picture, HDC dc, const RECT& destination, const PixelRect& from)
 {
-    if (destination.right <= destination.left || destination.bottom <= destination.top) return E_INVALIDARG;
     if (GetObjectType(dc) != OBJ_DC && GetObjectType(dc) != OBJ_MEMDC) return E_HANDLE;
-    Span fromX = {0, double(picture.width)}, fromY = {0, double(picture.height)};
-    if (source) {
-        himetric::Span x = himetric::SourceSpan(source->left, source->right, picture.xdpi,
-                                                double(destination.right) - double(destination.left));
-        himetric::Span y = himetric::SourceSpan(source->top, source->bottom, picture.ydpi,
-                                                double(destination.bottom) - double(destination.top));
-        fromX = {x.begin, x.end};
-        fromY = {y.begin, y.end};
-    }
-    if (fromX.end <= fromX.begin || fromY.end <= fromY.begin) return E_INVALIDARG;
+    Span toX = {double(destination.left), double(destination.right)};
+    Span toY = {double(destination.top), double(destination.bottom)};
     Span sx, sy, dx, dy;
-    if (!VisibleSpans(fromX, picture.width, {double(destination.left), double(destination.right)}, sx, dx)) return S_OK;
-    if (!VisibleSpans(fromY, picture.height, {double(destination.top), double(destination.bottom)}, sy, dy)) return S_OK;
+    if (!VisibleSpans({from.left, from.right}, picture.width, toX, sx, dx)) return S_OK;
+    if (!VisibleSpans({from.top, from.bottom}, picture.height, toY, sy, dy)) return S_OK;
     return Blend(picture, dc, dx, dy, sx, sy);
 }
 
-}  // namespace navimaging
+}  // namespace wincore

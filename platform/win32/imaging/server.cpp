@@ -2,17 +2,16 @@
 // library is: CoCreateInstance finds it through the class's registration, which DllRegisterServer
 // writes (regsvr32 RKNavImaging.dll) for the machine, or for the current user where only an
 // administrator may write the machine's classes. Wine reads only the machine's.
+#include <atomic>
 #include <new>
 #include <string>
 
 #include <olectl.h>
 
-#include "com_object.h"
-#include "factory.h"
+#include "shared/com/object.h"
+#include "shared/imaging/factory.h"
 
-namespace navimaging {
-
-std::atomic<long> liveObjects{0};
+namespace wincore {
 
 namespace {
 
@@ -71,9 +70,9 @@ LSTATUS RegisterIn(HKEY root, const WCHAR* path)
 
 }  // namespace
 
-}  // namespace navimaging
+}  // namespace wincore
 
-using namespace navimaging;
+using namespace wincore;
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
 {
@@ -98,7 +97,7 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID riid, void** object)
 
 STDAPI DllCanUnloadNow()
 {
-    return liveObjects == 0 && serverLocks == 0 ? S_OK : S_FALSE;
+    return ComObjectsAlive() == 0 && serverLocks == 0 ? S_OK : S_FALSE;
 }
 
 STDAPI DllRegisterServer()
@@ -124,5 +123,5 @@ STDAPI DllUnregisterServer()
 // For hosts' leak checks: the factories and images of this server that are still alive.
 extern "C" LONG WINAPI NavImagingLiveObjects()
 {
-    return liveObjects;
+    return ComObjectsAlive();
 }

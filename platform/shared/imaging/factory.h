@@ -1,4 +1,4 @@
-// The imaging factory that CoCreateInstance serves.
+// The imaging factory, as CoCreateInstance serves it on wincore and the COM server on Windows.
 #pragma once
 
 #include <imaging.h>

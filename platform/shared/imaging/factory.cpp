@@ -1,12 +1,12 @@
 // The imaging factory: images from streams and files. Only decoding is offered; bitmaps,
 // encoders and codec management are not.
-#include "imaging/factory.h"
+#include "shared/imaging/factory.h"
 
 #include <new>
 
-#include "com/object.h"
-#include "imaging/image.h"
-#include "imaging/sources.h"
+#include "shared/com/object.h"
+#include "shared/imaging/backend.h"
+#include "shared/imaging/image.h"
 
 namespace wincore {
 

@@ -1,29 +1,14 @@
-// A picture decoded into memory, and the decoders that make one.
+// wincore's decoders and what they share: libpng, libjpeg-turbo and its own BMP reader.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <imaging.h>
 
-#include "imaging/uninitialised.h"
+#include "shared/imaging/decoded.h"
 
 namespace wincore {
 
-// The decoders have the libraries write each pixel as the bytes B, G, R, A: a8r8g8b8 in memory.
-static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "pixels are written as B, G, R, A bytes");
-
-constexpr double kDefaultDpi = 96.0;
 constexpr double kMetresPerInch = 0.0254;
-
-struct DecodedImage {
-    UINT width = 0;
-    UINT height = 0;
-    UninitialisedVector<uint32_t> pixels;  // premultiplied a8r8g8b8, top row first
-    double xdpi = kDefaultDpi;
-    double ydpi = kDefaultDpi;
-    GUID format = {};
-    UINT flags = 0;
-};
 
 // Whether a picture of this size may be decoded: no bitmap could hold a larger one.
 bool SizeAcceptable(uint64_t width, uint64_t height);
@@ -47,8 +32,5 @@ void PremultiplyRow(uint32_t* row, size_t count);
 HRESULT DecodePng(const BYTE* data, size_t size, DecodedImage& image);
 HRESULT DecodeBmp(const BYTE* data, size_t size, DecodedImage& image);
 HRESULT DecodeJpeg(const BYTE* data, size_t size, DecodedImage& image);
-
-// Picks the decoder from the file's signature; E_FAIL for data that is no picture it knows.
-HRESULT DecodeImage(const BYTE* data, size_t size, DecodedImage& image);
 
 }  // namespace wincore

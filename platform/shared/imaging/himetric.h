@@ -1,5 +1,5 @@
-// HIMETRIC (0.01 mm) source coordinates back to a picture's whole pixels. Header-only and free of
-// platform types: wincore's images and the Win32 imaging server both draw through it.
+// HIMETRIC (0.01 mm) source coordinates back to a picture's whole pixels, for the images of both
+// imaging services. Header-only and free of platform types.
 //
 // Callers make HIMETRIC from whole pixels by truncation. Rounding that back loses a pixel above
 // 1270 dpi, where one pixel spans more than half a unit; inverting the truncation does not.

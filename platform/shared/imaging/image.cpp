@@ -1,17 +1,22 @@
+#include "shared/imaging/image.h"
+
 #include <cmath>
 #include <new>
 
-#include "com_object.h"
-#include "picture.h"
+#include "shared/com/object.h"
+#include "shared/imaging/draw.h"
+#include "shared/imaging/himetric.h"
 
-namespace navimaging {
+namespace wincore {
 
 namespace {
 
-// Decoded completely when made; the stream it came from is held, never read again.
+// The picture is decoded completely when the image is made. The stream it came from is only held,
+// as the imaging service's images hold theirs, and never read again: the memory behind it may be
+// gone by then.
 class Image final : public ComObject<IImage> {
 public:
-    Image(Picture&& picture, IStream* source) : picture_(std::move(picture)), source_(source)
+    Image(DecodedImage&& decoded, IStream* source) : decoded_(std::move(decoded)), source_(source)
     {
         if (source_) source_->AddRef();
     }
@@ -28,23 +33,23 @@ public:
     HRESULT STDMETHODCALLTYPE GetPhysicalDimension(SIZE* size) override
     {
         if (!size) return E_POINTER;
-        size->cx = LONG(std::lround(picture_.width * kHimetricPerInch / picture_.xdpi));
-        size->cy = LONG(std::lround(picture_.height * kHimetricPerInch / picture_.ydpi));
+        size->cx = LONG(std::lround(decoded_.width * himetric::kPerInch / decoded_.xdpi));
+        size->cy = LONG(std::lround(decoded_.height * himetric::kPerInch / decoded_.ydpi));
         return S_OK;
     }
 
     HRESULT STDMETHODCALLTYPE GetImageInfo(ImageInfo* info) override
     {
         if (!info) return E_POINTER;
-        info->RawDataFormat = picture_.format;
+        info->RawDataFormat = decoded_.format;
         info->PixelFormat = PixelFormat32bppARGB;
-        info->Width = picture_.width;
-        info->Height = picture_.height;
-        info->TileWidth = picture_.width;
-        info->TileHeight = picture_.height;
-        info->Xdpi = picture_.xdpi;
-        info->Ydpi = picture_.ydpi;
-        info->Flags = picture_.flags;
+        info->Width = decoded_.width;
+        info->Height = decoded_.height;
+        info->TileWidth = decoded_.width;
+        info->TileHeight = decoded_.height;
+        info->Xdpi = decoded_.xdpi;
+        info->Ydpi = decoded_.ydpi;
+        info->Flags = decoded_.flags;
         return S_OK;
     }
 
@@ -53,7 +58,7 @@ public:
     HRESULT STDMETHODCALLTYPE Draw(HDC dc, const RECT* destination, const RECT* source) override
     {
         if (!destination) return E_POINTER;
-        return DrawPicture(picture_, dc, *destination, source);
+        return DrawPicture(decoded_, dc, *destination, source);
     }
 
     HRESULT STDMETHODCALLTYPE PushIntoSink(IImageSink*) override { return E_NOTIMPL; }
@@ -65,15 +70,15 @@ public:
     }
 
 private:
-    Picture picture_;
+    DecodedImage decoded_;
     IStream* source_;
 };
 
 }  // namespace
 
-IImage* MakeImage(Picture&& picture, IStream* source)
+IImage* MakeImage(DecodedImage&& decoded, IStream* source)
 {
-    return new (std::nothrow) Image(std::move(picture), source);
+    return new (std::nothrow) Image(std::move(decoded), source);
 }
 
-}  // namespace navimaging
+}  // namespace wincore

@@ -1,7 +1,7 @@
 // The IImage that the imaging factory hands out.
 #pragma once
 
-#include "imaging/decoded.h"
+#include "shared/imaging/decoded.h"
 
 namespace wincore {
 

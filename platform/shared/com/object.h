@@ -1,4 +1,4 @@
-// Reference counting for the server's objects, and the count DllCanUnloadNow answers from.
+// Reference counting for every COM object wincore and the Win32 imaging server hand out.
 #pragma once
 
 #include <atomic>
@@ -6,13 +6,16 @@
 
 #include <objbase.h>
 
-namespace navimaging {
+namespace wincore {
 
-// Objects and server locks alive in the process.
-extern std::atomic<long> liveObjects;
+// COM objects alive in the process: for hosts' leak checks and a server's DllCanUnloadNow.
+int ComObjectsAlive();
+void ComObjectCreated();
+void ComObjectDestroyed();
 
 // Starts with one reference, owned by whoever created the object; the last Release deletes it.
-// The destructor comes after the interface's methods, so their slots keep their published places.
+// The destructor is declared here, after the interface's methods, so the interface's slots keep
+// their published positions.
 template <class Interface>
 class ComObject : public Interface {
 public:
@@ -25,8 +28,8 @@ public:
     }
 
 protected:
-    ComObject() { ++liveObjects; }
-    virtual ~ComObject() { --liveObjects; }
+    ComObject() { ComObjectCreated(); }
+    virtual ~ComObject() { ComObjectDestroyed(); }
     ComObject(const ComObject&) = delete;
     ComObject& operator=(const ComObject&) = delete;
 
@@ -47,4 +50,4 @@ private:
     std::atomic<ULONG> references_{1};
 };
 
-}  // namespace navimaging
+}  // namespace wincore

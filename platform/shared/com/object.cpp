@@ -1,6 +1,4 @@
-#include "com/object.h"
-
-#include <wincore/host.h>
+#include "shared/com/object.h"
 
 namespace wincore {
 
@@ -20,7 +18,7 @@ void ComObjectDestroyed()
     --liveObjects;
 }
 
-int LiveComObjects()
+int ComObjectsAlive()
 {
     return liveObjects;
 }
