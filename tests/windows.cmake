@@ -52,6 +52,7 @@ endfunction()
 #    has been given so far; the windows' drawing reaches it a moment later.
 #  - ScreenTest.ChildDrawing*: Wine puts a new child window at the bottom of its siblings; the
 #    documentation, and wincore, at the top.
+#  - DialogTest.TheTemplatesFont*: counts GDI objects with wincore's own counter.
 #  - Slide animations, the vector box's slide: tick-by-tick figures.
 #  - PopupTest.MenuIsClamped*: its owner is erased as it is shown (see LifecycleTest.Visible*),
 #    before the test's handler that paints it is in place.
@@ -62,7 +63,7 @@ rknav_windows_area(platform
          MessagesTest.UnansweredPaint* GdiCoreTest.SelectObject* GdiCoreTest.BadHandles*
          LifecycleTest.Visible* LifecycleTest.StaleAndForeign*
          InputTest.Capture* InputTest.DoubleTaps* ScreenTest.PopupOver*
-         ScreenTest.ChildDrawing*)
+         ScreenTest.ChildDrawing* DialogTest.TheTemplatesFont*)
 rknav_windows_area(listview FILES input_test.cpp items_test.cpp scroll_test.cpp paint_test.cpp LINK RKNavCtrlEx)
 rknav_windows_area(combobox FILES combobox_test.cpp input_test.cpp LINK RKNavCtrlEx)
 rknav_windows_area(vectorbox FILES input_test.cpp lifecycle_test.cpp vbox_fixture.cpp LINK RKNavCtrlEx

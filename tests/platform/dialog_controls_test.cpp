@@ -1,5 +1,6 @@
 // Dialogs from in-memory templates, and the system "EDIT" and "BUTTON" classes.
-#include <cstring>
+#include <string>
+#include <vector>
 
 #include "support/host_fixture.h"
 #include "support/message_log.h"
@@ -9,68 +10,51 @@ namespace {
 using DialogTest = HostTest;
 using ControlsTest = HostTest;
 
-// Lays out a DLGTEMPLATE the way a resource compiler does.
-class TemplateBuilder {
-public:
-    TemplateBuilder(DWORD style, short cx, short cy, const WCHAR* face, WORD points)
-    {
-        Dword(style);
-        Dword(0);  // extended style
-        Word(0);   // no controls
-        Word(0);
-        Word(0);
-        Word(WORD(cx));
-        Word(WORD(cy));
-        Word(0);  // no menu
-        Word(0);  // default class
-        Word(0);  // empty title
-        if (style & DS_SETFONT) {
-            Word(points);
-            for (; *face; face++) Word(*face);
-            Word(0);
-        }
-    }
-    const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
-    size_t Size() const { return words_.size() * 2; }
+// A DLGTEMPLATE without controls, laid out the way a resource compiler does; an empty class name
+// stands for the dialog class.
+std::vector<WORD> DialogTemplate(DWORD style, WORD cx, WORD cy, const std::u16string& face,
+                                 const std::u16string& className = u"")
+{
+    std::vector<WORD> words = {WORD(style & 0xFFFF), WORD(style >> 16), 0, 0, 0, 0, 0, cx, cy, 0};
+    words.insert(words.end(), className.begin(), className.end());
+    words.insert(words.end(), {0, 0});  // the class name's end, an empty title
+    if (!(style & DS_SETFONT)) return words;
+    words.push_back(8);  // points
+    words.insert(words.end(), face.begin(), face.end());
+    words.push_back(0);
+    return words;
+}
 
-private:
-    void Word(WORD w) { words_.push_back(w); }
-    void Dword(DWORD d)
-    {
-        Word(WORD(d & 0xFFFF));
-        Word(WORD(d >> 16));
-    }
-    std::vector<WORD> words_;
-};
+HWND MakeDialog(const std::vector<WORD>& words, HWND owner, DLGPROC proc, LPARAM param = 0)
+{
+    return CreateDialogIndirectParamW(nullptr, reinterpret_cast<LPCDLGTEMPLATEW>(words.data()), owner, proc, param);
+}
 
-struct DialogProbe {
-    static INT_PTR CALLBACK Proc(HWND hwnd, UINT message, WPARAM, LPARAM lParam)
-    {
-        if (message == WM_INITDIALOG) {
-            initParam = lParam;
-            initHwnd = hwnd;
-            return TRUE;
-        }
-        if (message == WM_USER) {
-            SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, 77);
-            return TRUE;
-        }
-        return FALSE;
+LPARAM initParam = 0;
+HWND initHwnd = nullptr;
+
+INT_PTR CALLBACK Probe(HWND hwnd, UINT message, WPARAM, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        initParam = lParam;
+        initHwnd = hwnd;
     }
-    static LPARAM initParam;
-    static HWND initHwnd;
-};
-LPARAM DialogProbe::initParam = 0;
-HWND DialogProbe::initHwnd = nullptr;
+    if (message == WM_USER) SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, 77);
+    return message == WM_INITDIALOG || message == WM_USER;
+}
+
+INT_PTR CALLBACK AnswersEverything(HWND, UINT, WPARAM, LPARAM)
+{
+    return TRUE;
+}
 
 TEST_F(DialogTest, TemplateMakesAHiddenDialogThatGetsInitDialogWithItsParameter)
 {
     HWND owner = CreateRecorder("owner", WS_POPUP | WS_VISIBLE, 100, 50, 600, 400);
-    TemplateBuilder popup(WS_POPUP | DS_SETFONT, 186, 95, TEXT("\u4eff\u5b8b_GB2312"), 8);
-    HWND dialog = CreateDialogIndirectParamW(nullptr, popup.Get(), owner, DialogProbe::Proc, 0x1234);
+    HWND dialog = MakeDialog(DialogTemplate(WS_POPUP | DS_SETFONT, 186, 95, u"\u4eff\u5b8b_GB2312"), owner, Probe, 0x1234);
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(DialogProbe::initParam, 0x1234);
-    EXPECT_EQ(DialogProbe::initHwnd, dialog);
+    EXPECT_EQ(initParam, 0x1234);
+    EXPECT_EQ(initHwnd, dialog);
     EXPECT_FALSE(IsWindowVisible(dialog));
     EXPECT_EQ(GetParent(dialog), owner);
 
@@ -82,22 +66,48 @@ TEST_F(DialogTest, TemplateMakesAHiddenDialogThatGetsInitDialogWithItsParameter)
     EXPECT_EQ(window.bottom - window.top, units.bottom);
     EXPECT_EQ(window.left, 100) << "a pop-up dialog sits relative to its owner's client area";
     EXPECT_GT(units.right, 186) << "dialog units are larger than pixels for an 8-point font";
-
     EXPECT_EQ(SendMessageW(dialog, WM_USER, 0, 0), 77) << "a handled message answers with DWLP_MSGRESULT";
     DestroyWindow(dialog);
 }
 
 TEST_F(DialogTest, ChildDialogNeedsAParentAndBadTemplatesFail)
 {
-    TemplateBuilder child(WS_CHILD | DS_SETFONT, 186, 90, TEXT("Tahoma"), 8);
-    EXPECT_EQ(CreateDialogIndirectParamW(nullptr, child.Get(), nullptr, DialogProbe::Proc, 0), nullptr);
+    const std::vector<WORD> child = DialogTemplate(WS_CHILD | DS_SETFONT, 186, 90, u"Tahoma");
+    EXPECT_EQ(MakeDialog(child, nullptr, Probe), nullptr);
     HWND owner = CreateRecorder("owner", WS_POPUP | WS_VISIBLE, 0, 0, 600, 400);
-    HWND dialog = CreateDialogIndirectParamW(nullptr, child.Get(), owner, DialogProbe::Proc, 0);
+    HWND dialog = MakeDialog(child, owner, Probe);
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(GetWindowLongW(dialog, GWL_STYLE) & WS_CHILD);
-    EXPECT_EQ(CreateDialogIndirectParamW(nullptr, nullptr, owner, DialogProbe::Proc, 0), nullptr);
+    EXPECT_EQ(CreateDialogIndirectParamW(nullptr, nullptr, owner, Probe, 0), nullptr);
     EXPECT_EQ(wincore::LiveWindows(), 2);
-    DestroyWindow(dialog);  // and with it the template's font
+    DestroyWindow(dialog);
+}
+
+// The font a dialog makes from its template lives exactly as long as the dialog, whatever class
+// the template names, whatever the procedure answers; a font the host sets stays the host's.
+TEST_F(DialogTest, TheTemplatesFontGoesWithTheDialog)
+{
+    const int before = wincore::LiveGdiObjects();
+    HWND edit = MakeDialog(DialogTemplate(WS_POPUP | DS_SETFONT, 100, 60, u"Sans", u"EDIT"), nullptr, nullptr);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(wincore::LiveGdiObjects(), before + 1);
+    DestroyWindow(edit);
+    EXPECT_EQ(wincore::LiveGdiObjects(), before) << "a template naming another class";
+
+    const std::vector<WORD> plain = DialogTemplate(WS_POPUP | DS_SETFONT, 100, 60, u"Sans");
+    DestroyWindow(MakeDialog(plain, nullptr, AnswersEverything));
+    EXPECT_EQ(wincore::LiveGdiObjects(), before) << "a procedure that answers WM_NCDESTROY";
+
+    LOGFONTW description = {};
+    description.lfHeight = -12;
+    HFONT hostFont = CreateFontIndirectW(&description);
+    HWND dialog = MakeDialog(plain, nullptr, nullptr);
+    SendMessageW(dialog, WM_SETFONT, reinterpret_cast<WPARAM>(hostFont), FALSE);
+    DestroyWindow(dialog);
+    EXPECT_EQ(wincore::LiveGdiObjects(), before + 1);
+    LOGFONTW read = {};
+    EXPECT_EQ(GetObjectW(hostFont, sizeof read, &read), int(sizeof read)) << "the host's font was deleted";
+    DeleteObject(hostFont);
 }
 
 TEST_F(ControlsTest, OwnerDrawnButtonAsksItsParentToDrawAndReportsClicks)
@@ -136,6 +146,7 @@ TEST_F(ControlsTest, OwnerDrawnButtonAsksItsParentToDrawAndReportsClicks)
     DestroyWindow(button);
 }
 
+// Margins set before a font give way to the font's own; set afterwards, they stay.
 TEST_F(ControlsTest, EditTakesTheFocusOnPenDownAndKeepsTextAndMargins)
 {
     HWND owner = CreateRecorder("owner", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300);
@@ -152,14 +163,7 @@ TEST_F(ControlsTest, EditTakesTheFocusOnPenDownAndKeepsTextAndMargins)
     WCHAR text[16];
     EXPECT_EQ(GetWindowTextW(edit, text, 16), 5);
     EXPECT_EQ(WString(text), TEXT("hello"));
-    DestroyWindow(edit);
-}
 
-TEST_F(ControlsTest, EditMarginsSetBeforeAFontGiveWayToTheFontsOwn)
-{
-    HWND owner = CreateRecorder("owner", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300);
-    HWND edit = CreateWindowExW(0, TEXT("Edit"), TEXT(""), WS_CHILD | WS_VISIBLE, 10, 10, 200, 30, owner, nullptr,
-                                nullptr, nullptr);
     LOGFONTW look = {};
     look.lfHeight = -20;
     HFONT font = CreateFontIndirectW(&look);

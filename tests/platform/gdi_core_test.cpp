@@ -1,38 +1,11 @@
 // The GDI core the window manager relies on: memory DCs, selection, fills, blits and pixels.
+#include "support/canvas.h"
 #include "support/host_fixture.h"
 #include "support/message_log.h"
 
 namespace {
 
 using GdiCoreTest = HostTest;
-
-struct MemoryCanvas {
-    MemoryCanvas(int width, int height)
-    {
-        // Compatible with the screen: a new memory DC holds a monochrome bitmap, and so would
-        // a bitmap made compatible with it.
-        HDC screen = GetDC(nullptr);
-        dc = CreateCompatibleDC(screen);
-        bitmap = CreateCompatibleBitmap(screen, width, height);
-        ReleaseDC(nullptr, screen);
-        old = SelectObject(dc, bitmap);
-    }
-    ~MemoryCanvas()
-    {
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-    void Fill(const RECT& rect, COLORREF color)
-    {
-        HBRUSH brush = CreateSolidBrush(color);
-        FillRect(dc, &rect, brush);
-        DeleteObject(brush);
-    }
-    HDC dc;
-    HBITMAP bitmap;
-    HGDIOBJ old;
-};
 
 TEST_F(GdiCoreTest, SelectObjectReturnsWhatItDisplacedAndSelectedObjectsAreNotDeleted)
 {
@@ -60,52 +33,39 @@ TEST_F(GdiCoreTest, SelectObjectReturnsWhatItDisplacedAndSelectedObjectsAreNotDe
     DeleteDC(dc);
 }
 
-TEST_F(GdiCoreTest, FillBlitAndPixelsRespectBoundsAndViewport)
+TEST_F(GdiCoreTest, FillBlitPixelsAndClipRespectBoundsAndViewport)
 {
-    MemoryCanvas a(20, 20), b(20, 20);
-    a.Fill(RECT{0, 0, 20, 20}, RGB(10, 20, 30));
-    a.Fill(RECT{5, 5, 10, 10}, RGB(200, 0, 0));
-    EXPECT_EQ(GetPixel(a.dc, 5, 5), RGB(200, 0, 0));
-    EXPECT_EQ(GetPixel(a.dc, 10, 10), RGB(10, 20, 30)) << "right and bottom edges are exclusive";
-    EXPECT_EQ(GetPixel(a.dc, 20, 0), CLR_INVALID);
-    EXPECT_EQ(GetPixel(a.dc, -1, 0), CLR_INVALID);
+    constexpr COLORREF kDusk = RGB(10, 20, 30), kRed = RGB(200, 0, 0);
+    Canvas a(20, 20, kDusk), b(20, 20, RGB(0, 0, 0));
+    a.Fill(kRed, {5, 5, 10, 10});
+    EXPECT_EQ(a.At(5, 5), kRed);
+    EXPECT_EQ(a.At(10, 10), kDusk) << "right and bottom edges are exclusive";
+    EXPECT_EQ(a.At(20, 0), CLR_INVALID);
+    EXPECT_EQ(a.At(-1, 0), CLR_INVALID);
 
-    b.Fill(RECT{0, 0, 20, 20}, RGB(0, 0, 0));
-    EXPECT_TRUE(BitBlt(b.dc, 0, 0, 10, 10, a.dc, 5, 5, SRCCOPY));
-    EXPECT_EQ(GetPixel(b.dc, 0, 0), RGB(200, 0, 0));
-    EXPECT_EQ(GetPixel(b.dc, 5, 5), RGB(10, 20, 30));
-    EXPECT_TRUE(BitBlt(b.dc, 0, 0, 40, 40, a.dc, 15, 15, SRCCOPY)) << "a source partly outside is clipped";
-    EXPECT_EQ(GetPixel(b.dc, 4, 4), RGB(10, 20, 30));
-    EXPECT_EQ(GetPixel(b.dc, 6, 6), RGB(10, 20, 30)) << "pixels beyond the source stay as they were";
+    EXPECT_TRUE(BitBlt(b.dc(), 0, 0, 10, 10, a.dc(), 5, 5, SRCCOPY));
+    EXPECT_EQ(b.Row(0, 0, 6), (Colors{kRed, kRed, kRed, kRed, kRed, kDusk}));
+    EXPECT_TRUE(BitBlt(b.dc(), 0, 0, 40, 40, a.dc(), 15, 15, SRCCOPY)) << "a source partly outside is clipped";
+    EXPECT_EQ(b.Row(4, 4, 7), (Colors{kDusk, kDusk, kDusk})) << "pixels beyond the source stay as they were";
+    BitBlt(a.dc(), 2, 2, 10, 10, a.dc(), 0, 0, SRCCOPY);  // overlapping copy within one bitmap
+    EXPECT_EQ(a.At(7, 7), kRed);
 
-    BitBlt(a.dc, 2, 2, 10, 10, a.dc, 0, 0, SRCCOPY);  // overlapping copy within one bitmap
-    EXPECT_EQ(GetPixel(a.dc, 7, 7), RGB(200, 0, 0));
-
-    SetViewportOrgEx(b.dc, 3, 4, nullptr);
-    EXPECT_EQ(SetPixel(b.dc, 0, 0, RGB(1, 2, 3)), RGB(1, 2, 3));
-    SetViewportOrgEx(b.dc, 0, 0, nullptr);
-    EXPECT_EQ(GetPixel(b.dc, 3, 4), RGB(1, 2, 3));
-
+    SetViewportOrgEx(b.dc(), 3, 4, nullptr);
+    EXPECT_EQ(SetPixel(b.dc(), 0, 0, RGB(1, 2, 3)), RGB(1, 2, 3));
+    SetViewportOrgEx(b.dc(), 0, 0, nullptr);
     RECT one = {3, 4, 4, 5};
-    EXPECT_TRUE(InvertRect(b.dc, &one));
-    EXPECT_EQ(GetPixel(b.dc, 3, 4), RGB(254, 253, 252));
-}
+    EXPECT_TRUE(InvertRect(b.dc(), &one));
+    EXPECT_EQ(b.At(3, 4), RGB(254, 253, 252));
 
-TEST_F(GdiCoreTest, ClipRectanglesLimitDrawing)
-{
-    MemoryCanvas a(10, 10);
-    a.Fill(RECT{0, 0, 10, 10}, RGB(0, 0, 0));
-    EXPECT_EQ(IntersectClipRect(a.dc, 2, 2, 5, 5), SIMPLEREGION);
-    a.Fill(RECT{0, 0, 10, 10}, RGB(255, 255, 255));
-    EXPECT_EQ(GetPixel(a.dc, 2, 2), RGB(255, 255, 255));
-    EXPECT_EQ(GetPixel(a.dc, 5, 5), RGB(0, 0, 0));
-    RECT box;
-    EXPECT_EQ(GetClipBox(a.dc, &box), SIMPLEREGION);
-    EXPECT_EQ(box.left, 2);
-    EXPECT_EQ(box.right, 5);
-    SelectClipRgn(a.dc, nullptr);
-    a.Fill(RECT{0, 0, 10, 10}, RGB(9, 9, 9));
-    EXPECT_EQ(GetPixel(a.dc, 9, 9), RGB(9, 9, 9));
+    EXPECT_EQ(IntersectClipRect(b.dc(), 2, 2, 5, 5), SIMPLEREGION);
+    b.Fill(RGB(255, 255, 255));
+    EXPECT_EQ(b.Row(4, 1, 6), (Colors{kDusk, RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), kDusk}));
+    RECT box, clip = {2, 2, 5, 5};
+    EXPECT_EQ(GetClipBox(b.dc(), &box), SIMPLEREGION);
+    EXPECT_TRUE(EqualRect(&box, &clip));
+    SelectClipRgn(b.dc(), nullptr);
+    b.Fill(RGB(9, 9, 9));
+    EXPECT_EQ(b.At(19, 19), RGB(9, 9, 9));
 }
 
 TEST_F(GdiCoreTest, WindowDcDrawsIntoTheWindowAndPaintDcOnlyIntoTheUpdateRegion)

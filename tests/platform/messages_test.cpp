@@ -11,10 +11,9 @@ TEST_F(MessagesTest, SendMessageCallsAtOnceAndMayReenter)
     HWND a = CreateRecorder("a", WS_POPUP, 0, 0, 10, 10);
     HWND b = CreateRecorder("b", WS_POPUP, 0, 0, 10, 10);
     Log().Only({WM_USER, WM_USER + 1, WM_USER + 2});
-    SetHandler(a, [b](HWND h, UINT m, WPARAM, LPARAM, LRESULT& r) {
+    SetHandler(a, [b](HWND, UINT m, WPARAM, LPARAM, LRESULT& r) {
         if (m == WM_USER) r = SendMessageW(b, WM_USER + 1, 0, 0) + 1;
         if (m == WM_USER + 2) r = 10;
-        (void)h;
         return m == WM_USER || m == WM_USER + 2;
     });
     SetHandler(b, [a](HWND, UINT m, WPARAM, LPARAM, LRESULT& r) {
@@ -46,9 +45,12 @@ TEST_F(MessagesTest, PostedBeforePaintBeforeTimers)
                                            }));
 }
 
-TEST_F(MessagesTest, SeveralInvalidationsMakeOnePaintOverTheirUnion)
+// Several invalidations make one paint over their union; erasing only when asked, and never for
+// hidden windows.
+TEST_F(MessagesTest, InvalidationsMakeOnePaintOverTheirUnionAndEraseOnlyWhenAsked)
 {
     HWND a = CreateRecorder("a", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
+    HWND hidden = CreateRecorder("hidden", WS_POPUP, 0, 0, 100, 100);
     wincore::Pump();
     Log().Only({WM_PAINT, WM_ERASEBKGND});
     RECT painted = {};
@@ -60,25 +62,13 @@ TEST_F(MessagesTest, SeveralInvalidationsMakeOnePaintOverTheirUnion)
         EndPaint(h, &paint);
         return true;
     });
-    RECT first = {10, 10, 20, 20}, second = {50, 60, 70, 80};
+    RECT first = {10, 10, 20, 20}, second = {50, 60, 70, 80}, united = {10, 10, 70, 80};
     InvalidateRect(a, &first, FALSE);
     InvalidateRect(a, &second, FALSE);
     InvalidateRect(a, &first, FALSE);
-    wincore::Pump();
-    EXPECT_TRUE(SameTraffic(Log().Lines(), {"a WM_PAINT"}));
-    RECT united = {10, 10, 70, 80};
-    EXPECT_TRUE(EqualRect(&painted, &united));
-}
-
-TEST_F(MessagesTest, EraseOnlyWhenAskedAndNotForHiddenWindows)
-{
-    HWND a = CreateRecorder("a", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
-    HWND hidden = CreateRecorder("hidden", WS_POPUP, 0, 0, 100, 100);
-    wincore::Pump();
-    Log().Only({WM_PAINT, WM_ERASEBKGND});
-    InvalidateRect(a, nullptr, FALSE);
     InvalidateRect(hidden, nullptr, TRUE);
     wincore::Pump();
+    EXPECT_TRUE(EqualRect(&painted, &united));
     InvalidateRect(a, nullptr, TRUE);
     wincore::Pump();
     EXPECT_TRUE(SameTraffic(Log().Lines(), {"a WM_PAINT", "a WM_PAINT", "a WM_ERASEBKGND"}));
@@ -139,9 +129,8 @@ TEST_F(MessagesTest, WindowTextAndUserData)
     EXPECT_EQ(GetWindowTextW(a, buffer, 0), 0);
     SetWindowTextW(a, nullptr);
     EXPECT_EQ(GetWindowTextLengthW(a), 0);
-    LONG_PTR pointer = reinterpret_cast<LONG_PTR>(&buffer);
-    SetWindowLongPtrW(a, GWLP_USERDATA, pointer);
-    EXPECT_EQ(GetWindowLongPtrW(a, GWLP_USERDATA), pointer);
+    SetWindowLongPtrW(a, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&buffer));
+    EXPECT_EQ(GetWindowLongPtrW(a, GWLP_USERDATA), reinterpret_cast<LONG_PTR>(&buffer));
 }
 
 TEST_F(MessagesTest, GetMessageRunsTheManualClockToTheNextTimerAndEndsOnQuit)

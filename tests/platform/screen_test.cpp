@@ -73,35 +73,25 @@ TEST_F(ScreenTest, TopmostBandStaysAboveActivatedWindows)
     EXPECT_EQ(WindowFromPoint(POINT{70, 70}), high);
 }
 
-TEST_F(ScreenTest, ClipChildrenKeepsTheParentOffItsChild)
+// With WS_CLIPCHILDREN a parent's repaint leaves its child alone; without it the child is
+// repainted after its parent.
+TEST_F(ScreenTest, ClipChildrenDecidesWhetherTheChildIsRepaintedAfterItsParent)
 {
-    HWND parent = CreateRecorder("parent", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 200, 200);
-    HWND child = CreateRecorder("child", WS_CHILD | WS_VISIBLE, 50, 50, 50, 50, parent);
-    PaintSolid(parent, kBlue);
-    PaintSolid(child, kRed);
-    InvalidateRect(parent, nullptr, TRUE);
-    InvalidateRect(child, nullptr, TRUE);
-    wincore::Pump();
-    Log().Only({WM_PAINT});
-    InvalidateRect(parent, nullptr, TRUE);
-    wincore::Pump();
-    EXPECT_TRUE(SameTraffic(Log().Lines(), {"parent WM_PAINT"}));
-    EXPECT_EQ(wincore::ScreenPixel(60, 60), kRed);
-    EXPECT_EQ(wincore::ScreenPixel(10, 10), kBlue);
-}
-
-TEST_F(ScreenTest, WithoutClipChildrenTheChildIsRepaintedAfterItsParent)
-{
-    HWND parent = CreateRecorder("parent", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200);
-    HWND child = CreateRecorder("child", WS_CHILD | WS_VISIBLE, 50, 50, 50, 50, parent);
-    PaintSolid(parent, kBlue);
-    PaintSolid(child, kRed);
-    wincore::Pump();
-    Log().Only({WM_PAINT});
-    InvalidateRect(parent, nullptr, TRUE);
-    wincore::Pump();
-    EXPECT_TRUE(SameTraffic(Log().Lines(), {"parent WM_PAINT", "child WM_PAINT"}));
-    EXPECT_EQ(wincore::ScreenPixel(60, 60), kRed);
+    for (bool clip : {true, false}) {
+        HWND parent = CreateRecorder("parent", WS_POPUP | WS_VISIBLE | (clip ? WS_CLIPCHILDREN : 0), 0, 0, 200, 200);
+        HWND child = CreateRecorder("child", WS_CHILD | WS_VISIBLE, 50, 50, 50, 50, parent);
+        PaintSolid(parent, kBlue);
+        PaintSolid(child, kRed);
+        wincore::Pump();
+        Log().Only({WM_PAINT});
+        InvalidateRect(parent, nullptr, TRUE);
+        wincore::Pump();
+        using Lines = std::vector<std::string>;
+        EXPECT_TRUE(SameTraffic(Log().Lines(), clip ? Lines{"parent WM_PAINT"} : Lines{"parent WM_PAINT", "child WM_PAINT"}));
+        EXPECT_EQ(wincore::ScreenPixel(60, 60), kRed) << clip;
+        EXPECT_EQ(wincore::ScreenPixel(10, 10), kBlue) << clip;
+        DestroyWindow(parent);
+    }
 }
 
 TEST_F(ScreenTest, ChildDrawingIsClippedToItsParentAndSiblings)
@@ -166,10 +156,9 @@ TEST_F(ScreenTest, ShowMoveAndSizeMessages)
                                                "child WM_MOVE 0x00000000 0x001e0014",
                                            }));
     EXPECT_FALSE(IsWindowVisible(child));
-    RECT rect;
+    RECT rect, expected = {20, 30, 80, 70};
     GetWindowRect(child, &rect);
-    EXPECT_EQ(rect.left, 20);
-    EXPECT_EQ(rect.bottom, 70);
+    EXPECT_TRUE(EqualRect(&rect, &expected));
     POINT point = {0, 0};
     ClientToScreen(child, &point);
     EXPECT_EQ(point.x, 20);

@@ -6,9 +6,19 @@ namespace {
 
 using LifecycleTest = HostTest;
 
-TEST_F(LifecycleTest, VisibleChildGetsCreateSizeMoveShowThenPaint)
+// A top-level window is activated and focused; a child is painted at the next pump.
+TEST_F(LifecycleTest, VisibleWindowsGetCreateSizeMoveAndShowThenActivationOrPaint)
 {
-    HWND owner = CreateRecorder("owner", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100);
+    HWND owner = CreateRecorder("main", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100);
+    EXPECT_TRUE(SameTraffic(Log().Lines(), {
+                                               "main WM_NCCREATE",
+                                               "main WM_CREATE",
+                                               "main WM_SIZE 0x00000000 0x006400c8",
+                                               "main WM_MOVE 0x00000000 0x00000000",
+                                               "main WM_SHOWWINDOW 0x00000001 0x00000000",
+                                               "main WM_ACTIVATE 1 0",
+                                               "main WM_SETFOCUS 0",
+                                           }));
     wincore::Pump();
     Log().Clear();
     CreateRecorder("child", WS_CHILD | WS_VISIBLE, 10, 20, 40, 30, owner, 7);
@@ -21,20 +31,6 @@ TEST_F(LifecycleTest, VisibleChildGetsCreateSizeMoveShowThenPaint)
                                                "child WM_SHOWWINDOW 0x00000001 0x00000000",
                                                "child WM_PAINT",
                                                "child WM_ERASEBKGND",
-                                           }));
-}
-
-TEST_F(LifecycleTest, VisibleTopLevelIsActivatedAndFocused)
-{
-    CreateRecorder("main", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100);
-    EXPECT_TRUE(SameTraffic(Log().Lines(), {
-                                               "main WM_NCCREATE",
-                                               "main WM_CREATE",
-                                               "main WM_SIZE 0x00000000 0x006400c8",
-                                               "main WM_MOVE 0x00000000 0x00000000",
-                                               "main WM_SHOWWINDOW 0x00000001 0x00000000",
-                                               "main WM_ACTIVATE 1 0",
-                                               "main WM_SETFOCUS 0",
                                            }));
 }
 
@@ -108,20 +104,18 @@ TEST_F(LifecycleTest, DestroyNotifiesParentBeforeChildrenAndFreesChildrenFirst)
                                                "child WM_NCDESTROY",
                                                "main WM_NCDESTROY",
                                            }));
-    EXPECT_FALSE(IsWindow(child));
     EXPECT_EQ(wincore::LiveWindows(), 0);
+
+    HWND owner = CreateRecorder("owner", WS_POPUP, 0, 0, 100, 100);
+    HWND popup = CreateRecorder("popup", WS_POPUP, 10, 10, 20, 20, owner);
+    EXPECT_EQ(GetParent(popup), owner);
+    DestroyWindow(owner);
+    EXPECT_FALSE(IsWindow(popup)) << "an owner takes its pop-ups with it";
 }
 
-TEST_F(LifecycleTest, DestroyingAnOwnerDestroysItsPopups)
-{
-    HWND main = CreateRecorder("main", WS_POPUP, 0, 0, 100, 100);
-    HWND popup = CreateRecorder("popup", WS_POPUP, 10, 10, 20, 20, main);
-    EXPECT_EQ(GetParent(popup), main);
-    DestroyWindow(main);
-    EXPECT_FALSE(IsWindow(popup));
-}
-
-TEST_F(LifecycleTest, WindowDestroyedInsideItsOwnHandlerIsFreedAfterTheHandlerReturns)
+// A window destroyed inside its own handler, or by another window during a nested send, is freed
+// once the handlers return; its stale handle is refused meanwhile.
+TEST_F(LifecycleTest, WindowsDestroyedWhileTheirHandlersRun)
 {
     HWND main = CreateRecorder("main", WS_POPUP, 0, 0, 100, 100);
     SetHandler(main, [](HWND h, UINT m, WPARAM, LPARAM, LRESULT& result) {
@@ -134,12 +128,8 @@ TEST_F(LifecycleTest, WindowDestroyedInsideItsOwnHandlerIsFreedAfterTheHandlerRe
         return true;
     });
     EXPECT_EQ(SendMessageW(main, WM_USER, 0, 0), 42);
-    EXPECT_FALSE(IsWindow(main));
     EXPECT_EQ(wincore::LiveWindows(), 0);
-}
 
-TEST_F(LifecycleTest, WindowDestroyedByAnotherWindowDuringANestedSend)
-{
     HWND a = CreateRecorder("a", WS_POPUP, 0, 0, 10, 10);
     HWND b = CreateRecorder("b", WS_POPUP, 0, 0, 10, 10);
     SetHandler(a, [b](HWND, UINT m, WPARAM, LPARAM, LRESULT&) {
