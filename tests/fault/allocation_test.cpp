@@ -117,7 +117,7 @@ TEST_F(AllocationTest, ControlsPaintWhenPicturesCannotBeAllocated)
         wincore::Advance(500);
         EXPECT_GT(refused, 0);
     }
-    EXPECT_GT(PixelsNear(RECT{10, 10, 310, 130}, kTextColour), 20) << "the list's rows";
+    EXPECT_GT(CountPixels(RECT{10, 10, 310, 130}, kTextColour, kNear), 20) << "the list's rows";
     menu.Destroy();
     wincore::Pump();
     EXPECT_EQ(wincore::LiveComObjects(), comObjects);
@@ -144,7 +144,7 @@ TEST_F(AllocationTest, ControlsLargerThanAnyBitmapPaint)
     ASSERT_EQ(menu.TrackMenu(owner, 0, 0), 1);
     wincore::Advance(1500);
     std::vector<std::string> told;
-    onNotify = [&](UINT message, WPARAM wParam, LPARAM lParam) {
+    onMessage = [&](UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_NAVLV_ITEMNOTIFY)
             told.push_back("row " + std::to_string(reinterpret_cast<tagNAVLVITME*>(lParam)->index));
         else if (message == WM_COMMAND)
@@ -173,7 +173,7 @@ TEST_F(AllocationTest, AnExceptionEndsTheHandlingOfOneMessageOnly)
     ASSERT_EQ(list.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{10, 10, 310, 300}, owner, 7, -1), 1);
     EXPECT_NO_THROW(wincore::Pump());
     int tapped = -1;
-    onNotify = [&](UINT message, WPARAM, LPARAM lParam) {
+    onMessage = [&](UINT message, WPARAM, LPARAM lParam) {
         if (message == WM_NAVLV_ITEMNOTIFY) tapped = reinterpret_cast<tagNAVLVITME*>(lParam)->index;
     };
     EXPECT_NO_THROW(Tap(100, 40));

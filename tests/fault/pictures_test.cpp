@@ -29,7 +29,6 @@ protected:
         ASSERT_EQ(FindResourceW(Library(), MAKEINTRESOURCEW(107), RT_BITMAP), nullptr);
     }
 
-    HFONT font = nullptr;
 };
 
 TEST_F(PicturesTest, ListViewsDrawRowsWithoutFramePageBarChecksOrArrows)
@@ -44,11 +43,11 @@ TEST_F(PicturesTest, ListViewsDrawRowsWithoutFramePageBarChecksOrArrows)
         for (int i = 0; i < 8; i++) each->AddItem(TEXT("MMMMMMMM"), -1, 0);
     }
     ASSERT_EQ(list.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{10, 10, 310, 400}, owner, 7, -1), 1);
-    ASSERT_EQ(dropDown.Create(nullptr, WS_POPUP, RECT{400, 10, 700, 400}, owner, 8, 100), 1);
+    ASSERT_EQ(dropDown.Create(nullptr, WS_POPUP, RECT{400, 10, 700, 400}, owner, 8, NAVLV_MODE_DROPDOWN), 1);
     ShowWindow(dropDown.GetSafeHand(), SW_SHOW);
     wincore::Pump();
-    EXPECT_GT(PixelsNear(RECT{10, 10, 310, 130}, kTextColour), 20) << "the list's rows";
-    EXPECT_GT(PixelsNear(RECT{420, 10, 680, 130}, kTextColour), 20) << "the drop-down list's rows";
+    EXPECT_GT(CountPixels(RECT{10, 10, 310, 130}, kTextColour, kNear), 20) << "the list's rows";
+    EXPECT_GT(CountPixels(RECT{420, 10, 680, 130}, kTextColour, kNear), 20) << "the drop-down list's rows";
     Tap(100, 40);
     Tap(60, 400 - 22);
     wincore::Advance(500);
@@ -64,7 +63,7 @@ TEST_F(PicturesTest, ComboBoxDrawsItsTextAndOpensItsList)
     combo.AddString(TEXT("One"));
     combo.AddString(TEXT("Two"));
     wincore::Pump();
-    EXPECT_GT(PixelsNear(RECT{10, 100, 190, 142}, RGB(0, 0, 0)), 20) << "the field's text";
+    EXPECT_GT(CountPixels(RECT{10, 100, 190, 142}, RGB(0, 0, 0), kNear), 20) << "the field's text";
     Tap(220, 120);
     wincore::Advance(150);
     Tap(130, 152);
@@ -82,8 +81,8 @@ TEST_F(PicturesTest, VectorBoxDrawsItsItemWithoutAFrame)
     box.InsertItem(TEXT("MMMMMM"), nullptr);
     box.InsertItem(TEXT("WWWWWW"), nullptr);
     wincore::Pump();
-    EXPECT_GT(PixelsNear(RECT{78, 30, 214, 72}, kTextColour), 20);
-    EXPECT_GT(PixelsNear(RECT{20, 30, 78, 72}, kOwnerColour), 1000) << "the owner's background under the arrows";
+    EXPECT_GT(CountPixels(RECT{78, 30, 214, 72}, kTextColour, kNear), 20);
+    EXPECT_GT(CountPixels(RECT{20, 30, 78, 72}, kOwnerColour, kNear), 1000) << "the owner's background under the arrows";
     Tap(272 - 29, 51);
     wincore::Advance(500);
     EXPECT_EQ(box.GetCurSel(), 1);
@@ -100,7 +99,7 @@ TEST_F(PicturesTest, MenusDrawTheirItemsWithoutFrameOrPanel)
         wincore::Advance(1500);
         RECT placed;
         GetWindowRect(menu.GetSafeHwnd(), &placed);
-        EXPECT_GT(PixelsNear(placed, kTextColour), 20) << (type ? "the pop-up" : "the sliding panel");
+        EXPECT_GT(CountPixels(placed, kTextColour, kNear), 20) << (type ? "the pop-up" : "the sliding panel");
         HDC screen = GetDC(nullptr);
         EXPECT_EQ(menu.OnPaintEx(screen), 1);
         ReleaseDC(nullptr, screen);

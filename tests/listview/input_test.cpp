@@ -1,9 +1,8 @@
-// Taps, double taps and page-scroll buttons: what the owner and then the respond window
-// receive, and receivers that change or end the list from inside their handler.
+// Taps, double taps and page-scroll buttons: what the owner and then the respond window receive,
+// where the rows end and the bar's buttons begin, and the pressed and disabled buttons.
 #include <cstdio>
-#include <functional>
 
-#include "listview/list_probe.h"
+#include "listview/list_fixture.h"
 
 namespace {
 
@@ -17,18 +16,22 @@ std::string Line(const char* window, UINT message, WPARAM wParam, const void* lP
     return text;
 }
 
+// The rows whose middle shows the selection, of the five rows of a list at the screen's origin.
+std::vector<int> Highlighted()
+{
+    std::vector<int> rows;
+    for (int row = 0; row < 5; row++)
+        if (wincore::ScreenPixel(2, 60 * row + 30) == kSelected) rows.push_back(row);
+    return rows;
+}
+
 TEST_F(ListInput, TapsSendTheRowAsLastPaintedToTheOwnerThenTheRespondWindow)
 {
-    ProbeList list;
+    NavListViewEx list;
     list.SetCheckBox(1);
     Open(list, RECT{0, 0, 400, 300}, 10);
     list.SetRespondHwnd(CreateRecorder("respond", WS_POPUP, 0, 0, 10, 10));
     list.SetCurrentSel(0);
-    std::vector<tagNAVLVITME> notes;
-    SetHandler(owner, [&](HWND, UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {
-        if (message == WM_NAVLV_ITEMNOTIFY && wParam == 7) notes.push_back(*reinterpret_cast<tagNAVLVITME*>(lParam));
-        return false;
-    });
     Log().Only({WM_NAVLV_ITEMNOTIFY});
     Tap(100, 270);
     ASSERT_EQ(notes.size(), 1u);
@@ -39,102 +42,67 @@ TEST_F(ListInput, TapsSendTheRowAsLastPaintedToTheOwnerThenTheRespondWindow)
     ASSERT_EQ(Log().Lines().size(), 2u);
     std::string sent = Log().Lines()[0].substr(5);  // the same record goes to both
     EXPECT_TRUE(SameTraffic(Log().Lines(), {"owner" + sent, "respond" + sent}));
-    EXPECT_EQ(list.items[4].state, NAVLV_STATE_NEW | NAVLV_STATE_CHECKED | NAVLV_STATE_SELECTED);
-    EXPECT_EQ(list.items[0].state, NAVLV_STATE_NEW);
+    EXPECT_TRUE(list.GetCheckStatus(4) == 1 && list.GetCurrentSel() == 4);
+    EXPECT_EQ(Highlighted(), std::vector<int>{4});
 
     // The class asks for no double clicks, so the double tap is sent here.
     SendMessageW(list.GetSafeHand(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(100, 90));
     SendMessageW(list.GetSafeHand(), WM_LBUTTONUP, 0, MAKELPARAM(100, 90));
+    wincore::Pump();
     ASSERT_EQ(notes.size(), 2u);
     EXPECT_EQ(notes[1].notifyCode, NAVLV_NOTIFY_DBLTAP);
     EXPECT_EQ(notes[1].index, 1);
-    EXPECT_EQ(list.items[4].state, NAVLV_STATE_NEW | NAVLV_STATE_CHECKED) << "the mark moved to item 1";
+    EXPECT_EQ(Highlighted(), std::vector<int>{1}) << "the selection moved to item 1";
+    EXPECT_EQ(TapRecord(100, 270).state, NAVLV_STATE_NEW | NAVLV_STATE_CHECKED) << "item 4 lost its mark";
 
     wincore::PenDown(100, 150);  // down on row 2, lifted over another row
     wincore::PenMove(100, 200);
     wincore::PenUp(100, 200);
-    EXPECT_EQ(notes.size(), 2u);
+    EXPECT_EQ(notes.size(), 1u);
 }
 
 TEST_F(ListInput, PageScrollButtonsLaidOutAlongTheBottomReportTheirNumber)
 {
-    ProbeList list;
+    NavListViewEx list;
     list.EnablePageScroll(1);
     for (int i = 0; i < 5; i++) list.AddItem(TEXT("row"), -1, 0);
-    ASSERT_EQ(list.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 480, 272}, owner, 0x1234, -1), 1);
-    EXPECT_EQ(list.pageSize, 3) << "rows per page before the first paint";
+    ASSERT_EQ(list.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 480, 272}, owner, 0x1234, NAVLV_MODE_LIST), 1);
     wincore::Pump();
-    EXPECT_EQ(Str(list.listRect) + " " + Str(list.pageBarRect), "0,0,480,228 0,228,480,272");
-    EXPECT_EQ(Str(list.pageButtons[0].rc) + " " + Str(list.pageButtons[1].rc) + " " + Str(list.pageButtons[2].rc),
-              "0,228,106,272 374,228,480,272 106,228,374,272");
-
     list.SetRespondHwnd(CreateRecorder("respond", WS_POPUP, 0, 0, 10, 10));
+    // The bar is 44 px high under the rows; its outer buttons are 106 px wide, the middle one between.
     Log().Only({WM_NAVLV_PAGESCROLL, WM_NAVLV_ITEMNOTIFY});
-    for (int x : {50, 430, 240}) Tap(x, 250);
+    const std::pair<POINT, int> taps[] = {{{50, 250}, 0}, {{105, 271}, 0}, {{106, 228}, 2}, {{373, 250}, 2},
+                                          {{374, 250}, 1}, {{479, 271}, 1}};
     std::vector<std::string> expected;
-    for (WPARAM button : {0, 1, 2})
+    for (auto [at, button] : taps) {
+        Tap(at.x, at.y);
         for (const char* window : {"owner", "respond"})
-            expected.push_back(Line(window, WM_NAVLV_PAGESCROLL, button << 16 | 0x1234, list.GetSafeHand()));
+            expected.push_back(Line(window, WM_NAVLV_PAGESCROLL, WPARAM(button) << 16 | 0x1234, list.GetSafeHand()));
+    }
     EXPECT_TRUE(SameTraffic(Log().Lines(), expected));
+    EXPECT_EQ(TapRecord(240, 227).index, 3) << "the row cut off at the bar's top";
 
     Log().Clear();
+    const COLORREF middle = wincore::ScreenPixel(240, 250);
     wincore::PenDown(240, 250);
-    EXPECT_EQ(list.pageButtons[2].state, 1);
+    EXPECT_NE(wincore::ScreenPixel(240, 250), middle) << "pressed";
     wincore::PenMove(240, 60);
     wincore::PenUp(240, 60);  // slid off the button: nothing sent
-    EXPECT_EQ(list.pageButtons[2].state, 0);
+    EXPECT_EQ(wincore::ScreenPixel(240, 250), middle);
 
     // A disabled button presses nothing, and the row cut off under the bar is not hit there.
     list.SetPageScroll(0, 1, 1);
+    wincore::Pump();
+    const COLORREF disabled = wincore::ScreenPixel(50, 250);
+    const std::string rows = Separators(228);
     wincore::PenDown(50, 235);
-    EXPECT_EQ(list.pageButtons[0].state, 2);
+    EXPECT_EQ(wincore::ScreenPixel(50, 250), disabled);
     wincore::PenMove(50, 100);
     wincore::PenUp(50, 100);
     Tap(50, 235);
-    EXPECT_EQ(list.firstRowBottom, 60) << "a drag from the bar never moves the rows";
-    EXPECT_EQ(list.GetCurrentSel(), -1);
+    EXPECT_EQ(Separators(228), rows) << "a drag from the bar never moves the rows";
+    EXPECT_EQ(list.GetCurrentSel(), 3);
     EXPECT_TRUE(Log().Lines().empty());
-}
-
-TEST_F(ListInput, ReceiversMayChangeOrEndTheListInsideTheirHandler)
-{
-    const std::vector<std::function<void(ProbeList&)>> actions = {
-        [](ProbeList& list) { list.DeleteAllItems(); },
-        [](ProbeList& list) { ShowWindow(list.GetSafeHand(), SW_HIDE); },
-        [](ProbeList& list) { list.Destroy(); },
-        [](ProbeList& list) { list.SetCurrentSel(3); },
-    };
-    for (size_t a = 0; a < actions.size(); a++) {
-        for (bool doubleTap : {false, true}) {  // a tap, then a double tap
-            ProbeList list;
-            Open(list, RECT{0, 0, 400, 300}, 6);
-            HWND window = list.GetSafeHand(), respond = CreateRecorder("respond", WS_POPUP, 0, 0, 10, 10);
-            list.SetRespondHwnd(respond);
-            SetHandler(owner, [&](HWND, UINT message, WPARAM, LPARAM, LRESULT&) {
-                if (message == WM_NAVLV_ITEMNOTIFY) actions[a](list);
-                return false;
-            });
-            WString received;
-            SetHandler(respond, [&](HWND, UINT message, WPARAM, LPARAM lParam, LRESULT&) {
-                if (message == WM_NAVLV_ITEMNOTIFY) received = Text(*reinterpret_cast<tagNAVLVITME*>(lParam));
-                return false;
-            });
-            if (doubleTap)
-                SendMessageW(window, WM_LBUTTONDBLCLK, 0, MAKELPARAM(100, 90));
-            else
-                Tap(100, 90);
-            wincore::Advance(500);
-            EXPECT_EQ(received, TEXT("Item 1")) << a;
-            switch (a) {
-            case 0: EXPECT_TRUE(list.GetItemCount() == 0 && list.GetCurrentSel() == -1); break;
-            case 1: EXPECT_FALSE(IsWindowVisible(window)); break;
-            case 2: EXPECT_TRUE(!IsWindow(window) && !list.GetSafeHand()); break;
-            default: EXPECT_TRUE(list.GetCurrentSel() == 3 && list.items[1].state == NAVLV_STATE_NEW);
-            }
-            ClearHandlers();
-            DestroyWindow(respond);
-        }
-    }
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <new>
 
-#include "listview/list_probe.h"
+#include "listview/list_fixture.h"
 
 namespace {
 
@@ -15,17 +15,9 @@ WString Read(NavListViewEx& list, int index)
     return list.GetItemText(index, buffer, NAVLV_TEXT_LEN) == 1 ? WString(buffer) : TEXT("<none>");
 }
 
-std::vector<int> Marked(ProbeList& list)  // positions carrying the selected mark
-{
-    std::vector<int> marked;
-    for (size_t i = 0; i < list.items.size(); i++)
-        if (list.items[i].state & NAVLV_STATE_SELECTED) marked.push_back(int(i));
-    return marked;
-}
-
 TEST_F(ListItems, TextsKeepAHundredUnitsAndReadAsAsked)
 {
-    ProbeList list;
+    NavListViewEx list;
     WString huge(10000, TEXT('x'));
     list.AddItem(WString(150, TEXT('y')).c_str(), -1, 1);
     EXPECT_EQ(Read(list, 0), WString(100, TEXT('y')));
@@ -36,8 +28,6 @@ TEST_F(ListItems, TextsKeepAHundredUnitsAndReadAsAsked)
     list.AddItem(nullptr, -1, 0);
     EXPECT_EQ(list.SetItemText(1, nullptr, huge.c_str(), nullptr), 1);
     EXPECT_EQ(list.GetItemTextLen(1), 0) << "only the second text changes";
-    EXPECT_EQ(WString(list.items[1].text2, 100), huge.substr(0, 100));
-    EXPECT_EQ(list.items[1].text3[0], 0) << "a full field does not run into the next";
 
     list.AddItem(TEXT("ABCDEF"), 3, 0);
     WCHAR buffer[8] = {TEXT('#'), TEXT('#'), TEXT('#'), TEXT('#'), TEXT('#'), TEXT('#'), TEXT('#'), TEXT('#')};
@@ -57,11 +47,32 @@ TEST_F(ListItems, TextsKeepAHundredUnitsAndReadAsAsked)
     EXPECT_EQ(list.GetItemCount(), 3);
     for (int bad : {0, -60}) list.SetItemHeigh(bad);
     EXPECT_EQ(list.GetItemHeigh(), 60) << "rows of no height are refused";
+
+    Open(list, RECT{0, 0, 400, 300}, 0);
+    const tagNAVLVITME second = TapRecord(100, 90);
+    EXPECT_EQ(WString(second.text2, NAVLV_TEXT_LEN), huge.substr(0, 100));
+    EXPECT_EQ(second.text3[0], 0) << "a full field does not run into the next";
 }
 
-TEST_F(ListItems, TheSelectionKeepsNamingItsItemAndCarriesTheMark)
+// The rows whose tap reports them selected before it, each tapped on a copy of the list.
+class ListMarks : public ListTest {
+protected:
+    std::vector<int> Marked(const NavListViewEx& list)
+    {
+        std::vector<int> marked;
+        for (int row = 0; row < 8; row++) {
+            NavListViewEx copy(list);
+            if (row >= copy.GetItemCount()) break;
+            Open(copy, RECT{0, 0, 400, 480}, 0);
+            if (TapRecord(100, 60 * row + 30).state & NAVLV_STATE_SELECTED) marked.push_back(row);
+        }
+        return marked;
+    }
+};
+
+TEST_F(ListMarks, TheSelectionKeepsNamingItsItemAndCarriesTheMark)
 {
-    ProbeList list;
+    NavListViewEx list;
     for (const WCHAR* text : {TEXT("A"), TEXT("B"), TEXT("C")}) list.AddItem(text, -1, 0);
     list.SetCurrentSel(2);
     list.InsertItem(TEXT("front"), 0, -1, 0);
@@ -75,8 +86,8 @@ TEST_F(ListItems, TheSelectionKeepsNamingItsItemAndCarriesTheMark)
     EXPECT_EQ(Read(list, list.GetCurrentSel()), TEXT("after"));
     EXPECT_EQ(Marked(list), std::vector<int>{2});
     for (int index : {4, 3, 2}) list.DeleteItem(index);  // the selected last: the new last takes it
-    EXPECT_EQ(Marked(list), std::vector<int>{list.GetCurrentSel()});
     EXPECT_EQ(list.GetCurrentSel(), 1);
+    EXPECT_EQ(Marked(list), std::vector<int>{1});
     list.DeleteItem(1);
     list.DeleteItem(0);
     EXPECT_EQ(list.GetCurrentSel(), -1);
@@ -85,12 +96,13 @@ TEST_F(ListItems, TheSelectionKeepsNamingItsItemAndCarriesTheMark)
     list.SetCurrentSel(0);
     EXPECT_EQ(list.SetCurrentSel(1), 0);
     EXPECT_EQ(list.SetCurrentSel(-5), 1);
-    EXPECT_TRUE(list.GetCurrentSel() == -1 && Marked(list).empty());
+    EXPECT_EQ(list.GetCurrentSel(), -1);
+    EXPECT_TRUE(Marked(list).empty());
 }
 
 TEST_F(ListItems, UsableBeforeCreateAndAfterDestroyThenCreatedAgainWithDefaults)
 {
-    ProbeList list;
+    NavListViewEx list;
     list.AddItem(TEXT("early"), 0, 1);
     list.SetCurrentSel(0);
     list.DeleteItem(0);
@@ -112,25 +124,32 @@ TEST_F(ListItems, UsableBeforeCreateAndAfterDestroyThenCreatedAgainWithDefaults)
     list.DeleteItem(0);
     Open(list, RECT{0, 0, 480, 272}, 5);
     EXPECT_EQ(list.GetItemHeigh(), 60);
-    EXPECT_EQ(list.items[0].textColor[0], 0u);
-    EXPECT_TRUE(list.pageButtons[1].state == 2 && list.rightArrow) << "page-scroll settings and the arrow stay";
-    EXPECT_EQ(Str(list.listRect), "0,0,480,228");
+    // The page-scroll settings and the arrow stay: the arrow at each row's right end, the bar
+    // under the rows with its right button disabled.
+    EXPECT_LT(CountPixels(RECT{430, 5, 475, 55}, RGB(0, 0, 0)), 45 * 50) << "the arrow";
+    const tagNAVLVITME top = TapRecord(100, 30);
+    EXPECT_EQ(top.textColor[0], 0u);
+    EXPECT_EQ(Str(top.rect), "0,0,480,60");
+    Log().Only({WM_NAVLV_PAGESCROLL});
+    Tap(50, 250);
+    Tap(430, 250);
+    EXPECT_EQ(Log().Lines().size(), 1u);
 }
 
 TEST_F(ListItems, CopiesCarrySettingsAndItemsButNeverTheWindowOrItsObjects)
 {
-    ProbeList source;
+    NavListViewEx source;
     source.SetItemHeigh(50);
     Open(source, RECT{0, 0, 300, 300}, 3);
     source.SetCurrentSel(1);
     {
-        ProbeList copy(source);
+        NavListViewEx copy(source);
         EXPECT_EQ(copy.GetSafeHand(), nullptr);
         EXPECT_EQ(Read(copy, copy.GetCurrentSel()), TEXT("Item 1"));
         EXPECT_EQ(copy.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{300, 0, 600, 300}, owner, 9, -1), 1);
         wincore::Pump();
     }
-    ProbeList target;
+    NavListViewEx target;
     Open(target, RECT{0, 300, 300, 400}, 1);
     HWND old = target.GetSafeHand();
     target = source;
@@ -142,14 +161,14 @@ TEST_F(ListItems, CopiesCarrySettingsAndItemsButNeverTheWindowOrItsObjects)
     wincore::Pump();
     EXPECT_EQ(wincore::ScreenPixel(150, 125), RGB(5, 5, 255)) << "the source still paints with its own objects";
 
-    // A list never created has defined rectangles and handles, so its copy reads no stray memory.
-    alignas(ProbeList) unsigned char storage[sizeof(ProbeList)];
+    // A list never created has a defined window handle, so its copy reads no stray memory.
+    alignas(NavListViewEx) unsigned char storage[sizeof(NavListViewEx)];
     std::memset(storage, 0xAB, sizeof storage);
-    auto* uncreated = new (storage) ProbeList;
-    ProbeList copy(*uncreated);
-    EXPECT_EQ(Str(copy.wndRect) + " " + Str(copy.listRect) + " " + Str(copy.pageBarRect), "0,0,0,0 0,0,0,0 0,0,0,0");
-    EXPECT_EQ(copy.hParent, nullptr);
-    uncreated->~ProbeList();
+    auto* uncreated = new (storage) NavListViewEx;
+    NavListViewEx copy(*uncreated);
+    EXPECT_EQ(copy.GetSafeHand(), nullptr);
+    EXPECT_EQ(copy.GetCurrentSel(), -1);
+    uncreated->~NavListViewEx();
 }
 
 }  // namespace

@@ -1,89 +1,120 @@
 // Painting read back from the screen and from memory DCs: the selection gradient, the scroll
-// indicator and painting into a DC the host gives.
-#include "listview/list_probe.h"
+// indicator, rows kept inside their area, and painting into a DC the host gives.
+#include "listview/list_fixture.h"
 
 namespace {
 
 using ListPaint = ListTest;
 using wincore::ScreenPixel;
 
-constexpr COLORREF kDarkGrey = RGB(64, 64, 64), kMiddle = RGB(4, 4, 255), kNearMiddle = RGB(13, 13, 255);
+constexpr COLORREF kDarkGrey = RGB(64, 64, 64), kNearMiddle = RGB(13, 13, 255);
 
 TEST_F(ListPaint, TheSelectedRowIsAGradientWhiteAtItsEdgesAndSelectionColouredInTheMiddle)
 {
-    ProbeList list;
+    NavListViewEx list;
     Open(list, RECT{0, 0, 400, 300}, 5);
     list.SetCurrentSel(1);
     wincore::Pump();
     const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
-    const COLORREF column[] = {black, white, kNearMiddle, kMiddle, kNearMiddle, white, black};
+    const COLORREF column[] = {black, white, kNearMiddle, kSelected, kNearMiddle, white, black};
     const int rows[] = {1, 2, 29, 30, 31, 58, 59};  // gradient rows 0, 27, 28, 29 and 56 of a row at 60
     for (int i = 0; i < 7; i++) EXPECT_EQ(ScreenPixel(300, 60 + rows[i]), column[i]) << rows[i];
-    EXPECT_TRUE(ScreenPixel(0, 90) == kMiddle && ScreenPixel(399, 90) == kMiddle) << "across the whole row";
+    EXPECT_TRUE(ScreenPixel(0, 90) == kSelected && ScreenPixel(399, 90) == kSelected) << "across the whole row";
+}
+
+// The thumb's rows along the right edge of a list at the origin, as "first-last".
+std::string Thumb()
+{
+    int first = -1, last = -1;
+    for (int y = 0; y < 300; y++)
+        if (ScreenPixel(399, y) == kDarkGrey) first = first < 0 ? y : first, last = y;
+    return first < 0 ? std::string() : std::to_string(first) + "-" + std::to_string(last);
 }
 
 TEST_F(ListPaint, TheIndicatorShowsThePortionAndPlaceOfTheViewWhileMoving)
 {
-    auto thumb = [] {  // the thumb's rows along the right edge, as "first-last"
-        int first = -1, last = -1;
-        for (int y = 0; y < 300; y++)
-            if (ScreenPixel(399, y) == kDarkGrey) first = first < 0 ? y : first, last = y;
-        return first < 0 ? std::string() : std::to_string(first) + "-" + std::to_string(last);
-    };
-    ProbeList list;
+    NavListViewEx list;
     Open(list, RECT{0, 0, 400, 300}, 20);
-    list.ScrollTo(0, 60, true);
-    EXPECT_EQ(thumb(), "0-74") << "length 75 at position 0";
+    wincore::PenDown(100, 290);
+    wincore::PenMove(100, 289);  // 1 px down the list
+    std::string thumbs = Thumb();
     EXPECT_TRUE(ScreenPixel(392, 30) == kDarkGrey && ScreenPixel(391, 30) != kDarkGrey) << "8 pixels wide";
-    list.ScrollTo(10, 60, true);
-    EXPECT_EQ(thumb(), "150-224");
-    list.ScrollTo(10, 60, false);
-    EXPECT_EQ(thumb(), "");
-    while (list.GetItemCount() > 5) list.DeleteItem(0);  // the content now fits the area exactly
-    list.ScrollTo(1, 30, true);
-    EXPECT_EQ(thumb(), "0-299");
-
-    // 100,000 rows: the thumb is shorter than a pixel, and placing it must not overflow 32 bits
-    // (the sanitizer build would stop here).
-    ProbeList longList;
-    for (int i = 0; i < 100000; i++) longList.AddItem(TEXT("row"), -1, 0);
+    wincore::PenMove(100, 0);  // 290 px
+    thumbs += " " + Thumb();
+    EXPECT_EQ(thumbs, "0-74 72-146") << "length 75, 225 px of room for 900 px";
+    wincore::Advance(100);
+    wincore::PenUp(100, 0);  // too late for a glide
+    wincore::Advance(1000);
+    EXPECT_EQ(Thumb(), "") << "at rest";
     list.Destroy();
-    ASSERT_EQ(longList.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 400, 300}, owner, 8, -1), 1);
-    longList.ScrollTo(49997, 60, true);
-    EXPECT_EQ(thumb(), "");
+
+    // The content fits the area exactly: the thumb is as long as the area.
+    Open(list, RECT{0, 0, 400, 300}, 5);
+    wincore::PenDown(100, 200);
+    wincore::PenMove(100, 110);
+    EXPECT_EQ(Thumb(), "0-299");
+    wincore::PenUp(100, 110);
+    list.Destroy();
+
+    // 200 rows of 2^24 px: the content's height overflows 32 bits, the thumb is shorter than a
+    // pixel, and placing it must not overflow (the sanitizer build would stop here).
+    list.SetItemHeigh(1 << 24);
+    Open(list, RECT{0, 0, 400, 300}, 200);
+    wincore::PenDown(100, 200);
+    wincore::PenMove(100, 100);
+    EXPECT_EQ(Thumb(), "");
+    wincore::PenUp(100, 100);
+}
+
+// The drop-down list's rows area inside its frame, in the window.
+constexpr RECT kDropDownRows = {22, 0, 218, 237};
+
+// The list window's pixels on the screen outside its rows area, row by row.
+std::vector<COLORREF> FrameAround(HWND list)
+{
+    RECT window;
+    GetWindowRect(list, &window);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < window.bottom - window.top; y++)
+        for (int x = 0; x < window.right - window.left; x++)
+            if (!PtInRect(&kDropDownRows, POINT{x, y})) pixels.push_back(ScreenPixel(window.left + x, window.top + y));
+    return pixels;
+}
+
+TEST_F(ListPaint, RowsStayInsideTheirArea)
+{
+    // A drop-down list's fourth row of 60 is cut off at 237, and its separator at 240 would fall
+    // on the frame: neither the row nor its highlight leaves the area.
+    NavListViewEx dropDown;
+    Open(dropDown, RECT{100, 60, 340, 320}, 0, NAVLV_MODE_DROPDOWN);
+    const std::vector<COLORREF> empty = FrameAround(dropDown.GetSafeHand());
+    const COLORREF inside = ScreenPixel(200, 60 + 220);
+    for (int i = 0; i < 4; i++) dropDown.AddItem(TEXT("Destination"), -1, 0);
+    dropDown.SetCurrentSel(3);
+    wincore::Pump();
+    EXPECT_NE(ScreenPixel(200, 60 + 220), inside) << "the selected row is drawn";
+    EXPECT_TRUE(FrameAround(dropDown.GetSafeHand()) == empty) << "nothing of the rows outside their area";
+    dropDown.Destroy();
+
+    // An area shorter than a row shows its top row with the top separator.
+    for (int count : {1, 3}) {
+        NavListViewEx list;
+        Open(list, RECT{0, 0, 400, 40}, count);
+        EXPECT_EQ(ScreenPixel(200, 0), kSeparator) << count << " items";
+    }
 }
 
 TEST_F(ListPaint, PaintsIntoAGivenDCAtItsOriginOrAtItsPlaceInTheParent)
 {
-    ProbeList list;
+    NavListViewEx list;
     Open(list, RECT{100, 50, 500, 350}, 0);
     list.SetBkColor(RGB(1, 2, 3), 0);
-    // Compatible with the screen: a new memory DC holds a monochrome bitmap, and so would a bitmap
-    // made compatible with it.
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 800, 480);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    EXPECT_EQ(list.OnPaintEx(memory), 1);
-    EXPECT_EQ(GetPixel(memory, 100, 50), RGB(1, 2, 3));
-    EXPECT_EQ(GetPixel(memory, 99, 50), RGB(0, 0, 0));
-    SendMessageW(list.GetSafeHand(), WM_PAINT, WPARAM(memory), 0);
-    EXPECT_EQ(GetPixel(memory, 0, 0), RGB(1, 2, 3));
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-}
-
-TEST_F(ListPaint, ARowsAreaShorterThanARowShowsItsTopRowWithTheTopSeparator)
-{
-    const COLORREF separator = RGB(199, 146, 93);
-    for (int count : {1, 3}) {
-        NavListViewEx list;
-        Open(list, RECT{0, 0, 400, 40}, count);
-        EXPECT_EQ(ScreenPixel(200, 0), separator) << count << " items";
-        list.Destroy();
-    }
+    Canvas host(800, 480, RGB(0, 0, 0));
+    EXPECT_EQ(list.OnPaintEx(host.dc()), 1);
+    EXPECT_EQ(host.At(100, 50), RGB(1, 2, 3));
+    EXPECT_EQ(host.At(99, 50), RGB(0, 0, 0));
+    SendMessageW(list.GetSafeHand(), WM_PAINT, WPARAM(host.dc()), 0);
+    EXPECT_EQ(host.At(0, 0), RGB(1, 2, 3));
 }
 
 TEST_F(ListPaint, AHostPictureShowsThePageBarWhileTheRowsMove)
@@ -96,20 +127,13 @@ TEST_F(ListPaint, AHostPictureShowsThePageBarWhileTheRowsMove)
     auto step = [&](int y) { SendMessageW(list.GetSafeHand(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(100, y)); };
     wincore::PenDown(100, 150);
     step(140);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 480, 272);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(memory, bitmap);
+    Canvas host(480, 272);
     for (int tick = 0; tick < 2; tick++) {
-        EXPECT_EQ(list.OnPaintEx(memory), 1);
-        for (int x : {50, 240, 430}) EXPECT_EQ(GetPixel(memory, x, 250), ScreenPixel(x, 250)) << x << " at " << tick;
+        EXPECT_EQ(list.OnPaintEx(host.dc()), 1);
+        for (int x : {50, 240, 430}) EXPECT_EQ(host.At(x, 250), ScreenPixel(x, 250)) << x << " at " << tick;
         step(130 - 10 * tick);
     }
     wincore::PenUp(100, 120);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
 }
 
 }  // namespace

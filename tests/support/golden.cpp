@@ -3,6 +3,7 @@
 #include <png.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <vector>
 
 #include <wincore/host.h>
@@ -66,17 +67,20 @@ std::string GoldenPath(const std::string& name)
 
 ::testing::AssertionResult MatchesGolden(const std::string& name, RECT area, int tolerance, int maxBadPixels)
 {
-    Picture actual = FromScreen(area);
     const char* update = std::getenv("RKNAV_UPDATE_GOLDEN");
-    if (update && std::string(update) == "1") {
-        if (!Write(actual, GoldenPath(name))) return ::testing::AssertionFailure() << "cannot write golden " << name;
-        return ::testing::AssertionSuccess();
-    }
-    Picture golden;
-    if (!Read(GoldenPath(name), golden)) {
+    if (!update || std::string(update) != "1") return MatchesPicture(GoldenPath(name), area, tolerance, maxBadPixels);
+    if (!Write(FromScreen(area), GoldenPath(name))) return ::testing::AssertionFailure() << "cannot write golden " << name;
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult MatchesPicture(const std::string& path, RECT area, int tolerance, int maxBadPixels)
+{
+    const std::string name = std::filesystem::path(path).stem().string();
+    Picture actual = FromScreen(area), golden;
+    if (!Read(path, golden)) {
         Write(actual, OutputPath(name + ".actual.png"));
-        return ::testing::AssertionFailure() << "no golden picture " << GoldenPath(name)
-                                             << " (run with RKNAV_UPDATE_GOLDEN=1 to create it)";
+        return ::testing::AssertionFailure() << "no picture " << path
+                                             << " (RKNAV_UPDATE_GOLDEN=1 creates the golden ones)";
     }
     if (golden.width != actual.width || golden.height != actual.height)
         return ::testing::AssertionFailure() << name << ": golden is " << golden.width << "x" << golden.height

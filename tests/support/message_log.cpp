@@ -113,6 +113,7 @@ const WCHAR* RecorderClass(UINT classStyle)
 
 void MessageLog::Add(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool withParams)
 {
+    if (muted_) return;
     if (!only_.empty() && std::find(only_.begin(), only_.end(), message) == only_.end()) return;
     std::string line = NameOf(hwnd) + " " + MessageName(message);
     if (withParams) line += Params(*this, message, wParam, lParam);

@@ -13,12 +13,18 @@
 
 class MessageLog {
 public:
-    // Which messages to record; empty records everything.
-    // Starts the log afresh.
+    // Which messages to record; empty records everything. Starts the log afresh.
     void Only(std::vector<UINT> messages)
     {
         only_ = std::move(messages);
         lines_.clear();
+        muted_ = false;
+    }
+    // Records nothing until the next Only, so that long runs do not grow the log.
+    void Mute()
+    {
+        lines_.clear();
+        muted_ = true;
     }
     void Clear() { lines_.clear(); }
     const std::vector<std::string>& Lines() const { return lines_; }
@@ -29,6 +35,7 @@ public:
 
 private:
     std::vector<UINT> only_;
+    bool muted_ = false;
     std::vector<std::string> lines_;
     std::map<HWND, std::string> names_;
 };
