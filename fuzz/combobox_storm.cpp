@@ -2,117 +2,81 @@
 // advances and the host's operations, with a host that may react to each notification by
 // resetting, hiding or destroying the combo box. The drop-down list's invariants and the combo
 // box's own are checked after every step.
-#include <memory>
-
-#include <wincore/host.h>
-
 #include "NavComboboxEx.h"
-#include "support/fuzz_input.h"
 #include "support/list_check.h"
-#include "support/pen.h"
-#include "support/session.h"
+#include "support/storm.h"
 
 namespace {
 
-constexpr int kMaxSteps = 400;
 constexpr UINT kComboId = 20;
 constexpr int kTextLength = 100;
 
-// A derived class may name the combo box's protected fields through member pointers.
+// The drop-down list is the combo box's protected member, which a derived class may name.
 struct ComboFields : CNavComboboxEx {
     static NavListViewEx* List(const CNavComboboxEx& combo) { return (combo.*(&ComboFields::pDropList)).get(); }
 };
 
-class ComboStorm {
+class ComboStorm final : public Storm<CNavComboboxEx> {
 public:
-    explicit ComboStorm(FuzzInput& input) : in_(input) {}
-
-    void Run()
-    {
-        owner_ = CreateOwner(WS_POPUP | WS_VISIBLE, 0, 0, 800, 480, nullptr);
-        // Now and then the combo box sits in a child window of the owner.
-        parent_ = in_.Bool() ? CreateOwner(WS_CHILD | WS_VISIBLE, 40, 30, 700, 420, owner_) : owner_;
-        font_ = CreateTextFont(20);
-        SetNotifyHandler([this](UINT message, WPARAM, LPARAM) { React(message); });
-        Create();
-        for (int step = 0; step < kMaxSteps && !in_.Empty(); step++) {
-            Step(in_.Range(0, 27));
-            wincore::Pump();
-            CheckInvariants();
-        }
-        SetNotifyHandler(nullptr);
-        combo_.reset();
-        DestroyWindow(owner_);
-        DeleteObject(font_);
-    }
+    using Storm::Storm;
+    ~ComboStorm() override { DeleteObject(font_); }
 
 private:
-    void Create()
+    void Start() override
     {
-        if (!combo_) combo_ = std::make_unique<CNavComboboxEx>();
-        FuzzInput::Box box = in_.Place(-20, 600, -20, 400, 400, 400);
-        RECT rect = {box.x, box.y, box.x + box.width, box.y + box.height};
-        if (in_.Bool()) combo_->SetFont(font_);
+        // Now and then the combo box sits in a child window of the owner.
+        parent_ = in_.Bool() ? CreateOwner(WS_CHILD | WS_VISIBLE, 40, 30, 700, 420, owner_) : owner_;
+        Make();
+    }
+
+    void Create(CNavComboboxEx& combo) override
+    {
+        RECT rect = in_.Place(-20, 600, -20, 400, 400, 400).Rect();
+        if (in_.Bool()) combo.SetFont(font_);
         std::u16string text = in_.Text(120);
         const DWORD style = in_.Range(0, 3) ? WS_VISIBLE : 0;
-        combo_->Create(nullptr, style, in_.Bool() ? text.data() : nullptr, rect, parent_, kComboId);
+        combo.Create(nullptr, style, in_.Bool() ? text.data() : nullptr, rect, parent_, kComboId);
         stale_ = false;
     }
 
-    void CheckInvariants()
+    HWND Window(CNavComboboxEx& combo) override { return combo.GetSafeHwnd(); }
+
+    HWND Target(CNavComboboxEx& combo) override
     {
-        if (!combo_) return;
-        const int count = combo_->GetCount();
-        const int sel = combo_->GetCurSel();
+        NavListViewEx* list = ComboFields::List(combo);
+        return list && list->IsWindowVisible() && in_.Bool() ? list->GetSafeHand() : combo.GetSafeHwnd();
+    }
+
+    void CheckInvariants(CNavComboboxEx& combo, bool live) override
+    {
+        const int count = combo.GetCount(), sel = combo.GetCurSel();
         Check(sel == -1 || (sel >= 0 && sel < count), "the combo box selects no item of its list");
-        Check(combo_->GetComboxTextLen() <= kTextLength, "the shown text is longer than the field keeps");
-        NavListViewEx* list = ComboFields::List(*combo_);
-        if (list) CheckList(*list, !stale_ && FreshlyPainted(*list));
+        Check(combo.GetComboxTextLen() <= kTextLength, "the shown text is longer than the field keeps");
+        if (NavListViewEx* list = ComboFields::List(combo)) CheckList(*list, live && !stale_);
     }
 
-    HWND Target()
-    {
-        if (!combo_) return owner_;
-        NavListViewEx* list = ComboFields::List(*combo_);
-        if (list && list->IsWindowVisible() && in_.Bool()) return list->GetSafeHand();
-        return combo_->GetSafeHwnd();
-    }
+    int Position() { return in_.Range(-2, control_->GetCount() + 1); }
 
-    int Position() { return in_.Range(-2, combo_->GetCount() + 1); }
-
-    void React(UINT)
+    void React(int reaction, CNavComboboxEx& combo) override
     {
-        int reaction = reaction_;
-        reaction_ = 0;
-        if (!combo_) return;
         switch (reaction) {
-        case 1: combo_->ResetContent(); break;
-        case 2: combo_->Show(SW_HIDE); break;
-        case 3: combo_.reset(); break;
-        case 4: combo_->DeleteString(0); break;
-        case 5: combo_->AddString(TEXT("added")); break;
-        case 6: combo_->SetCurSel(-1); break;
-        case 7: DestroyWindow(combo_->GetSafeHwnd()); break;
-        case 8: DestroyWindow(parent_ == owner_ ? combo_->GetSafeHwnd() : parent_); break;
-        default: break;
+        case 1: combo.ResetContent(); break;
+        case 2: combo.Show(SW_HIDE); break;
+        case 3: control_.reset(); break;
+        case 4: combo.DeleteString(0); break;
+        case 5: combo.AddString(TEXT("added")); break;
+        case 6: combo.SetCurSel(-1); break;
+        case 7: DestroyWindow(combo.GetSafeHwnd()); break;
+        default: DestroyWindow(parent_ == owner_ ? combo.GetSafeHwnd() : parent_); break;
         }
     }
 
-    void Step(int op)
+    void Step(int op, CNavComboboxEx& combo) override
     {
-        if (op < kPenGestures) {
-            PenGesture(in_, op, Target());
-            return;
-        }
-        if (!combo_) {
-            Create();
-            return;
-        }
-        CNavComboboxEx& combo = *combo_;
         switch (op) {
         case 7: combo.AddString(in_.Text(120).c_str()); break;
         case 8: {
-            int index = Position();
+            const int index = Position();
             combo.InsertString(index, in_.Text(120).c_str());
             break;
         }
@@ -120,7 +84,7 @@ private:
         case 10: combo.ResetContent(); break;
         case 11: combo.SetCurSel(Position()); break;
         case 12: {
-            FuzzInput::Box box = in_.Place(-50, 700, -50, 400, 600, 100);
+            const FuzzInput::Box box = in_.Place(-50, 700, -50, 400, 600, 100);
             combo.MoveWindow(box.x, box.y, box.width, box.height);
             break;
         }
@@ -145,10 +109,13 @@ private:
             combo.GetComboxText(buffer, in_.Range(-1, NAVLV_TEXT_LEN));
             break;
         }
-        case 19: PaintInto(combo); break;
-        case 20: Recreate(); break;
+        case 19: PaintInto(); break;
+        case 20:
+            control_.reset();
+            Make();
+            break;
         case 21: Copy(); break;
-        case 22: reaction_ = in_.Range(0, 8); break;
+        case 22: Arm(8); break;
         case 23: SetFocus(in_.Bool() ? owner_ : combo.GetSafeHwnd()); break;
         case 24: DestroyWindow(combo.GetSafeHwnd()); break;
         case 25: combo.SetFont(in_.Bool() ? font_ : nullptr); break;
@@ -157,41 +124,8 @@ private:
         }
     }
 
-    void PaintInto(CNavComboboxEx& combo)
-    {
-        HDC screen = GetDC(nullptr);
-        HDC dc = CreateCompatibleDC(screen);
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, 800, 480);
-        HGDIOBJ old = SelectObject(dc, bitmap);
-        combo.OnPaintEx(dc);
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-        ReleaseDC(nullptr, screen);
-    }
-
-    void Recreate()
-    {
-        combo_.reset();
-        Create();
-    }
-
-    void Copy()
-    {
-        CNavComboboxEx copy(*combo_);
-        Check(copy.GetSafeHwnd() == nullptr, "a copy shares the field window");
-        if (in_.Bool()) {
-            *combo_ = copy;
-            Create();
-        }
-    }
-
-    FuzzInput& in_;
-    HWND owner_ = nullptr;
     HWND parent_ = nullptr;
-    HFONT font_ = nullptr;
-    std::unique_ptr<CNavComboboxEx> combo_;
-    int reaction_ = 0;
+    HFONT font_ = CreateTextFont(20);
     bool stale_ = false;
     WCHAR buffer_[NAVLV_TEXT_LEN + 1] = {};
 };
@@ -200,9 +134,5 @@ private:
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    HostSession session;
-    FuzzInput input(data, size);
-    ComboStorm(input).Run();
-    session.CheckNothingLeft();
-    return 0;
+    return RunStorm<ComboStorm>(data, size, 400, 27);
 }

@@ -40,8 +40,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     wincore::DialogTemplate parsed;
     if (!wincore::ParseDialogTemplate(data, size, parsed)) return 0;
-    HostSession session;
-    CreateFromTemplate(data, size);
-    session.CheckNothingLeft();
-    return 0;
+    return OnFreshHost([&] { CreateFromTemplate(data, size); });
 }

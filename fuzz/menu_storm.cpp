@@ -2,61 +2,42 @@
 // taps and drags on the menu, the sliding panel's animation timers, copies, and a host that may
 // react to each pick by closing, reopening or destroying the menu.
 #include <climits>
-#include <memory>
-
-#include <wincore/host.h>
 
 #include "RKNaviMenu.h"
-#include "support/fuzz_input.h"
-#include "support/pen.h"
-#include "support/session.h"
+#include "support/storm.h"
 
 namespace {
 
-constexpr int kMaxSteps = 300;
-
-HBITMAP SolidBitmap(int width, int height)
-{
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    RECT all = {0, 0, width, height};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(DKGRAY_BRUSH)));
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return bitmap;
-}
-
-class MenuStorm {
+class MenuStorm final : public Storm<CRKNaviMenu> {
 public:
-    explicit MenuStorm(FuzzInput& input) : in_(input) {}
-
-    void Run()
+    using Storm::Storm;
+    ~MenuStorm() override
     {
-        owner_ = CreateOwner(WS_POPUP | WS_VISIBLE, 0, 0, 800, 480, nullptr);
-        const int width = in_.Range(1, 300);
-        background_ = SolidBitmap(width, in_.Range(1, 300));
-        images_ = ImageList_Create(24, 24, ILC_COLOR32, 4, 4);
-        SetNotifyHandler([this](UINT message, WPARAM, LPARAM) { React(message); });
-        menu_ = std::make_unique<CRKNaviMenu>();
-        menu_->Create(in_.Range(0, 2));
-        for (int step = 0; step < kMaxSteps && !in_.Empty(); step++) {
-            Step(in_.Range(0, 23));
-            wincore::Pump();
-            CheckInvariants();
-        }
-        SetNotifyHandler(nullptr);
-        menu_.reset();
-        DestroyWindow(owner_);
         ImageList_Destroy(images_);
         DeleteObject(background_);
     }
 
 private:
-    void CheckInvariants()
+    void Start() override
     {
-        if (!menu_) return;
-        HWND window = menu_->GetSafeHwnd();
+        const int width = in_.Range(1, 300);
+        background_ = SolidBitmap(width, in_.Range(1, 300), DKGRAY_BRUSH);
+        Make();
+    }
+
+    void Create(CRKNaviMenu& menu) override { menu.Create(in_.Range(0, 2)); }
+    // A menu object needs no window until it opens.
+    bool Revive() override
+    {
+        control_ = std::make_unique<CRKNaviMenu>();
+        return true;
+    }
+    HWND Window(CRKNaviMenu& menu) override { return menu.GetSafeHwnd(); }
+    HWND Target(CRKNaviMenu& menu) override { return menu.GetSafeHwnd() && in_.Byte() < 230 ? menu.GetSafeHwnd() : owner_; }
+
+    void CheckInvariants(CRKNaviMenu& menu, bool) override
+    {
+        HWND window = menu.GetSafeHwnd();
         Check(!window || IsWindow(window) || hostDestroyedWindow_, "the menu names a window that is gone");
     }
 
@@ -70,46 +51,33 @@ private:
         }
     }
 
-    void React(UINT)
+    void Open(CRKNaviMenu& menu, HWND owner, int x, int y)
     {
-        int reaction = reaction_;
-        reaction_ = 0;
-        if (!menu_) return;
+        if (menu.TrackMenu(owner, x, y)) hostDestroyedWindow_ = false;
+    }
+
+    void DestroyMenuWindow(CRKNaviMenu& menu)
+    {
+        DestroyWindow(menu.GetSafeHwnd());
+        hostDestroyedWindow_ = true;
+    }
+
+    void React(int reaction, CRKNaviMenu& menu) override
+    {
         switch (reaction) {
-        case 1: menu_->Destroy(); break;
-        case 2: menu_.reset(); break;
-        case 3:
-            if (menu_->TrackMenu(owner_, 400, 100)) hostDestroyedWindow_ = false;
-            break;
-        case 4: menu_->AppendItem(MWF_ENABLED | MWF_TEXT, 9, TEXT("added"), {0x00FFFFFF, 150}, nullptr); break;
-        case 5:
-            DestroyWindow(menu_->GetSafeHwnd());
-            hostDestroyedWindow_ = true;
-            break;
-        case 6: ShowWindow(owner_, SW_HIDE); break;
-        default: break;
+        case 1: menu.Destroy(); break;
+        case 2: control_.reset(); break;
+        case 3: Open(menu, owner_, 400, 100); break;
+        case 4: menu.AppendItem(MWF_ENABLED | MWF_TEXT, 9, TEXT("added"), {0x00FFFFFF, 150}, nullptr); break;
+        case 5: DestroyMenuWindow(menu); break;
+        default: ShowWindow(owner_, SW_HIDE); break;
         }
     }
 
-    void Step(int op)
+    void Step(int op, CRKNaviMenu& menu) override
     {
-        if (op < kPenGestures) {
-            HWND target = menu_ && menu_->GetSafeHwnd() && in_.Byte() < 230 ? menu_->GetSafeHwnd() : owner_;
-            PenGesture(in_, op, target);
-            return;
-        }
-        if (!menu_) menu_ = std::make_unique<CRKNaviMenu>();
-        CRKNaviMenu& menu = *menu_;
         switch (op) {
-        case 7: {
-            std::u16string text = in_.Text(70);
-            UINT flags = in_.Byte();
-            UINT id = in_.Word();
-            int size = Size();
-            const WCHAR* shown = in_.Bool() ? text.c_str() : nullptr;
-            menu.AppendItem(flags, id, shown, {in_.Colour(), size}, background_);
-            break;
-        }
+        case 7: AppendItem(menu); break;
         case 8: {
             auto dir = static_cast<MOVE_DIR>(in_.Range(0, 2));
             int animate = in_.Bool();
@@ -119,73 +87,61 @@ private:
             break;
         }
         case 9: {
-            FuzzInput::Box box = in_.Place(-10, 300, -10, 300, 100, 100);
-            menu.SetCloseBt(RECT{box.x, box.y, box.x + box.width, box.y + box.height}, in_.Bool());
+            const RECT button = in_.Place(-10, 300, -10, 300, 100, 100).Rect();
+            menu.SetCloseBt(button, in_.Bool());
             break;
         }
         case 10: {
-            FuzzInput::Box border = in_.Place(-30, 60, -30, 60, 60, 60);
+            const FuzzInput::Box border = in_.Place(-30, 60, -30, 60, 60, 60);
             menu.SetBorder(border.x, border.y, border.width, border.height);
             break;
         }
         case 11: {
-            int x = in_.Range(-100, 900);
+            const int x = in_.Range(-100, 900);
             HWND owner = in_.Bool() ? owner_ : nullptr;
-            if (menu.TrackMenu(owner, x, in_.Range(-100, 600))) hostDestroyedWindow_ = false;
+            Open(menu, owner, x, in_.Range(-100, 600));
             break;
         }
         case 12: menu.Destroy(); break;
-        case 13: menu.Create(in_.Range(0, 2)); break;
-        case 14: PaintInto(menu); break;
+        case 13: Create(menu); break;
+        case 14: PaintInto(); break;
         case 15: menu.CopyDCFromWnd(in_.Bool() ? owner_ : nullptr); break;
         case 16: CopyFrom(menu); break;
-        case 17: Copy(); break;
-        case 18: reaction_ = in_.Range(0, 6); break;
+        case 17: Copy(menu); break;
+        case 18: Arm(6); break;
         case 19: SetFocus(owner_); break;
-        case 20:
-            DestroyWindow(menu.GetSafeHwnd());
-            hostDestroyedWindow_ = true;
-            break;
+        case 20: DestroyMenuWindow(menu); break;
         case 21: DeleteObject(CreateMenuFont(Size(), in_.Bool())); break;
         case 22: ShowWindow(owner_, SW_SHOW); break;
         default: wincore::Advance(100); break;
         }
     }
 
-    void PaintInto(CRKNaviMenu& menu)
+    void AppendItem(CRKNaviMenu& menu)
     {
-        HDC screen = GetDC(nullptr);
-        HDC dc = CreateCompatibleDC(screen);
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, 800, 480);
-        HGDIOBJ old = SelectObject(dc, bitmap);
-        menu.OnPaintEx(dc);
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-        ReleaseDC(nullptr, screen);
+        std::u16string text = in_.Text(70);
+        const UINT flags = in_.Byte(), id = in_.Word();
+        const int size = Size();
+        const WCHAR* shown = in_.Bool() ? text.c_str() : nullptr;
+        menu.AppendItem(flags, id, shown, {in_.Colour(), size}, background_);
     }
 
+    // The menu's backdrop copied from a picture of any size, or from no DC at all.
     void CopyFrom(CRKNaviMenu& menu)
     {
-        HDC screen = GetDC(nullptr);
-        HDC dc = CreateCompatibleDC(screen);
         const int width = in_.Range(1, 800);
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, width, in_.Range(1, 480));
-        HGDIOBJ old = SelectObject(dc, bitmap);
-        HDC source = in_.Bool() ? dc : nullptr;
+        Offscreen picture(width, in_.Range(1, 480));
+        HDC source = in_.Bool() ? picture.dc() : nullptr;
         menu.CopyDCFrom(source, in_.Bool());
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-        ReleaseDC(nullptr, screen);
     }
 
-    void Copy()
+    // The copy replaces the menu, or opens beside it.
+    void Copy(CRKNaviMenu& menu)
     {
-        CRKNaviMenu copy(*menu_);
-        Check(!copy.GetSafeHwnd(), "a copy shares the menu's window");
+        CRKNaviMenu copy(menu);
+        CheckCopy(copy);
         if (in_.Bool()) {
-            *menu_ = copy;
+            menu = copy;
         } else if (in_.Bool()) {
             const int x = in_.Range(0, 700);
             copy.TrackMenu(owner_, x, in_.Range(0, 400));
@@ -193,12 +149,8 @@ private:
         }
     }
 
-    FuzzInput& in_;
-    HWND owner_ = nullptr;
     HBITMAP background_ = nullptr;
-    HIMAGELIST images_ = nullptr;
-    std::unique_ptr<CRKNaviMenu> menu_;
-    int reaction_ = 0;
+    HIMAGELIST images_ = ImageList_Create(24, 24, ILC_COLOR32, 4, 4);
     bool hostDestroyedWindow_ = false;
 };
 
@@ -206,9 +158,5 @@ private:
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    HostSession session;
-    FuzzInput input(data, size);
-    MenuStorm(input).Run();
-    session.CheckNothingLeft();
-    return 0;
+    return RunStorm<MenuStorm>(data, size, 300, 23);
 }

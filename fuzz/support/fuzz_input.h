@@ -2,6 +2,8 @@
 // zeros, so every decision stays defined whatever its length.
 #pragma once
 
+#include <windows.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -19,11 +21,7 @@ public:
         return uint16_t(low | Byte() << 8);
     }
     // A value in lo..hi, both included.
-    int Range(int lo, int hi)
-    {
-        unsigned span = unsigned(hi - lo) + 1;
-        return lo + int(Word() % span);
-    }
+    int Range(int lo, int hi) { return lo + int(Word() % (unsigned(hi - lo) + 1)); }
     // A colour from three bytes, read in order.
     uint32_t Colour()
     {
@@ -34,6 +32,7 @@ public:
     // decision is read in its own statement, so that an input means the same with any compiler.
     struct Box {
         int x, y, width, height;
+        RECT Rect() const { return RECT{x, y, x + width, y + height}; }
     };
     Box Place(int xLo, int xHi, int yLo, int yHi, int maxWidth, int maxHeight)
     {
@@ -46,8 +45,7 @@ public:
     std::u16string Text(int maxLength)
     {
         std::u16string text;
-        int length = Range(0, maxLength);
-        for (int i = 0; i < length; i++) {
+        for (int length = Range(0, maxLength); length > 0; length--) {
             uint8_t c = Byte();
             text.push_back(c < 0xF0 ? char16_t(u'0' + c % 75) : char16_t(Word()));
         }

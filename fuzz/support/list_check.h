@@ -1,12 +1,8 @@
-// The list view's invariants, read from its protected state, for the list itself and for the
-// combo box's drop-down list.
+// The list view's invariants, for the list itself and for the combo box's drop-down list.
 #pragma once
 
 #include "NavListViewEx.h"
 
-// Checks the invariants that hold after every step. `painted`: the list has just been painted
-// from its current items, so its visible rows must show them.
-void CheckList(const NavListViewEx& list, bool painted);
-
-// Whether the list's window has been painted with nothing left to paint.
-bool FreshlyPainted(NavListViewEx& list);
+// Checks what holds after every step. `current`: no operation since the last paint has changed
+// what the rows show without repainting them, so that rows painted since show the items.
+void CheckList(NavListViewEx& list, bool current);

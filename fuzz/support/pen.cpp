@@ -17,15 +17,20 @@ POINT PenPoint(FuzzInput& input, HWND target)
     }
     const int width = rect.right > rect.left ? int(rect.right - rect.left) : 1;
     const int height = rect.bottom > rect.top ? int(rect.bottom - rect.top) : 1;
+    // A braced list is read left to right.
     return POINT{rect.left + int(input.Word() % unsigned(width)), rect.top + int(input.Word() % unsigned(height))};
 }
 
-void Drag(FuzzInput& input, HWND target)
+void Tap(POINT point)
 {
-    POINT point = PenPoint(input, target);
     wincore::PenDown(point.x, point.y);
-    const int moves = input.Range(1, 8);
-    for (int i = 0; i < moves; i++) {
+    wincore::PenUp(point.x, point.y);
+}
+
+void Drag(FuzzInput& input, POINT point)
+{
+    wincore::PenDown(point.x, point.y);
+    for (int moves = input.Range(1, 8); moves > 0; moves--) {
         point.x += input.Range(-40, 40);
         point.y += input.Range(-90, 90);
         wincore::Advance(DWORD(input.Range(0, 60)));
@@ -38,34 +43,22 @@ void Drag(FuzzInput& input, HWND target)
 
 void PenGesture(FuzzInput& input, int which, HWND target)
 {
-    POINT point = {0, 0};
+    if (which >= 6) {
+        wincore::Advance(DWORD(input.Range(0, 700)));
+        return;
+    }
+    const POINT point = PenPoint(input, target);
     switch (which) {
-    case 0:
-        point = PenPoint(input, target);
-        wincore::PenDown(point.x, point.y);
-        break;
-    case 1:
-        point = PenPoint(input, target);
-        wincore::PenMove(point.x, point.y);
-        break;
-    case 2:
-        point = PenPoint(input, target);
-        wincore::PenUp(point.x, point.y);
-        break;
-    case 3:
-        point = PenPoint(input, target);
-        wincore::PenDown(point.x, point.y);
-        wincore::PenUp(point.x, point.y);
-        break;
-    case 4: Drag(input, target); break;
-    case 5:
-        point = PenPoint(input, target);
+    case 0: wincore::PenDown(point.x, point.y); break;
+    case 1: wincore::PenMove(point.x, point.y); break;
+    case 2: wincore::PenUp(point.x, point.y); break;
+    case 3: Tap(point); break;
+    case 4: Drag(input, point); break;
+    default:
         for (int tap = 0; tap < 2; tap++) {
-            wincore::PenDown(point.x, point.y);
-            wincore::PenUp(point.x, point.y);
+            Tap(point);
             wincore::Advance(DWORD(input.Range(0, 120)));
         }
         break;
-    default: wincore::Advance(DWORD(input.Range(0, 700))); break;
     }
 }

@@ -1,8 +1,10 @@
-// One fuzz input's run of the wincore host, and how a fuzzer reports a broken invariant.
+// One fuzz input's run of the wincore host, the host's own windows and pictures, and how a fuzzer
+// reports a broken invariant.
 #pragma once
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 
 // Prints what went wrong and aborts, so that libFuzzer keeps the input that did it.
@@ -12,30 +14,35 @@ inline void Check(bool holds, const char* what)
     if (!holds) Fault(what);
 }
 
-// A fresh host (screen, manual clock) for the input; at the end, after the fuzzer has released
-// every control, nothing the input created may still be alive.
-class HostSession {
-public:
-    HostSession();
-    ~HostSession();
-    HostSession(const HostSession&) = delete;
-    HostSession& operator=(const HostSession&) = delete;
-
-    // Checks that no window and no GDI or COM object outlives what the input did; call it once
-    // everything is released.
-    void CheckNothingLeft() const;
-
-private:
-    int gdiAtStart_;
-    int comAtStart_;
-};
+// Runs `run` on a fresh host (screen, manual clock); once it has released everything, no window
+// and no GDI or COM object that it made may be alive. Returns 0, what libFuzzer expects.
+int OnFreshHost(const std::function<void()>& run);
 
 // A window that stands for the host application: it paints itself and what lies beneath a control
-// when asked, and runs `onNotify` for every notification a control sends it (WM_COMMAND and the
-// list's messages), where a fuzzer plays a host that reacts.
-using NotifyHandler = std::function<void(UINT message, WPARAM wParam, LPARAM lParam)>;
+// when asked, hands an owner-drawn item's drawing back to its control, and runs the notify handler
+// for every notification a control sends it (WM_COMMAND and the list's messages).
 HWND CreateOwner(DWORD style, int x, int y, int width, int height, HWND parent);
-void SetNotifyHandler(NotifyHandler handler);
+void SetNotifyHandler(std::function<void()> handler);
 
-// A font of `height` pixels for the controls' texts; the caller deletes it.
+// A font of `height` pixels, and a bitmap filled with a stock brush; the caller deletes them.
 HFONT CreateTextFont(int height);
+HBITMAP SolidBitmap(int width, int height, int stockBrush);
+
+// A memory DC with a grey 32-bit top-down DIB section of its own, whose pixels are read from memory.
+class Offscreen {
+public:
+    Offscreen(int width, int height);
+    ~Offscreen();
+    Offscreen(const Offscreen&) = delete;
+    Offscreen& operator=(const Offscreen&) = delete;
+
+    HDC dc() const { return dc_; }
+    uint32_t At(int x, int y) const { return pixels_[y * width_ + x]; }
+
+private:
+    int width_;
+    HDC dc_;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ displaced_ = nullptr;
+    const uint32_t* pixels_ = nullptr;
+};
