@@ -6,7 +6,6 @@ namespace {
 
 TEST_F(ComboTest, CreateMakesTheFieldAndTurnsTheRectangleIntoTheListArea)
 {
-    HWND owner = MakeOwner(0, 0, 800, 480);
     ComboProbe combo, thin;
     LOGFONTW look = {};
     look.lfHeight = -20;
@@ -26,7 +25,10 @@ TEST_F(ComboTest, CreateMakesTheFieldAndTurnsTheRectangleIntoTheListArea)
     EXPECT_EQ(combo.GetItemHeight(0), 42);
     EXPECT_EQ(combo.GetComboxTextLen(), -1) << "no text given";
     EXPECT_EQ(combo.MoveWindow(20, 60, 200, 42), 1);
-    EXPECT_EQ(Str(combo.dropRect), "10,142,250,400") << "moving the field keeps the list's area";
+    for (int i = 0; i < 10; i++) combo.AddString(TEXT("a"));
+    Tap(200, 80);
+    wincore::Advance(100);
+    EXPECT_EQ(ScreenRect(combo.List()), "20,100,220,377") << "under the moved field, the six rows its room had";
     RECT again = {0, 0, 10, 10};
     EXPECT_EQ(combo.Create(nullptr, 0, nullptr, again, owner, 21), 1);
     EXPECT_EQ(Str(again), "0,0,10,10");
@@ -37,7 +39,6 @@ TEST_F(ComboTest, CreateMakesTheFieldAndTurnsTheRectangleIntoTheListArea)
     EXPECT_EQ(Str(low), "10,342,250,384") << "room for one row at least";
     EXPECT_FALSE(IsWindowVisible(thin.GetSafeHwnd()));
     EXPECT_EQ(Text(thin), "Thin");
-    DestroyWindow(owner);  // before the objects: their destructors find no windows left
     DeleteObject(font);
 }
 
@@ -66,14 +67,14 @@ TEST_F(ComboTest, FailsBeforeOrWithoutCreate)
     EXPECT_EQ(combo.GetSafeHwnd(), nullptr);
     EXPECT_EQ(combo.AddString(TEXT("dropped by the next Create")), 1) << "the list object stays, without a window";
     rect = {10, 100, 250, 400};
-    EXPECT_EQ(combo.Create(nullptr, WS_VISIBLE, nullptr, rect, MakeOwner(0, 0, 800, 480), 20), 1);
+    EXPECT_EQ(combo.Create(nullptr, WS_VISIBLE, nullptr, rect, owner, 20), 1);
     EXPECT_EQ(combo.GetCount(), 0);
 }
 
 TEST_F(ComboTest, ShownTextKeepsAHundredCharactersAndFollowsTheBufferContract)
 {
     ComboProbe combo;
-    ASSERT_TRUE(Make(combo, MakeOwner(0, 0, 800, 480), {10, 100, 250, 400}, "Abcdef,Second"));
+    ASSERT_TRUE(Make(combo, owner, {10, 100, 250, 400}, "Abcdef,Second"));
     EXPECT_EQ(combo.SetCurSel(2), 0);
     EXPECT_EQ(Text(combo), "<none>");
     EXPECT_EQ(combo.SetCurSel(0), 1);
@@ -111,7 +112,6 @@ TEST_F(ComboTest, CopiesCarryTheTextButNoWindowOrList)
 {
     auto* original = new ComboProbe;
     ComboProbe assigned;
-    HWND owner = MakeOwner(0, 0, 800, 480);
     ASSERT_TRUE(Make(*original, owner, {10, 100, 250, 400}, "a,b"));
     ASSERT_TRUE(Make(assigned, owner, {10, 200, 250, 400}, "c"));
     WCHAR text[] = TEXT("Kept");
@@ -132,7 +132,7 @@ TEST_F(ComboTest, CopiesCarryTheTextButNoWindowOrList)
 TEST_F(ComboTest, ListBoxProcedureServesASystemListBox)
 {
     ComboProbe combo;
-    ASSERT_TRUE(Make(combo, MakeOwner(0, 0, 800, 480), {10, 100, 250, 400}, ""));
+    ASSERT_TRUE(Make(combo, owner, {10, 100, 250, 400}, ""));
     HWND box = CreateRecorder("box", WS_POPUP | WS_VISIBLE, 0, 300, 100, 100);
     EXPECT_EQ(ComboProbe::ComboboxListProc(box, WM_KILLFOCUS, 0, 0), 0) << "no object in the user data";
     SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&combo));

@@ -18,7 +18,7 @@ int TextPixels(COLORREF color)
 TEST_F(ComboTest, FieldLooksEnabledDisabledPressedAndOpen)
 {
     ComboProbe combo;
-    ASSERT_TRUE(Make(combo, MakeOwner(0, 0, 800, 480), {10, 100, 250, 400}, "Beijing,Shanghai,Guangzhou"));
+    ASSERT_TRUE(Make(combo, owner, {10, 100, 250, 400}, "Beijing,Shanghai,Guangzhou"));
     combo.SetCurSel(0);
     wincore::Pump();
     EXPECT_TRUE(MatchesGolden("combobox_enabled", kField, 8, 40));
@@ -43,7 +43,7 @@ TEST_F(ComboTest, FieldLooksEnabledDisabledPressedAndOpen)
 TEST_F(ComboTest, PaintsIntoTheOwnersContextAtTheFieldsPlace)
 {
     ComboProbe combo;
-    ASSERT_TRUE(Make(combo, MakeOwner(100, 50, 600, 400), {10, 100, 250, 400}, ""));
+    ASSERT_TRUE(Make(combo, Inner(), {10, 100, 250, 400}, ""));
     HDC dc = CreateCompatibleDC(nullptr);
     HBITMAP bitmap = CreateCompatibleBitmap(dc, 300, 200);
     HGDIOBJ old = SelectObject(dc, bitmap);

@@ -1,8 +1,9 @@
 // How the menus look over a map: the pop-up with icons and a hot item, and the sliding panel on
 // its skin, see-through, and half-way open.
-#include "support/golden.h"
+#include <algorithm>
 
 #include "menu/menu_fixture.h"
+#include "support/golden.h"
 
 namespace {
 
@@ -20,12 +21,12 @@ class MenuLook : public MenuTest {
 protected:
     void Open(tagMW_FontStysle style, LONG x, LONG y)
     {
-        PaintOwnerAsMap();
+        PaintMap();
         menu_.AppendItem(kPlain, 1, TEXT("Navigate home"), style, nullptr);
         menu_.AppendItem(kPlain, 2, TEXT("Search address"), style, nullptr);
         menu_.AppendItem(kPlain, 3, TEXT("Favourites"), style, nullptr);
         menu_.AppendItem(kPlain, 4, TEXT("地图设置"), style, nullptr);
-        ASSERT_EQ(menu_.TrackMenu(owner_, x, y), 1);
+        ASSERT_EQ(menu_.TrackMenu(owner, x, y), 1);
         wincore::Advance(kTick);
     }
     void TearDown() override
@@ -81,6 +82,6 @@ TEST_F(MenuLook, SlidePanelHalfOpen)
     wincore::Advance(kTick);
     const int fullHeight = 10 + 6 + 8 + 4 * (line_ + kGap);
     RECT rect = WindowRect(menu_.GetSafeHwnd());
-    EXPECT_EQ(Height(rect), 2 * ((fullHeight + 20) / 5)) << "two steps of the opening";
+    EXPECT_EQ(rect.bottom - rect.top, 2 * ((fullHeight + 20) / 5)) << "two steps of the opening";
     EXPECT_TRUE(MatchesGolden("menu_slide_half", Around({rect.left, 456 - fullHeight, rect.right, 456}), 8, 60));
 }

@@ -1,16 +1,6 @@
 #include "menu/menu_fixture.h"
 
-#include <cstdlib>
-
 namespace {
-
-void Fill(HDC dc, int left, int top, int right, int bottom, COLORREF color)
-{
-    RECT rect = {left, top, right, bottom};
-    HBRUSH brush = CreateSolidBrush(color);
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
-}
 
 void Road(HDC dc, int x0, int y0, int x1, int y1, int width, COLORREF color)
 {
@@ -25,11 +15,11 @@ void Road(HDC dc, int x0, int y0, int x1, int y1, int width, COLORREF color)
 // City blocks, two parks, a river and a main road.
 void DrawMap(HDC dc)
 {
-    Fill(dc, 0, 0, 800, 480, RGB(236, 232, 222));
+    Fill(dc, {0, 0, 800, 480}, RGB(236, 232, 222));
     for (int x = 0; x < 800; x += 120)
-        for (int y = 0; y < 480; y += 90) Fill(dc, x + 14, y + 12, x + 106, y + 78, RGB(226, 220, 208));
-    Fill(dc, 254, 192, 346, 258, RGB(190, 222, 170));
-    Fill(dc, 614, 12, 706, 168, RGB(190, 222, 170));
+        for (int y = 0; y < 480; y += 90) Fill(dc, {x + 14, y + 12, x + 106, y + 78}, RGB(226, 220, 208));
+    Fill(dc, {254, 192, 346, 258}, RGB(190, 222, 170));
+    Fill(dc, {614, 12, 706, 168}, RGB(190, 222, 170));
     Road(dc, -10, 350, 810, 250, 34, RGB(160, 200, 236));
     for (int x = 0; x < 800; x += 120) Road(dc, x, 0, x, 480, 10, RGB(255, 255, 255));
     for (int y = 0; y < 480; y += 90) Road(dc, 0, y, 800, y, 10, RGB(255, 255, 255));
@@ -44,12 +34,12 @@ HBITMAP Tile(HDC screen, int size, COLORREF color, bool hot)
     HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
     HGDIOBJ old = SelectObject(dc, bitmap);
     const int m = size / 4;
-    Fill(dc, 0, 0, size, size, RGB(255, 0, 255));
-    Fill(dc, 1, 0, size - 1, size, color);
-    Fill(dc, 0, 1, size, size - 1, color);
-    Fill(dc, m, m, size - m, m + 2, RGB(255, 255, 255));
-    Fill(dc, m, size / 2 - 1, size - m, size / 2 + 1, RGB(255, 255, 255));
-    if (hot) Fill(dc, m, size - m - 2, size - m, size - m, RGB(255, 255, 255));
+    Fill(dc, {0, 0, size, size}, RGB(255, 0, 255));
+    Fill(dc, {1, 0, size - 1, size}, color);
+    Fill(dc, {0, 1, size, size - 1}, color);
+    Fill(dc, {m, m, size - m, m + 2}, RGB(255, 255, 255));
+    Fill(dc, {m, size / 2 - 1, size - m, size / 2 + 1}, RGB(255, 255, 255));
+    if (hot) Fill(dc, {m, size - m - 2, size - m, size - m}, RGB(255, 255, 255));
     SelectObject(dc, old);
     DeleteDC(dc);
     return bitmap;
@@ -57,19 +47,10 @@ HBITMAP Tile(HDC screen, int size, COLORREF color, bool hot)
 
 }  // namespace
 
-void MenuTest::SetUp()
-{
-    HostTest::SetUp();
-    owner_ = CreateRecorder("owner", WS_POPUP | WS_VISIBLE, 0, 0, 800, 480);
-    wincore::Pump();
-    Log().Clear();
-}
-
 void MenuTest::TearDown()
 {
     for (HIMAGELIST list : imageLists_) ImageList_Destroy(list);
-    for (HBITMAP bitmap : bitmaps_) DeleteObject(bitmap);
-    HostTest::TearDown();
+    OwnerTest::TearDown();
 }
 
 HIMAGELIST MenuTest::TileList(int count, int size)
@@ -86,32 +67,9 @@ HIMAGELIST MenuTest::TileList(int count, int size)
     return list;
 }
 
-HBITMAP MenuTest::SolidBitmap(int width, int height, COLORREF color)
+void MenuTest::PaintMap()
 {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    Fill(dc, 0, 0, width, height, color);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    bitmaps_.push_back(bitmap);
-    return bitmap;
-}
-
-void MenuTest::PaintOwnerAsMap()
-{
-    SetHandler(owner_, [](HWND hwnd, UINT message, WPARAM, LPARAM, LRESULT& result) {
-        if (message == WM_ERASEBKGND) return result = 1, true;
-        if (message != WM_PAINT) return false;
-        PAINTSTRUCT paint;
-        DrawMap(BeginPaint(hwnd, &paint));
-        EndPaint(hwnd, &paint);
-        return result = 0, true;
-    });
-    InvalidateRect(owner_, nullptr, TRUE);
-    wincore::Pump();
+    PaintBackdrop(DrawMap);
     Log().Clear();
 }
 
@@ -129,10 +87,10 @@ COLORREF TileColour(int index)
     return colours[index % 4];
 }
 
-SIZE MenuTextSize(const WString& text, int nSize)
+SIZE MenuTextSize(const WString& text)
 {
     HDC dc = GetDC(nullptr);
-    HFONT font = CreateMenuFont(nSize, 1);
+    HFONT font = CreateMenuFont(150, 1);
     HGDIOBJ old = SelectObject(dc, font);
     SIZE size = {0, 0};
     GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
@@ -142,12 +100,6 @@ SIZE MenuTextSize(const WString& text, int nSize)
     return size;
 }
 
-void Tap(int x, int y)
-{
-    wincore::PenDown(x, y);
-    wincore::PenUp(x, y);
-}
-
 RECT WindowRect(HWND hwnd)
 {
     RECT rect = {0, 0, 0, 0};
@@ -155,36 +107,7 @@ RECT WindowRect(HWND hwnd)
     return rect;
 }
 
-int Width(const RECT& rect)
+bool PixelNear(int x, int y, COLORREF color, int tolerance)
 {
-    return rect.right - rect.left;
-}
-
-int Height(const RECT& rect)
-{
-    return rect.bottom - rect.top;
-}
-
-bool Near(COLORREF a, COLORREF b, int tolerance)
-{
-    return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance && std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
-           std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
-}
-
-int CountPixels(const RECT& area, COLORREF color, int tolerance)
-{
-    int count = 0;
-    for (int y = area.top; y < area.bottom; y++)
-        for (int x = area.left; x < area.right; x++) count += Near(wincore::ScreenPixel(x, y), color, tolerance);
-    return count;
-}
-
-bool operator==(const RECT& a, const RECT& b)
-{
-    return EqualRect(&a, &b) != FALSE;
-}
-
-void PrintTo(const RECT& rect, std::ostream* out)
-{
-    *out << "(" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << ")";
+    return CountPixels({x, y, x + 1, y + 1}, color, tolerance) == 1;
 }

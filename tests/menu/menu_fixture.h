@@ -1,14 +1,12 @@
-// Shared by the menu tests: a recording owner over the whole screen (client and screen
-// coordinates agree), item styles, pen taps, text measuring in the menu font, pictures.
+// The menu tests' host: the shared owner, item styles, tile icons, the menu font's measures and a
+// city map for the owner to show.
 #pragma once
 
-#include <ostream>
 #include <string>
 #include <vector>
 
 #include "RKNaviMenu.h"
-#include "support/host_fixture.h"
-#include "support/message_log.h"
+#include "support/owner_fixture.h"
 
 constexpr tagMW_FontStysle kWhiteText = {0x00FFFFFF, 150};
 constexpr tagMW_FontStysle kRedText = {0x000000FF, 150};
@@ -16,30 +14,20 @@ constexpr UINT kPlain = MWF_ENABLED | MWF_TEXT;
 constexpr int kFrame = 22;  // px of frame around the pop-up's items
 constexpr int kGap = 5;     // px between items
 constexpr int kTick = 100;  // ms, the sliding panel's timers
+constexpr int kNear = 40;   // per channel: antialiased text still counts as its colour
 
-class MenuTest : public HostTest {
+class MenuTest : public OwnerTest {
 protected:
-    void SetUp() override;
     void TearDown() override;
-
-    HIMAGELIST TileList(int count, int size);                   // tiles in TileColour(i)
-    HBITMAP SolidBitmap(int width, int height, COLORREF color);  // freed after the test
-    void PaintOwnerAsMap();
+    HIMAGELIST TileList(int count, int size);  // tiles in TileColour(i)
+    void PaintMap();
     std::vector<std::string> Commands() const;  // the owner's WM_COMMAND lines
 
-    HWND owner_ = nullptr;
+private:
     std::vector<HIMAGELIST> imageLists_;
-    std::vector<HBITMAP> bitmaps_;
 };
 
 COLORREF TileColour(int index);
-SIZE MenuTextSize(const WString& text, int nSize = 150);
-void Tap(int x, int y);
+SIZE MenuTextSize(const WString& text);
 RECT WindowRect(HWND hwnd);
-int Width(const RECT& rect);
-int Height(const RECT& rect);
-bool Near(COLORREF a, COLORREF b, int tolerance);
-// Pixels of the screen in `area` within `tolerance` of `color` in every channel.
-int CountPixels(const RECT& area, COLORREF color, int tolerance = 40);
-bool operator==(const RECT& a, const RECT& b);
-void PrintTo(const RECT& rect, std::ostream* out);
+bool PixelNear(int x, int y, COLORREF color, int tolerance);

@@ -19,21 +19,27 @@ protected:
         MenuTest::TearDown();
     }
     // Shows the menu with its window named "menu" in the log.
-    HWND Show(LONG x, LONG y, HWND owner = nullptr)
+    HWND Show(LONG x, LONG y, HWND at = nullptr)
     {
-        EXPECT_EQ(menu_.TrackMenu(owner ? owner : owner_, x, y), 1);
+        EXPECT_EQ(menu_.TrackMenu(at ? at : owner, x, y), 1);
         Log().Name(menu_.GetSafeHwnd(), "menu");
         wincore::Pump();
         return menu_.GetSafeHwnd();
     }
+    RECT Shown() { return WindowRect(menu_.GetSafeHwnd()); }
     // Item `index`'s row on the screen, all items being one line high.
     RECT Row(int index)
     {
-        RECT menu = WindowRect(menu_.GetSafeHwnd());
+        RECT menu = Shown();
         int top = menu.top + kFrame + index * (line_ + kGap);
         return RECT{menu.left + kFrame, top, menu.right - kFrame, top + line_};
     }
     void TapRow(int index) { Tap(Row(index).left + 4, Row(index).top + line_ / 2); }
+    void Recreate()
+    {
+        menu_.Destroy();
+        ASSERT_EQ(menu_.Create(1), 1);
+    }
 
     CRKNaviMenu menu_;
     const int line_ = MenuTextSize(TEXT("Home")).cy;
@@ -43,35 +49,34 @@ protected:
 
 TEST_F(PopupTest, EmptyMenuIsTheFrameAlone)
 {
-    EXPECT_EQ(WindowRect(Show(100, 50)), (RECT{100, 50, 100 + kEmpty, 50 + kEmpty}));
-    EXPECT_TRUE(Near(wincore::ScreenPixel(122, 72), RGB(217, 241, 255), 10)) << "the frame's tint over white";
-    EXPECT_TRUE(Near(wincore::ScreenPixel(100, 50), RGB(255, 255, 255), 2)) << "its corner is clear";
+    EXPECT_EQ(ScreenRect(Show(100, 50)), Str({100, 50, 100 + kEmpty, 50 + kEmpty}));
+    EXPECT_TRUE(PixelNear(122, 72, RGB(217, 241, 255), 10)) << "the frame's tint over white";
+    EXPECT_TRUE(PixelNear(100, 50, RGB(255, 255, 255), 2)) << "its corner is clear";
 }
 
 TEST_F(PopupTest, ItemsStackWidenAndAreMeasured)
 {
     const SIZE wide = MenuTextSize(TEXT("Search address")), ideograph = MenuTextSize(TEXT("\u4E00"));
-    menu_.AppendItem(kPlain, 1, TEXT("Go"), kWhiteText, nullptr);
-    menu_.AppendItem(kPlain, 2, TEXT("Settings"), kWhiteText, nullptr);
-    menu_.AppendItem(kPlain, 3, TEXT("Search address"), kWhiteText, nullptr);
-    menu_.AppendItem(kPlain, 4, TEXT(""), kWhiteText, nullptr);
-    menu_.AppendItem(kPlain, 5, nullptr, kWhiteText, nullptr);
+    UINT id = 1;
+    for (const WCHAR* text : {TEXT("Go"), TEXT("Settings"), TEXT("Search address"), TEXT(""), (const WCHAR*)nullptr})
+        menu_.AppendItem(kPlain, id++, text, kWhiteText, nullptr);
     RECT rect = WindowRect(Show(10, 10));
-    EXPECT_EQ(Width(rect), kEmpty + wide.cx);
-    EXPECT_EQ(Height(rect), kEmpty + 3 * (line_ + kGap) + 2 * (ideograph.cy + kGap)) << "empty texts: one ideograph";
+    EXPECT_EQ(Str(rect), Str({10, 10, 10 + kEmpty + wide.cx, 10 + kEmpty + 3 * (line_ + kGap) + 2 * (ideograph.cy + kGap)}))
+        << "empty texts: one ideograph";
     // Every earlier item reaches the new content width: a tap right of a short text chooses it.
     Tap(rect.left + kFrame + wide.cx - 3, Row(1).top + 3);
     EXPECT_TRUE(SameTraffic(Commands(), {"owner WM_COMMAND 0x00000002 menu"}));
 
     // Texts keep 50 characters, and a surrogate pair across the limit goes as a whole.
-    const WString cut[] = {WString(60, TEXT('W')), WString(1000, TEXT('W')),
-                                  WString(49, TEXT('W')) + TEXT("\U0001F600W")};
-    const WString kept[] = {WString(50, TEXT('W')), WString(50, TEXT('W')), WString(49, TEXT('W'))};
-    for (int i = 0; i < 3; i++) {
-        menu_.AppendItem(kPlain, 1, cut[i].c_str(), kWhiteText, nullptr);
-        EXPECT_EQ(Width(WindowRect(Show(0, 10))), kEmpty + MenuTextSize(kept[i]).cx) << i;
-        menu_.Destroy();
-        ASSERT_EQ(menu_.Create(1), 1);
+    const struct {
+        WString text;
+        int kept;
+    } cuts[] = {{WString(60, TEXT('W')), 50}, {WString(1000, TEXT('W')), 50},
+                {WString(49, TEXT('W')) + TEXT("\U0001F600W"), 49}};
+    for (const auto& cut : cuts) {
+        Recreate();
+        menu_.AppendItem(kPlain, 1, cut.text.c_str(), kWhiteText, nullptr);
+        EXPECT_EQ(WindowRect(Show(0, 10)).right, kEmpty + MenuTextSize(WString(cut.kept, TEXT('W'))).cx) << cut.kept;
     }
 }
 
@@ -80,25 +85,17 @@ TEST_F(PopupTest, MenuIsClampedIntoTheOwner)
     HWND narrow = CreateRecorder("narrow", WS_POPUP | WS_VISIBLE, 100, 60, 120, 300);
     SetHandler(narrow, [](HWND, UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
         if (message != WM_ERASEBKGND) return false;
-        RECT all = {0, 0, 120, 300};
-        HBRUSH green = CreateSolidBrush(RGB(0, 160, 0));
-        FillRect(reinterpret_cast<HDC>(wParam), &all, green);
-        DeleteObject(green);
+        Fill(reinterpret_cast<HDC>(wParam), {0, 0, 120, 300}, RGB(0, 160, 0));
         return result = 1, true;
     });
     menu_.AppendItem(kPlain, 1, TEXT("Search address"), kWhiteText, nullptr);
-    RECT rect = WindowRect(Show(790, 470));
-    EXPECT_EQ(rect.right, 800) << "moved left to end at the owner's right edge";
-    EXPECT_EQ(rect.bottom, 480);
-    rect = WindowRect(Show(-20, -5));
-    EXPECT_EQ(rect.left, -20) << "beyond the left edge and fitting: not moved";
-    EXPECT_EQ(rect.top, -5);
+    const int width = kEmpty + MenuTextSize(TEXT("Search address")).cx, height = kEmpty + line_ + kGap;
+    EXPECT_EQ(ScreenRect(Show(790, 470)), Str({800 - width, 480 - height, 800, 480})) << "moved into the owner";
+    EXPECT_EQ(ScreenRect(Show(-20, -5)), Str({-20, -5, width - 20, height - 5})) << "beyond the left edge and fitting";
     // The point is in the owner's client area; wider than the owner, the menu starts at its left
     // edge, over the pixels it covers there.
-    rect = WindowRect(Show(50, 40, narrow));
-    EXPECT_EQ(rect.left, 100);
-    EXPECT_EQ(rect.top, 100);
-    EXPECT_TRUE(Near(wincore::ScreenPixel(rect.left, rect.top), RGB(0, 160, 0), 2));
+    EXPECT_EQ(ScreenRect(Show(50, 40, narrow)), Str({100, 100, 100 + width, 100 + height}));
+    EXPECT_TRUE(PixelNear(100, 100, RGB(0, 160, 0), 2));
 }
 
 TEST_F(PopupTest, DisabledGrayedAndHiddenItems)
@@ -110,14 +107,15 @@ TEST_F(PopupTest, DisabledGrayedAndHiddenItems)
     menu_.AppendItem(MWF_ENABLED, 5, TEXT("No text flag"), kRedText, nullptr);
     HWND shown = Show(100, 50);
     const COLORREF red = RGB(255, 0, 0), grey = RGB(192, 192, 192);
-    EXPECT_GT(CountPixels(Row(0), red), 20);
+    EXPECT_GT(CountPixels(Row(0), red, kNear), 20);
     for (int row : {1, 2}) EXPECT_GT(CountPixels(Row(row), grey, 12), 20) << row << " is drawn grey";
-    for (int row : {1, 2, 3, 4}) EXPECT_EQ(CountPixels(Row(row), red), 0) << row;
+    for (int row : {1, 2, 3, 4}) EXPECT_EQ(CountPixels(Row(row), red, kNear), 0) << row;
 
-    const COLORREF before = wincore::ScreenPixel(Row(1).left + 4, Row(1).top + 4);
-    wincore::PenDown(Row(1).left + 4, Row(1).top + 4);
-    EXPECT_EQ(wincore::ScreenPixel(Row(1).left + 4, Row(1).top + 4), before) << "a disabled item does not light up";
-    wincore::PenUp(Row(1).left + 4, Row(1).top + 4);
+    const POINT disabled = {Row(1).left + 4, Row(1).top + 4};
+    const COLORREF before = wincore::ScreenPixel(disabled.x, disabled.y);
+    wincore::PenDown(disabled.x, disabled.y);
+    EXPECT_EQ(wincore::ScreenPixel(disabled.x, disabled.y), before) << "a disabled item does not light up";
+    wincore::PenUp(disabled.x, disabled.y);
     TapRow(2);
     EXPECT_TRUE(IsWindowVisible(shown));
     TapRow(3);
@@ -129,31 +127,33 @@ TEST_F(PopupTest, IconsComeInPairsPerItem)
     const int icon = 16;
     menu_.SetParam(MOVE_DOWN, 0, nullptr, TileList(4, icon), 1);
     for (UINT id = 1; id <= 3; id++) menu_.AppendItem(kPlain, id, TEXT("Item"), kRedText, nullptr);
-    EXPECT_EQ(Width(WindowRect(Show(100, 50))), kEmpty + icon + 2 + MenuTextSize(TEXT("Item")).cx);
-    auto iconPixel = [&](int row) { return wincore::ScreenPixel(Row(row).left + 2, Row(row).top + 3); };
-    auto inverse = [](COLORREF c) { return RGB(255 - GetRValue(c), 255 - GetGValue(c), 255 - GetBValue(c)); };
-    EXPECT_TRUE(Near(iconPixel(0), TileColour(0), 2));
-    EXPECT_TRUE(Near(iconPixel(1), TileColour(2), 2));
-    for (int i = 0; i < 4; i++) EXPECT_FALSE(Near(iconPixel(2), TileColour(i), 30)) << "item 2 has no image";
+    EXPECT_EQ(WindowRect(Show(100, 50)).right, 100 + kEmpty + icon + 2 + MenuTextSize(TEXT("Item")).cx);
+    auto iconIs = [&](int row, COLORREF color, int tolerance) {
+        return PixelNear(Row(row).left + 2, Row(row).top + 3, color, tolerance);
+    };
+    auto inverse = [](COLORREF c) { return c ^ 0x00FFFFFF; };
+    EXPECT_TRUE(iconIs(0, TileColour(0), 2));
+    EXPECT_TRUE(iconIs(1, TileColour(2), 2));
+    for (int i = 0; i < 4; i++) EXPECT_FALSE(iconIs(2, TileColour(i), 30)) << "item 2 has no image";
     RECT third = Row(2);
-    EXPECT_EQ(CountPixels({third.left, third.top, third.left + icon + 2, third.bottom}, RGB(255, 0, 0)), 0)
+    EXPECT_EQ(CountPixels({third.left, third.top, third.left + icon + 2, third.bottom}, RGB(255, 0, 0), kNear), 0)
         << "its text still leaves the icon's room";
 
     wincore::PenDown(Row(0).left + 4, Row(0).top + 4);
-    EXPECT_TRUE(Near(iconPixel(0), inverse(TileColour(1)), 2)) << "hot: image 1, inverted with the row";
+    EXPECT_TRUE(iconIs(0, inverse(TileColour(1)), 2)) << "hot: image 1, inverted with the row";
     wincore::PenMove(Row(1).left + 4, Row(1).top + 4);
-    EXPECT_TRUE(Near(iconPixel(0), TileColour(0), 2));
-    EXPECT_TRUE(Near(iconPixel(1), inverse(TileColour(3)), 2));
+    EXPECT_TRUE(iconIs(0, TileColour(0), 2));
+    EXPECT_TRUE(iconIs(1, inverse(TileColour(3)), 2));
     wincore::PenMove(700, 400);
     wincore::PenUp(700, 400);
 
     // A mouse hovering with its button up tracks too: the hot row's red text shows inverted.
-    const RECT menu = WindowRect(menu_.GetSafeHwnd());
+    const RECT menu = Shown();
     const COLORREF cyan = RGB(0, 255, 255);
-    EXPECT_EQ(CountPixels(third, cyan), 0);
+    EXPECT_EQ(CountPixels(third, cyan, kNear), 0);
     SendMessageW(menu_.GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(third.left + 4 - menu.left, third.top + 4 - menu.top));
     wincore::Pump();
-    EXPECT_GT(CountPixels(third, cyan), 0);
+    EXPECT_GT(CountPixels(third, cyan, kNear), 0);
 }
 
 TEST_F(PopupTest, PickSendsOneCommandAndCloses)
@@ -166,7 +166,7 @@ TEST_F(PopupTest, PickSendsOneCommandAndCloses)
     EXPECT_TRUE(SameTraffic(Log().Lines(), {"owner WM_ACTIVATE", "owner WM_KILLFOCUS"}));
     HWND second = Show(300, 200);
     EXPECT_FALSE(IsWindow(first));
-    EXPECT_EQ(Height(WindowRect(second)), kEmpty + line_ + kGap) << "tracking again keeps the items";
+    EXPECT_EQ(Shown().bottom, 200 + kEmpty + line_ + kGap) << "tracking again keeps the items";
 
     RecordParams(true);
     Log().Clear();
@@ -176,7 +176,7 @@ TEST_F(PopupTest, PickSendsOneCommandAndCloses)
     EXPECT_FALSE(IsWindow(second));
     EXPECT_EQ(menu_.GetSafeHwnd(), nullptr);
     EXPECT_EQ(wincore::LiveGdiObjects(), gdi);
-    EXPECT_EQ(Height(WindowRect(Show(200, 100))), kEmpty) << "closing reset the items";
+    EXPECT_EQ(WindowRect(Show(200, 100)).bottom, 100 + kEmpty) << "closing reset the items";
 }
 
 TEST_F(PopupTest, TapOutsideClosesThroughFocusLoss)
@@ -201,16 +201,16 @@ TEST_F(PopupTest, PaintsIntoHostPictures)
     menu_.AppendItem(kPlain, 1, TEXT("Home"), kRedText, nullptr);
     HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
     HGDIOBJ old = SelectObject(memory, SolidBitmap(800, 480, RGB(0, 160, 0)));
-    EXPECT_EQ(menu_.OnPaintEx(memory) + menu_.CopyDCFrom(memory, 1) + menu_.CopyDCFromWnd(owner_), 0)
+    EXPECT_EQ(menu_.OnPaintEx(memory) + menu_.CopyDCFrom(memory, 1) + menu_.CopyDCFromWnd(owner), 0)
         << "nothing to paint or capture before TrackMenu";
     RECT rect = WindowRect(Show(200, 100));
     EXPECT_EQ(menu_.OnPaintEx(nullptr) + menu_.CopyDCFrom(nullptr, 1) + menu_.CopyDCFromWnd(nullptr), 0);
 
     // The backdrop handed over by the host shows under the frame at once...
     ASSERT_EQ(menu_.CopyDCFrom(memory, 1), 1);
-    EXPECT_TRUE(Near(wincore::ScreenPixel(rect.left, rect.top), RGB(0, 160, 0), 2));
-    COLORREF inside = wincore::ScreenPixel(rect.left + kFrame + 10, rect.bottom - kFrame - 2);
-    EXPECT_TRUE(Near(inside, RGB(154, 218, 191), 10)) << std::hex << inside << ": the tint over green";
+    EXPECT_TRUE(PixelNear(rect.left, rect.top, RGB(0, 160, 0), 2));
+    EXPECT_TRUE(PixelNear(rect.left + kFrame + 10, rect.bottom - kFrame - 2, RGB(154, 218, 191), 10))
+        << "the tint over green";
     // ...and the menu composes itself into the host's picture where its window is.
     ASSERT_EQ(menu_.OnPaintEx(memory), 1);
     for (int y = rect.top; y < rect.bottom; y += 5)
@@ -225,11 +225,9 @@ TEST_F(PopupTest, BadInputIsHarmless)
     menu_.AppendItem(kPlain | 0xFFFFFF00, 0xFFFFFFFF, TEXT("Home"), kWhiteText, nullptr);
     HWND gone = CreateRecorder("gone", WS_POPUP, 0, 0, 10, 10);
     DestroyWindow(gone);
-    for (HWND owner : {HWND(nullptr), gone, reinterpret_cast<HWND>(0x1234)})
-        EXPECT_EQ(menu_.TrackMenu(owner, 10, 10), 0);
+    for (HWND at : {HWND(nullptr), gone, reinterpret_cast<HWND>(0x1234)}) EXPECT_EQ(menu_.TrackMenu(at, 10, 10), 0);
     EXPECT_EQ(menu_.SetCloseBt(RECT{0, 0, 100, 100}, 1) + menu_.SetBorder(10, 20, 30, 40), 2);
-    RECT rect = WindowRect(Show(10, 10));
-    EXPECT_EQ(rect, (RECT{10, 10, 10 + kEmpty + MenuTextSize(TEXT("Home")).cx, 10 + kEmpty + line_ + kGap}))
+    EXPECT_EQ(ScreenRect(Show(10, 10)), Str({10, 10, 10 + kEmpty + MenuTextSize(TEXT("Home")).cx, 10 + kEmpty + line_ + kGap}))
         << "the item survived the failed calls; borders do not apply";
     TapRow(0);
     EXPECT_TRUE(SameTraffic(Commands(), {"owner WM_COMMAND 0x0000ffff menu"})) << "unknown flag bits: still enabled";

@@ -5,6 +5,7 @@
 namespace {
 
 constexpr int kMargin = 10;  // px around an unbordered panel's items
+constexpr COLORREF kSkin = RGB(40, 60, 90);
 
 class SlideTest : public MenuTest {
 protected:
@@ -20,9 +21,14 @@ protected:
     }
     HWND Track(LONG x, LONG y)
     {
-        EXPECT_EQ(menu_.TrackMenu(owner_, x, y), 1);
+        EXPECT_EQ(menu_.TrackMenu(owner, x, y), 1);
         Log().Name(menu_.GetSafeHwnd(), "panel");
         return menu_.GetSafeHwnd();
+    }
+    static int Height(HWND panel)
+    {
+        const RECT rect = WindowRect(panel);
+        return rect.bottom - rect.top;
     }
     // Each tick's value of `measure` over `ticks` timer periods.
     template <class Measure>
@@ -48,19 +54,19 @@ TEST_F(SlideTest, DefaultsShowAboveTheAnchorAfterOneTick)
     menu_.AppendItem(kPlain, 2, TEXT("Home"), kWhiteText, nullptr);
     Log().Only({WM_ACTIVATE, WM_SETFOCUS, WM_KILLFOCUS, WM_COMMAND});
     HWND panel = Track(100, 300);
-    EXPECT_EQ(GetParent(panel), owner_);
+    EXPECT_EQ(GetParent(panel), owner);
     wincore::Advance(kTick - 1);
     EXPECT_FALSE(IsWindowVisible(panel)) << "hidden for one tick";
     wincore::Advance(1);
     RECT rect = WindowRect(panel);
-    EXPECT_EQ(rect, (RECT{100, 300 - kMargin - 2 * (line_ + kGap), 100 + 2 * kMargin + MenuTextSize(TEXT("Home")).cx, 300}));
+    EXPECT_EQ(Str(rect), Str({100, 300 - kMargin - 2 * (line_ + kGap), 100 + 2 * kMargin + MenuTextSize(TEXT("Home")).cx, 300}));
     COLORREF skin = wincore::ScreenPixel(rect.left + 4, rect.bottom - 3);
     EXPECT_TRUE(GetRValue(skin) < 90 && GetGValue(skin) < 90 && GetBValue(skin) < 100) << "the dark panel skin";
-    EXPECT_TRUE(Near(wincore::ScreenPixel(rect.left, rect.top), RGB(255, 255, 255), 2)) << "rounded top corner";
+    EXPECT_TRUE(PixelNear(rect.left, rect.top, RGB(255, 255, 255), 2)) << "rounded top corner";
 
     Tap(600, 100);
     SetFocus(panel);
-    SetFocus(owner_);
+    SetFocus(owner);
     wincore::Advance(5 * kTick);
     EXPECT_TRUE(IsWindowVisible(panel)) << "losing the focus does not close the panel";
     EXPECT_TRUE(SameTraffic(Log().Lines(), {"owner WM_KILLFOCUS panel", "owner WM_SETFOCUS panel"}));
@@ -68,7 +74,7 @@ TEST_F(SlideTest, DefaultsShowAboveTheAnchorAfterOneTick)
 
 TEST_F(SlideTest, OpensWithABounceInEitherDirection)
 {
-    HBITMAP tall = SolidBitmap(150, 200, RGB(40, 60, 90));
+    HBITMAP tall = SolidBitmap(150, 200, kSkin);
     const std::vector<int> bounce = {44, 88, 132, 176, 220, 190, 196, 202, 199, 200, 200};
     for (MOVE_DIR dir : {MOVE_UP, MOVE_DOWN, MOVE_DIR(7)}) {
         menu_.SetParam(dir, 1, tall, nullptr, 1);
@@ -76,7 +82,7 @@ TEST_F(SlideTest, OpensWithABounceInEitherDirection)
         // MOVE_UP keeps the bottom edge on the anchor, the others the top edge.
         std::vector<int> heights = Ticks(11, [&] {
             RECT rect = WindowRect(panel);
-            return (dir == MOVE_UP ? rect.bottom : rect.top) == 240 ? Height(rect) : -1;
+            return (dir == MOVE_UP ? rect.bottom : rect.top) == 240 ? int(rect.bottom - rect.top) : -1;
         });
         EXPECT_EQ(heights, dir == MOVE_DIR(7) ? std::vector<int>(11, 200) : bounce) << "direction " << dir;
         menu_.Destroy();
@@ -86,26 +92,27 @@ TEST_F(SlideTest, OpensWithABounceInEitherDirection)
 
 TEST_F(SlideTest, CloseButtonSlidesThePanelShut)
 {
+    HBITMAP tall = SolidBitmap(150, 200, kSkin), low = SolidBitmap(150, 100, kSkin);
     const int gdi = wincore::LiveGdiObjects();
-    menu_.SetParam(MOVE_UP, 0, SolidBitmap(150, 200, RGB(40, 60, 90)), nullptr, 1);
+    menu_.SetParam(MOVE_UP, 0, tall, nullptr, 1);
     menu_.AppendItem(kPlain, 1, TEXT("Home"), kWhiteText, nullptr);
     HWND panel = Track(100, 300);
     menu_.SetCloseBt(RECT{110, 0, 150, 40}, 1);
     wincore::Advance(kTick);
     Tap(230, 120);
-    EXPECT_EQ(Ticks(5, [&] { return Height(WindowRect(panel)); }), (std::vector<int>{160, 120, 80, 40, 0}));
+    EXPECT_EQ(Ticks(5, [&] { return Height(panel); }), (std::vector<int>{160, 120, 80, 40, 0}));
     EXPECT_EQ(WindowRect(panel).bottom, 300) << "the top edge drops toward the fixed bottom edge";
     wincore::Advance(kTick);
     EXPECT_FALSE(IsWindow(panel)) << "destroyed at the sixth tick";
     EXPECT_EQ(menu_.GetSafeHwnd(), nullptr);
     EXPECT_TRUE(Commands().empty()) << "closing sends nothing";
-    EXPECT_EQ(wincore::LiveGdiObjects(), gdi + 1) << "only the test's bitmap is left";
+    EXPECT_EQ(wincore::LiveGdiObjects(), gdi);
 
     // A close press while opening starts from the height reached.
-    menu_.SetParam(MOVE_UP, 1, SolidBitmap(150, 100, RGB(40, 60, 90)), nullptr, 1);
+    menu_.SetParam(MOVE_UP, 1, low, nullptr, 1);
     panel = Track(100, 300);
     menu_.SetCloseBt(RECT{0, 0, 30, 30}, 1);
-    EXPECT_EQ(Ticks(3, [&] { return Height(WindowRect(panel)); }), (std::vector<int>{24, 48, 72}));
+    EXPECT_EQ(Ticks(3, [&] { return Height(panel); }), (std::vector<int>{24, 48, 72}));
     Tap(105, 300 - 72 + 5);
     EXPECT_EQ(Ticks(4, [&] { return 300 - int(WindowRect(panel).top); }), (std::vector<int>{52, 32, 12, -8}));
     wincore::Advance(kTick);
@@ -146,7 +153,7 @@ TEST_F(SlideTest, BordersPlaceTheFirstItem)
     EXPECT_EQ(menu_.SetBorder(10, 20, 30, 40), 1);
     HWND panel = Track(100, 100);
     wincore::Advance(kTick);
-    EXPECT_EQ(WindowRect(panel), (RECT{100, 100, 190, 140}));
+    EXPECT_EQ(ScreenRect(panel), "100,100,190,140");
     menu_.Destroy();
 
     ASSERT_EQ(menu_.Create(0), 1);
@@ -155,7 +162,7 @@ TEST_F(SlideTest, BordersPlaceTheFirstItem)
     menu_.AppendItem(kPlain, 1, TEXT("Home"), kWhiteText, nullptr);
     panel = Track(100, 100);
     wincore::Advance(kTick);
-    EXPECT_EQ(WindowRect(panel), (RECT{100, 100, 190 + MenuTextSize(TEXT("Home")).cx, 140 + line_ + kGap}));
+    EXPECT_EQ(ScreenRect(panel), Str({100, 100, 190 + MenuTextSize(TEXT("Home")).cx, 140 + line_ + kGap}));
     Tap(139, 125);
     Tap(145, 119);
     EXPECT_TRUE(Commands().empty());
@@ -169,7 +176,7 @@ TEST_F(SlideTest, BackgroundBitmapSetsTheSize)
     for (UINT id = 1; id <= 9; id++) menu_.AppendItem(kPlain, id, TEXT("A rather long item text"), kWhiteText, nullptr);
     HWND panel = Track(50, 20);
     wincore::Advance(kTick);
-    EXPECT_EQ(WindowRect(panel), (RECT{50, 20, 290, 180}));
+    EXPECT_EQ(ScreenRect(panel), "50,20,290,180");
     EXPECT_EQ(wincore::ScreenPixel(285, 23), RGB(30, 90, 60)) << "drawn 1:1 from the bitmap";
 }
 
@@ -188,7 +195,8 @@ TEST_F(SlideTest, PicksKeepThePanelOpenWithTheGoldHighlight)
     wincore::Advance(3 * kTick);
     EXPECT_TRUE(SameTraffic(Commands(), {"owner WM_COMMAND 0x00000002 panel"}));
     EXPECT_TRUE(IsWindowVisible(panel)) << "a pick keeps the panel open";
-    EXPECT_GT(CountPixels(row(1), gold, 50), Width(row(1)) * Height(row(1)) / 3) << "the item stays highlighted";
+    const RECT second = row(1);
+    EXPECT_GT(CountPixels(second, gold, 50), (second.right - second.left) * line_ / 3) << "the item stays highlighted";
     EXPECT_GT(CountPixels(row(1), black, 30), 20) << "its text in the complementary colour";
     EXPECT_EQ(CountPixels(row(0), black, 30) + CountPixels(row(0), gold, 50), 0);
 
@@ -204,7 +212,7 @@ TEST_F(SlideTest, PicksKeepThePanelOpenWithTheGoldHighlight)
 
 TEST_F(SlideTest, SeeThroughShowsTheOwnerUnderTheFrame)
 {
-    PaintOwnerAsMap();
+    PaintMap();
     const COLORREF corner = wincore::ScreenPixel(300, 100), block = wincore::ScreenPixel(400, 200);
     menu_.SetParam(MOVE_DOWN, 0, nullptr, nullptr, 0);
     menu_.SetBorder(20, 60, 20, 20);
@@ -221,11 +229,11 @@ TEST_F(SlideTest, BadInputIsHarmless)
 {
     menu_.AppendItem(0xFFFFFFFF, 0x10001, TEXT("All flags"), kWhiteText, nullptr);
     HDC screen = GetDC(nullptr);
-    EXPECT_EQ(menu_.OnPaintEx(screen) + menu_.CopyDCFrom(screen, 1) + menu_.CopyDCFromWnd(owner_), 0);
+    EXPECT_EQ(menu_.OnPaintEx(screen) + menu_.CopyDCFrom(screen, 1) + menu_.CopyDCFromWnd(owner), 0);
     EXPECT_EQ(menu_.TrackMenu(nullptr, 10, 10) + menu_.TrackMenu(reinterpret_cast<HWND>(0x4321), 10, 10), 0);
     HWND panel = Track(100, 200);
     EXPECT_EQ(menu_.OnPaintEx(nullptr) + menu_.CopyDCFrom(nullptr, 1) + menu_.CopyDCFrom(HDC(0x777), 1), 0);
-    EXPECT_EQ(menu_.OnPaintEx(screen) + menu_.CopyDCFrom(screen, 1) + menu_.CopyDCFromWnd(owner_), 3);
+    EXPECT_EQ(menu_.OnPaintEx(screen) + menu_.CopyDCFrom(screen, 1) + menu_.CopyDCFromWnd(owner), 3);
     wincore::Advance(kTick);
     Tap(WindowRect(panel).left + kMargin + 2, WindowRect(panel).top + kMargin + 2);
     EXPECT_TRUE(Commands().empty()) << "a grayed item cannot be chosen";

@@ -16,7 +16,7 @@ TEST_F(VectorBoxInput, StepsWrapAroundAndNotifyWithTheNewSelection)
         ProbeBox box;
         Make(box, count);
         std::vector<int> seen;
-        ownerHook = [&](UINT message) {
+        onMessage = [&](UINT message, WPARAM, LPARAM) {
             if (message == WM_COMMAND) seen.push_back(box.GetCurSel());
         };
         Log().Only({WM_COMMAND});
@@ -26,7 +26,7 @@ TEST_F(VectorBoxInput, StepsWrapAroundAndNotifyWithTheNewSelection)
         }
         EXPECT_EQ(seen, expected);
         EXPECT_TRUE(SameTraffic(Log().Lines(), std::vector<std::string>(4, "owner WM_COMMAND 0x00000007 vbox")));
-        ownerHook = nullptr;
+        onMessage = nullptr;
     }
 }
 

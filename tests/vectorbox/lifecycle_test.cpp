@@ -51,11 +51,11 @@ TEST_F(VectorBoxLifecycle, CopiesCarrySettingsAndItemsButNoWindowOrFileImage)
 TEST_F(VectorBoxLifecycle, TheHostMayDestroyTheWindowFirstEvenDuringASlide)
 {
     ProbeBox box;
-    Make(box, 2);
+    HWND host = CreateRecorder("host", WS_CHILD | WS_VISIBLE, 0, 0, 400, 300, owner);
+    Make(box, 2, VBOX_HORZ, {20, 30, 272, 72}, host);
     box.Tap(1);
-    DestroyWindow(owner);
+    DestroyWindow(host);
     EXPECT_EQ(box.hWnd, nullptr) << "the object lets go of the destroyed window";
-    owner = CreateRecorder("owner", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300);
     Make(box, 0);
     box.Tap(1);
     EXPECT_EQ(box.GetCurSel(), 0);

@@ -34,7 +34,8 @@ TEST_F(VectorBoxPaint, OwnerDrawnPressedArrowIsInvertedTwoPixelsInside)
             {{r.right - 2, r.bottom - 2}, frame}, {box.Arrow(1 - arrow), frame}};
         for (auto [point, color] : probes) EXPECT_EQ(wincore::ScreenPixel(point.x, point.y), color) << type;
     }
-    EXPECT_TRUE(DeleteObject(bitmap)) << "the caller's bitmap stays the caller's";
+    BITMAP info;
+    EXPECT_EQ(GetObjectW(bitmap, sizeof info, &info), int(sizeof info)) << "the caller's bitmap stays the caller's";
 }
 
 TEST_F(VectorBoxPaint, FileFramesAreOwnedAndBadOnesDrawNothing)
@@ -60,7 +61,8 @@ TEST_F(VectorBoxPaint, FileFramesAreOwnedAndBadOnesDrawNothing)
     wincore::Advance(500);
     EXPECT_EQ(box.slideOffset, 0);
     EXPECT_EQ(wincore::ScreenPixel(25, 40), defaultFrame);
-    EXPECT_TRUE(DeleteObject(bitmap));
+    BITMAP info;
+    EXPECT_EQ(GetObjectW(bitmap, sizeof info, &info), int(sizeof info));
     // Missing, corrupt (not a picture) or barely short enough: kept, not drawn; the item still shows.
     for (std::u16string bad : {file + u"-missing", U16(__FILE__), std::u16string(259, u'b')}) {
         box.SetFrame(bad.c_str(), 1);
@@ -89,18 +91,17 @@ TEST_F(VectorBoxPaint, ItemsAreCutAndOnPaintExComposesTheBoxAtItsPlace)
     EXPECT_EQ(box.OnPaintEx(nullptr), 0);
     EXPECT_EQ(uncreated.OnPaintEx(dc), 0);
     // The owner away from the screen's origin: the background is asked for in its client coordinates.
-    MoveWindow(owner, 16, 8, 400, 300, TRUE);
+    MoveWindow(owner, 16, 8, 800, 480, TRUE);
     wincore::Pump();
     EXPECT_EQ(box.OnPaintEx(dc), 1);
     const RECT place = {20, 30, 272, 72};
-    EXPECT_TRUE(EqualRect(&background, &place));
+    EXPECT_TRUE(EqualRect(&beneath, &place));
     for (POINT p : {POINT{20, 30}, {50, 40}, {146, 51}, {271, 71}})
         EXPECT_EQ(GetPixel(dc, p.x, p.y), wincore::ScreenPixel(p.x + 16, p.y + 8)) << p.x << "," << p.y;
     EXPECT_EQ(GetPixel(dc, 19, 30), RGB(0, 0, 0)) << "nothing outside the box";
     SelectObject(dc, old);
     DeleteObject(picture);
     DeleteDC(dc);
-    DeleteObject(bitmap);
 }
 
 TEST_F(VectorBoxPaint, GoldenPictures)
@@ -144,7 +145,7 @@ TEST_F(VectorBoxPaint, GoldenPictures)
     vertical.SetFrame(frame, 0);
     Make(vertical, 1, VBOX_VERT, {20, 30, 220, 190});
     EXPECT_TRUE(MatchesGolden("vectorbox_vertical_ownerdraw", {20, 30, 220, 190}, 8, 40));
-    for (HGDIOBJ object : {HGDIOBJ(frame), HGDIOBJ(flag), HGDIOBJ(font)}) DeleteObject(object);
+    DeleteObject(font);
 }
 
 }  // namespace

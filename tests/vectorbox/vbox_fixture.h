@@ -1,18 +1,15 @@
-// A recording owner that paints a checkerboard beneath its vector box and passes WM_DRAWITEM on
-// to the box's window, as a host does; a probe that reads the box's state and taps its arrows.
+// The vector box tests' host: the shared owner showing a checkerboard, which it also paints beneath
+// its boxes; a probe that reads a box's state and taps its arrows.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "NavVectorBox.h"
-#include "support/host_fixture.h"
-#include "support/message_log.h"
+#include "support/owner_fixture.h"
 
 struct ProbeBox : CNavVectorBox {
     using CNavVectorBox::hWnd;
     using CNavVectorBox::items;
-    using CNavVectorBox::OnDrawItem;
     using CNavVectorBox::ownerDrawImage;
     using CNavVectorBox::passRect;
     using CNavVectorBox::pressedPass;
@@ -25,30 +22,44 @@ struct ProbeBox : CNavVectorBox {
         MapWindowPoints(hWnd, nullptr, &point, 1);
         return point;
     }
-    void Tap(int which)
-    {
-        wincore::PenDown(Arrow(which).x, Arrow(which).y);
-        wincore::PenUp(Arrow(which).x, Arrow(which).y);
-    }
-    template <class Handle> void SetFrame(Handle handle, int kind)
+    void Tap(int which) { ::Tap(Arrow(which).x, Arrow(which).y); }
+    template <class Handle>
+    void SetFrame(Handle handle, int kind)
     {
         void* handed = const_cast<void*>(static_cast<const void*>(handle));
         SetOwnerDrawBmp(&handed, kind);
     }
 };
 
-COLORREF Pattern(int x, int y);  // what the owner paints at a point of its client area
-HBITMAP SolidBitmap(int width, int height, COLORREF color);
+constexpr int kCell = 8;  // px, the checkerboard's squares
+
+inline COLORREF Pattern(int x, int y)  // the owner's backdrop at a point of its client area
+{
+    return ((x / kCell + y / kCell) % 2) ? RGB(40, 120, 60) : RGB(200, 200, 180);
+}
+
 // The library's own frame picture, as a host would name a frame file.
-WString FrameFile();
+inline WString FrameFile()
+{
+    return U16(RKNAV_TEST_GOLDEN_DIR "/../../resources/vbox_frame.png");
+}
 
-class VectorBoxTest : public HostTest {
+class VectorBoxTest : public OwnerTest {
 protected:
-    void SetUp() override;
-    // The box on the owner (at the screen's origin) with id 7 and `count` items "A", "B", ...
-    void Make(ProbeBox& box, int count, VBoxType type = VBOX_HORZ, RECT rect = {20, 30, 272, 72});
-
-    HWND owner = nullptr;
-    std::function<void(UINT)> ownerHook;  // sees every message of the owner first
-    RECT background = {0, 0, 0, 0};       // the last rectangle the owner painted beneath
+    void SetUp() override
+    {
+        OwnerTest::SetUp();
+        PaintBackdrop([](HDC dc) {
+            for (int y = 0; y < 480; y += kCell)
+                for (int x = 0; x < 800; x += kCell) Fill(dc, {x, y, x + kCell, y + kCell}, Pattern(x, y));
+        });
+    }
+    // A box on `parent` with id 7 and `count` more items "A", "B", ...
+    void Make(ProbeBox& box, int count, VBoxType type = VBOX_HORZ, RECT rect = {20, 30, 272, 72}, HWND parent = nullptr)
+    {
+        ASSERT_EQ(box.Create(nullptr, WS_CHILD | WS_VISIBLE, TEXT("vbox"), rect, parent ? parent : owner, 7, type), 1);
+        for (int i = 0; i < count; i++) box.InsertItem(WString(1, WCHAR('A' + i)).c_str(), nullptr);
+        Log().Name(box.hWnd, "vbox");
+        wincore::Pump();
+    }
 };
