@@ -1,17 +1,13 @@
-// DrawTextW: placement, alignment, clipping, line breaking, prefixes and colours.
-#include <algorithm>
-
+// DrawTextW: placement, clipping, measuring, line breaking, prefixes and colours.
 #include "text/text_fixture.h"
 
 namespace {
 
-class DrawTextTest : public TextTest {
-protected:
-    ScopedFont font_{u"Tahoma", -16};
-};
+using DrawTextTest = TextTest;
 
-// The ink lies in the cell the flags name, and the result is the cell's bottom counted from the
-// rectangle's top (for several lines: their height, vertical alignment being for single lines).
+// The ink lies in the cell the flags name (glyphs sit up to 3 pixels inside their advances), and
+// the result is the cell's bottom counted from the rectangle's top (for several lines: their
+// height, vertical alignment being for single lines).
 TEST_F(DrawTextTest, PlacementInTheRectangle)
 {
     Canvas canvas(200, 100, kPaper, font_.get());
@@ -34,7 +30,7 @@ TEST_F(DrawTextTest, PlacementInTheRectangle)
         canvas.Clear();
         RECT given = rect;
         EXPECT_EQ(DrawTextW(canvas.dc(), u"HUH", -1, &given, row.flags), row.top + line - rect.top) << row.name;
-        RECT ink = canvas.Ink();
+        const RECT ink = canvas.Ink();
         EXPECT_GE(ink.left, row.left) << row.name;
         EXPECT_LE(ink.left, row.left + 3) << row.name;
         EXPECT_LE(ink.right, row.left + width + 1) << row.name;
@@ -60,22 +56,32 @@ TEST_F(DrawTextTest, ClipsAtTheRectangleUnlessNoClipButAlwaysAtTheDCClip)
     EXPECT_LE(canvas.Ink().right, 15);
 }
 
-TEST_F(DrawTextTest, CalcRectMeasuresWithoutDrawing)
+// DT_CALCRECT fits the rectangle to the widest line and every line's height and draws nothing; a
+// break is "\n" or "\r\n", DT_SINGLELINE joins the lines, and "&&" is one ampersand unless DT_NOPREFIX.
+TEST_F(DrawTextTest, CalcRectMeasuresLinesWithoutDrawing)
 {
     Canvas canvas(200, 100, kPaper, font_.get());
-    const int line = Metrics(canvas.dc()).tmHeight;
-    RECT rect = {5, 7, 6, 8};
-    EXPECT_EQ(DrawTextW(canvas.dc(), u"Settings", -1, &rect, DT_SINGLELINE | DT_CALCRECT), line);
-    const RECT fitted = {5, 7, 5 + Extent(canvas.dc(), u"Settings").cx, 7 + line};
-    EXPECT_TRUE(EqualRect(&rect, &fitted));
+    const LONG line = Metrics(canvas.dc()).tmHeight;
+    struct Row {
+        const char16_t* text;
+        UINT flags;
+        RECT fitted;
+    };
+    const Row rows[] = {
+        {u"Settings", DT_SINGLELINE, {5, 7, 5 + Extent(canvas.dc(), u"Settings").cx, 7 + line}},
+        {u"a\nbb\r\nccc", 0, {5, 7, 5 + Extent(canvas.dc(), u"ccc").cx, 7 + 3 * line}},
+        {u"a\nbb\r\nccc", DT_SINGLELINE, {5, 7, 5 + Extent(canvas.dc(), u"abbccc").cx, 7 + line}},
+        {u"a&&b", DT_SINGLELINE, {5, 7, 5 + Extent(canvas.dc(), u"a&b").cx, 7 + line}},
+        {u"a&&b", DT_SINGLELINE | DT_NOPREFIX, {5, 7, 5 + Extent(canvas.dc(), u"a&&b").cx, 7 + line}},
+        {u"", 0, {5, 7, 5, 7}},
+    };
+    for (const Row& row : rows) {
+        RECT rect = {5, 7, 6, 8};
+        EXPECT_EQ(DrawTextW(canvas.dc(), row.text, -1, &rect, row.flags | DT_CALCRECT), row.fitted.bottom - 7)
+            << Utf8(row.text);
+        EXPECT_TRUE(EqualRect(&rect, &row.fitted)) << Utf8(row.text) << ": right " << rect.right;
+    }
     EXPECT_FALSE(HasInk(canvas.Ink()));
-
-    rect = {0, 0, 1000, 0};
-    EXPECT_EQ(DrawTextW(canvas.dc(), u"a\nbb\r\nccc", -1, &rect, DT_CALCRECT), 3 * line);
-    EXPECT_EQ(rect.right, Extent(canvas.dc(), u"ccc").cx);
-    rect = {0, 0, 1000, 0};
-    EXPECT_EQ(DrawTextW(canvas.dc(), u"", -1, &rect, DT_CALCRECT), 0);
-    EXPECT_EQ(rect.right, 0);
 }
 
 TEST_F(DrawTextTest, WordBreakWrapsAtSpacesWithinTheWidth)
@@ -103,26 +109,32 @@ TEST_F(DrawTextTest, WordBreakWrapsAtSpacesWithinTheWidth)
     EXPECT_EQ(DrawTextW(canvas.dc(), huge.c_str(), -1, &box, DT_SINGLELINE | DT_CENTER), line);
 }
 
-TEST_F(DrawTextTest, LinesSplitAtLineBreaksUnlessSingleLine)
+// Pictures that must match: line breaks are invisible in a single line, only `count` characters
+// are drawn, and "&&" is a literal ampersand.
+TEST_F(DrawTextTest, SameTextsDrawTheSamePixels)
 {
-    Canvas canvas(100, 60, kPaper, font_.get()), joined(100, 60, kPaper, font_.get());
-    const int line = Metrics(canvas.dc()).tmHeight;
-    RECT rect = {0, 0, 100, 60};
-    EXPECT_EQ(DrawTextW(canvas.dc(), u"HH\r\nHH", -1, &rect, 0), 2 * line);
-    EXPECT_TRUE(HasInk(canvas.InkWithin({0, line, 100, 2 * line})));
-
-    canvas.Clear();
-    EXPECT_EQ(DrawTextW(canvas.dc(), u"HH\r\nHH", -1, &rect, DT_SINGLELINE | DT_NOCLIP), line);
-    DrawTextW(joined.dc(), u"HHHH", -1, &rect, DT_SINGLELINE | DT_NOCLIP);
-    EXPECT_EQ(canvas.Pixels(), joined.Pixels()) << "line breaks are invisible in a single line";
-    canvas.Clear();
-    joined.Clear();
-    DrawTextW(canvas.dc(), u"AB", 1, &rect, DT_SINGLELINE);
-    DrawTextW(joined.dc(), u"A", -1, &rect, DT_SINGLELINE);
-    EXPECT_EQ(canvas.Pixels(), joined.Pixels()) << "only `count` characters";
+    struct Row {
+        const char16_t* text;
+        int count;
+        UINT flags;
+        const char16_t* same;
+        UINT sameFlags;
+    };
+    const Row rows[] = {
+        {u"HH\r\nHH", -1, DT_SINGLELINE | DT_NOCLIP, u"HHHH", DT_SINGLELINE},
+        {u"AB", 1, DT_SINGLELINE, u"A", DT_SINGLELINE},
+        {u"a&&b", -1, DT_SINGLELINE, u"a&b", DT_SINGLELINE | DT_NOPREFIX},
+    };
+    for (const Row& row : rows) {
+        Canvas canvas(100, 40, kPaper, font_.get()), same(100, 40, kPaper, font_.get());
+        RECT rect = {2, 2, 100, 40};
+        DrawTextW(canvas.dc(), row.text, row.count, &rect, row.flags);
+        DrawTextW(same.dc(), row.same, -1, &rect, row.sameFlags);
+        EXPECT_EQ(canvas.Pixels(), same.Pixels()) << Utf8(row.text);
+    }
 }
 
-TEST_F(DrawTextTest, PrefixesHideTheAmpersandAndUnderline)
+TEST_F(DrawTextTest, PrefixHidesTheAmpersandAndUnderlinesTheNextCharacter)
 {
     Canvas plain(100, 30, kPaper, font_.get()), prefixed(100, 30, kPaper, font_.get());
     RECT rect = {2, 2, 100, 30};
@@ -133,35 +145,6 @@ TEST_F(DrawTextTest, PrefixesHideTheAmpersandAndUnderline)
     EXPECT_GT(prefixedInk.bottom, plainInk.bottom) << "the prefixed M is underlined";
     RECT underline = prefixed.InkWithin({0, plainInk.bottom, 100, 30});
     EXPECT_LE(underline.right - underline.left, Extent(plain.dc(), u"M").cx);
-
-    // "&&" is a literal ampersand: drawn as "&" is without prefix processing.
-    plain.Clear();
-    prefixed.Clear();
-    DrawTextW(plain.dc(), u"a&b", -1, &rect, DT_SINGLELINE | DT_NOPREFIX);
-    DrawTextW(prefixed.dc(), u"a&&b", -1, &rect, DT_SINGLELINE);
-    EXPECT_EQ(prefixed.Pixels(), plain.Pixels());
-    RECT measured = rect;
-    DrawTextW(prefixed.dc(), u"a&&b", -1, &measured, DT_SINGLELINE | DT_CALCRECT | DT_NOPREFIX);
-    EXPECT_EQ(measured.right - measured.left, Extent(prefixed.dc(), u"a&&b").cx);
-}
-
-TEST_F(DrawTextTest, OpaqueBackgroundFillsTheCellTransparentDoesNot)
-{
-    constexpr COLORREF kBlue = RGB(0, 0, 255);
-    Canvas canvas(100, 30, kPaper, font_.get());
-    SetBkColor(canvas.dc(), kBlue);
-    RECT rect = {0, 0, 100, 30};
-    DrawTextW(canvas.dc(), u"i i", -1, &rect, DT_SINGLELINE);
-    const int width = Extent(canvas.dc(), u"i i").cx;
-    EXPECT_EQ(canvas.At(0, 0), kBlue);
-    EXPECT_EQ(canvas.At(width - 1, Metrics(canvas.dc()).tmHeight - 1), kBlue);
-    EXPECT_EQ(canvas.At(width + 1, 0), kPaper) << "only the text's cell";
-
-    canvas.Clear();
-    SetBkMode(canvas.dc(), TRANSPARENT);
-    DrawTextW(canvas.dc(), u"i i", -1, &rect, DT_SINGLELINE);
-    Colors pixels = canvas.Pixels();
-    EXPECT_EQ(std::count(pixels.begin(), pixels.end(), kBlue), 0);
 }
 
 TEST_F(DrawTextTest, InkIsTheTextColourBlendedOverTheBackground)
@@ -182,32 +165,6 @@ TEST_F(DrawTextTest, InkIsTheTextColourBlendedOverTheBackground)
     }
     EXPECT_GT(solid, 50);
     EXPECT_GT(partial, 0) << "edges are antialiased";
-}
-
-TEST_F(DrawTextTest, ChineseTextDrawsInk)
-{
-    ScopedFont chinese(u"仿宋_GB2312", -16, FW_NORMAL, GB2312_CHARSET);
-    for (HFONT font : {font_.get(), chinese.get()}) {
-        Canvas canvas(100, 30, kPaper, font);
-        RECT rect = {0, 0, 100, 30};
-        DrawTextW(canvas.dc(), u"导航", -1, &rect, DT_SINGLELINE);
-        RECT ink = canvas.Ink();
-        EXPECT_GT(ink.right - ink.left, 20);
-        EXPECT_GT(ink.bottom - ink.top, 10);
-    }
-}
-
-TEST_F(DrawTextTest, BadArgumentsDrawNothing)
-{
-    Canvas canvas(50, 30, kPaper, font_.get());
-    RECT rect = {0, 0, 50, 30};
-    EXPECT_EQ(DrawTextW(canvas.dc(), nullptr, 3, &rect, 0), 0);
-    EXPECT_EQ(DrawTextW(canvas.dc(), u"abc", 3, nullptr, 0), 0);
-    EXPECT_EQ(DrawTextW(canvas.dc(), u"abc", -2, &rect, 0), 0);
-    // An empty or inverted rectangle clips everything away but still measures the text.
-    for (RECT empty : {RECT{10, 10, 10, 10}, RECT{40, 20, 10, 5}})
-        EXPECT_EQ(DrawTextW(canvas.dc(), u"abc", -1, &empty, DT_SINGLELINE), Metrics(canvas.dc()).tmHeight);
-    EXPECT_FALSE(HasInk(canvas.Ink()));
 }
 
 }  // namespace

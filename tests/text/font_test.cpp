@@ -1,5 +1,6 @@
-// Fonts: creation, face resolution, metrics, and what a bad DC gets back.
+// Fonts: creation, face resolution and metrics; what bad handles and arguments get back.
 #include <climits>
+#include <sstream>
 
 #include "text/text_fixture.h"
 
@@ -36,102 +37,118 @@ TEST_F(FontTest, CreateFontIndirectKeepsTheLogFontAndCountsAsObject)
     EXPECT_TRUE(DeleteObject(font));
 }
 
+// GetTextFaceW copies what fits of the face's name and its terminator, and says how much it needs.
 TEST_F(FontTest, WindowsFaceNamesResolveToInstalledFonts)
 {
-    ScopedFont system(u"System", -16), tahoma(u"Tahoma", -16);
+    ScopedFont system(u"System", -16);
     ScopedFont chinese(u"仿宋_GB2312", -16, FW_NORMAL, GB2312_CHARSET);
-    Canvas canvas(10, 10);
-    EXPECT_EQ(FaceOf(canvas.dc(), system.get()), FaceOf(canvas.dc(), tahoma.get()))
-        << "both fall back to the default sans-serif face";
-    EXPECT_NE(FaceOf(canvas.dc(), chinese.get()), FaceOf(canvas.dc(), tahoma.get()))
+    Canvas canvas(10, 10, kPaper, font_.get());
+    const std::u16string face = FaceOf(canvas.dc(), font_.get());
+    EXPECT_EQ(FaceOf(canvas.dc(), system.get()), face) << "both fall back to the default sans-serif face";
+    EXPECT_NE(FaceOf(canvas.dc(), chinese.get()), face)
         << "a Chinese face name asks for a font that covers Chinese, not the Latin default";
+    WCHAR small[3] = {u'#', u'#', u'#'};
+    EXPECT_EQ(GetTextFaceW(canvas.dc(), 0, nullptr), int(face.size()) + 1);
+    EXPECT_EQ(GetTextFaceW(canvas.dc(), 0, small), 0);
+    EXPECT_EQ(GetTextFaceW(canvas.dc(), 3, small), 3);
+    EXPECT_EQ(std::u16string(small, 3), face.substr(0, 2) + u'\0');
 }
 
-// Negative heights give the character height (cell less internal leading), positive the cell.
+// Heights as a LOGFONT gives them: negative the character height (the cell less internal leading),
+// positive the cell's; the cell is at most half as high again as the characters.
 TEST_F(FontTest, HeightsWeightsAndStockFonts)
 {
-    ScopedFont em16(u"Tahoma", -16), cell20(u"Tahoma", 20), unspecified(u"Tahoma", 0);
-    ScopedFont bold(u"Tahoma", -16, FW_BOLD);
+    ScopedFont cell20(u"Tahoma", 20), bold(u"Tahoma", -16, FW_BOLD);
+    struct Row {
+        const char* name;
+        HGDIOBJ font;
+        LONG height, weight;
+    };
+    const Row rows[] = {
+        {"system", GetStockObject(SYSTEM_FONT), -16, FW_BOLD}, {"gui", GetStockObject(DEFAULT_GUI_FONT), -12, FW_NORMAL},
+        {"-16", font_.get(), -16, FW_NORMAL},                  {"bold -16", bold.get(), -16, FW_BOLD},
+        {"20", cell20.get(), 20, FW_NORMAL},
+    };
     Canvas canvas(10, 10);
-    TEXTMETRICW system = Metrics(canvas.dc());
-    EXPECT_EQ(system.tmWeight, FW_BOLD);
-    EXPECT_EQ(system.tmHeight - system.tmInternalLeading, 16);
-    SelectObject(canvas.dc(), GetStockObject(DEFAULT_GUI_FONT));
-    TEXTMETRICW gui = Metrics(canvas.dc());
-    EXPECT_EQ(gui.tmHeight - gui.tmInternalLeading, 12);
-
-    SelectObject(canvas.dc(), em16.get());
-    TEXTMETRICW tm = Metrics(canvas.dc());
-    EXPECT_EQ(tm.tmHeight - tm.tmInternalLeading, 16);
-    EXPECT_EQ(tm.tmAscent + tm.tmDescent, tm.tmHeight);
-    EXPECT_GT(tm.tmAscent, tm.tmDescent);
-    EXPECT_LE(tm.tmHeight, 24);
-    EXPECT_GE(tm.tmAveCharWidth, 4);
-    EXPECT_LE(tm.tmAveCharWidth, 12);
-    EXPECT_GE(tm.tmMaxCharWidth, tm.tmAveCharWidth);
-    EXPECT_EQ(tm.tmWeight, FW_NORMAL);
-    const LONG regularWidth = Extent(canvas.dc(), u"Navigation 123").cx;
-
-    SelectObject(canvas.dc(), bold.get());
-    EXPECT_EQ(Metrics(canvas.dc()).tmWeight, FW_BOLD);
-    EXPECT_GE(Extent(canvas.dc(), u"Navigation 123").cx, regularWidth) << "bold is no narrower";
-    SelectObject(canvas.dc(), cell20.get());
-    EXPECT_EQ(Metrics(canvas.dc()).tmHeight, 20);
-    SelectObject(canvas.dc(), unspecified.get());
-    EXPECT_GT(Metrics(canvas.dc()).tmHeight, 8);
+    for (const Row& row : rows) {
+        SelectObject(canvas.dc(), row.font);
+        const TEXTMETRICW tm = Metrics(canvas.dc());
+        const LONG characters = tm.tmHeight - tm.tmInternalLeading;
+        EXPECT_EQ(row.height < 0 ? -characters : tm.tmHeight, row.height) << row.name;
+        EXPECT_EQ(tm.tmWeight, row.weight) << row.name;
+        EXPECT_TRUE(tm.tmAscent + tm.tmDescent == tm.tmHeight && tm.tmAscent > tm.tmDescent &&
+                    2 * tm.tmHeight <= 3 * characters)
+            << row.name << ": ascent " << tm.tmAscent << ", descent " << tm.tmDescent;
+        EXPECT_TRUE(tm.tmAveCharWidth >= 4 && tm.tmAveCharWidth <= 12 && tm.tmMaxCharWidth >= tm.tmAveCharWidth)
+            << row.name << ": " << tm.tmAveCharWidth << ", " << tm.tmMaxCharWidth;
+    }
+    const LONG boldWidth = Extent(canvas.dc(), u"Navigation 123").cx;
+    SelectObject(canvas.dc(), font_.get());
+    EXPECT_GE(boldWidth, Extent(canvas.dc(), u"Navigation 123").cx) << "bold is no narrower";
     SelectObject(canvas.dc(), GetStockObject(SYSTEM_FONT));
 }
 
+// Unspecified, tiny and absurd heights all give a font that measures and draws.
 TEST_F(FontTest, ExtremeHeightsStayUsable)
 {
-    for (LONG height : {LONG(INT_MIN), LONG(-100000), LONG(-1), LONG(1), LONG(100000), LONG(INT_MAX)}) {
+    for (LONG height : {LONG(INT_MIN), LONG(-100000), LONG(-1), LONG(0), LONG(1), LONG(100000), LONG(INT_MAX)}) {
         ScopedFont font(u"Tahoma", height);
         Canvas canvas(40, 40, kPaper, font.get());
         TEXTMETRICW tm = Metrics(canvas.dc());
-        EXPECT_GE(tm.tmHeight, 1) << height;
-        EXPECT_LE(tm.tmHeight, 2048) << height;
+        EXPECT_TRUE(tm.tmHeight > (height ? 0 : 8) && tm.tmHeight <= 2048) << height << ": " << tm.tmHeight;
         RECT rect = {0, 0, 40, 40};
         EXPECT_GT(DrawTextW(canvas.dc(), u"W", -1, &rect, DT_SINGLELINE), 0) << height;
     }
 }
 
-TEST_F(FontTest, GetTextFaceCopiesWhatFits)
+// Every text function's result, in order, for a DC and arguments; ExtTextOutW draws above the DC.
+std::string Results(HDC dc, LPCWSTR text, int count, RECT* rect, SIZE* size, TEXTMETRICW* tm, int maxExtent = 10)
 {
-    Canvas canvas(10, 10);
-    int needed = GetTextFaceW(canvas.dc(), 0, nullptr);
-    ASSERT_GT(needed, 1);
-    std::u16string full(size_t(needed), u'#');
-    EXPECT_EQ(GetTextFaceW(canvas.dc(), needed, full.data()), needed);
-    EXPECT_EQ(full[size_t(needed) - 1], 0);
-    WCHAR small[3] = {u'#', u'#', u'#'};
-    EXPECT_EQ(GetTextFaceW(canvas.dc(), 3, small), 3);
-    EXPECT_EQ(std::u16string(small, 3), full.substr(0, 2) + u'\0');
-    EXPECT_EQ(GetTextFaceW(canvas.dc(), 0, small), 0);
+    int fit = -1;
+    WCHAR face[LF_FACESIZE];
+    RECT drawn = rect ? *rect : RECT{};
+    std::ostringstream out;
+    out << DrawTextW(dc, text, count, rect ? &drawn : nullptr, DT_SINGLELINE) << ' '
+        << ExtTextOutW(dc, 0, -100, 0, nullptr, text, UINT(count), nullptr) << ' '
+        << GetTextExtentPoint32W(dc, text, count, size) << ' '
+        << GetTextExtentExPointW(dc, text, count, maxExtent, &fit, nullptr, size) << ' '
+        << GetTextMetricsW(dc, tm) << ' ' << GetTextFaceW(dc, LF_FACESIZE, face);
+    return out.str();
 }
 
-TEST_F(FontTest, StaleOrMissingHandlesFail)
+// Stale and missing DCs, missing or negative counts, texts, rectangles and sizes fail with Win32's
+// failure results; an empty or inverted rectangle still measures but draws nothing. The figures:
+// DrawTextW, ExtTextOutW, the two extents, the metrics and the face name's length.
+TEST_F(FontTest, BadHandlesAndArgumentsFailAndDrawNothing)
 {
     HDC stale = CreateCompatibleDC(nullptr);
     DeleteDC(stale);
-    TEXTMETRICW tm = {};
+    Canvas canvas(50, 30, kPaper, font_.get());
+    HDC dc = canvas.dc();
+    const std::string face = std::to_string(GetTextFaceW(dc, 0, nullptr)), line = std::to_string(Metrics(dc).tmHeight);
+    RECT rect = {0, 0, 50, 30}, empty = {10, 10, 10, 10}, inverted = {40, 20, 10, 5};
     SIZE size = {};
-    WCHAR face[LF_FACESIZE];
-    RECT rect = {0, 0, 50, 20};
-    int fit = -1;
-    for (HDC dc : {stale, HDC(nullptr)}) {
-        EXPECT_FALSE(GetTextMetricsW(dc, &tm));
-        EXPECT_FALSE(GetTextExtentPoint32W(dc, u"a", 1, &size));
-        EXPECT_FALSE(GetTextExtentExPointW(dc, u"a", 1, 10, &fit, nullptr, &size));
-        EXPECT_EQ(GetTextFaceW(dc, LF_FACESIZE, face), 0);
-        EXPECT_FALSE(ExtTextOutW(dc, 0, 0, 0, nullptr, u"a", 1, nullptr));
-        EXPECT_EQ(DrawTextW(dc, u"a", -1, &rect, 0), 0);
-    }
-    Canvas canvas(10, 10);
-    EXPECT_FALSE(GetTextMetricsW(canvas.dc(), nullptr));
+    TEXTMETRICW tm = {};
+    struct Row {
+        const char* name;
+        std::string results, expected;
+    };
+    const Row rows[] = {
+        {"stale DC", Results(stale, u"a", 1, &rect, &size, &tm), "0 0 0 0 0 0"},
+        {"no DC", Results(nullptr, u"a", 1, &rect, &size, &tm), "0 0 0 0 0 0"},
+        {"no text", Results(dc, nullptr, 3, &rect, &size, nullptr), "0 0 0 0 0 " + face},
+        {"count -2", Results(dc, u"abc", -2, &rect, &size, &tm), "0 0 0 0 1 " + face},
+        {"count -1", Results(dc, u"abc", -1, nullptr, &size, &tm), "0 0 0 0 1 " + face},
+        {"limit -5", Results(dc, u"abc", 3, &empty, nullptr, &tm, -5), line + " 1 0 0 1 " + face},
+        {"inverted", Results(dc, u"abc", 3, &inverted, &size, &tm), line + " 1 1 1 1 " + face},
+        {"nothing", Results(dc, nullptr, 0, &rect, &size, &tm), "0 1 1 1 1 " + face},
+    };
+    for (const Row& row : rows) EXPECT_EQ(row.results, row.expected) << row.name;
+    EXPECT_FALSE(HasInk(canvas.Ink()));
     // A deleted font cannot be selected; the DC keeps the one it had.
     HFONT gone = ScopedFont(u"Tahoma", -20).get();
-    EXPECT_EQ(SelectObject(canvas.dc(), gone), nullptr);
-    EXPECT_TRUE(GetTextMetricsW(canvas.dc(), &tm));
+    EXPECT_EQ(SelectObject(dc, gone), nullptr);
+    EXPECT_EQ(std::to_string(Metrics(dc).tmHeight), line);
 }
 
 }  // namespace

@@ -3,10 +3,7 @@
 
 namespace {
 
-class MeasureTest : public TextTest {
-protected:
-    ScopedFont font_{u"Tahoma", -16};
-};
+using MeasureTest = TextTest;
 
 TEST_F(MeasureTest, ExtentsAddUpByWholePixelsAndHaveTheCellHeight)
 {
@@ -20,18 +17,27 @@ TEST_F(MeasureTest, ExtentsAddUpByWholePixelsAndHaveTheCellHeight)
     EXPECT_EQ(Extent(dc, Repeat(u"ab", 50)).cx, 50 * Extent(dc, u"ab").cx);
     EXPECT_EQ(Extent(dc, Repeat(u"x", 20000)).cx, 20000 * Extent(dc, u"x").cx) << "no overflow";
     EXPECT_EQ(Extent(dc, u"a\tb\r\n\x01").cx, Extent(dc, u"ab").cx) << "control characters take no space";
+    const WCHAR unterminated[3] = {u'W', u'W', u'W'};
+    SIZE size = {};
+    ASSERT_TRUE(GetTextExtentPoint32W(dc, unterminated, 2, &size));
+    EXPECT_EQ(size.cx, Extent(dc, u"WW").cx) << "exactly the count given";
 }
 
-TEST_F(MeasureTest, ChineseIsMeasuredWithAFallbackFont)
+// With a Latin face and with a Chinese one: different ideographs are different glyphs of one
+// width, not missing-glyph boxes, and they draw.
+TEST_F(MeasureTest, ChineseIsMeasuredAndDrawnWithAFallbackFont)
 {
     ScopedFont chinese(u"仿宋_GB2312", -16, FW_NORMAL, GB2312_CHARSET);
     for (HFONT font : {font_.get(), chinese.get()}) {
-        Canvas canvas(10, 10, kPaper, font);
+        Canvas canvas(100, 30, kPaper, font);
         SIZE three = Extent(canvas.dc(), u"中文字");
         EXPECT_GE(three.cx, 3 * 12);
         EXPECT_LE(three.cx, 3 * 20);
-        // Different ideographs are different glyphs of the same width, not missing-glyph boxes.
         EXPECT_EQ(Extent(canvas.dc(), u"北").cx, Extent(canvas.dc(), u"京").cx);
+        RECT rect = {0, 0, 100, 30};
+        DrawTextW(canvas.dc(), u"导航", -1, &rect, DT_SINGLELINE);
+        const RECT ink = canvas.Ink();
+        EXPECT_TRUE(ink.right - ink.left > 20 && ink.bottom - ink.top > 10);
     }
 }
 
@@ -51,6 +57,8 @@ TEST_F(MeasureTest, SurrogatePairIsOneCharacter)
     EXPECT_LT(dx[0], dx[1]);
 }
 
+// The partial extents are the prefixes' extents; exactly the extent of four characters fits four,
+// one pixel less three; the size is always the whole string's.
 TEST_F(MeasureTest, FitCountAndPartialExtents)
 {
     Canvas canvas(10, 10, kPaper, font_.get());
@@ -64,40 +72,18 @@ TEST_F(MeasureTest, FitCountAndPartialExtents)
     ASSERT_TRUE(GetTextExtentExPointW(dc, text.c_str(), count, 100000, &fit, dx.data(), &size));
     EXPECT_EQ(fit, count);
     EXPECT_EQ(dx, prefixes);
-    EXPECT_EQ(size.cx, dx[size_t(count) - 1]);
-
-    // Exactly the extent of four characters fits four; one pixel less fits three.
-    struct Row {
-        int maxExtent, fit;
-    };
-    for (Row row : {Row{dx[3], 4}, Row{dx[3] - 1, 3}, Row{0, 0}, Row{800, count}}) {
+    const LONG whole = dx.back();
+    const std::pair<int, int> limits[] = {{dx[3], 4}, {dx[3] - 1, 3}, {0, 0}, {800, count}};
+    for (auto [maxExtent, fits] : limits) {
         size = {};
-        ASSERT_TRUE(GetTextExtentExPointW(dc, text.c_str(), count, row.maxExtent, &fit, nullptr, &size));
-        EXPECT_EQ(fit, row.fit) << row.maxExtent;
-        EXPECT_EQ(size.cx, dx[size_t(count) - 1]) << "the size is always the whole string's";
+        ASSERT_TRUE(GetTextExtentExPointW(dc, text.c_str(), count, maxExtent, &fit, nullptr, &size));
+        EXPECT_EQ(fit, fits) << maxExtent;
+        EXPECT_EQ(size.cx, whole) << maxExtent;
     }
     std::u16string longText = Repeat(u"x", 20000);
     ASSERT_TRUE(GetTextExtentExPointW(dc, longText.c_str(), int(longText.size()), 800, &fit, nullptr, nullptr));
     EXPECT_EQ(fit, 800 / Extent(dc, u"x").cx);
-
-    EXPECT_TRUE(GetTextExtentExPointW(dc, text.c_str(), count, 10, nullptr, nullptr, nullptr));
-    EXPECT_FALSE(GetTextExtentExPointW(dc, text.c_str(), count, -5, &fit, nullptr, nullptr));
-    EXPECT_FALSE(GetTextExtentExPointW(dc, text.c_str(), -1, 10, &fit, nullptr, nullptr));
-    EXPECT_FALSE(GetTextExtentExPointW(dc, nullptr, 3, 10, &fit, nullptr, nullptr));
-}
-
-TEST_F(MeasureTest, ReadsExactlyTheCountGiven)
-{
-    Canvas canvas(10, 10, kPaper, font_.get());
-    HDC dc = canvas.dc();
-    const WCHAR unterminated[3] = {u'W', u'W', u'W'};
-    SIZE size = {};
-    ASSERT_TRUE(GetTextExtentPoint32W(dc, unterminated, 2, &size));
-    EXPECT_EQ(size.cx, Extent(dc, u"WW").cx);
-    EXPECT_FALSE(GetTextExtentPoint32W(dc, u"abc", -1, &size));
-    EXPECT_FALSE(GetTextExtentPoint32W(dc, nullptr, 2, &size));
-    EXPECT_FALSE(GetTextExtentPoint32W(dc, u"abc", 3, nullptr));
-    EXPECT_TRUE(GetTextExtentPoint32W(dc, nullptr, 0, &size));
+    EXPECT_TRUE(GetTextExtentExPointW(dc, text.c_str(), count, -5, nullptr, nullptr, nullptr)) << "no fit, no limit";
 }
 
 TEST_F(MeasureTest, ManyFontsInTurnKeepTheirMeasurements)

@@ -1,12 +1,11 @@
-// Fixtures for the text tests: fonts that clean up after themselves and ways to measure text.
+// The text tests' fixture: a host and a 16-pixel Tahoma, fonts that clean up after themselves and
+// ways to measure text.
 #pragma once
 
 #include <string>
 
 #include "support/canvas.h"
 #include "support/host_fixture.h"
-
-using TextTest = HostTest;
 
 constexpr COLORREF kPaper = RGB(255, 255, 255);
 
@@ -18,7 +17,7 @@ public:
         logFont.lfHeight = height;
         logFont.lfWeight = weight;
         logFont.lfCharSet = charSet;
-        for (int i = 0; face[i] && i < LF_FACESIZE - 1; i++) logFont.lfFaceName[i] = face[i];
+        lstrcpynW(logFont.lfFaceName, face, LF_FACESIZE);
         font_ = CreateFontIndirectW(&logFont);
     }
     ~ScopedFont() { EXPECT_TRUE(DeleteObject(font_)); }
@@ -28,6 +27,11 @@ public:
 
 private:
     HFONT font_;
+};
+
+class TextTest : public HostTest {
+protected:
+    ScopedFont font_{u"Tahoma", -16};
 };
 
 inline bool HasInk(const RECT& ink)
