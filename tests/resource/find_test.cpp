@@ -39,6 +39,19 @@ TEST(ResourceLookup, IdsNamesAndTypesInAnySpelling)
     EXPECT_EQ(LockResource(data), data);
 }
 
+// Only loaded resource data locks; freeing it is Win32's "success" (FALSE) and leaves it usable.
+TEST(LockResource, AcceptsOnlyLoadedResourceData)
+{
+    HGLOBAL data = LoadResource(nullptr, FindResourceW(nullptr, MAKEINTRESOURCEW(IDR_BLOB), u"PNG"));
+    ASSERT_NE(data, nullptr);
+    EXPECT_FALSE(FreeResource(data));
+    EXPECT_EQ(LockResource(data), data);
+    int local = 0;
+    EXPECT_EQ(LockResource(&local), nullptr);
+    EXPECT_EQ(LockResource(nullptr), nullptr);
+    EXPECT_TRUE(FreeResource(&local));
+}
+
 TEST(ResourceLookup, BitmapLosesItsFileHeader)
 {
     std::vector<uint8_t> file = FileBytes(kData + "/small.bmp");
@@ -72,19 +85,6 @@ TEST(ResourceLookup, ReportsWhatIsMissingAndRejectsStaleAndForeignHandles)
     EXPECT_EQ(SizeofResource(nullptr, nullptr), 0u);
     EXPECT_EQ(SizeofResource(platform, blob), 0u) << "the executable's resource asked for through another module";
     EXPECT_EQ(LoadResource(platform, blob), nullptr);
-}
-
-TEST(LockResource, AcceptsOnlyLoadedResourceData)
-{
-    HGLOBAL data = LoadResource(nullptr, FindResourceW(nullptr, MAKEINTRESOURCEW(IDR_BLOB), u"PNG"));
-    ASSERT_NE(data, nullptr);
-    EXPECT_EQ(LockResource(data), data);
-    EXPECT_FALSE(FreeResource(data));  // Win32's "success"; the data stays usable
-    EXPECT_EQ(LockResource(data), data);
-    int local = 0;
-    EXPECT_EQ(LockResource(&local), nullptr);
-    EXPECT_EQ(LockResource(nullptr), nullptr);
-    EXPECT_TRUE(FreeResource(&local));
 }
 
 // As if the module had been built without them, until restored or the host stops.

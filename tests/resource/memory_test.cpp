@@ -3,37 +3,35 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <string>
+#include <vector>
 
 namespace {
 
 constexpr SIZE_T kGiB = SIZE_T(1) << 30;
+constexpr DWORD kErrorNotLocked = 158;
 
 bool AllZero(const void* data, size_t size)
 {
-    auto* bytes = static_cast<const unsigned char*>(data);
-    return std::all_of(bytes, bytes + size, [](unsigned char byte) { return byte == 0; });
+    return std::string(static_cast<const char*>(data), size) == std::string(size, '\0');
 }
 
+// Even an empty fixed block has an address; once freed, it is no block any more.
 TEST(LocalAlloc, FixedBlockIsItsOwnAddressUntilFreed)
 {
-    auto* block = static_cast<char*>(LocalAlloc(LPTR, 64));
-    ASSERT_NE(block, nullptr);
-    EXPECT_TRUE(AllZero(block, 64));
-    EXPECT_EQ(LocalLock(block), block);
-    EXPECT_EQ(LocalSize(block), 64u);
-    EXPECT_EQ(LocalFree(block), nullptr);
-    EXPECT_EQ(LocalFree(block), block) << "freed: no block any more";
-    EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_HANDLE));
-    EXPECT_EQ(LocalSize(block), 0u);
-
-    void* empty = LocalAlloc(LMEM_FIXED, 0);
-    ASSERT_NE(empty, nullptr) << "even an empty fixed block has an address";
-    EXPECT_EQ(LocalSize(empty), 0u);
-    EXPECT_EQ(LocalFree(empty), nullptr);
+    for (SIZE_T size : {SIZE_T(64), SIZE_T(0)}) {
+        auto* block = static_cast<char*>(LocalAlloc(LPTR, size));
+        ASSERT_NE(block, nullptr) << size;
+        EXPECT_TRUE(AllZero(block, size));
+        EXPECT_EQ(LocalLock(block), block);
+        EXPECT_EQ(LocalSize(block), size);
+        EXPECT_EQ(LocalFree(block), nullptr);
+        EXPECT_EQ(LocalFree(block), block);
+        EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_HANDLE));
+        EXPECT_EQ(LocalSize(block), 0u);
+    }
 }
 
 TEST(LocalAlloc, MovableBlockCountsLocksAndItsHandleNeverNamesALaterBlock)
@@ -44,11 +42,10 @@ TEST(LocalAlloc, MovableBlockCountsLocksAndItsHandleNeverNamesALaterBlock)
     EXPECT_NE(static_cast<void*>(data), block);
     EXPECT_TRUE(AllZero(data, 32));
     EXPECT_EQ(LocalLock(block), data);
-    EXPECT_TRUE(LocalUnlock(block)) << "still locked once";
-    EXPECT_FALSE(LocalUnlock(block));
-    EXPECT_EQ(GetLastError(), DWORD(ERROR_SUCCESS)) << "now unlocked";
-    EXPECT_FALSE(LocalUnlock(block));
-    EXPECT_EQ(GetLastError(), 158u);  // ERROR_NOT_LOCKED
+    // Unlocking twice: still locked once, then unlocked without an error; a third time: not locked.
+    const std::vector<DWORD> unlocks = {DWORD(LocalUnlock(block)), DWORD(LocalUnlock(block)), GetLastError(),
+                                        DWORD(LocalUnlock(block)), GetLastError()};
+    EXPECT_EQ(unlocks, (std::vector<DWORD>{TRUE, FALSE, ERROR_SUCCESS, FALSE, kErrorNotLocked}));
     EXPECT_EQ(LocalSize(block), 32u);
     EXPECT_EQ(LocalFree(block), nullptr);
 

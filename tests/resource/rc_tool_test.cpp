@@ -3,7 +3,6 @@
 
 #include <sys/wait.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -42,22 +41,19 @@ protected:
     {
         fs::remove(dir_ / "out.cpp");
         Write("script.rc", script);
-        std::string command = std::string(RC_TOOL_PATH) + " " + (dir_ / "script.rc").string() + " -o " +
-                              (dir_ / "out.cpp").string() + " --depfile " + (dir_ / "out.d").string() + " 2>&1";
-        std::string messages;
-        FILE* pipe = popen(command.c_str(), "r");
-        char buffer[256];
-        while (fgets(buffer, sizeof buffer, pipe)) messages += buffer;
-        int status = pclose(pipe);
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, messages};
+        const std::string command = std::string(RC_TOOL_PATH) + " " + Path("script.rc") + " -o " + Path("out.cpp") +
+                                    " --depfile " + Path("out.d") + " > " + Path("said") + " 2>&1";
+        int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Read("said")};
     }
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
 
     // rc fails, writes nothing and names the line and the fault.
     void ExpectError(const std::string& script, int line, const std::string& message)
     {
         auto [status, messages] = Compile(script);
         EXPECT_EQ(status, 1) << messages;
-        std::string where = (dir_ / "script.rc").string() + ":" + std::to_string(line) + ": error: ";
+        std::string where = Path("script.rc") + ":" + std::to_string(line) + ": error: ";
         EXPECT_NE(messages.find(where), std::string::npos) << messages;
         EXPECT_NE(messages.find(message), std::string::npos) << messages;
         EXPECT_FALSE(fs::exists(dir_ / "out.cpp"));
@@ -76,9 +72,8 @@ TEST_F(RcTool, WritesTheTableAndADepfileOfEveryInput)
     EXPECT_NE(source.find("reinterpret_cast<const char16_t*>(7)"), std::string::npos);
     EXPECT_EQ(source.find("#include"), std::string::npos);
     std::string depfile = Read("out.d");
-    EXPECT_EQ(depfile.find((dir_ / "out.cpp").string() + ":"), 0u);
-    for (const char* input : {"script.rc", "ids.h", "data.bin"})
-        EXPECT_NE(depfile.find((dir_ / input).string()), std::string::npos) << input;
+    EXPECT_EQ(depfile.find(Path("out.cpp") + ":"), 0u);
+    for (const char* input : {"script.rc", "ids.h", "data.bin"}) EXPECT_NE(depfile.find(Path(input)), std::string::npos) << input;
 }
 
 TEST_F(RcTool, ReportsEachFaultWithItsLine)

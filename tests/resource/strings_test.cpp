@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <climits>
 #include <string>
 #include <thread>
@@ -60,16 +61,13 @@ TEST(Strings, CompareOrdersLikeWin32)
     }
 }
 
+// 64-bit intermediate; a zero divisor or a quotient past INT_MAX gives -1.
 TEST(MulDiv, RoundsHalfAwayFromZeroAndFailsWithMinusOne)
 {
-    EXPECT_EQ(MulDiv(10, 3, 4), 8);
-    EXPECT_EQ(MulDiv(-10, 3, 4), -8);
-    EXPECT_EQ(MulDiv(10, 3, -4), -8);
-    EXPECT_EQ(MulDiv(9, 1, 4), 2);
-    EXPECT_EQ(MulDiv(8, 96, 72), 11);
-    EXPECT_EQ(MulDiv(INT_MAX, INT_MAX, INT_MAX), INT_MAX);  // 64-bit intermediate
-    EXPECT_EQ(MulDiv(1, 2, 0), -1);
-    EXPECT_EQ(MulDiv(INT_MAX, 2, 1), -1);
+    const std::array<int, 4> rows[] = {{10, 3, 4, 8}, {-10, 3, 4, -8}, {10, 3, -4, -8}, {9, 1, 4, 2}, {8, 96, 72, 11},
+                                       {INT_MAX, INT_MAX, INT_MAX, INT_MAX}, {1, 2, 0, -1}, {INT_MAX, 2, 1, -1}};
+    for (auto [number, numerator, denominator, result] : rows)
+        EXPECT_EQ(MulDiv(number, numerator, denominator), result) << number << " * " << numerator << " / " << denominator;
 }
 
 TEST(LastError, IsKeptPerThread)
