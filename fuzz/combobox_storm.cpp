@@ -9,27 +9,31 @@
 namespace {
 
 constexpr UINT kComboId = 20;
-constexpr int kTextLength = 100;
+constexpr int kTextLength = 100;  // units the field keeps
 
 // The drop-down list is the combo box's protected member, which a derived class may name.
 struct ComboFields : CNavComboboxEx {
     static NavListViewEx* List(const CNavComboboxEx& combo) { return (combo.*(&ComboFields::pDropList)).get(); }
 };
 
-class ComboStorm final : public Storm<CNavComboboxEx> {
+class ComboStorm final : public Storm<ComboStorm, CNavComboboxEx> {
 public:
     using Storm::Storm;
-    ~ComboStorm() override { DeleteObject(font_); }
+    ~ComboStorm() { DeleteObject(font_); }
 
 private:
-    void Start() override
+    friend Storm;
+    // SetItemHeight changes what the list's rows show without repainting them.
+    static const Op kOps[], kReactions[];
+
+    // Now and then the combo box sits in a child window of the owner.
+    void Start()
     {
-        // Now and then the combo box sits in a child window of the owner.
         parent_ = in_.Bool() ? CreateOwner(WS_CHILD | WS_VISIBLE, 40, 30, 700, 420, owner_) : owner_;
         Make();
     }
 
-    void Create(CNavComboboxEx& combo) override
+    void Create(CNavComboboxEx& combo)
     {
         RECT rect = in_.Place(-20, 600, -20, 400, 400, 400).Rect();
         if (in_.Bool()) combo.SetFont(font_);
@@ -39,15 +43,15 @@ private:
         stale_ = false;
     }
 
-    HWND Window(CNavComboboxEx& combo) override { return combo.GetSafeHwnd(); }
+    HWND Window(CNavComboboxEx& combo) { return combo.GetSafeHwnd(); }
 
-    HWND Target(CNavComboboxEx& combo) override
+    HWND Target(CNavComboboxEx& combo)
     {
         NavListViewEx* list = ComboFields::List(combo);
         return list && list->IsWindowVisible() && in_.Bool() ? list->GetSafeHand() : combo.GetSafeHwnd();
     }
 
-    void CheckInvariants(CNavComboboxEx& combo, bool live) override
+    void CheckInvariants(CNavComboboxEx& combo, bool live)
     {
         const int count = combo.GetCount(), sel = combo.GetCurSel();
         Check(sel == -1 || (sel >= 0 && sel < count), "the combo box selects no item of its list");
@@ -57,82 +61,65 @@ private:
 
     int Position() { return in_.Range(-2, control_->GetCount() + 1); }
 
-    void React(int reaction, CNavComboboxEx& combo) override
-    {
-        switch (reaction) {
-        case 1: combo.ResetContent(); break;
-        case 2: combo.Show(SW_HIDE); break;
-        case 3: control_.reset(); break;
-        case 4: combo.DeleteString(0); break;
-        case 5: combo.AddString(TEXT("added")); break;
-        case 6: combo.SetCurSel(-1); break;
-        case 7: DestroyWindow(combo.GetSafeHwnd()); break;
-        default: DestroyWindow(parent_ == owner_ ? combo.GetSafeHwnd() : parent_); break;
-        }
-    }
-
-    void Step(int op, CNavComboboxEx& combo) override
-    {
-        switch (op) {
-        case 7: combo.AddString(in_.Text(120).c_str()); break;
-        case 8: {
-            const int index = Position();
-            combo.InsertString(index, in_.Text(120).c_str());
-            break;
-        }
-        case 9: combo.DeleteString(Position()); break;
-        case 10: combo.ResetContent(); break;
-        case 11: combo.SetCurSel(Position()); break;
-        case 12: {
-            const FuzzInput::Box box = in_.Place(-50, 700, -50, 400, 600, 100);
-            combo.MoveWindow(box.x, box.y, box.width, box.height);
-            break;
-        }
-        case 13: combo.Show(in_.Bool() ? SW_SHOW : SW_HIDE); break;
-        case 14: combo.EnableWindow(in_.Bool()); break;
-        case 15:
-            combo.SetItemHeight(0, UINT(in_.Range(-2, 120)));
-            stale_ = true;
-            break;
-        case 16: {
-            std::u16string text = in_.Text(130);
-            combo.SetComboxText(text.data(), in_.Bool());
-            break;
-        }
-        case 17: {
-            const int index = Position();
-            combo.GetLBText(index, buffer_, in_.Range(-1, NAVLV_TEXT_LEN));
-            break;
-        }
-        case 18: {
-            WCHAR* buffer = in_.Bool() ? buffer_ : nullptr;
-            combo.GetComboxText(buffer, in_.Range(-1, NAVLV_TEXT_LEN));
-            break;
-        }
-        case 19: PaintInto(); break;
-        case 20:
-            control_.reset();
-            Make();
-            break;
-        case 21: Copy(); break;
-        case 22: Arm(8); break;
-        case 23: SetFocus(in_.Bool() ? owner_ : combo.GetSafeHwnd()); break;
-        case 24: DestroyWindow(combo.GetSafeHwnd()); break;
-        case 25: combo.SetFont(in_.Bool() ? font_ : nullptr); break;
-        case 26: ShowWindow(parent_, in_.Bool() ? SW_SHOW : SW_HIDE); break;
-        default: wincore::Advance(100); break;
-        }
-    }
-
     HWND parent_ = nullptr;
     HFONT font_ = CreateTextFont(20);
     bool stale_ = false;
     WCHAR buffer_[NAVLV_TEXT_LEN + 1] = {};
 };
 
+using S = ComboStorm;
+using C = CNavComboboxEx;
+
+const S::Op S::kOps[] = {
+    {"add", [](S& s, C& combo) { combo.AddString(s.in_.Text(120).c_str()); }},
+    {"insert", [](S& s, C& combo) { const int index = s.Position(); combo.InsertString(index, s.in_.Text(120).c_str()); }},
+    {"delete", [](S& s, C& combo) { combo.DeleteString(s.Position()); }},
+    {"reset", [](S&, C& combo) { combo.ResetContent(); }},
+    {"select", [](S& s, C& combo) { combo.SetCurSel(s.Position()); }},
+    {"move",
+     [](S& s, C& combo) {
+         const FuzzInput::Box box = s.in_.Place(-50, 700, -50, 400, 600, 100);
+         combo.MoveWindow(box.x, box.y, box.width, box.height);
+     }},
+    {"show", [](S& s, C& combo) { combo.Show(s.in_.Bool() ? SW_SHOW : SW_HIDE); }},
+    {"enable", [](S& s, C& combo) { combo.EnableWindow(s.in_.Bool()); }},
+    {"row height", [](S& s, C& combo) { combo.SetItemHeight(0, UINT(s.in_.Range(-2, 120))); s.stale_ = true; }},
+    {"set text", [](S& s, C& combo) { std::u16string text = s.in_.Text(130); combo.SetComboxText(text.data(), s.in_.Bool()); }},
+    {"read an item",
+     [](S& s, C& combo) {
+         const int index = s.Position();
+         combo.GetLBText(index, s.buffer_, s.in_.Range(-1, NAVLV_TEXT_LEN));
+     }},
+    {"read the text",
+     [](S& s, C& combo) {
+         WCHAR* buffer = s.in_.Bool() ? s.buffer_ : nullptr;
+         combo.GetComboxText(buffer, s.in_.Range(-1, NAVLV_TEXT_LEN));
+     }},
+    {"paint", Paint},
+    {"remake", Remake},
+    {"copy", Copy},
+    {"arm", Arm},
+    {"focus", Focus},
+    {"destroy window", DestroyItsWindow},
+    {"font", [](S& s, C& combo) { combo.SetFont(s.in_.Bool() ? s.font_ : nullptr); }},
+    {"show the parent", [](S& s, C&) { ShowWindow(s.parent_, s.in_.Bool() ? SW_SHOW : SW_HIDE); }},
+    {"wait", Wait<100>},
+};
+
+const S::Op S::kReactions[] = {
+    {"reset", [](S&, C& combo) { combo.ResetContent(); }},
+    {"hide", [](S&, C& combo) { combo.Show(SW_HIDE); }},
+    {"drop", Drop},
+    {"delete the first", [](S&, C& combo) { combo.DeleteString(0); }},
+    {"add", [](S&, C& combo) { combo.AddString(TEXT("added")); }},
+    {"select none", [](S&, C& combo) { combo.SetCurSel(-1); }},
+    {"destroy window", DestroyItsWindow},
+    {"destroy the parent", [](S& s, C& combo) { DestroyWindow(s.parent_ == s.owner_ ? combo.GetSafeHwnd() : s.parent_); }},
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    return RunStorm<ComboStorm>(data, size, 400, 27);
+    return RunStorm<ComboStorm>(data, size, 400);
 }

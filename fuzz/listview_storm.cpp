@@ -7,32 +7,26 @@
 namespace {
 
 constexpr UINT kListId = 5;
-// Operations that change what rows show without repainting them: until the next paint, painted
-// rows need not show the items.
-constexpr uint32_t kLeavesRowsStale = 1u << 14 | 1u << 15 | 1u << 17 | 1u << 22 | 1u << 23;
 
 void DrawCell(HDC dc, RECT* rect, tagNAVLVITME*)
 {
     FillRect(dc, rect, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
 }
 
-class ListStorm final : public Storm<NavListViewEx> {
+class ListStorm final : public Storm<ListStorm, NavListViewEx> {
 public:
     using Storm::Storm;
-    ~ListStorm() override
-    {
-        ImageList_Destroy(images_);
-        DeleteObject(font_);
-    }
+    ~ListStorm() { ImageList_Destroy(images_); DeleteObject(font_); }
 
 private:
-    void Start() override
-    {
-        dropDown_ = in_.Bool();
-        Make();
-    }
+    friend Storm;
+    // Operations that change what rows show without repainting them mark the rows stale: until
+    // the next paint, painted rows need not show the items.
+    static const Op kOps[], kReactions[], kCheckOps[];
 
-    void Create(NavListViewEx& list) override
+    void Start() { dropDown_ = in_.Bool(); Make(); }
+
+    void Create(NavListViewEx& list)
     {
         const RECT rect = in_.Place(-20, 500, -20, 300, 400, 400).Rect();
         const DWORD style = dropDown_ ? WS_POPUP : WS_CHILD | WS_VISIBLE;
@@ -40,80 +34,9 @@ private:
         stale_ = false;
     }
 
-    HWND Window(NavListViewEx& list) override { return list.GetSafeHand(); }
-    void CheckInvariants(NavListViewEx& list, bool live) override { CheckList(list, live && !stale_); }
+    HWND Window(NavListViewEx& list) { return list.GetSafeHand(); }
+    void CheckInvariants(NavListViewEx& list, bool live) { CheckList(list, live && !stale_); }
     int Position() { return in_.Range(-2, control_->GetItemCount() + 1); }
-
-    void React(int reaction, NavListViewEx& list) override
-    {
-        switch (reaction) {
-        case 1: list.DeleteAllItems(); break;
-        case 2: ShowWindow(list.GetSafeHand(), SW_HIDE); break;
-        case 3: control_.reset(); break;
-        case 4: list.DeleteItem(0); break;
-        case 5: list.AddItem(TEXT("added"), 0, 1); break;
-        case 6: list.SetCurrentSel(-1); break;
-        case 7: list.Destroy(); break;
-        case 8: DestroyWindow(list.GetSafeHand()); break;
-        default: list.InsertItem(TEXT("first"), 0, 1, 1); break;
-        }
-    }
-
-    void Step(int op, NavListViewEx& list) override
-    {
-        switch (op) {
-        case 7:
-        case 8: AddItem(list, op == 8); break;
-        case 9: list.DeleteItem(Position()); break;
-        case 10: list.DeleteAllItems(); break;
-        case 11: list.SetCurrentSel(Position()); break;
-        case 12: {
-            const FuzzInput::Box box = in_.Place(-50, 700, -50, 400, 600, 500);
-            MoveWindow(list.GetSafeHand(), box.x, box.y, box.width, box.height, in_.Bool());
-            break;
-        }
-        case 13: ShowWindow(list.GetSafeHand(), in_.Bool() ? SW_SHOW : SW_HIDE); break;
-        case 14: list.SetItemHeigh(in_.Range(-2, 150)); break;
-        case 15: {
-            list.EnablePageScroll(in_.Bool());
-            const int left = in_.Bool(), right = in_.Bool();
-            list.SetPageScroll(left, right, in_.Bool());
-            break;
-        }
-        case 16: Checks(list); break;
-        case 17: SetTexts(list); break;
-        case 18:
-            list.Refresh();
-            stale_ = false;
-            break;
-        case 19: PaintInto(); break;
-        case 20:
-            in_.Bool() ? list.Destroy() : control_.reset();
-            Make();
-            break;
-        case 21: Copy(); break;
-        case 22: Looks(list); break;
-        case 23: in_.Bool() ? list.SetImageList(images_, nullptr, nullptr) : list.SetImageList(nullptr, nullptr, DrawCell); break;
-        case 24: Arm(9); break;
-        case 25: list.SetRespondHwnd(in_.Bool() ? owner_ : nullptr); break;
-        case 26: DestroyWindow(list.GetSafeHand()); break;
-        case 27: list.CopyDCFromWnd(in_.Bool() ? owner_ : nullptr); break;
-        case 28:
-            list.EnableHScrollBar(in_.Bool());
-            list.EnableSelectHScroll(in_.Bool());
-            break;
-        case 29: SetFocus(in_.Bool() ? owner_ : list.GetSafeHand()); break;
-        case 30:
-            if (dropDown_) SetWindowPos(list.GetSafeHand(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-            break;
-        default: {
-            const int index = Position();
-            list.GetItemText(index, buffer_, in_.Range(-1, NAVLV_TEXT_LEN));
-            break;
-        }
-        }
-        if (kLeavesRowsStale >> op & 1) stale_ = true;
-    }
 
     // Appends (or inserts at a position) an item, painting the rows or not.
     void AddItem(NavListViewEx& list, bool insert)
@@ -126,39 +49,6 @@ private:
         stale_ |= !redraw;
     }
 
-    void SetTexts(NavListViewEx& list)
-    {
-        const std::u16string one = in_.Text(110), two = in_.Text(20), three = in_.Text(20);
-        const int index = Position();
-        list.SetItemText(index, one.c_str(), in_.Bool() ? two.c_str() : nullptr, three.c_str());
-    }
-
-    void Checks(NavListViewEx& list)
-    {
-        switch (in_.Range(0, 3)) {
-        case 0: list.SetCheckBox(in_.Bool()); break;
-        case 1: {
-            const int index = Position();
-            list.SetCheckStatus(index, in_.Bool());
-            break;
-        }
-        case 2: list.SetCheckAll(); break;
-        default: list.SetCheckOff(); break;
-        }
-    }
-
-    void Looks(NavListViewEx& list)
-    {
-        const COLORREF background = in_.Colour();
-        list.SetBkColor(background, in_.Range(0, 2));
-        list.SetItemBorder(in_.Range(0, 2));
-        list.SetRightArrow(in_.Bool());
-        const COLORREF text = in_.Colour();
-        list.SetColor(text, in_.Colour());
-        list.SetItemTextColor(Position(), 0x00FF00, 0x0000FF, 0xFF0000);
-        in_.Bool() ? list.SetFont(font_, nullptr, font_) : list.SetFont(nullptr, nullptr, nullptr);
-    }
-
     bool dropDown_ = false;
     HFONT font_ = CreateTextFont(18);
     HIMAGELIST images_ = ImageList_Create(16, 16, ILC_COLOR32, 2, 2);
@@ -166,9 +56,94 @@ private:
     WCHAR buffer_[NAVLV_TEXT_LEN + 1] = {};
 };
 
+using S = ListStorm;
+using L = NavListViewEx;
+
+const S::Op S::kCheckOps[] = {
+    {"check boxes", [](S& s, L& list) { list.SetCheckBox(s.in_.Bool()); }},
+    {"check one", [](S& s, L& list) { const int index = s.Position(); list.SetCheckStatus(index, s.in_.Bool()); }},
+    {"check all", [](S&, L& list) { list.SetCheckAll(); }},
+    {"check none", [](S&, L& list) { list.SetCheckOff(); }},
+};
+
+const S::Op S::kOps[] = {
+    {"add", [](S& s, L& list) { s.AddItem(list, false); }},
+    {"insert", [](S& s, L& list) { s.AddItem(list, true); }},
+    {"delete", [](S& s, L& list) { list.DeleteItem(s.Position()); }},
+    {"delete all", [](S&, L& list) { list.DeleteAllItems(); }},
+    {"select", [](S& s, L& list) { list.SetCurrentSel(s.Position()); }},
+    {"move", Move<700, 400, 600, 500>},
+    {"show", [](S& s, L& list) { ShowWindow(list.GetSafeHand(), s.in_.Bool() ? SW_SHOW : SW_HIDE); }},
+    {"row height", [](S& s, L& list) { list.SetItemHeigh(s.in_.Range(-2, 150)); s.stale_ = true; }},
+    {"page bar",
+     [](S& s, L& list) {
+         list.EnablePageScroll(s.in_.Bool());
+         const int left = s.in_.Bool(), right = s.in_.Bool();
+         list.SetPageScroll(left, right, s.in_.Bool());
+         s.stale_ = true;
+     }},
+    {"check boxes", [](S& s, L& list) { s.in_.Pick(kCheckOps).action(s, list); }},
+    {"texts",
+     [](S& s, L& list) {
+         const std::u16string one = s.in_.Text(110), two = s.in_.Text(20), three = s.in_.Text(20);
+         const int index = s.Position();
+         list.SetItemText(index, one.c_str(), s.in_.Bool() ? two.c_str() : nullptr, three.c_str());
+         s.stale_ = true;
+     }},
+    {"refresh", [](S& s, L& list) { list.Refresh(); s.stale_ = false; }},
+    {"paint", Paint},
+    {"remake", [](S& s, L& list) { s.in_.Bool() ? list.Destroy() : s.control_.reset(); s.Make(); }},
+    {"copy", Copy},
+    {"looks",
+     [](S& s, L& list) {
+         const COLORREF background = s.in_.Colour();
+         list.SetBkColor(background, s.in_.Range(0, 2));
+         list.SetItemBorder(s.in_.Range(0, 2));
+         list.SetRightArrow(s.in_.Bool());
+         const COLORREF text = s.in_.Colour();
+         list.SetColor(text, s.in_.Colour());
+         list.SetItemTextColor(s.Position(), 0x00FF00, 0x0000FF, 0xFF0000);
+         s.in_.Bool() ? list.SetFont(s.font_, nullptr, s.font_) : list.SetFont(nullptr, nullptr, nullptr);
+         s.stale_ = true;
+     }},
+    {"images",
+     [](S& s, L& list) {
+         s.in_.Bool() ? list.SetImageList(s.images_, nullptr, nullptr) : list.SetImageList(nullptr, nullptr, DrawCell);
+         s.stale_ = true;
+     }},
+    {"arm", Arm},
+    {"respond window", [](S& s, L& list) { list.SetRespondHwnd(s.in_.Bool() ? s.owner_ : nullptr); }},
+    {"destroy window", DestroyItsWindow},
+    {"copy backdrop", [](S& s, L& list) { list.CopyDCFromWnd(s.in_.Bool() ? s.owner_ : nullptr); }},
+    {"scroll bars", [](S& s, L& list) { list.EnableHScrollBar(s.in_.Bool()); list.EnableSelectHScroll(s.in_.Bool()); }},
+    {"focus", Focus},
+    {"topmost",
+     [](S& s, L& list) {
+         if (s.dropDown_)
+             SetWindowPos(list.GetSafeHand(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+     }},
+    {"read text",
+     [](S& s, L& list) {
+         const int index = s.Position();
+         list.GetItemText(index, s.buffer_, s.in_.Range(-1, NAVLV_TEXT_LEN));
+     }},
+};
+
+const S::Op S::kReactions[] = {
+    {"delete all", [](S&, L& list) { list.DeleteAllItems(); }},
+    {"hide", [](S&, L& list) { ShowWindow(list.GetSafeHand(), SW_HIDE); }},
+    {"drop", Drop},
+    {"delete the first", [](S&, L& list) { list.DeleteItem(0); }},
+    {"add", [](S&, L& list) { list.AddItem(TEXT("added"), 0, 1); }},
+    {"select none", [](S&, L& list) { list.SetCurrentSel(-1); }},
+    {"destroy", [](S&, L& list) { list.Destroy(); }},
+    {"destroy window", DestroyItsWindow},
+    {"insert first", [](S&, L& list) { list.InsertItem(TEXT("first"), 0, 1, 1); }},
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    return RunStorm<ListStorm>(data, size, 400, 31);
+    return RunStorm<ListStorm>(data, size, 400);
 }

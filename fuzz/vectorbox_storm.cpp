@@ -15,73 +15,29 @@ struct BoxFields : CNavVectorBox {
     static HWND Window(const CNavVectorBox& box) { return box.*(&BoxFields::hWnd); }
 };
 
-class BoxStorm final : public Storm<CNavVectorBox> {
+class BoxStorm final : public Storm<BoxStorm, CNavVectorBox> {
 public:
     using Storm::Storm;
-    ~BoxStorm() override
-    {
-        DeleteObject(bitmap_);
-        DeleteObject(font_);
-    }
+    ~BoxStorm() { DeleteObject(bitmap_); DeleteObject(font_); }
 
 private:
-    void Create(CNavVectorBox& box) override
+    friend Storm;
+    static const Op kOps[], kReactions[];
+
+    void Create(CNavVectorBox& box)
     {
         const RECT rect = in_.Place(-20, 700, -20, 450, 400, 120).Rect();
         std::u16string text = in_.Text(20);
         box.Create(nullptr, WS_CHILD | WS_VISIBLE, text.c_str(), rect, owner_, kBoxId, in_.Bool() ? VBOX_VERT : VBOX_HORZ);
     }
 
-    HWND Window(CNavVectorBox& box) override { return BoxFields::Window(box); }
+    HWND Window(CNavVectorBox& box) { return BoxFields::Window(box); }
 
-    void CheckInvariants(CNavVectorBox& box, bool) override
+    void CheckInvariants(CNavVectorBox& box, bool)
     {
         const int count = BoxFields::Count(box), sel = box.GetCurSel(), pressed = BoxFields::PressedPass(box);
         Check(sel >= 0 && (sel < count || (count == 0 && sel == 0)), "the vector box shows no item of its own");
         Check(pressed >= -1 && pressed <= 1, "a pressed arrow that does not exist");
-    }
-
-    void React(int reaction, CNavVectorBox& box) override
-    {
-        switch (reaction) {
-        case 1: control_.reset(); break;
-        case 2: DestroyWindow(Window(box)); break;
-        case 3: box.Show(SW_HIDE); break;
-        case 4: box.InsertItem(TEXT("added"), nullptr); break;
-        default: box.SetCurSel(0); break;
-        }
-    }
-
-    void Step(int op, CNavVectorBox& box) override
-    {
-        switch (op) {
-        case 7: {
-            std::u16string text = in_.Text(120);
-            const WCHAR* shown = in_.Bool() ? text.c_str() : nullptr;
-            box.InsertItem(shown, in_.Bool() ? bitmap_ : nullptr);
-            break;
-        }
-        case 8: box.SetCurSel(in_.Range(-2, BoxFields::Count(box) + 1)); break;
-        case 9: box.Show(in_.Bool() ? SW_SHOW : SW_HIDE); break;
-        case 10: box.SetPassControlWidth(in_.Range(-5, 300)); break;
-        case 11: OwnerFrame(box); break;
-        case 12: box.SetFont(in_.Bool() ? font_ : nullptr); break;
-        case 13: box.SetTextColor(in_.Colour()); break;
-        case 14: PaintInto(); break;
-        case 15: {
-            const FuzzInput::Box place = in_.Place(-50, 700, -50, 450, 500, 150);
-            MoveWindow(Window(box), place.x, place.y, place.width, place.height, in_.Bool());
-            break;
-        }
-        case 16: DestroyWindow(Window(box)); break;
-        case 17: control_.reset(); break;
-        case 18: Copy(); break;
-        case 19: Arm(5); break;
-        case 20: SetFocus(in_.Bool() ? owner_ : Window(box)); break;
-        case 21: Make(); break;
-        case 22: EnableWindow(Window(box), in_.Bool()); break;
-        default: wincore::Advance(50); break;
-        }
     }
 
     // The host's bitmap, none (the default frame again), a file that is not there (the frame stays
@@ -101,9 +57,47 @@ private:
     HBITMAP bitmap_ = SolidBitmap(30, 20, GRAY_BRUSH);
 };
 
+using S = BoxStorm;
+using B = CNavVectorBox;
+
+const S::Op S::kOps[] = {
+    {"insert",
+     [](S& s, B& box) {
+         std::u16string text = s.in_.Text(120);
+         const WCHAR* shown = s.in_.Bool() ? text.c_str() : nullptr;
+         box.InsertItem(shown, s.in_.Bool() ? s.bitmap_ : nullptr);
+     }},
+    {"select", [](S& s, B& box) { box.SetCurSel(s.in_.Range(-2, BoxFields::Count(box) + 1)); }},
+    {"show", [](S& s, B& box) { box.Show(s.in_.Bool() ? SW_SHOW : SW_HIDE); }},
+    {"arrow width", [](S& s, B& box) { box.SetPassControlWidth(s.in_.Range(-5, 300)); }},
+    {"frame", [](S& s, B& box) { s.OwnerFrame(box); }},
+    {"font", [](S& s, B& box) { box.SetFont(s.in_.Bool() ? s.font_ : nullptr); }},
+    {"text colour", [](S& s, B& box) { box.SetTextColor(s.in_.Colour()); }},
+    {"paint", Paint},
+    {"move", Move<700, 450, 500, 150>},
+    {"destroy window", DestroyItsWindow},
+    {"drop", Drop},
+    {"copy", Copy},
+    {"arm", Arm},
+    {"focus", Focus},
+    {"create", [](S& s, B&) { s.Make(); }},
+    {"enable", [](S& s, B& box) { EnableWindow(s.Window(box), s.in_.Bool()); }},
+    // Twice, as the seeds were written for: a wait is picked more often than any other step.
+    {"wait", Wait<50>},
+    {"wait", Wait<50>},
+};
+
+const S::Op S::kReactions[] = {
+    {"drop", Drop},
+    {"destroy window", DestroyItsWindow},
+    {"hide", [](S&, B& box) { box.Show(SW_HIDE); }},
+    {"insert", [](S&, B& box) { box.InsertItem(TEXT("added"), nullptr); }},
+    {"select the first", [](S&, B& box) { box.SetCurSel(0); }},
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    return RunStorm<BoxStorm>(data, size, 400, 24);
+    return RunStorm<BoxStorm>(data, size, 400);
 }

@@ -22,14 +22,19 @@ public:
     }
     // A value in lo..hi, both included.
     int Range(int lo, int hi) { return lo + int(Word() % (unsigned(hi - lo) + 1)); }
+    template <class Row, size_t N>
+    const Row& Pick(const Row (&table)[N])
+    {
+        return table[Range(0, int(N) - 1)];
+    }
     // A colour from three bytes, read in order.
     uint32_t Colour()
     {
         uint32_t red = Byte(), green = Byte(), blue = Byte();
         return red | green << 8 | blue << 16;
     }
-    // A rectangle at lo..hi with a size of up to maxWidth x maxHeight, read in order. Every
-    // decision is read in its own statement, so that an input means the same with any compiler.
+    // A rectangle at lo..hi with a size of up to maxWidth x maxHeight. Every decision is read in a
+    // statement of its own, so that an input means the same with any compiler.
     struct Box {
         int x, y, width, height;
         RECT Rect() const { return RECT{x, y, x + width, y + height}; }

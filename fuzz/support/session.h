@@ -4,11 +4,27 @@
 
 #include <windows.h>
 
+#include <wincore/host.h>
+
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 
+#include "NavCtrlMessages.h"
+#include "NavListViewEx.h"
+
+// The storm's step under way, named in a fault's report.
+inline const char* gFuzzStep = nullptr;
+
 // Prints what went wrong and aborts, so that libFuzzer keeps the input that did it.
-[[noreturn]] void Fault(const char* what);
+[[noreturn]] inline void Fault(const char* what)
+{
+    fprintf(stderr, "fuzz invariant broken: %s (step: %s)\n", what, gFuzzStep ? gFuzzStep : "none");
+    abort();
+}
+
 inline void Check(bool holds, const char* what)
 {
     if (!holds) Fault(what);
@@ -16,28 +32,107 @@ inline void Check(bool holds, const char* what)
 
 // Runs `run` on a fresh host (screen, manual clock); once it has released everything, no window
 // and no GDI or COM object that it made may be alive. Returns 0, what libFuzzer expects.
-int OnFreshHost(const std::function<void()>& run);
+inline int OnFreshHost(const std::function<void()>& run)
+{
+    wincore::HostStart();
+    gFuzzStep = nullptr;
+    const int gdiAtStart = wincore::LiveGdiObjects(), comAtStart = wincore::LiveComObjects();
+    run();
+    Check(wincore::LiveWindows() == 0, "a window outlived its control");
+    Check(wincore::LiveGdiObjects() == gdiAtStart, "a GDI object outlived its control");
+    Check(wincore::LiveComObjects() == comAtStart, "a COM object outlived its control");
+    wincore::HostStop();
+    return 0;
+}
 
-// A window that stands for the host application: it paints itself and what lies beneath a control
-// when asked, hands an owner-drawn item's drawing back to its control, and runs the notify handler
-// for every notification a control sends it (WM_COMMAND and the list's messages).
-HWND CreateOwner(DWORD style, int x, int y, int width, int height, HWND parent);
-void SetNotifyHandler(std::function<void()> handler);
+inline void Fill(HDC dc, const RECT& rect, COLORREF color)
+{
+    HBRUSH brush = CreateSolidBrush(color);
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
+}
 
-// A font of `height` pixels, and a bitmap filled with a stock brush; the caller deletes them.
-HFONT CreateTextFont(int height);
-HBITMAP SolidBitmap(int width, int height, int stockBrush);
+// What the owner runs for every notification a control sends it; a storm sets it.
+inline std::function<void()> gNotifyHandler;
+
+// The host application's window: it paints itself and what lies beneath a control when asked,
+// hands an owner-drawn item's drawing back to its control, and runs the notify handler for
+// WM_COMMAND and the list's messages.
+inline LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(hwnd, &paint);
+        Fill(dc, paint.rcPaint, 0x00406080);
+        EndPaint(hwnd, &paint);
+        return 0;
+    }
+    if (message == WM_NAVLV_PAINTBK || message == WM_NAVCTRL_PAINTBK) {
+        const RECT& area = *reinterpret_cast<const RECT*>(lParam);
+        Fill(reinterpret_cast<HDC>(wParam), RECT{0, 0, area.right - area.left, area.bottom - area.top}, 0x00608040);
+        return 1;
+    }
+    if (message == WM_DRAWITEM) {
+        HWND item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
+        return item != hwnd ? SendMessageW(item, message, wParam, lParam) : 0;
+    }
+    if (message == WM_COMMAND || message == WM_NAVLV_ITEMNOTIFY || message == WM_NAVLV_PAGESCROLL) {
+        // A copy: the handler may replace itself.
+        if (std::function<void()> handler = gNotifyHandler) handler();
+        return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+inline HWND CreateOwner(DWORD style, int x, int y, int width, int height, HWND parent)
+{
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = OwnerProc;
+    wc.lpszClassName = TEXT("FuzzOwner");
+    RegisterClassW(&wc);
+    return CreateWindowExW(0, wc.lpszClassName, TEXT("owner"), style, x, y, width, height, parent, nullptr,
+                           nullptr, nullptr);
+}
+
+// A font of `height` pixels; the caller deletes it.
+inline HFONT CreateTextFont(int height)
+{
+    LOGFONTW font = {};
+    font.lfHeight = -height;
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    const char16_t face[] = u"DejaVu Sans";
+    std::copy(std::begin(face), std::end(face), font.lfFaceName);
+    return CreateFontIndirectW(&font);
+}
 
 // A memory DC with a grey 32-bit top-down DIB section of its own, whose pixels are read from memory.
 class Offscreen {
 public:
-    Offscreen(int width, int height);
-    ~Offscreen();
+    Offscreen(int width, int height) : width_(width), dc_(CreateCompatibleDC(nullptr))
+    {
+        BITMAPINFO info = {};
+        info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        if (!dc_ || !bitmap_) Fault("no off-screen picture");
+        pixels_ = static_cast<const uint32_t*>(bits);
+        displaced_ = SelectObject(dc_, bitmap_);
+        const RECT all = {0, 0, width, height};
+        FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+    }
+    ~Offscreen()
+    {
+        SelectObject(dc_, displaced_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
     Offscreen(const Offscreen&) = delete;
     Offscreen& operator=(const Offscreen&) = delete;
 
     HDC dc() const { return dc_; }
     uint32_t At(int x, int y) const { return pixels_[y * width_ + x]; }
+
 
 private:
     int width_;
@@ -46,3 +141,16 @@ private:
     HGDIOBJ displaced_ = nullptr;
     const uint32_t* pixels_ = nullptr;
 };
+
+// A bitmap filled with a stock brush; the caller deletes it.
+inline HBITMAP SolidBitmap(int width, int height, int stockBrush)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
+    HGDIOBJ displaced = SelectObject(dc, bitmap);
+    const RECT all = {0, 0, width, height};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(stockBrush)));
+    SelectObject(dc, displaced);
+    DeleteDC(dc);
+    return bitmap;
+}

@@ -1,86 +1,111 @@
 // What every pen storm shares: an owner window standing for the host, one control that the input
-// drives step by step with pen gestures and the host's operations, the control's invariants
-// checked after every step, and a host that answers the next notification as the input armed it.
-// A storm says only how it creates, operates and checks its control.
+// drives step by step with pen gestures and the host's operations, its invariants checked after
+// every step, and a host that answers the next notification as the input armed it. A storm lists
+// its operations (kOps) and answers (kReactions) as tables the input picks from, and says how it
+// creates and checks its control; the operations several storms share are here.
 #pragma once
 
+#include <iterator>
 #include <memory>
 
-#include <wincore/host.h>
-
-#include "support/fuzz_input.h"
 #include "support/pen.h"
 #include "support/session.h"
 
-template <class Control>
+template <class Self, class Control>
 class Storm {
 public:
-    explicit Storm(FuzzInput& input) : in_(input) {}
-    virtual ~Storm() = default;
+    struct Op {
+        const char* name;
+        void (*action)(Self&, Control&);
+    };
 
-    // Up to `maxSteps` operations 0..lastOp read from the input: a pen gesture near the control
-    // below kPenGestures, else one of the host's. Then the control and the owner go.
-    void Run(int maxSteps, int lastOp)
+    explicit Storm(FuzzInput& input) : in_(input) {}
+
+    // Up to `maxSteps` steps read from the input: a pen gesture near the control, or one of the
+    // storm's operations. Then the control and the owner go.
+    void Run(int maxSteps)
     {
         owner_ = CreateOwner(WS_POPUP | WS_VISIBLE, 0, 0, 800, 480, nullptr);
-        SetNotifyHandler([this] { Notified(); });
-        Start();
+        gNotifyHandler = [this] { Notified(); };
+        self().Start();
+        constexpr int kPen = int(std::size(kGestures));
         for (int step = 0; step < maxSteps && !in_.Empty(); step++) {
-            const int op = in_.Range(0, lastOp);
-            if (op < kPenGestures)
-                PenGesture(in_, op, control_ ? Target(*control_) : owner_);
-            else if (control_ || Revive())
-                Step(op, *control_);
+            const int op = in_.Range(0, kPen + int(std::size(Self::kOps)) - 1);
+            if (op < kPen) {
+                HWND target = control_ ? self().Target(*control_) : owner_;
+                gFuzzStep = kGestures[op].name;
+                kGestures[op].action(in_, target);
+            } else if (control_ || self().Revive()) {
+                Do(Self::kOps[op - kPen]);
+            }
             wincore::Pump();
-            if (control_) CheckInvariants(*control_, true);
+            if (control_) self().CheckInvariants(*control_, true);
         }
-        SetNotifyHandler(nullptr);
+        gNotifyHandler = nullptr;
         control_.reset();
         DestroyWindow(owner_);
     }
 
 protected:
-    virtual void Start() { Make(); }            // the set-up the input chooses
-    virtual void Create(Control& control) = 0;  // the control's window, as the input chooses
-    // An operation that finds the control gone makes a new one instead (false), unless a fresh
-    // object can take the operation (true).
-    virtual bool Revive()
+    // What a storm may replace: the set-up the input chooses; what an operation that finds the
+    // control gone does (make a new one, or a fresh object that takes the operation: true); where
+    // pen gestures aim.
+    void Start() { Make(); }
+    bool Revive()
     {
         Make();
         return false;
     }
-    virtual HWND Window(Control& control) = 0;
-    virtual HWND Target(Control& control) { return Window(control); }  // where pen gestures aim
-    virtual void Step(int op, Control& control) = 0;                  // the host's operation `op`
-    virtual void CheckInvariants(Control& control, bool live) = 0;    // live: the control, not a copy
-    virtual void React(int reaction, Control& control) = 0;           // the armed answer, 1 and up
+    HWND Target(Control& control) { return self().Window(control); }
 
     void Make()
     {
         if (!control_) control_ = std::make_unique<Control>();
-        Create(*control_);
-    }
-    // The next notification gets reaction 0 (none) to `last`.
-    void Arm(int last) { reaction_ = in_.Range(0, last); }
-    void PaintInto()
-    {
-        Offscreen picture(800, 480);
-        control_->OnPaintEx(picture.dc());
+        self().Create(*control_);
     }
     // A copy starts without a window, so that the two never release the same one.
     void CheckCopy(Control& copy)
     {
-        Check(!Window(copy), "a copy shares the control's window");
-        CheckInvariants(copy, false);
+        Check(!self().Window(copy), "a copy shares the control's window");
+        self().CheckInvariants(copy, false);
+    }
+
+    // Operations several storms list.
+    static void Paint(Self&, Control& control)
+    {
+        Offscreen picture(800, 480);
+        control.OnPaintEx(picture.dc());
     }
     // Now and then the copy replaces the control, which then creates a window again.
-    void Copy()
+    static void Copy(Self& s, Control& control)
     {
-        Control copy(*control_);
-        CheckCopy(copy);
-        if (!in_.Bool()) return;
-        *control_ = copy;
-        Make();
+        Control copy(control);
+        s.CheckCopy(copy);
+        if (!s.in_.Bool()) return;
+        control = copy;
+        s.Make();
+    }
+    // The next notification gets one of the storm's reactions, or none.
+    static void Arm(Self& s, Control&) { s.reaction_ = s.in_.Range(0, int(std::size(Self::kReactions))); }
+    static void Drop(Self& s, Control&) { s.control_.reset(); }
+    static void Remake(Self& s, Control&)
+    {
+        s.control_.reset();
+        s.Make();
+    }
+    // Moved and sized about the screen, repainted or not.
+    template <int xHi, int yHi, int maxWidth, int maxHeight>
+    static void Move(Self& s, Control& control)
+    {
+        const FuzzInput::Box box = s.in_.Place(-50, xHi, -50, yHi, maxWidth, maxHeight);
+        MoveWindow(s.Window(control), box.x, box.y, box.width, box.height, s.in_.Bool());
+    }
+    static void DestroyItsWindow(Self& s, Control& control) { DestroyWindow(s.Window(control)); }
+    static void Focus(Self& s, Control& control) { SetFocus(s.in_.Bool() ? s.owner_ : s.Window(control)); }
+    template <DWORD ms>
+    static void Wait(Self&, Control&)
+    {
+        wincore::Advance(ms);
     }
 
     FuzzInput& in_;
@@ -88,12 +113,18 @@ protected:
     std::unique_ptr<Control> control_;
 
 private:
+    Self& self() { return static_cast<Self&>(*this); }
+    void Do(const Op& op)
+    {
+        gFuzzStep = op.name;
+        op.action(self(), *control_);
+    }
     // A reaction answers one notification only.
     void Notified()
     {
         const int reaction = reaction_;
         reaction_ = 0;
-        if (reaction && control_) React(reaction, *control_);
+        if (reaction && control_) Do(Self::kReactions[reaction - 1]);
     }
 
     int reaction_ = 0;
@@ -101,10 +132,10 @@ private:
 
 // One input's storm on a fresh host.
 template <class ControlStorm>
-int RunStorm(const uint8_t* data, size_t size, int maxSteps, int lastOp)
+int RunStorm(const uint8_t* data, size_t size, int maxSteps)
 {
     return OnFreshHost([&] {
         FuzzInput input(data, size);
-        ControlStorm(input).Run(maxSteps, lastOp);
+        ControlStorm(input).Run(maxSteps);
     });
 }
