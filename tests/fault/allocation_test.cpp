@@ -3,27 +3,29 @@
 // softly: the call reports failure or the control draws without what it could not make.
 #include <new>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "NavComboboxEx.h"
 #include "NavListViewEx.h"
 #include "NavVectorBox.h"
 #include "RKNaviMenu.h"
-#include <string>
-#include <vector>
-
 #include "fault/fault_fixture.h"
 
 namespace {
 
-bool failNothrow = false;
-int refused = 0;
+int refused = -1;  // nothrow allocations refused while a NoMemory lives; -1 outside one
 
-void* NothrowAllocation(std::size_t size, void* (*allocate)(std::size_t))
+// Fails every nothrow allocation of the process while it lives.
+struct NoMemory {
+    NoMemory() { refused = 0; }
+    ~NoMemory() { refused = -1; }
+};
+
+template <class Allocate>
+void* Nothrow(std::size_t size, Allocate allocate) noexcept
 {
-    if (failNothrow) {
-        refused++;
-        return nullptr;
-    }
+    if (refused >= 0) return refused++, nullptr;
     try {
         return allocate(size);
     } catch (const std::bad_alloc&) {
@@ -31,30 +33,17 @@ void* NothrowAllocation(std::size_t size, void* (*allocate)(std::size_t))
     }
 }
 
-// Fails every nothrow allocation of the process while it lives.
-class NoMemory {
-public:
-    NoMemory()
-    {
-        refused = 0;
-        failNothrow = true;
-    }
-    ~NoMemory() { failNothrow = false; }
-    NoMemory(const NoMemory&) = delete;
-    NoMemory& operator=(const NoMemory&) = delete;
-};
-
 }  // namespace
 
 // The nothrow forms are replaced for the whole test program; they fail only inside a NoMemory.
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept
 {
-    return NothrowAllocation(size, [](std::size_t bytes) { return ::operator new(bytes); });
+    return Nothrow(size, [](std::size_t bytes) { return ::operator new(bytes); });
 }
 
 void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
 {
-    return NothrowAllocation(size, [](std::size_t bytes) { return ::operator new[](bytes); });
+    return Nothrow(size, [](std::size_t bytes) { return ::operator new[](bytes); });
 }
 
 namespace {
