@@ -26,92 +26,67 @@ protected:
         HostTest::TearDown();
     }
 
-    static void Tap(int x, int y)
+    std::string Status() const
     {
-        wincore::PenDown(x, y);
-        wincore::Advance(80);
-        wincore::PenUp(x, y);
+        return Utf8(screen_.LastNotice().headline) + " | " + Utf8(screen_.LastNotice().detail);
     }
-
-    std::string Headline() const { return Utf8(screen_.LastNotice().headline); }
-    std::string Detail() const { return Utf8(screen_.LastNotice().detail); }
 
     demo::MapScreen screen_;
 };
 
+// The pen down at (x, y) for 80 ms, moved to (toX, toY) if given, lifted, then `wait` ms.
+struct Step {
+    int x, y;
+    DWORD wait = 0;
+    int toX = -1, toY = -1;
+};
+
+constexpr const char* kReady = "Ready  ·  就绪 | Drag, flick or tap anything on the screen";
+constexpr const char* kSettings = "WM_COMMAND  ·  id 3004  ·  code 0 | sliding menu: Settings 设置";
+
+const struct Case {
+    const char* name;
+    std::vector<Step> taps;
+    const char* status;  // "headline | detail"
+    int windows;         // more than at the start
+} kCases[] = {
+    {"ATappedRow", {{200, 213}}, "WM_NAVLV_ITEMNOTIFY  ·  id 101  ·  row 2  ·  tap | Central Station 火车站", 0},
+    {"SelectModeOn", {{180, 390}}, "WM_NAVLV_PAGESCROLL  ·  id 101  ·  button 2 | select mode on: tap rows to check them", 0},
+    {"TwoRowsChecked", {{180, 390}, {200, 151}, {200, 89}}, "WM_NAVLV_ITEMNOTIFY  ·  id 101  ·  row 0  ·  tap | Home 家  ·  2 checked 已选", 0},
+    {"SelectModeOff", {{180, 390}, {200, 151}, {180, 390}}, "WM_NAVLV_PAGESCROLL  ·  id 101  ·  button 2 | select mode off", 0},
+    // The combo box opens its list after its drop delay.
+    {"RouteType", {{762, 24, 200}, {666, 148}}, "WM_COMMAND  ·  id 102  ·  code 1 CBN_SELCHANGE | route type: Eco 经济", 0},
+    {"MapScale", {{355, 450}}, "WM_COMMAND  ·  id 103  ·  code 0 BN_CLICKED | map scale: Zoom 500 m", 0},
+    {"TravelMode", {{416, 450}}, "WM_COMMAND  ·  id 104  ·  code 0 BN_CLICKED | travel mode: Bus 公交", 0},
+    {"MapTapOpensThePopup", {{560, 200}}, kReady, 1},
+    {"ADragIsNoTapAndOpensNoMenu", {{560, 200, 0, 600, 240}}, kReady, 0},
+    {"PopupPick", {{560, 200}, {650, 233}}, "WM_COMMAND  ·  id 2001  ·  code 0 | pop-up menu: Navigate here 导航到这里", 0},
+    {"MenuButton", {{66, 450}}, "WM_COMMAND  ·  id 105  ·  code 0 BN_CLICKED | menu button: the sliding panel opens", 1},
+    {"PanelStaysOpenAfterAPick", {{66, 450, 1300}, {100, 252}}, kSettings, 1},
+    {"PanelClosesByItsButton", {{66, 450, 1300}, {100, 252}, {224, 138, 900}}, kSettings, 0},
+};
+
+class MapScreenTaps : public MapScreenTest, public testing::WithParamInterface<Case> {};
+
 }  // namespace
 
-TEST_F(MapScreenTest, ATappedRowIsReportedWithItsIdsAndText)
+TEST_P(MapScreenTaps, AreReportedOnTheStatusLine)
 {
-    Tap(200, 213);
-    EXPECT_EQ(Headline(), "WM_NAVLV_ITEMNOTIFY  ·  id 101  ·  row 2  ·  tap");
-    EXPECT_EQ(Detail(), "Central Station 火车站");
+    const Case& c = GetParam();
+    const int before = wincore::LiveWindows();
+    for (const Step& tap : c.taps) {
+        wincore::PenDown(tap.x, tap.y);
+        wincore::Advance(80);
+        if (tap.toX >= 0) wincore::PenMove(tap.toX, tap.toY);
+        wincore::PenUp(tap.toX >= 0 ? tap.toX : tap.x, tap.toX >= 0 ? tap.toY : tap.y);
+        wincore::Advance(tap.wait);
+    }
+    EXPECT_EQ(Status(), c.status);
+    EXPECT_EQ(wincore::LiveWindows(), before + c.windows);
 }
 
-TEST_F(MapScreenTest, ThePageBarsMiddleButtonTogglesSelectMode)
-{
-    Tap(180, 390);
-    EXPECT_EQ(Headline(), "WM_NAVLV_PAGESCROLL  ·  id 101  ·  button 2");
-    EXPECT_EQ(Detail(), "select mode on: tap rows to check them");
-    Tap(200, 151);
-    Tap(200, 89);
-    EXPECT_EQ(Detail(), "Home 家  ·  2 checked 已选");
-    Tap(180, 390);
-    EXPECT_EQ(Detail(), "select mode off");
-}
-
-TEST_F(MapScreenTest, APickedRouteTypeChangesTheTrip)
-{
-    Tap(762, 24);
-    wincore::Advance(200);  // the combo box opens its list after its drop delay
-    Tap(666, 148);
-    EXPECT_EQ(Headline(), "WM_COMMAND  ·  id 102  ·  code 1 CBN_SELCHANGE");
-    EXPECT_EQ(Detail(), "route type: Eco 经济");
-}
-
-TEST_F(MapScreenTest, TheVectorBoxesReportTheirNewItems)
-{
-    Tap(355, 450);
-    EXPECT_EQ(Headline(), "WM_COMMAND  ·  id 103  ·  code 0 BN_CLICKED");
-    EXPECT_EQ(Detail(), "map scale: Zoom 500 m");
-    Tap(416, 450);
-    EXPECT_EQ(Detail(), "travel mode: Bus 公交");
-}
-
-TEST_F(MapScreenTest, ATapOnTheMapOpensThePopupWhosePickIsReported)
-{
-    int before = wincore::LiveWindows();
-    Tap(560, 200);
-    EXPECT_EQ(wincore::LiveWindows(), before + 1);
-    Tap(650, 233);
-    EXPECT_EQ(Headline(), "WM_COMMAND  ·  id 2001  ·  code 0");
-    EXPECT_EQ(Detail(), "pop-up menu: Navigate here 导航到这里");
-    EXPECT_EQ(wincore::LiveWindows(), before);
-}
-
-TEST_F(MapScreenTest, TheMenuButtonsPanelStaysOpenAfterAPickAndClosesByItsButton)
-{
-    int before = wincore::LiveWindows();
-    Tap(66, 450);
-    EXPECT_EQ(Detail(), "menu button: the sliding panel opens");
-    wincore::Advance(1300);
-    Tap(100, 252);
-    EXPECT_EQ(Detail(), "sliding menu: Settings 设置");
-    EXPECT_EQ(wincore::LiveWindows(), before + 1);
-    Tap(224, 138);
-    wincore::Advance(900);
-    EXPECT_EQ(wincore::LiveWindows(), before);
-}
-
-TEST_F(MapScreenTest, ADragIsNoTapAndOpensNoMenu)
-{
-    int before = wincore::LiveWindows();
-    wincore::PenDown(560, 200);
-    wincore::PenMove(600, 240);
-    wincore::PenUp(600, 240);
-    EXPECT_EQ(wincore::LiveWindows(), before);
-    EXPECT_EQ(Headline(), "Ready  ·  就绪");
-}
+INSTANTIATE_TEST_SUITE_P(Demo, MapScreenTaps, testing::ValuesIn(kCases),
+                         [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 TEST(Trip, DurationsTurnIntoHoursAndIndicesStayInTheTable)
 {

@@ -63,15 +63,16 @@ TEST(DemoOptions, ReadsValuesAndRefusesWhatMakesNoSense)
     EXPECT_EQ(options.outDir, "out");
     EXPECT_FALSE(options.headless);
 
-    const char* scale[] = {"rknav_demo", "--scale", "0"};
-    EXPECT_FALSE(demo::ParseOptions(3, scale, &options, &error));
-    EXPECT_EQ(error, "--scale takes a whole number from 1 to 8, not '0'");
-    const char* missing[] = {"rknav_demo", "--out"};
-    EXPECT_FALSE(demo::ParseOptions(2, missing, &options, &error));
-    EXPECT_EQ(error, "--out needs a value");
-    const char* unknown[] = {"rknav_demo", "--fast"};
-    EXPECT_FALSE(demo::ParseOptions(2, unknown, &options, &error));
-    EXPECT_EQ(error, "unknown option '--fast'");
-    const char* conflict[] = {"rknav_demo", "--headless", "--record", "x.txt"};
-    EXPECT_FALSE(demo::ParseOptions(4, conflict, &options, &error));
+    const std::pair<std::vector<const char*>, const char*> refused[] = {
+        {{"rknav_demo", "--scale", "0"}, "--scale takes a whole number from 1 to 8, not '0'"},
+        {{"rknav_demo", "--out"}, "--out needs a value"},
+        {{"rknav_demo", "--fast"}, "unknown option '--fast'"},
+        {{"rknav_demo", "--headless", "--record", "x.txt"},
+         "--record records a person at the window: it goes with neither --headless nor --script"},
+    };
+    for (const auto& [args, message] : refused) {
+        error.clear();
+        EXPECT_FALSE(demo::ParseOptions(int(args.size()), args.data(), &options, &error)) << args[1];
+        EXPECT_EQ(error, message);
+    }
 }
