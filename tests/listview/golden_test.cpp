@@ -2,6 +2,7 @@
 // paints, the same list while it is dragged, and a drop-down list over a map-like screen.
 #include "listview/list_fixture.h"
 #include "support/golden.h"
+#include "support/poi_icons.h"
 
 namespace {
 
@@ -16,40 +17,15 @@ HFONT Font(const std::u16string& face, int height, int weight)
     return CreateFontIndirectW(&font);
 }
 
-// Point-of-interest icons: white letters on rounded squares of four colours, magenta around them.
-HIMAGELIST BuildIcons(HFONT font)
-{
-    const COLORREF colours[] = {RGB(46, 125, 50), RGB(230, 120, 20), RGB(198, 40, 40), RGB(21, 101, 192)};
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP strip = CreateCompatibleBitmap(dc, 128, 32);
-    HGDIOBJ old = SelectObject(dc, strip), oldFont = SelectObject(dc, font);
-    for (int y = 0; y < 32; y++)
-        for (int x = 0; x < 128; x++) {
-            int dx = std::max({5 - x % 32, x % 32 - 26, 0}), dy = std::max({5 - y, y - 26, 0});
-            SetPixel(dc, x, y, dx * dx + dy * dy <= 25 ? colours[x / 32] : RGB(255, 0, 255));
-        }
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(255, 255, 255));
-    for (int i = 0; i < 4; i++) {
-        RECT box = {32 * i, 0, 32 * i + 32, 32};
-        DrawTextW(dc, &u"HF★P"[i], 1, &box, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
-    }
-    SelectObject(dc, oldFont);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    HIMAGELIST icons = ImageList_Create(32, 32, ILC_COLOR24 | ILC_MASK, 4, 0);
-    ImageList_AddMasked(icons, strip, RGB(255, 0, 255));
-    DeleteObject(strip);
-    return icons;
-}
-
 TEST_F(ListGolden, DestinationsAtRestAndWhileDragged)
 {
     PaintBackdrop([](HDC dc) {  // a light gradient beneath the list
         for (int y = 0; y < 272; y++) Fill(dc, RECT{40, 40 + y, 520, 41 + y}, RGB(252 - y / 12, 250 - y / 16, 244));
     });
     HFONT fonts[] = {Font(u"Tahoma", -18, 700), Font(u"Tahoma", -14, 400), Font(u"仿宋_GB2312", -14, 400)};
-    HIMAGELIST icons = BuildIcons(fonts[0]);
+    HBITMAP strip = CreatePoiStrip(fonts[0], TEXT("HF★P"));
+    HIMAGELIST icons = CreatePoiIcons(strip);
+    DeleteObject(strip);
     {
         NavListViewEx list;
         list.SetFont(fonts[0], fonts[1], fonts[2]);

@@ -46,9 +46,3 @@ inline std::string Separators(int height = 300)
         if (wincore::ScreenPixel(200, y) == kSeparator) lines += std::to_string(y) + " ";
     return lines;
 }
-
-// A text field of a row's record, up to its terminator or its full length.
-inline WString Field(const WCHAR* text)
-{
-    return WString(text, std::find(text, text + NAVLV_TEXT_LEN, TEXT('\0')));
-}

@@ -14,6 +14,3 @@
 // many pixels may exceed it (antialiased text differs slightly between font versions).
 ::testing::AssertionResult MatchesGolden(const std::string& name, RECT area, int tolerance = 8,
                                          int maxBadPixels = 0);
-// The same comparison with a picture that another program writes (the README's tour pictures);
-// it is never rewritten from here.
-::testing::AssertionResult MatchesPicture(const std::string& path, RECT area, int tolerance, int maxBadPixels);

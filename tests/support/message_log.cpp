@@ -31,22 +31,15 @@ HWND AsWindow(uintptr_t value)
     return reinterpret_cast<HWND>(value);
 }
 
+// Messages whose parameters are handles or pointers that differ from run to run.
+constexpr UINT kBareMessages[] = {WM_NCCREATE,     WM_CREATE,      WM_DESTROY,      WM_NCDESTROY,    WM_PAINT,
+                                  WM_ERASEBKGND,   WM_DRAWITEM,    WM_SETTEXT,      WM_GETTEXT,      WM_CTLCOLOREDIT,
+                                  WM_CTLCOLORBTN,  WM_CTLCOLORDLG, WM_CTLCOLORSTATIC};
+
 std::string Params(const MessageLog& log, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (std::find(std::begin(kBareMessages), std::end(kBareMessages), message) != std::end(kBareMessages)) return "";
     switch (message) {
-    case WM_NCCREATE:
-    case WM_CREATE:
-    case WM_DESTROY:
-    case WM_NCDESTROY:
-    case WM_PAINT:
-    case WM_ERASEBKGND:
-    case WM_DRAWITEM:
-    case WM_SETTEXT:
-    case WM_GETTEXT:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC: return "";
     case WM_SETFOCUS:
     case WM_KILLFOCUS: return " " + log.NameOf(AsWindow(wParam));
     case WM_ACTIVATE: return " " + std::to_string(wParam) + " " + log.NameOf(AsWindow(lParam));

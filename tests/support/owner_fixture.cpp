@@ -9,12 +9,6 @@ namespace {
 
 constexpr int kScreenWidth = 800, kScreenHeight = 480;  // px
 
-bool Near(COLORREF a, COLORREF b, int tolerance)
-{
-    return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance && std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
-           std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
-}
-
 }  // namespace
 
 void OwnerTest::SetUp()
@@ -119,6 +113,11 @@ int CountPixels(const RECT& area, COLORREF color, int tolerance)
 {
     int count = 0;
     for (int y = area.top; y < area.bottom; y++)
-        for (int x = area.left; x < area.right; x++) count += Near(wincore::ScreenPixel(x, y), color, tolerance);
+        for (int x = area.left; x < area.right; x++) {
+            const COLORREF at = wincore::ScreenPixel(x, y);
+            count += std::abs(GetRValue(at) - GetRValue(color)) <= tolerance &&
+                     std::abs(GetGValue(at) - GetGValue(color)) <= tolerance &&
+                     std::abs(GetBValue(at) - GetBValue(color)) <= tolerance;
+        }
     return count;
 }
