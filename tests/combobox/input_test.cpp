@@ -1,5 +1,7 @@
 // Pen input on the field, the drop timer that opens and closes the list, where the list opens,
 // and what the owner is told, in which order.
+#include <functional>
+
 #include "combobox/combo_fixture.h"
 
 namespace {
@@ -38,25 +40,23 @@ TEST_F(ComboTest, ListOpensUnderOrOverTheFieldWithWholeRows)
     EXPECT_TRUE(IsWindowVisible(combo.List())) << "the timer ran once";
 
     TapButtonAndWait();
-    combo.ResetContent();
-    combo.AddString(TEXT("a"));
-    combo.AddString(TEXT("b"));
-    TapButtonAndWait();
-    EXPECT_EQ(ScreenRect(combo.List()), "10,140,250,249");
-    TapButtonAndWait();
-    combo.SetItemHeight(0, 60);
-    TapButtonAndWait();
-    EXPECT_EQ(ScreenRect(combo.List()), "10,140,250,285") << "rows of 60 under a field of 42";
-    TapButtonAndWait();
-    combo.ResetContent();
-    TapButtonAndWait();
-    EXPECT_FALSE(IsWindowVisible(combo.List())) << "an empty list never opens";
-    combo.AddString(TEXT("x"));
-    combo.AddString(TEXT("y"));
-    combo.SetItemHeight(0, 1 << 30);  // two rows of this height overflow 32 bits
-    TapButtonAndWait();
-    EXPECT_EQ(ScreenRect(combo.List()), "10,140,250,165") << "no whole row fits: the frame alone";
-    TapButtonAndWait();
+    // Each row: how many items, their height, where the list opens ("" when it does not).
+    const struct {
+        int count;
+        UINT height;
+        const char* list;
+    } cases[] = {{2, 42, "10,140,250,249"},
+                 {2, 60, "10,140,250,285"},         // rows of 60 under a field of 42
+                 {0, 42, ""},                       // an empty list never opens
+                 {2, 1u << 30, "10,140,250,165"}};  // two rows overflow 32 bits; none fits whole
+    for (const auto& c : cases) {
+        combo.ResetContent();
+        for (int i = 0; i < c.count; i++) combo.AddString(TEXT("row"));
+        combo.SetItemHeight(0, c.height);
+        TapButtonAndWait();
+        EXPECT_EQ(IsWindowVisible(combo.List()) ? ScreenRect(combo.List()) : "", c.list) << c.count << " " << c.height;
+        if (*c.list) TapButtonAndWait();
+    }
     combo.ResetContent();
     combo.SetItemHeight(0, 42);
     combo.AddString(TEXT("only"));
@@ -142,24 +142,22 @@ TEST_F(ComboTest, ButtonTogglesTheListAndLosingTheFocusClosesIt)
 {
     ComboProbe combo;
     ASSERT_TRUE(Make(combo, owner, {10, 100, 250, 400}, "Alpha,Beta"));
-    TapButtonAndWait();
-    ASSERT_TRUE(IsWindowVisible(combo.List()));
-    Tap(600, 300);
-    EXPECT_FALSE(IsWindowVisible(combo.List())) << "a tap elsewhere takes the focus";
-    wincore::Advance(60);
-    TapButtonAndWait();
-    EXPECT_TRUE(IsWindowVisible(combo.List())) << "a later tap on the button opens it";
-    TapButtonAndWait();
-    wincore::Advance(200);
-    EXPECT_FALSE(IsWindowVisible(combo.List())) << "the tap that took the focus only closes";
-    TapButtonAndWait();
-    EXPECT_TRUE(IsWindowVisible(combo.List()));
-    SetFocus(GetParent(combo.GetSafeHwnd()));
-    ASSERT_FALSE(IsWindowVisible(combo.List()));
-    TapButtonAndWait();
-    EXPECT_TRUE(IsWindowVisible(combo.List())) << "the host closed the list, not the tap: it opens";
-    combo.Show(SW_SHOW);
-    EXPECT_FALSE(IsWindowVisible(combo.List())) << "showing the field closes the list";
+    const struct {
+        std::function<void()> step;
+        bool open;
+        const char* why;
+    } steps[] = {{[] { TapButtonAndWait(); }, true, "the button opens it"},
+                 {[] { Tap(600, 300); }, false, "a tap elsewhere takes the focus"},
+                 {[] { wincore::Advance(60), TapButtonAndWait(); }, true, "a later tap on the button opens it"},
+                 {[] { TapButtonAndWait(), wincore::Advance(200); }, false, "the tap that took the focus only closes"},
+                 {[] { TapButtonAndWait(); }, true, "opens again"},
+                 {[&] { SetFocus(owner); }, false, "the host takes the focus"},
+                 {[] { TapButtonAndWait(); }, true, "the host closed the list, not the tap: it opens"},
+                 {[&] { combo.Show(SW_SHOW); }, false, "showing the field closes the list"}};
+    for (const auto& s : steps) {
+        s.step();
+        EXPECT_EQ(IsWindowVisible(combo.List()) != FALSE, s.open) << s.why;
+    }
 
     // Disabled in the middle of a press: the press ends and the pen is let go, so that enabled
     // again the field shows its normal look and the next tap works.

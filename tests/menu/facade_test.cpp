@@ -1,4 +1,5 @@
-// The facade: Create rules, an empty facade, copies, the menu font, and deletion while shown.
+// The facade: Create rules, an empty facade, bad input to either look, copies, the menu font, and
+// deletion while shown.
 #include <climits>
 
 #include "menu/menu_fixture.h"
@@ -29,6 +30,42 @@ TEST_F(MenuTest, FacadeCreateRules)
     ASSERT_EQ(menu.Create(1), 1);
     ASSERT_EQ(menu.TrackMenu(owner, 10, 100), 1);
     EXPECT_TRUE(GetWindowLongPtrW(menu.GetSafeHwnd(), GWL_STYLE) & WS_POPUP) << "1 is the pop-up";
+}
+
+// Flag bits the menu does not know leave an item enabled; all flags make it grayed. Stale owners,
+// DCs and repeated Destroy calls fail or do nothing.
+TEST_F(MenuTest, BadInputIsHarmless)
+{
+    HWND gone = CreateRecorder("gone", WS_POPUP, 0, 0, 10, 10);
+    DestroyWindow(gone);
+    HDC screen = GetDC(nullptr);
+    for (unsigned int type : {0u, 1u}) {
+        CRKNaviMenu menu;
+        ASSERT_EQ(menu.Create(type), 1);
+        menu.AppendItem(kPlain | 0xFFFFFF00, 0xFFFFFFFF, TEXT("Home"), kWhiteText, nullptr);
+        menu.AppendItem(0xFFFFFFFF, 2, TEXT("Home"), kWhiteText, nullptr);
+        EXPECT_EQ(menu.OnPaintEx(screen) + menu.CopyDCFrom(screen, 1) + menu.CopyDCFromWnd(owner), 0) << "untracked";
+        for (HWND at : {HWND(nullptr), gone, reinterpret_cast<HWND>(0x1234)}) EXPECT_EQ(menu.TrackMenu(at, 9, 9), 0);
+        EXPECT_EQ(menu.SetBorder(10, 20, 30, 40), 1);
+        ASSERT_EQ(menu.TrackMenu(owner, 100, 200), 1);
+        EXPECT_EQ(menu.OnPaintEx(nullptr) + menu.CopyDCFrom(nullptr, 1) + menu.CopyDCFrom(HDC(0x777), 1) +
+                      menu.CopyDCFromWnd(nullptr),
+                  0);
+        EXPECT_EQ(menu.OnPaintEx(screen) + menu.CopyDCFrom(screen, 1) + menu.CopyDCFromWnd(owner), 3);
+        wincore::Advance(kTick);
+        const RECT shown = WindowRect(menu.GetSafeHwnd());
+        const POINT first = type ? POINT{kFrame, kFrame} : POINT{40, 20};  // borders apply to the panel only
+        const int line = MenuTextSize(TEXT("Home")).cy + kGap;
+        EXPECT_EQ(shown.bottom - shown.top, 2 * line + (type ? 2 * kFrame + 1 : 40)) << type;
+        Log().Name(menu.GetSafeHwnd(), "menu");
+        Tap(shown.left + first.x + 2, shown.top + first.y + line + 2);
+        Tap(shown.left + first.x + 2, shown.top + first.y + 2);
+        EXPECT_TRUE(SameTraffic(Commands(), {"owner WM_COMMAND 0x0000ffff menu"})) << type;
+        Log().Clear();
+        menu.Destroy();
+        menu.Destroy();
+    }
+    ReleaseDC(nullptr, screen);
 }
 
 TEST_F(MenuTest, CreateMenuFontAt96Dpi)

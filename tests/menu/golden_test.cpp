@@ -1,5 +1,5 @@
 // How the menus look over a map: the pop-up with icons and a hot item, and the sliding panel on
-// its skin, see-through, and half-way open.
+// its skin with a pick, see-through, and half-way open.
 #include <algorithm>
 
 #include "menu/menu_fixture.h"
@@ -16,72 +16,54 @@ RECT Around(RECT rect)
     return RECT{std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, 800), std::min(rect.bottom, 480)};
 }
 
-// A map owner and a menu of four destinations, created and set up by each test.
-class MenuLook : public MenuTest {
-protected:
-    void Open(tagMW_FontStysle style, LONG x, LONG y)
-    {
-        PaintMap();
-        menu_.AppendItem(kPlain, 1, TEXT("Navigate home"), style, nullptr);
-        menu_.AppendItem(kPlain, 2, TEXT("Search address"), style, nullptr);
-        menu_.AppendItem(kPlain, 3, TEXT("Favourites"), style, nullptr);
-        menu_.AppendItem(kPlain, 4, TEXT("地图设置"), style, nullptr);
-        ASSERT_EQ(menu_.TrackMenu(owner, x, y), 1);
-        wincore::Advance(kTick);
-    }
-    void TearDown() override
-    {
-        menu_.Destroy();
-        MenuTest::TearDown();
-    }
+enum class Pen { None, HoldOnSecond, TapSecond, OneMoreTick };
 
-    CRKNaviMenu menu_;
-    const int line_ = MenuTextSize(u"Navigate home").cy;
+struct Look {
+    const char* golden;
+    unsigned int type;
+    bool setParam;  // else the defaults
+    MOVE_DIR dir;
+    int animate, opaque;
+    RECT border;  // as SetBorder takes it
+    tagMW_FontStysle style;
+    POINT at;
+    Pen pen;
+    POINT second;  // a point in the second item, from the window's corner less one row
 };
 
+const Look kLooks[] = {
+    {"menu_popup", 1, true, MOVE_DOWN, 0, 1, {}, kInk, {230, 110}, Pen::HoldOnSecond, {40, kFrame + 12}},
+    {"menu_slide_skin", 0, false, MOVE_UP, 0, 1, {6, 8, 8, 14}, kWhiteText, {520, 456}, Pen::TapSecond, {30, 24}},
+    {"menu_slide_seethrough", 0, true, MOVE_DOWN, 0, 0, {14, 16, 16, 16}, kInk, {60, 40}, Pen::None, {}},
+    {"menu_slide_half", 0, true, MOVE_UP, 1, 1, {6, 8, 8, 14}, kWhiteText, {300, 456}, Pen::OneMoreTick, {}},
+};
+
+using MenuLook = MenuTest;
+
+TEST_F(MenuLook, OverAMap)
+{
+    PaintMap();
+    const int line = MenuTextSize(TEXT("Navigate home")).cy + kGap;
+    for (const Look& look : kLooks) {
+        CRKNaviMenu menu;
+        ASSERT_EQ(menu.Create(look.type), 1);
+        if (look.setParam) menu.SetParam(look.dir, look.animate, nullptr, look.type ? TileList(8, 24) : nullptr, look.opaque);
+        menu.SetBorder(look.border.left, look.border.top, look.border.right, look.border.bottom);  // the pop-up has none
+        for (const WCHAR* text : {TEXT("Navigate home"), TEXT("Search address"), TEXT("Favourites"), TEXT("地图设置")})
+            menu.AppendItem(kPlain, 1, text, look.style, nullptr);
+        ASSERT_EQ(menu.TrackMenu(owner, look.at.x, look.at.y), 1);
+        wincore::Advance(kTick);
+        RECT rect = WindowRect(menu.GetSafeHwnd());
+        const POINT second = {rect.left + look.second.x, rect.top + look.second.y + line};
+        if (look.pen == Pen::HoldOnSecond) wincore::PenDown(second.x, second.y);
+        if (look.pen == Pen::TapSecond) Tap(second.x, second.y);
+        if (look.pen == Pen::OneMoreTick) wincore::Advance(kTick);
+        if (look.pen == Pen::OneMoreTick) rect.top = look.at.y - (10 + 6 + 8 + 4 * line);  // its full height
+        EXPECT_TRUE(MatchesGolden(look.golden, Around(rect), 8, 60));
+        if (look.pen == Pen::HoldOnSecond) wincore::PenMove(700, 400), wincore::PenUp(700, 400);
+        EXPECT_EQ(Commands().size(), look.pen == Pen::TapSecond ? 1u : 0u) << look.golden;
+        Log().Clear();
+    }
+}
+
 }  // namespace
-
-TEST_F(MenuLook, PopupWithIconsAndAHotItem)
-{
-    ASSERT_EQ(menu_.Create(1), 1);
-    menu_.SetParam(MOVE_DOWN, 0, nullptr, TileList(8, 24), 1);
-    Open(kInk, 230, 110);
-    RECT rect = WindowRect(menu_.GetSafeHwnd());
-    wincore::PenDown(rect.left + 40, rect.top + kFrame + line_ + kGap + 12);
-    EXPECT_TRUE(MatchesGolden("menu_popup", Around(rect), 8, 60));
-    wincore::PenMove(700, 400);
-    wincore::PenUp(700, 400);
-}
-
-TEST_F(MenuLook, SlidePanelOnItsSkinWithAPick)
-{
-    ASSERT_EQ(menu_.Create(0), 1);
-    menu_.SetBorder(6, 8, 8, 14);
-    Open(kWhiteText, 520, 456);
-    RECT rect = WindowRect(menu_.GetSafeHwnd());
-    Tap(rect.left + 30, rect.top + 16 + line_ + kGap + 8);
-    EXPECT_EQ(Commands().size(), 1u);
-    EXPECT_TRUE(MatchesGolden("menu_slide_skin", Around(rect), 8, 60));
-}
-
-TEST_F(MenuLook, SlidePanelSeeThrough)
-{
-    ASSERT_EQ(menu_.Create(0), 1);
-    menu_.SetParam(MOVE_DOWN, 0, nullptr, nullptr, 0);
-    menu_.SetBorder(14, 16, 16, 16);
-    Open(kInk, 60, 40);
-    EXPECT_TRUE(MatchesGolden("menu_slide_seethrough", Around(WindowRect(menu_.GetSafeHwnd())), 8, 60));
-}
-
-TEST_F(MenuLook, SlidePanelHalfOpen)
-{
-    ASSERT_EQ(menu_.Create(0), 1);
-    menu_.SetParam(MOVE_UP, 1, nullptr, nullptr, 1);
-    menu_.SetBorder(6, 8, 8, 14);
-    Open(kWhiteText, 300, 456);
-    wincore::Advance(kTick);
-    const int fullHeight = 10 + 6 + 8 + 4 * (line_ + kGap);
-    RECT rect = WindowRect(menu_.GetSafeHwnd());
-    EXPECT_EQ(rect.bottom - rect.top, 2 * ((fullHeight + 20) / 5)) << "two steps of the opening";
-    EXPECT_TRUE(MatchesGolden("menu_slide_half", Around({rect.left, 456 - fullHeight, rect.right, 456}), 8, 60));
-}
