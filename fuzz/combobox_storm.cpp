@@ -72,7 +72,11 @@ using C = CNavComboboxEx;
 
 const S::Op S::kOps[] = {
     {"add", [](S& s, C& combo) { combo.AddString(s.in_.Text(120).c_str()); }},
-    {"insert", [](S& s, C& combo) { const int index = s.Position(); combo.InsertString(index, s.in_.Text(120).c_str()); }},
+    {"insert",
+     [](S& s, C& combo) {
+         const int index = s.Position();
+         combo.InsertString(index, s.in_.Text(120).c_str());
+     }},
     {"delete", [](S& s, C& combo) { combo.DeleteString(s.Position()); }},
     {"reset", [](S&, C& combo) { combo.ResetContent(); }},
     {"select", [](S& s, C& combo) { combo.SetCurSel(s.Position()); }},
@@ -84,7 +88,11 @@ const S::Op S::kOps[] = {
     {"show", [](S& s, C& combo) { combo.Show(s.in_.Bool() ? SW_SHOW : SW_HIDE); }},
     {"enable", [](S& s, C& combo) { combo.EnableWindow(s.in_.Bool()); }},
     {"row height", [](S& s, C& combo) { combo.SetItemHeight(0, UINT(s.in_.Range(-2, 120))); s.stale_ = true; }},
-    {"set text", [](S& s, C& combo) { std::u16string text = s.in_.Text(130); combo.SetComboxText(text.data(), s.in_.Bool()); }},
+    {"set text",
+     [](S& s, C& combo) {
+         std::u16string text = s.in_.Text(130);
+         combo.SetComboxText(text.data(), s.in_.Bool());
+     }},
     {"read an item",
      [](S& s, C& combo) {
          const int index = s.Position();
@@ -96,7 +104,7 @@ const S::Op S::kOps[] = {
          combo.GetComboxText(buffer, s.in_.Range(-1, NAVLV_TEXT_LEN));
      }},
     {"paint", Paint},
-    {"remake", Remake},
+    {"remake", [](S& s, C&) { s.control_.reset(); s.Make(); }},
     {"copy", Copy},
     {"arm", Arm},
     {"focus", Focus},
@@ -114,7 +122,7 @@ const S::Op S::kReactions[] = {
     {"add", [](S&, C& combo) { combo.AddString(TEXT("added")); }},
     {"select none", [](S&, C& combo) { combo.SetCurSel(-1); }},
     {"destroy window", DestroyItsWindow},
-    {"destroy the parent", [](S& s, C& combo) { DestroyWindow(s.parent_ == s.owner_ ? combo.GetSafeHwnd() : s.parent_); }},
+    {"destroy the parent", [](S& s, C& combo) { DestroyWindow(s.parent_ == s.owner_ ? s.Window(combo) : s.parent_); }},
 };
 
 }  // namespace

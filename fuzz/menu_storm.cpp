@@ -136,7 +136,7 @@ const S::Op S::kReactions[] = {
     {"destroy", [](S&, M& menu) { menu.Destroy(); }},
     {"drop", Drop},
     {"reopen", [](S& s, M& menu) { s.Open(menu, s.owner_, 400, 100); }},
-    {"append", [](S&, M& menu) { menu.AppendItem(MWF_ENABLED | MWF_TEXT, 9, TEXT("added"), {0x00FFFFFF, 150}, nullptr); }},
+    {"append", [](S&, M& menu) { menu.AppendItem(MWF_ENABLED | MWF_TEXT, 9, TEXT("added"), {0xFFFFFF, 150}, nullptr); }},
     {"destroy window", [](S& s, M& menu) { s.DestroyMenuWindow(menu); }},
     {"hide the owner", [](S& s, M&) { ShowWindow(s.owner_, SW_HIDE); }},
 };

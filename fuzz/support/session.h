@@ -25,10 +25,7 @@ inline const char* gFuzzStep = nullptr;
     abort();
 }
 
-inline void Check(bool holds, const char* what)
-{
-    if (!holds) Fault(what);
-}
+inline void Check(bool holds, const char* what) { if (!holds) Fault(what); }
 
 // Runs `run` on a fresh host (screen, manual clock); once it has released everything, no window
 // and no GDI or COM object that it made may be alive. Returns 0, what libFuzzer expects.

@@ -1,8 +1,7 @@
 // What every pen storm shares: an owner window standing for the host, one control that the input
-// drives step by step with pen gestures and the host's operations, its invariants checked after
-// every step, and a host that answers the next notification as the input armed it. A storm lists
-// its operations (kOps) and answers (kReactions) as tables the input picks from, and says how it
-// creates and checks its control; the operations several storms share are here.
+// drives with pen gestures and the host's operations (the storm's table kOps), its invariants
+// checked after every step, and a host that answers the next notification with one of kReactions
+// as the input armed it. The operations several storms list are here.
 #pragma once
 
 #include <iterator>
@@ -47,15 +46,10 @@ public:
     }
 
 protected:
-    // What a storm may replace: the set-up the input chooses; what an operation that finds the
-    // control gone does (make a new one, or a fresh object that takes the operation: true); where
-    // pen gestures aim.
+    // What a storm may replace: its set-up; what an operation that finds the control gone does (make
+    // a new one, or a fresh object that takes the operation: true); where pen gestures aim.
     void Start() { Make(); }
-    bool Revive()
-    {
-        Make();
-        return false;
-    }
+    bool Revive() { Make(); return false; }
     HWND Target(Control& control) { return self().Window(control); }
 
     void Make()
@@ -70,7 +64,6 @@ protected:
         self().CheckInvariants(copy, false);
     }
 
-    // Operations several storms list.
     static void Paint(Self&, Control& control)
     {
         Offscreen picture(800, 480);
@@ -88,11 +81,6 @@ protected:
     // The next notification gets one of the storm's reactions, or none.
     static void Arm(Self& s, Control&) { s.reaction_ = s.in_.Range(0, int(std::size(Self::kReactions))); }
     static void Drop(Self& s, Control&) { s.control_.reset(); }
-    static void Remake(Self& s, Control&)
-    {
-        s.control_.reset();
-        s.Make();
-    }
     // Moved and sized about the screen, repainted or not.
     template <int xHi, int yHi, int maxWidth, int maxHeight>
     static void Move(Self& s, Control& control)
@@ -102,11 +90,7 @@ protected:
     }
     static void DestroyItsWindow(Self& s, Control& control) { DestroyWindow(s.Window(control)); }
     static void Focus(Self& s, Control& control) { SetFocus(s.in_.Bool() ? s.owner_ : s.Window(control)); }
-    template <DWORD ms>
-    static void Wait(Self&, Control&)
-    {
-        wincore::Advance(ms);
-    }
+    template <DWORD ms> static void Wait(Self&, Control&) { wincore::Advance(ms); }
 
     FuzzInput& in_;
     HWND owner_ = nullptr;
