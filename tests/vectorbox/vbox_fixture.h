@@ -10,7 +10,6 @@
 struct ProbeBox : CNavVectorBox {
     using CNavVectorBox::hWnd;
     using CNavVectorBox::items;
-    using CNavVectorBox::ownerDrawImage;
     using CNavVectorBox::passRect;
     using CNavVectorBox::pressedPass;
     using CNavVectorBox::slideOffset;
