@@ -1,4 +1,5 @@
-// COM start-up counting and creation of the imaging factory.
+// COM start-up counting, creation of the imaging factory, and the reference counts and lifetimes
+// of the factory, its images and the streams and blocks they are read from.
 #include <cstdlib>
 
 #include "imaging/pictures.h"
@@ -13,18 +14,14 @@ protected:
         EXPECT_EQ(wincore::LiveComObjects(), 0);
         HostTest::TearDown();
     }
-
-    HRESULT Create(REFCLSID classId, IUnknown* outer, REFIID riid, void** object)
-    {
-        return CoCreateInstance(classId, outer, CLSCTX_INPROC_SERVER, riid, object);
-    }
 };
+
+using LifetimeTest = ImagingTest;
 
 TEST_F(ComTest, InitialisationIsCountedAndBalanced)
 {
     EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);
     EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_FALSE);
-    EXPECT_EQ(wincore::ComInitCount(), 2);
     EXPECT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), RPC_E_CHANGED_MODE);
     int reserved = 0;
     EXPECT_EQ(CoInitializeEx(&reserved, COINIT_MULTITHREADED), E_INVALIDARG);
@@ -40,58 +37,87 @@ TEST_F(ComTest, InitialisationIsCountedAndBalanced)
 TEST_F(ComTest, CreationFailuresLeaveNoObject)
 {
     void* object = &object;
-    EXPECT_EQ(Create(CLSID_ImagingFactory, nullptr, IID_IImagingFactory, &object), CO_E_NOTINITIALIZED);
+    EXPECT_EQ(CoCreateInstance(CLSID_ImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IImagingFactory, &object),
+              CO_E_NOTINITIALIZED);
     EXPECT_EQ(object, nullptr);
-
     ASSERT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);
-    IUnknown* outer = reinterpret_cast<IUnknown*>(&object);
-    object = &object;
-    EXPECT_EQ(Create(CLSID_ImagingFactory, outer, IID_IUnknown, &object), CLASS_E_NOAGGREGATION);
-    EXPECT_EQ(object, nullptr);
-    object = &object;
-    EXPECT_EQ(Create(IID_IImage, nullptr, IID_IUnknown, &object), REGDB_E_CLASSNOTREG);
-    EXPECT_EQ(object, nullptr);
-    object = &object;
-    EXPECT_EQ(Create(CLSID_ImagingFactory, nullptr, IID_IImage, &object), E_NOINTERFACE);
-    EXPECT_EQ(object, nullptr);
-    EXPECT_EQ(CoCreateInstance(CLSID_ImagingFactory, nullptr, CLSCTX_LOCAL_SERVER, IID_IUnknown, &object),
-              REGDB_E_CLASSNOTREG);
-    EXPECT_EQ(Create(CLSID_ImagingFactory, nullptr, IID_IImagingFactory, nullptr), E_POINTER);
-    CoUninitialize();
-}
-
-TEST_F(ComTest, FactoryCanBeWithheldThroughTheEnvironment)
-{
-    ASSERT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);
+    const struct {
+        const char* name;
+        REFCLSID classId;
+        IUnknown* outer;
+        DWORD context;
+        REFIID interfaceId;
+        HRESULT result;
+    } cases[] = {
+        {"aggregated", CLSID_ImagingFactory, reinterpret_cast<IUnknown*>(&object), CLSCTX_INPROC_SERVER, IID_IUnknown,
+         CLASS_E_NOAGGREGATION},
+        {"an unknown class", IID_IImage, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, REGDB_E_CLASSNOTREG},
+        {"an unknown interface", CLSID_ImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IImage, E_NOINTERFACE},
+        {"out of process", CLSID_ImagingFactory, nullptr, CLSCTX_LOCAL_SERVER, IID_IUnknown, REGDB_E_CLASSNOTREG},
+    };
+    for (const auto& c : cases) {
+        object = &object;
+        EXPECT_EQ(CoCreateInstance(c.classId, c.outer, c.context, c.interfaceId, &object), c.result) << c.name;
+        EXPECT_EQ(object, nullptr) << c.name;
+    }
+    EXPECT_EQ(CoCreateInstance(CLSID_ImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IImagingFactory, nullptr),
+              E_POINTER);
+    // What the no-factory test process runs under.
     setenv("WINCORE_NO_IMAGING_FACTORY", "1", 1);
-    void* object = &object;
-    EXPECT_EQ(Create(CLSID_ImagingFactory, nullptr, IID_IImagingFactory, &object), REGDB_E_CLASSNOTREG);
-    EXPECT_EQ(object, nullptr);
-    setenv("WINCORE_NO_IMAGING_FACTORY", "", 1);
-    EXPECT_EQ(Create(CLSID_ImagingFactory, nullptr, IID_IImagingFactory, &object), S_OK);
+    EXPECT_EQ(CoCreateInstance(CLSID_ImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IImagingFactory, &object),
+              REGDB_E_CLASSNOTREG);
     unsetenv("WINCORE_NO_IMAGING_FACTORY");
-    static_cast<IUnknown*>(object)->Release();
     CoUninitialize();
 }
 
-TEST_F(ComTest, FactoryIsReferenceCounted)
+TEST_F(LifetimeTest, FactoryAndImageAreReferenceCounted)
 {
-    ASSERT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);
-    IUnknown* unknown = nullptr;
-    ASSERT_EQ(Create(CLSID_ImagingFactory, nullptr, IID_IUnknown, reinterpret_cast<void**>(&unknown)), S_OK);
-    EXPECT_EQ(wincore::LiveComObjects(), 1);
-    IImagingFactory* factory = nullptr;
-    ASSERT_EQ(unknown->QueryInterface(IID_IImagingFactory, reinterpret_cast<void**>(&factory)), S_OK);
-    EXPECT_EQ(factory->AddRef(), 3u);
-    EXPECT_EQ(factory->Release(), 2u);
-    void* other = &other;
-    EXPECT_EQ(factory->QueryInterface(IID_IStream, &other), E_NOINTERFACE);
-    EXPECT_EQ(other, nullptr);
-    EXPECT_EQ(factory->QueryInterface(IID_IUnknown, nullptr), E_POINTER);
-    EXPECT_EQ(factory->Release(), 1u);
-    EXPECT_EQ(unknown->Release(), 0u);
-    EXPECT_EQ(wincore::LiveComObjects(), 0);
-    CoUninitialize();
+    IImage* image = Load(RgbaPng(1, 1, {0xFFFF0000}));
+    ASSERT_NE(image, nullptr);
+    for (IUnknown* object : {static_cast<IUnknown*>(factory_), static_cast<IUnknown*>(image)}) {
+        IUnknown* unknown = nullptr;
+        EXPECT_EQ(object->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&unknown)), S_OK);
+        EXPECT_EQ(unknown, object);
+        void* other = &other;
+        EXPECT_EQ(object->QueryInterface(IID_IStream, &other), E_NOINTERFACE);
+        EXPECT_EQ(other, nullptr);
+        EXPECT_EQ(object->QueryInterface(IID_IUnknown, nullptr), E_POINTER);
+        EXPECT_EQ(object->AddRef(), 3u);
+        EXPECT_EQ(object->Release(), 2u);
+        EXPECT_EQ(unknown->Release(), 1u);
+    }
+    EXPECT_EQ(image->GetImageInfo(nullptr), E_POINTER);
+    EXPECT_EQ(image->GetPhysicalDimension(nullptr), E_POINTER);
+    EXPECT_EQ(image->SetImageFlags(0), E_NOTIMPL);
+    IImage* thumbnail = image;
+    EXPECT_EQ(image->GetThumbnail(2, 2, &thumbnail), E_NOTIMPL);
+    EXPECT_EQ(thumbnail, nullptr);
+    EXPECT_EQ(image->Release(), 0u);
+    EXPECT_EQ(wincore::LiveComObjects(), comAtStart_ + 1);
+}
+
+// The controls free the block right after the load, while the image still holds the stream; a
+// block that the stream owns lives as long as the image.
+TEST_F(LifetimeTest, ImageHoldsItsStreamAndNotTheCallersBlock)
+{
+    Bytes png = RgbaPng(4, 4, std::vector<uint32_t>(16, 0xFFFF0000));
+    for (BOOL owned : {FALSE, TRUE}) {
+        HLOCAL block = LocalAlloc(LMEM_MOVEABLE, png.size());
+        memcpy(LocalLock(block), png.data(), png.size());
+        LocalUnlock(block);
+        IStream* stream = nullptr;
+        ASSERT_EQ(CreateStreamOnHGlobal(block, owned, &stream), S_OK);
+        IImage* image = nullptr;
+        ASSERT_EQ(factory_->CreateImageFromStream(stream, &image), S_OK);
+        EXPECT_EQ(stream->Release(), 1u) << "the image holds its own reference";
+        EXPECT_EQ(wincore::LiveComObjects(), comAtStart_ + 3);  // factory, image, stream
+        if (!owned) LocalFree(block);
+        EXPECT_EQ(Render(image, 0), Colors(16, RGB(255, 0, 0)));
+        EXPECT_EQ(GlobalSize(block), owned ? png.size() : 0u);
+        EXPECT_EQ(image->Release(), 0u);
+        EXPECT_EQ(GlobalSize(block), 0u) << "the stream frees the block it owns with the image";
+        EXPECT_EQ(wincore::LiveComObjects(), comAtStart_ + 1);
+    }
 }
 
 }  // namespace

@@ -17,15 +17,10 @@ void AppendPng(png_structp png, png_bytep data, size_t length)
 
 void FlushPng(png_structp) {}
 
-void PutU16(Bytes& out, size_t at, uint16_t v)
+// Appends `value` little-endian in `bytes` bytes.
+void Append(Bytes& out, uint32_t value, int bytes)
 {
-    out[at] = uint8_t(v);
-    out[at + 1] = uint8_t(v >> 8);
-}
-
-void PutU32(Bytes& out, size_t at, uint32_t v)
-{
-    for (int i = 0; i < 4; i++) out[at + i] = uint8_t(v >> (8 * i));
+    for (int i = 0; i < bytes; i++) out.push_back(uint8_t(value >> (8 * i)));
 }
 
 void PutBigU32(Bytes& out, size_t at, uint32_t v)
@@ -106,55 +101,43 @@ void SetPngSize(Bytes& png, uint32_t width, uint32_t height)
 
 Bytes EncodeBmp(const BmpSpec& spec)
 {
-    size_t masksBytes = spec.headerSize == 40 ? spec.masks.size() * 4 : 0;
-    size_t pixelOffset = 14 + spec.headerSize + masksBytes + spec.palette.size() * 4;
-    Bytes out(pixelOffset, 0);
-    out[0] = 'B';
-    out[1] = 'M';
-    PutU32(out, 2, uint32_t(pixelOffset + spec.rows.size()));
-    PutU32(out, 10, uint32_t(pixelOffset));
-    PutU32(out, 14, spec.headerSize);
-    PutU32(out, 18, uint32_t(spec.width));
-    PutU32(out, 22, uint32_t(spec.height));
-    PutU16(out, 26, 1);
-    PutU16(out, 28, spec.bits);
-    PutU32(out, 30, spec.compression);
-    PutU32(out, 34, uint32_t(spec.rows.size()));
-    PutU32(out, 38, uint32_t(spec.pixelsPerMetre));
-    PutU32(out, 42, uint32_t(spec.pixelsPerMetre));
-    PutU32(out, 46, uint32_t(spec.palette.size()));
-    for (size_t i = 0; i < spec.masks.size(); i++) PutU32(out, 54 + i * 4, spec.masks[i]);
-    size_t palette = 14 + spec.headerSize + masksBytes;
-    for (size_t i = 0; i < spec.palette.size(); i++) PutU32(out, palette + i * 4, spec.palette[i]);
+    size_t masksBytes = spec.headerSize == 40 ? spec.masks.size() * 4 : 0;  // a longer header holds them
+    uint32_t pixelOffset = uint32_t(14 + spec.headerSize + masksBytes + spec.palette.size() * 4);
+    uint32_t rowsBytes = uint32_t(spec.rows.size()), resolution = uint32_t(spec.pixelsPerMetre);
+    Bytes out = {'B', 'M'};
+    for (uint32_t v : {pixelOffset + rowsBytes, 0u, pixelOffset, spec.headerSize, uint32_t(spec.width),
+                       uint32_t(spec.height)})
+        Append(out, v, 4);
+    Append(out, 1, 2);
+    Append(out, spec.bits, 2);
+    for (uint32_t v : {spec.compression, rowsBytes, resolution, resolution, uint32_t(spec.palette.size()), 0u})
+        Append(out, v, 4);
+    for (uint32_t mask : spec.masks) Append(out, mask, 4);
+    out.resize(14 + spec.headerSize + masksBytes, 0);
+    for (uint32_t colour : spec.palette) Append(out, colour, 4);
     out.insert(out.end(), spec.rows.begin(), spec.rows.end());
     return out;
+}
+
+Bytes RleBmp(uint32_t compression, int32_t width, int32_t height, Bytes stream)
+{
+    uint16_t bits = compression == kRle8 ? 8 : 4;
+    return EncodeBmp({width, height, bits, std::move(stream), compression, {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF}});
 }
 
 Bytes EncodeCoreBmp(uint16_t width, uint16_t height, uint16_t bits, const std::vector<uint32_t>& palette,
                     const Bytes& rows)
 {
-    constexpr size_t kHeaders = 14 + 12;
-    size_t pixelOffset = kHeaders + palette.size() * 3;
-    Bytes out(pixelOffset, 0);
-    out[0] = 'B';
-    out[1] = 'M';
-    PutU32(out, 2, uint32_t(pixelOffset + rows.size()));
-    PutU32(out, 10, uint32_t(pixelOffset));
-    PutU32(out, 14, 12);
-    PutU16(out, 18, width);
-    PutU16(out, 20, height);
-    PutU16(out, 22, 1);
-    PutU16(out, 24, bits);
-    for (size_t i = 0; i < palette.size(); i++) {
-        out[kHeaders + i * 3] = uint8_t(palette[i]);
-        out[kHeaders + i * 3 + 1] = uint8_t(palette[i] >> 8);
-        out[kHeaders + i * 3 + 2] = uint8_t(palette[i] >> 16);
-    }
+    uint32_t pixelOffset = uint32_t(14 + 12 + palette.size() * 3);
+    Bytes out = {'B', 'M'};
+    for (uint32_t v : {pixelOffset + uint32_t(rows.size()), 0u, pixelOffset, 12u}) Append(out, v, 4);
+    for (uint32_t v : {uint32_t(width), uint32_t(height), 1u, uint32_t(bits)}) Append(out, v, 2);
+    for (uint32_t colour : palette) Append(out, colour, 3);
     out.insert(out.end(), rows.begin(), rows.end());
     return out;
 }
 
-Bytes CmykJpeg(int width, int height, const uint8_t (&ink)[4], InkStorage storage)
+Bytes SolidJpeg(int side, const Bytes& sample, InkStorage storage, int densityUnit, int density)
 {
     jpeg_compress_struct info;
     jpeg_error_mgr error;
@@ -163,22 +146,21 @@ Bytes CmykJpeg(int width, int height, const uint8_t (&ink)[4], InkStorage storag
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
     jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = width;
-    info.image_height = height;
-    info.input_components = 4;
-    info.in_color_space = JCS_CMYK;
+    info.image_width = info.image_height = JDIMENSION(side);
+    info.input_components = int(sample.size());
+    info.in_color_space = sample.size() == 1 ? JCS_GRAYSCALE : sample.size() == 3 ? JCS_RGB : JCS_CMYK;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, 95, TRUE);
-    jpeg_set_colorspace(&info, storage == InkStorage::Ycck ? JCS_YCCK : JCS_CMYK);
-    info.write_Adobe_marker = storage != InkStorage::Plain;
+    bool inverted = info.in_color_space == JCS_CMYK && storage != InkStorage::Plain;
+    if (storage == InkStorage::Ycck) jpeg_set_colorspace(&info, JCS_YCCK);
+    info.write_Adobe_marker = inverted;
+    info.density_unit = UINT8(densityUnit);
+    info.X_density = info.Y_density = UINT16(density);
     jpeg_start_compress(&info, TRUE);
     std::vector<JSAMPLE> row;
-    for (int x = 0; x < width; x++)
-        for (uint8_t channel : ink) row.push_back(storage == InkStorage::Plain ? channel : 255 - channel);
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW rows[1] = {row.data()};
-        jpeg_write_scanlines(&info, rows, 1);
-    }
+    for (int x = 0; x < side; x++)
+        for (uint8_t value : sample) row.push_back(inverted ? 255 - value : value);
+    for (JSAMPROW rows[1] = {row.data()}; info.next_scanline < info.image_height;) jpeg_write_scanlines(&info, rows, 1);
     jpeg_finish_compress(&info);
     jpeg_destroy_compress(&info);
     Bytes out(buffer, buffer + size);
@@ -186,39 +168,40 @@ Bytes CmykJpeg(int width, int height, const uint8_t (&ink)[4], InkStorage storag
     return out;
 }
 
-Bytes SolidJpeg(int width, int height, COLORREF color, int densityUnit, int density, bool gray)
+std::string Describe(IImage* image)
 {
-    jpeg_compress_struct info;
-    jpeg_error_mgr error;
-    info.err = jpeg_std_error(&error);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = width;
-    info.image_height = height;
-    info.input_components = gray ? 1 : 3;
-    info.in_color_space = gray ? JCS_GRAYSCALE : JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 95, TRUE);
-    info.density_unit = UINT8(densityUnit);
-    info.X_density = UINT16(density);
-    info.Y_density = UINT16(density);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<JSAMPLE> row;
-    for (int x = 0; x < width; x++) {
-        if (gray) row.push_back(GetRValue(color));
-        else row.insert(row.end(), {GetRValue(color), GetGValue(color), GetBValue(color)});
-    }
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW rows[1] = {row.data()};
-        jpeg_write_scanlines(&info, rows, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    Bytes out(buffer, buffer + size);
-    free(buffer);
-    return out;
+    ImageInfo info = {};
+    SIZE physical = {};
+    if (image->GetImageInfo(&info) != S_OK || image->GetPhysicalDimension(&physical) != S_OK) return "no information";
+    const char* format = info.RawDataFormat == ImageFormatPNG ? "PNG" : info.RawDataFormat == ImageFormatBMP ? "BMP" : "JPEG";
+    char text[128];
+    snprintf(text, sizeof text, "%s %ux%u at %gx%g dpi, %ldx%ld HIMETRIC%s", format, info.Width, info.Height,
+             info.Xdpi, info.Ydpi, long(physical.cx), long(physical.cy),
+             info.PixelFormat == PixelFormat32bppARGB ? "" : ", not ARGB");
+    std::string out = text;
+    const std::pair<UINT, const char*> flags[] = {
+        {ImageFlagsHasAlpha, "alpha"},      {ImageFlagsColorSpaceRGB, "rgb"},    {ImageFlagsColorSpaceGRAY, "gray"},
+        {ImageFlagsColorSpaceCMYK, "cmyk"}, {ImageFlagsColorSpaceYCCK, "ycck"},  {ImageFlagsColorSpaceYCBCR, "ycbcr"},
+        {ImageFlagsHasRealPixelSize, "realsize"}, {ImageFlagsHasRealDPI, "realdpi"}};
+    UINT rest = info.Flags;
+    for (auto [bit, name] : flags)
+        if (rest & bit) out += std::string(" ") + name, rest &= ~bit;
+    return rest ? out + " flags " + std::to_string(rest) : out;
+}
+
+Colors Render(IImage* image, COLORREF background)
+{
+    ImageInfo info = {};
+    EXPECT_EQ(image->GetImageInfo(&info), S_OK);
+    Canvas canvas(int(info.Width), int(info.Height), background);
+    RECT all = {0, 0, LONG(info.Width), LONG(info.Height)};
+    EXPECT_EQ(image->Draw(canvas.dc(), &all, nullptr), S_OK);
+    return canvas.Pixels();
+}
+
+LONG ToHimetric(int pixels, double dpi)
+{
+    return LONG(double(pixels) * (1.0 / (dpi * 0.03937007874015748)) * 100.0);
 }
 
 void ImagingTest::SetUp()
@@ -233,9 +216,7 @@ void ImagingTest::SetUp()
 
 void ImagingTest::TearDown()
 {
-    if (factory_) {
-        EXPECT_EQ(factory_->Release(), 0u);
-    }
+    EXPECT_EQ(factory_ ? factory_->Release() : 0u, 0u);
     CoUninitialize();
     EXPECT_EQ(wincore::ComInitCount(), 0) << "CoInitializeEx not balanced";
     EXPECT_EQ(wincore::LiveComObjects(), comAtStart_) << "COM objects leaked";
@@ -261,46 +242,24 @@ IImage* ImagingTest::Load(const Bytes& bytes)
     return image;
 }
 
-Canvas::Canvas(int width, int height, COLORREF fill)
-    : dc_(CreateCompatibleDC(nullptr)), bitmap_(CreateCompatibleBitmap(dc_, width, height)),
-      previous_(SelectObject(dc_, bitmap_))
+std::string ImagingTest::DescribeOf(const Bytes& bytes)
 {
-    HBRUSH brush = CreateSolidBrush(fill);
-    RECT all = {0, 0, width, height};
-    FillRect(dc_, &all, brush);
-    DeleteObject(brush);
+    IImage* image = reinterpret_cast<IImage*>(this);  // a failure must clear it
+    HRESULT result = Decode(bytes, &image);
+    if (FAILED(result)) {
+        EXPECT_EQ(image, nullptr);
+        return result == E_OUTOFMEMORY ? "refused: out of memory" : "refused";
+    }
+    std::string description = Describe(image);
+    image->Release();
+    return description;
 }
 
-Canvas::~Canvas()
+Colors ImagingTest::RenderOf(const Bytes& bytes, COLORREF background)
 {
-    SelectObject(dc_, previous_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-}
-
-RECT Rect(LONG left, LONG top, LONG right, LONG bottom)
-{
-    return {left, top, right, bottom};
-}
-
-std::vector<COLORREF> Render(IImage* image, COLORREF background)
-{
-    ImageInfo info = {};
-    EXPECT_EQ(image->GetImageInfo(&info), S_OK);
-    int width = int(info.Width);
-    int height = int(info.Height);
-    Canvas canvas(width, height, background);
-    RECT all = Rect(0, 0, width, height);
-    EXPECT_EQ(image->Draw(canvas.dc(), &all, nullptr), S_OK);
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < height; y++)
-        for (int x = 0; x < width; x++) pixels.push_back(canvas.At(x, y));
+    IImage* image = Load(bytes);
+    if (!image) return {};
+    Colors pixels = Render(image, background);
+    image->Release();
     return pixels;
-}
-
-LONG ToHimetric(int pixels, double dpi)
-{
-    double pxPerMm = dpi * 0.03937007874015748;
-    double mmPerPx = 1.0 / pxPerMm;
-    return LONG(double(pixels) * mmPerPx * 100.0);
 }

@@ -9,6 +9,7 @@
 
 #include <imaging.h>
 
+#include "support/canvas.h"
 #include "support/host_fixture.h"
 
 using Bytes = std::vector<uint8_t>;
@@ -20,13 +21,13 @@ struct PngSpec {
     int height = 1;
     int colorType = 6;  // RGBA
     int bitDepth = 8;
-    bool interlaced = false;
-    uint32_t pixelsPerMetre = 0;  // pHYs when non-zero
-    bool resolutionUnknownUnit = false;  // pHYs unit "unknown" instead of metres
-    std::vector<uint8_t> palette;       // R, G, B triples
-    std::vector<uint8_t> transparency;  // tRNS alpha per palette entry
+    Bytes rows = {};
+    std::vector<uint8_t> palette = {};       // R, G, B triples
+    std::vector<uint8_t> transparency = {};  // tRNS alpha per palette entry
     int transparentGray = -1;           // tRNS of a grey file: the sample value that is transparent
-    Bytes rows;
+    uint32_t pixelsPerMetre = 0;        // pHYs when non-zero
+    bool resolutionUnknownUnit = false;  // pHYs unit "unknown" instead of metres
+    bool interlaced = false;
 };
 Bytes EncodePng(const PngSpec& spec);
 
@@ -41,28 +42,41 @@ struct BmpSpec {
     int32_t width = 1;
     int32_t height = 1;  // negative: top-down
     uint16_t bits = 24;
+    Bytes rows = {};  // padded rows, in file order
     uint32_t compression = 0;
+    std::vector<uint32_t> palette = {};  // 0x00RRGGBB
+    std::vector<uint32_t> masks = {};    // R, G, B (and A inside a longer header)
     uint32_t headerSize = 40;
-    std::vector<uint32_t> masks;    // R, G, B (and A inside a longer header)
-    std::vector<uint32_t> palette;  // 0x00RRGGBB
     int32_t pixelsPerMetre = 0;
-    Bytes rows;                     // padded rows, in file order
 };
 Bytes EncodeBmp(const BmpSpec& spec);
+
+// A run-length encoded BMP (kRle8 or kRle4) of the palette red, green, blue, white.
+constexpr uint32_t kRle8 = 1;
+constexpr uint32_t kRle4 = 2;
+Bytes RleBmp(uint32_t compression, int32_t width, int32_t height, Bytes stream);
 
 // A BMP with the 12-byte OS/2 1.x header: 16-bit sizes, 3-byte palette entries, bottom-up rows.
 Bytes EncodeCoreBmp(uint16_t width, uint16_t height, uint16_t bits, const std::vector<uint32_t>& palette,
                     const Bytes& rows);
 
-// A JPEG of one flat CMYK ink (0 none, 255 full), stored as CMYK with or without the Adobe marker
-// (whose files hold the ink inverted), or as YCCK (which always has it).
+// A square JPEG of one flat colour: `sample` is one pixel's grey, RGB or CMYK ink (0 none, 255 full).
+// Ink is stored as plain CMYK, with Adobe's marker (whose files hold it inverted) or as YCCK.
+// Density unit 0 none, 1 dpi, 2 dots per cm.
 enum class InkStorage { Plain, Adobe, Ycck };
-Bytes CmykJpeg(int width, int height, const uint8_t (&ink)[4], InkStorage storage);
+Bytes SolidJpeg(int side, const Bytes& sample, InkStorage storage = InkStorage::Plain, int densityUnit = 0,
+                int density = 1);
 
-// A JPEG of one flat colour; density unit 0 none, 1 dpi, 2 dots per cm.
-Bytes SolidJpeg(int width, int height, COLORREF color, int densityUnit = 0, int density = 1, bool gray = false);
+// Format, size, resolution, physical size and flags in one line, for comparing whole results.
+std::string Describe(IImage* image);
 
-// Test fixture: COM initialised, a factory, and checks that COM objects and GDI objects balance.
+// The image drawn 1:1 over `background`, row by row.
+Colors Render(IImage* image, COLORREF background);
+
+// Pixels to HIMETRIC exactly as the controls' image wrapper converts them.
+LONG ToHimetric(int pixels, double dpi);
+
+// COM initialised, a factory, and checks that COM objects and GDI objects balance.
 class ImagingTest : public HostTest {
 protected:
     void SetUp() override;
@@ -71,31 +85,10 @@ protected:
     // Decodes through a stream over a global block, as the controls' resource loading does.
     HRESULT Decode(const Bytes& bytes, IImage** image);
     IImage* Load(const Bytes& bytes);
+    // Describe or Render of the decoded picture; "refused" when it does not decode.
+    std::string DescribeOf(const Bytes& bytes);
+    Colors RenderOf(const Bytes& bytes, COLORREF background);
 
     IImagingFactory* factory_ = nullptr;
     int comAtStart_ = 0;
 };
-
-// A memory DC with a 32-bit bitmap, filled with one colour.
-class Canvas {
-public:
-    Canvas(int width, int height, COLORREF fill);
-    ~Canvas();
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-    HDC dc() const { return dc_; }
-    COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
-
-private:
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
-};
-
-RECT Rect(LONG left, LONG top, LONG right, LONG bottom);
-
-// The image drawn 1:1 over `background`, row by row.
-std::vector<COLORREF> Render(IImage* image, COLORREF background);
-
-// Pixels to HIMETRIC exactly as the controls' image wrapper converts them.
-LONG ToHimetric(int pixels, double dpi);
