@@ -34,8 +34,7 @@ endfunction()
 
 # Skipped where the suite asserts what wincore does and Win32 does otherwise, or what only the
 # manual clock can show; each is a recorded difference, not an oversight:
-#  - TimersTest.*, MessagesTest.PostedBeforePaintBeforeTimers, MessagesTest.GetMessageRuns*:
-#    tick-by-tick timer figures (the manual clock).
+#  - TimersTest.*, MessagesTest.PumpOrder*: tick-by-tick timer figures (the manual clock).
 #  - MessagesTest.UnansweredPaint*: Win32 repeats WM_PAINT until the window is validated;
 #    wincore stops after one, so that a faulty window cannot hang a host's pump.
 #  - GdiCoreTest.SelectObject*: Wine's DeleteObject of a selected bitmap succeeds and defers the
@@ -59,9 +58,8 @@ endfunction()
 rknav_windows_area(platform
     FILES dialog_controls_test.cpp messages_test.cpp screen_test.cpp timers_input_test.cpp
           window_lifecycle_test.cpp gdi_core_test.cpp
-    SKIP TimersTest.* MessagesTest.PostedBeforePaintBeforeTimers MessagesTest.GetMessageRuns*
-         MessagesTest.UnansweredPaint* GdiCoreTest.SelectObject* GdiCoreTest.BadHandles*
-         LifecycleTest.Visible* LifecycleTest.StaleAndForeign*
+    SKIP TimersTest.* MessagesTest.PumpOrder* MessagesTest.UnansweredPaint* GdiCoreTest.SelectObject*
+         GdiCoreTest.BadHandles* LifecycleTest.Visible* LifecycleTest.StaleAndForeign*
          InputTest.Capture* InputTest.DoubleTaps* ScreenTest.PopupOver*
          ScreenTest.ChildDrawing* DialogTest.TheTemplatesFont*)
 rknav_windows_area(listview FILES input_test.cpp items_test.cpp scroll_test.cpp paint_test.cpp LINK RKNavCtrlEx)

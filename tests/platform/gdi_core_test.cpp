@@ -1,7 +1,5 @@
 // The GDI core the window manager relies on: memory DCs, selection, fills, blits and pixels.
-#include "support/canvas.h"
-#include "support/host_fixture.h"
-#include "support/message_log.h"
+#include "support/owner_fixture.h"
 
 namespace {
 
@@ -9,22 +7,19 @@ using GdiCoreTest = HostTest;
 
 TEST_F(GdiCoreTest, SelectObjectReturnsWhatItDisplacedAndSelectedObjectsAreNotDeleted)
 {
-    HDC dc = CreateCompatibleDC(nullptr);
+    HDC dc = CreateCompatibleDC(nullptr), other = CreateCompatibleDC(nullptr);
     HBITMAP bitmap = CreateCompatibleBitmap(dc, 4, 4);
     HGDIOBJ stockBitmap = SelectObject(dc, bitmap);
-    EXPECT_NE(stockBitmap, nullptr);
     EXPECT_EQ(GetObjectType(stockBitmap), DWORD(OBJ_BITMAP));
     EXPECT_FALSE(DeleteObject(bitmap)) << "still selected";
-    HDC other = CreateCompatibleDC(nullptr);
     EXPECT_EQ(SelectObject(other, bitmap), nullptr) << "a bitmap lives in one DC at a time";
     EXPECT_EQ(SelectObject(dc, stockBitmap), bitmap);
     EXPECT_TRUE(DeleteObject(bitmap));
     EXPECT_FALSE(DeleteObject(bitmap)) << "stale";
 
     HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
-    HGDIOBJ oldBrush = SelectObject(dc, brush);
-    EXPECT_EQ(oldBrush, GetStockObject(WHITE_BRUSH));
-    EXPECT_EQ(SelectObject(dc, oldBrush), brush);
+    EXPECT_EQ(SelectObject(dc, brush), GetStockObject(WHITE_BRUSH));
+    EXPECT_EQ(SelectObject(dc, GetStockObject(WHITE_BRUSH)), brush);
     DeleteObject(brush);
     EXPECT_TRUE(DeleteObject(GetStockObject(BLACK_BRUSH))) << "stock objects ignore deletion";
     EXPECT_NE(GetStockObject(BLACK_BRUSH), nullptr);
@@ -35,13 +30,11 @@ TEST_F(GdiCoreTest, SelectObjectReturnsWhatItDisplacedAndSelectedObjectsAreNotDe
 
 TEST_F(GdiCoreTest, FillBlitPixelsAndClipRespectBoundsAndViewport)
 {
-    constexpr COLORREF kDusk = RGB(10, 20, 30), kRed = RGB(200, 0, 0);
+    constexpr COLORREF kDusk = RGB(10, 20, 30), kRed = RGB(200, 0, 0), kWhite = RGB(255, 255, 255);
     Canvas a(20, 20, kDusk), b(20, 20, RGB(0, 0, 0));
     a.Fill(kRed, {5, 5, 10, 10});
-    EXPECT_EQ(a.At(5, 5), kRed);
-    EXPECT_EQ(a.At(10, 10), kDusk) << "right and bottom edges are exclusive";
-    EXPECT_EQ(a.At(20, 0), CLR_INVALID);
-    EXPECT_EQ(a.At(-1, 0), CLR_INVALID);
+    // Right and bottom edges are exclusive; outside the bitmap there is no pixel.
+    EXPECT_EQ((Colors{a.At(5, 5), a.At(10, 10), a.At(20, 0), a.At(-1, 0)}), (Colors{kRed, kDusk, CLR_INVALID, CLR_INVALID}));
 
     EXPECT_TRUE(BitBlt(b.dc(), 0, 0, 10, 10, a.dc(), 5, 5, SRCCOPY));
     EXPECT_EQ(b.Row(0, 0, 6), (Colors{kRed, kRed, kRed, kRed, kRed, kDusk}));
@@ -58,49 +51,52 @@ TEST_F(GdiCoreTest, FillBlitPixelsAndClipRespectBoundsAndViewport)
     EXPECT_EQ(b.At(3, 4), RGB(254, 253, 252));
 
     EXPECT_EQ(IntersectClipRect(b.dc(), 2, 2, 5, 5), SIMPLEREGION);
-    b.Fill(RGB(255, 255, 255));
-    EXPECT_EQ(b.Row(4, 1, 6), (Colors{kDusk, RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), kDusk}));
-    RECT box, clip = {2, 2, 5, 5};
+    b.Fill(kWhite);
+    EXPECT_EQ(b.Row(4, 1, 6), (Colors{kDusk, kWhite, kWhite, kWhite, kDusk}));
+    RECT box;
     EXPECT_EQ(GetClipBox(b.dc(), &box), SIMPLEREGION);
-    EXPECT_TRUE(EqualRect(&box, &clip));
+    EXPECT_EQ(Str(box), "2,2,5,5");
     SelectClipRgn(b.dc(), nullptr);
     b.Fill(RGB(9, 9, 9));
     EXPECT_EQ(b.At(19, 19), RGB(9, 9, 9));
 }
 
+// Also what the screen's DC reports.
 TEST_F(GdiCoreTest, WindowDcDrawsIntoTheWindowAndPaintDcOnlyIntoTheUpdateRegion)
 {
     HWND main = CreateRecorder("main", WS_POPUP | WS_VISIBLE, 100, 100, 50, 50);
     SetHandler(main, [](HWND h, UINT m, WPARAM, LPARAM, LRESULT&) {
-        if (m == WM_ERASEBKGND) return true;
-        if (m != WM_PAINT) return false;
+        if (m != WM_PAINT) return m == WM_ERASEBKGND;
         PAINTSTRUCT paint;
-        HDC dc = BeginPaint(h, &paint);
-        RECT all = {0, 0, 50, 50};
-        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+        Fill(BeginPaint(h, &paint), {0, 0, 50, 50}, RGB(128, 128, 128));
         EndPaint(h, &paint);
         return true;
     });
     wincore::Pump();
     HDC dc = GetDC(main);
-    RECT all = {0, 0, 50, 50};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    Fill(dc, {0, 0, 50, 50}, RGB(0, 0, 0));
     EXPECT_EQ(GetPixel(dc, 0, 0), RGB(0, 0, 0));
     ReleaseDC(main, dc);
     RECT part = {0, 0, 10, 10};
     InvalidateRect(main, &part, FALSE);
     wincore::Pump();
-    EXPECT_EQ(wincore::ScreenPixel(105, 105), RGB(128, 128, 128));
-    EXPECT_EQ(wincore::ScreenPixel(115, 115), RGB(0, 0, 0)) << "outside the update region";
+    // Inside and outside the update region.
+    EXPECT_EQ((Colors{wincore::ScreenPixel(105, 105), wincore::ScreenPixel(115, 115)}),
+              (Colors{RGB(128, 128, 128), RGB(0, 0, 0)}));
     EXPECT_EQ(ReleaseDC(main, nullptr), 0);
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ((std::vector<int>{GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, HORZRES),
+                                GetDeviceCaps(screen, VERTRES), GetDeviceCaps(screen, BITSPIXEL),
+                                GetSystemMetrics(SM_CXSCREEN)}),
+              (std::vector<int>{96, 800, 480, 32, 800}));
+    ReleaseDC(nullptr, screen);
 }
 
 TEST_F(GdiCoreTest, BadHandlesAndSizesFailSoftly)
 {
     HDC dc = CreateCompatibleDC(nullptr);
-    EXPECT_EQ(CreateCompatibleBitmap(dc, 0, 10), nullptr);
-    EXPECT_EQ(CreateCompatibleBitmap(dc, -5, 10), nullptr);
-    EXPECT_EQ(CreateCompatibleBitmap(dc, 100000, 100000), nullptr);
+    for (SIZE size : {SIZE{0, 10}, SIZE{-5, 10}, SIZE{100000, 100000}})
+        EXPECT_EQ(CreateCompatibleBitmap(dc, size.cx, size.cy), nullptr) << size.cx;
     EXPECT_EQ(CreateCompatibleBitmap(nullptr, 10, 10), nullptr);
     DeleteDC(dc);
     RECT rect = {0, 0, 1, 1};
@@ -111,17 +107,6 @@ TEST_F(GdiCoreTest, BadHandlesAndSizesFailSoftly)
     EXPECT_FALSE(DeleteDC(dc));
     EXPECT_EQ(SetTextColor(dc, 0), CLR_INVALID);
     EXPECT_EQ(GetDeviceCaps(dc, LOGPIXELSX), 0);
-}
-
-TEST_F(GdiCoreTest, DeviceCapsDescribeTheScreen)
-{
-    HDC screen = GetDC(nullptr);
-    EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSX), 96);
-    EXPECT_EQ(GetDeviceCaps(screen, HORZRES), 800);
-    EXPECT_EQ(GetDeviceCaps(screen, VERTRES), 480);
-    EXPECT_EQ(GetDeviceCaps(screen, BITSPIXEL), 32);
-    ReleaseDC(nullptr, screen);
-    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 800);
 }
 
 }  // namespace
