@@ -40,22 +40,6 @@ TEST_F(DrawTextTest, PlacementInTheRectangle)
     }
 }
 
-TEST_F(DrawTextTest, ClipsAtTheRectangleUnlessNoClipButAlwaysAtTheDCClip)
-{
-    Canvas canvas(200, 40, kPaper, font_.get());
-    RECT rect = {10, 5, 60, 35};
-    const char16_t* street = u"A rather long street name";
-    DrawTextW(canvas.dc(), street, -1, &rect, DT_SINGLELINE);
-    EXPECT_LE(canvas.Ink().right, rect.right);
-    canvas.Clear();
-    DrawTextW(canvas.dc(), street, -1, &rect, DT_SINGLELINE | DT_NOCLIP);
-    EXPECT_GT(canvas.Ink().right, rect.right + 50);
-    canvas.Clear();
-    IntersectClipRect(canvas.dc(), 0, 0, 15, 40);
-    DrawTextW(canvas.dc(), street, -1, &rect, DT_SINGLELINE | DT_NOCLIP);
-    EXPECT_LE(canvas.Ink().right, 15);
-}
-
 // DT_CALCRECT fits the rectangle to the widest line and every line's height and draws nothing; a
 // break is "\n" or "\r\n", DT_SINGLELINE joins the lines, and "&&" is one ampersand unless DT_NOPREFIX.
 TEST_F(DrawTextTest, CalcRectMeasuresLinesWithoutDrawing)

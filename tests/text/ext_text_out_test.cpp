@@ -51,16 +51,31 @@ TEST_F(ExtTextOutTest, BackgroundFillsTheCellInOpaqueModeAndTheRectangleWhenAske
     EXPECT_EQ(std::count(pixels.begin(), pixels.end(), kGreen), 40 * 18) << "the rectangle, not the cell";
 }
 
-TEST_F(ExtTextOutTest, TheRectangleClipsOnlyWhenAsked)
+// Both drawing functions stop at their rectangle (x 10 to 60) only when asked, and always at the
+// DC's clip; the figures are where the ink may end.
+TEST_F(ExtTextOutTest, ClipsAtTheRectangleWhenAskedAndAlwaysAtTheDCsClip)
 {
-    Canvas canvas(150, 30, kPaper, font_.get());
-    SetBkMode(canvas.dc(), TRANSPARENT);
-    RECT clip = {0, 0, 30, 30};
-    ExtTextOutW(canvas.dc(), 0, 0, ETO_CLIPPED, &clip, u"WWWWWW", 6, nullptr);
-    EXPECT_LE(canvas.Ink().right, 30);
-    canvas.Clear();
-    ExtTextOutW(canvas.dc(), 0, 0, 0, &clip, u"WWWWWW", 6, nullptr);
-    EXPECT_GT(canvas.Ink().right, 30);
+    struct Row {
+        const char* name;
+        bool extTextOut;
+        UINT flags;
+        int dcClipRight;
+        LONG inkRightMin, inkRightMax;
+    };
+    const Row rows[] = {
+        {"DrawTextW", false, DT_SINGLELINE, 200, 50, 60},     {"DT_NOCLIP", false, DT_SINGLELINE | DT_NOCLIP, 200, 90, 200},
+        {"DC clip", false, DT_SINGLELINE | DT_NOCLIP, 15, 11, 15}, {"ETO_CLIPPED", true, ETO_CLIPPED, 200, 50, 60},
+        {"ExtTextOutW", true, 0, 200, 90, 200},
+    };
+    for (const Row& row : rows) {
+        Canvas canvas(200, 40, kPaper, font_.get());
+        IntersectClipRect(canvas.dc(), 0, 0, row.dcClipRight, 40);
+        RECT rect = {10, 5, 60, 35};
+        if (row.extTextOut) ExtTextOutW(canvas.dc(), 10, 5, row.flags, &rect, u"A long street", 13, nullptr);
+        else DrawTextW(canvas.dc(), u"A long street", -1, &rect, row.flags);
+        const LONG right = canvas.Ink().right;
+        EXPECT_TRUE(right >= row.inkRightMin && right <= row.inkRightMax) << row.name << ": ink ends at " << right;
+    }
 }
 
 TEST_F(ExtTextOutTest, FarOriginsAreHarmless)
