@@ -96,11 +96,11 @@ TEST_F(DibTest, MalformedOrOversizedDibsAndBadHandlesAreRefused)
     auto draw = [&](const TestDib& dib, HDC dc, UINT usage = DIB_RGB_COLORS, int width = 1) {
         return StretchDIBits(dc, 0, 0, width, 1, 0, 0, 1, 1, dib.bits(), dib.info(), usage, SRCCOPY);
     };
-    EXPECT_EQ(draw(good, stale), 0);
-    EXPECT_EQ(draw(good, canvas.dc(), DIB_PAL_COLORS), 0);
-    EXPECT_EQ(draw(good, canvas.dc(), DIB_RGB_COLORS, 1 << 30), 0);
-    EXPECT_EQ(StretchDIBits(canvas.dc(), 0, 0, 1, 1, 0, 0, 1, 1, nullptr, good.info(), DIB_RGB_COLORS, SRCCOPY), 0);
-    EXPECT_EQ(StretchDIBits(canvas.dc(), 0, 0, 1, 1, 0, 0, 1, 1, good.bits(), nullptr, DIB_RGB_COLORS, SRCCOPY), 0);
+    const std::vector<int> refused = {
+        draw(good, stale), draw(good, canvas.dc(), DIB_PAL_COLORS), draw(good, canvas.dc(), DIB_RGB_COLORS, 1 << 30),
+        StretchDIBits(canvas.dc(), 0, 0, 1, 1, 0, 0, 1, 1, nullptr, good.info(), DIB_RGB_COLORS, SRCCOPY),
+        StretchDIBits(canvas.dc(), 0, 0, 1, 1, 0, 0, 1, 1, good.bits(), nullptr, DIB_RGB_COLORS, SRCCOPY)};
+    EXPECT_EQ(refused, std::vector<int>(refused.size(), 0));
     const std::vector<void (*)(BITMAPINFOHEADER&)> damage = {
         [](BITMAPINFOHEADER& h) { h.biSize = 12; },
         [](BITMAPINFOHEADER& h) { h.biSize = 4096; },
@@ -124,34 +124,33 @@ TEST_F(DibTest, MalformedOrOversizedDibsAndBadHandlesAreRefused)
     EXPECT_EQ(canvas.At(0, 0), kGrey);
 }
 
+// The first pixel in memory is bottom-left or top-left; a fill of the top row shows where it lands.
 TEST_F(DibTest, SectionsExposeTheirBitsInTheDibsRowOrder)
 {
-    TestDib bottomUp = MakeDib(3, 2, 32), topDown = MakeDib(3, -2, 32);
-    void* bits = nullptr;
-    HBITMAP section = CreateDIBSection(nullptr, bottomUp.info(), DIB_RGB_COLORS, &bits, nullptr, 0);
-    ASSERT_NE(section, nullptr);
-    BITMAP info = {};
-    GetObjectW(section, sizeof info, &info);
-    EXPECT_EQ(info.bmBits, bits);
-    auto* pixels = static_cast<uint32_t*>(bits);
-    pixels[0] = 0x00112233;  // first in memory: bottom-left
     HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, section);
-    EXPECT_EQ(GetPixel(dc, 0, 1), RGB(0x11, 0x22, 0x33));
-    RECT top = {0, 0, 3, 1};
-    FillRect(dc, &top, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    EXPECT_EQ(pixels[5] & 0xFFFFFF, 0xFFFFFFu);
-    EXPECT_EQ(pixels[2], 0u);
-    SelectObject(dc, old);
-    DeleteObject(section);
-
-    section = CreateDIBSection(dc, topDown.info(), DIB_RGB_COLORS, &bits, nullptr, 0);
-    static_cast<uint32_t*>(bits)[0] = 0x00FF0000;
-    SelectObject(dc, section);
-    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(255, 0, 0));
-    SelectObject(dc, old);
-    DeleteObject(section);
-
+    void* bits = nullptr;
+    for (int height : {2, -2}) {
+        TestDib dib = MakeDib(3, height, 32);
+        HBITMAP section = CreateDIBSection(height > 0 ? nullptr : dc, dib.info(), DIB_RGB_COLORS, &bits, nullptr, 0);
+        ASSERT_NE(section, nullptr);
+        BITMAP info = {};
+        GetObjectW(section, sizeof info, &info);
+        EXPECT_EQ(info.bmBits, bits);
+        auto* pixels = static_cast<uint32_t*>(bits);
+        pixels[0] = 0x112233;
+        HGDIOBJ old = SelectObject(dc, section);
+        EXPECT_EQ(GetPixel(dc, 0, height > 0 ? 1 : 0), RGB(0x11, 0x22, 0x33)) << height;
+        RECT top = {0, 0, 3, 1};
+        FillRect(dc, &top, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        std::vector<uint32_t> memory;
+        for (int i = 0; i < 6; i++) memory.push_back(pixels[i] & 0xFFFFFF);
+        using Words = std::vector<uint32_t>;
+        const uint32_t w = 0xFFFFFF, p = 0x112233;
+        EXPECT_EQ(memory, (height > 0 ? Words{p, 0, 0, w, w, w} : Words{w, w, w, 0, 0, 0}));
+        SelectObject(dc, old);
+        DeleteObject(section);
+    }
+    const TestDib topDown = MakeDib(3, -2, 32);
     TestDib rgb24 = MakeDib(2, 2, 24);
     EXPECT_EQ(CreateDIBSection(dc, rgb24.info(), DIB_RGB_COLORS, &bits, nullptr, 0), nullptr)
         << "a 24-bit caller would write rows the surface does not have";

@@ -1,4 +1,5 @@
-// StretchBlt: nearest sampling in the colour modes, filtering in HALFTONE, clipping and bad input.
+// Scaled copies: StretchBlt (nearest in the colour modes, filtered in HALFTONE) and TransparentImage
+// (nearest, leaving the key colour out), with viewports, clipping and bad input.
 #include "support/canvas.h"
 #include "support/host_fixture.h"
 
@@ -8,17 +9,17 @@ using StretchTest = HostTest;
 
 constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255);
 constexpr COLORREF kGrey = RGB(9, 9, 9), kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255);
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
 
 TEST_F(StretchTest, NearestSamplesThePixelUnderEachDestinationCentre)
 {
     Canvas source(6, 1, kGrey), target(6, 1, kGrey);
     source.Paint(0, {kRed, kGreen, kBlue, RGB(1, 1, 1), RGB(2, 2, 2), RGB(3, 3, 3)});
-    struct Row {
+    const struct Row {
         const char* name;
         int x, width, srcX, srcWidth;
         Colors expected;  // the target row afterwards, each draw over the one before
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"doubled", 0, 6, 0, 3, {kRed, kRed, kGreen, kGreen, kBlue, kBlue}},
         {"tripled", 0, 6, 0, 2, {kRed, kRed, kRed, kGreen, kGreen, kGreen}},
         {"centres 1.5 and 4.5", 0, 2, 0, 6, {kGreen, RGB(2, 2, 2), kRed, kGreen, kGreen, kGreen}},
@@ -65,8 +66,7 @@ TEST_F(StretchTest, SourceIsReadOnlyInsideItsRectangleAndItsBitmapAndBeforeWriti
         SetStretchBltMode(target.dc(), mode);
         ASSERT_TRUE(StretchBlt(target.dc(), 0, 0, 8, 1, source.dc(), 1, 1, 4, 1, SRCCOPY));
         Colors row = target.Row(0, 0, 9);
-        EXPECT_EQ(row[0], kGreen) << mode;
-        EXPECT_EQ(row[3], kRed) << mode;
+        EXPECT_EQ((Colors{row[0], row[3]}), (Colors{kGreen, kRed})) << mode;
         EXPECT_EQ(Colors(row.begin() + 4, row.end()), Colors(5, kGrey)) << mode;
         // Within one bitmap, the whole source is read before the destination is written.
         target.Paint(0, {kRed, kGreen, kBlue, kGrey});
@@ -86,19 +86,48 @@ TEST_F(StretchTest, ViewportOriginsAndClipApply)
     EXPECT_EQ(target.Row(0, -2, 6), (Colors{kGrey, kGrey, kGreen, kGreen, kGreen, kGreen, kGrey, kGrey}));
 }
 
+// From a DC through a viewport, from a bitmap, and from a source rectangle partly beyond the bitmap.
+TEST_F(StretchTest, TransparentImageLeavesTheKeyColourOut)
+{
+    Canvas source(2, 2, kRed), target(5, 4, kGrey);
+    source.Paint(0, {kRed, kMagenta});
+    source.Paint(1, {kBlue, kRed});
+    SetViewportOrgEx(target.dc(), 1, 0, nullptr);
+    ASSERT_TRUE(TransparentImage(target.dc(), -1, 0, 4, 4, source.dc(), 0, 0, 2, 2, kMagenta));
+    SetViewportOrgEx(target.dc(), 0, 0, nullptr);
+    EXPECT_EQ(target.Row(1, 0, 5), (Colors{kRed, kRed, kGrey, kGrey, kGrey}));
+    EXPECT_EQ(target.Row(2, 0, 5), (Colors{kBlue, kBlue, kRed, kRed, kGrey}));
+
+    target.Fill(kGrey);
+    ASSERT_TRUE(TransparentBlt(target.dc(), 0, 0, 4, 1, source.bitmap(), 0, 0, 2, 1, kMagenta));
+    ASSERT_TRUE(TransparentImage(target.dc(), 0, 1, 4, 1, source.dc(), 1, 1, 2, 1, kMagenta));
+    EXPECT_EQ(target.Row(0, 0, 4), (Colors{kRed, kRed, kGrey, kGrey}));
+    EXPECT_EQ(target.Row(1, 0, 4), (Colors{kRed, kRed, kGrey, kGrey})) << "beyond the source: untouched";
+}
+
 TEST_F(StretchTest, BadInputIsRefusedAndDrawsNothing)
 {
     Canvas source(2, 2, kRed), target(2, 2, kGrey);
-    HDC stale = CreateCompatibleDC(nullptr);
-    DeleteDC(stale);
-    EXPECT_FALSE(StretchBlt(target.dc(), 0, 0, 2, 2, nullptr, 0, 0, 2, 2, SRCCOPY));
-    EXPECT_FALSE(StretchBlt(target.dc(), 0, 0, 2, 2, stale, 0, 0, 2, 2, SRCCOPY));
-    EXPECT_FALSE(StretchBlt(stale, 0, 0, 2, 2, source.dc(), 0, 0, 2, 2, SRCCOPY));
-    EXPECT_FALSE(StretchBlt(target.dc(), 0, 0, 1 << 30, 2, source.dc(), 0, 0, 2, 2, SRCCOPY));
-    EXPECT_FALSE(StretchBlt(target.dc(), 0, 0, 2, 2, source.dc(), 0, 0, 2, 2, SRCAND));
-    EXPECT_TRUE(StretchBlt(target.dc(), 0, 0, 0, 2, source.dc(), 0, 0, 2, 2, SRCCOPY)) << "nothing to do";
+    HDC staleDc = CreateCompatibleDC(nullptr);
+    DeleteDC(staleDc);
+    HBITMAP staleBitmap = CreateCompatibleBitmap(source.dc(), 1, 1);
+    DeleteObject(staleBitmap);
+    HDC to = target.dc(), from = source.dc();
+    auto stretch = [](HDC dst, int width, HDC src, DWORD rop) {
+        return StretchBlt(dst, 0, 0, width, 2, src, 0, 0, 2, 2, rop);
+    };
+    auto keyed = [](HDC dst, int x, int width, int height, HANDLE src) {
+        return TransparentImage(dst, x, 0, width, height, src, 0, 0, 2, 2, kMagenta);
+    };
+    const std::vector<BOOL> results = {
+        stretch(to, 2, nullptr, SRCCOPY), stretch(to, 2, staleDc, SRCCOPY), stretch(staleDc, 2, from, SRCCOPY),
+        stretch(to, 1 << 30, from, SRCCOPY), stretch(to, 2, from, SRCAND), keyed(to, 0, 2, 2, nullptr),
+        keyed(to, 0, 2, 2, staleBitmap), keyed(nullptr, 0, 2, 2, from), keyed(to, 2, -2, 2, from),
+        keyed(to, 0, 2, 1 << 29, from)};
+    EXPECT_EQ(results, std::vector<BOOL>(results.size(), FALSE));
+    EXPECT_TRUE(stretch(to, 0, from, SRCCOPY)) << "nothing to do";
     EXPECT_EQ(target.Pixels(), Colors(4, kGrey));
-    EXPECT_TRUE(StretchBlt(target.dc(), 0, 0, 2, 2, source.dc(), 0, 0, 2, 2, BLACKNESS));
+    EXPECT_TRUE(stretch(to, 2, from, BLACKNESS));
     EXPECT_EQ(target.Pixels(), Colors(4, kBlack));
 }
 

@@ -163,6 +163,7 @@ TEST_F(InputTest, RoutingActivationAndFocus)
              EXPECT_FALSE(EnableWindow(field, FALSE));
              EXPECT_EQ(GetFocus(), nullptr);
              EXPECT_EQ(GetCapture(), nullptr);
+             EXPECT_FALSE(IsWindowEnabled(field));
              EXPECT_EQ(SetFocus(field), nullptr) << "a disabled window cannot take the focus";
              EXPECT_TRUE(EnableWindow(field, TRUE));
              SetCapture(field);
