@@ -139,17 +139,25 @@ TEST_F(FrameTest, DrawingPiecesOfTheStrip)
     EXPECT_EQ(strip.DrawStretch(piece.dc(), 0, 0, 106, 44, 318, 0, 108, 44), 1);
 }
 
-TEST_F(FrameTest, FilesThatAreMissingOrNotPicturesFail)
+// A picture file under a name outside ASCII loads; missing files and text do not.
+TEST_F(FrameTest, PictureFiles)
 {
-    CNavImage image;
-    EXPECT_EQ(image.LoadFromFile(TEXT("/nonexistent/picture.png")), 0);
-    EXPECT_EQ(image.LoadFromFile(nullptr), 0);
-    std::string path = OutputPath("not-a-picture.png");
-    FILE* file = std::fopen(path.c_str(), "wb");
-    std::fputs("this is text, not a PNG", file);
-    std::fclose(file);
-    EXPECT_EQ(image.LoadFromFile(U16(path).c_str()), 0);
-    EXPECT_EQ(image.GetWidth(), 0);
+    HRSRC found = FindResourceW(GetModuleInstance(), MAKEINTRESOURCEW(120), TEXT("PNG"));
+    ASSERT_NE(found, nullptr);
+    const void* png = LockResource(LoadResource(GetModuleInstance(), found));
+    for (auto [name, bytes, size] : {std::tuple{"picture-\xC3\xA4.png", png, size_t(SizeofResource(GetModuleInstance(), found))},
+                                     {"text.png", static_cast<const void*>("not a PNG"), size_t(9)}}) {
+        FILE* file = std::fopen(OutputPath(name).c_str(), "wb");
+        std::fwrite(bytes, 1, size, file);
+        std::fclose(file);
+    }
+    CNavImage image, text;
+    EXPECT_EQ(image.LoadFromFile((U16(OutputPath("picture-")) + u"\u00E4.png").c_str()), 1);
+    EXPECT_EQ(image.GetWidth(), 252);
+    EXPECT_EQ(text.LoadFromFile(U16(OutputPath("text.png")).c_str()), 0);
+    EXPECT_EQ(text.LoadFromFile(TEXT("/nonexistent/picture.png")), 0);
+    EXPECT_EQ(text.LoadFromFile(nullptr), 0);
+    EXPECT_EQ(text.GetWidth(), 0);
 }
 
 }  // namespace

@@ -36,37 +36,25 @@ TEST_F(ComTest, InitialisationIsCountedAndBalanced)
 
 TEST_F(ComTest, CreationFailuresLeaveNoObject)
 {
-    void* object = &object;
-    EXPECT_EQ(CoCreateInstance(CLSID_ImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IImagingFactory, &object),
-              CO_E_NOTINITIALIZED);
-    EXPECT_EQ(object, nullptr);
-    ASSERT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);
-    const struct {
-        const char* name;
-        REFCLSID classId;
-        IUnknown* outer;
-        DWORD context;
-        REFIID interfaceId;
-        HRESULT result;
-    } cases[] = {
-        {"aggregated", CLSID_ImagingFactory, reinterpret_cast<IUnknown*>(&object), CLSCTX_INPROC_SERVER, IID_IUnknown,
-         CLASS_E_NOAGGREGATION},
-        {"an unknown class", IID_IImage, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, REGDB_E_CLASSNOTREG},
-        {"an unknown interface", CLSID_ImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IImage, E_NOINTERFACE},
-        {"out of process", CLSID_ImagingFactory, nullptr, CLSCTX_LOCAL_SERVER, IID_IUnknown, REGDB_E_CLASSNOTREG},
-    };
-    for (const auto& c : cases) {
+    void* object = nullptr;
+    auto create = [&object](REFCLSID classId, IUnknown* outer, DWORD context, REFIID interfaceId) {
         object = &object;
-        EXPECT_EQ(CoCreateInstance(c.classId, c.outer, c.context, c.interfaceId, &object), c.result) << c.name;
-        EXPECT_EQ(object, nullptr) << c.name;
-    }
+        HRESULT result = CoCreateInstance(classId, outer, context, interfaceId, &object);
+        EXPECT_EQ(object, nullptr);
+        return result;
+    };
+    EXPECT_EQ(create(CLSID_ImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IImagingFactory), CO_E_NOTINITIALIZED);
+    ASSERT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);
+    IUnknown* outer = reinterpret_cast<IUnknown*>(&object);
+    EXPECT_EQ(create(CLSID_ImagingFactory, outer, CLSCTX_INPROC_SERVER, IID_IUnknown), CLASS_E_NOAGGREGATION);
+    EXPECT_EQ(create(IID_IImage, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown), REGDB_E_CLASSNOTREG);
+    EXPECT_EQ(create(CLSID_ImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IImage), E_NOINTERFACE);
+    EXPECT_EQ(create(CLSID_ImagingFactory, nullptr, CLSCTX_LOCAL_SERVER, IID_IUnknown), REGDB_E_CLASSNOTREG);
+    setenv("WINCORE_NO_IMAGING_FACTORY", "1", 1);  // what the no-factory test process runs under
+    EXPECT_EQ(create(CLSID_ImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IImagingFactory), REGDB_E_CLASSNOTREG);
+    unsetenv("WINCORE_NO_IMAGING_FACTORY");
     EXPECT_EQ(CoCreateInstance(CLSID_ImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IImagingFactory, nullptr),
               E_POINTER);
-    // What the no-factory test process runs under.
-    setenv("WINCORE_NO_IMAGING_FACTORY", "1", 1);
-    EXPECT_EQ(CoCreateInstance(CLSID_ImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IImagingFactory, &object),
-              REGDB_E_CLASSNOTREG);
-    unsetenv("WINCORE_NO_IMAGING_FACTORY");
     CoUninitialize();
 }
 

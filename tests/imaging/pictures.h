@@ -15,7 +15,8 @@
 using Bytes = std::vector<uint8_t>;
 
 // A PNG in any of the file's own layouts: `rows` holds height rows of raw samples for the given
-// colour type and depth (big-endian for 16 bits).
+// colour type and depth (big-endian for 16 bits). Without rows, only the header and the start of
+// the image data, as far as a decoder reads before it sizes the picture.
 struct PngSpec {
     int width = 1;
     int height = 1;
@@ -33,9 +34,6 @@ Bytes EncodePng(const PngSpec& spec);
 
 // 8-bit RGBA pixels given as 0xAARRGGBB.
 Bytes RgbaPng(int width, int height, const std::vector<uint32_t>& argb, uint32_t pixelsPerMetre = 0);
-
-// Replaces the width and height in a PNG's header, keeping its checksum valid.
-void SetPngSize(Bytes& png, uint32_t width, uint32_t height);
 
 // A BMP with a 40-byte header (or `headerSize`), optional bit-field masks after it and a palette.
 struct BmpSpec {
@@ -67,14 +65,15 @@ enum class InkStorage { Plain, Adobe, Ycck };
 Bytes SolidJpeg(int side, const Bytes& sample, InkStorage storage = InkStorage::Plain, int densityUnit = 0,
                 int density = 1);
 
-// Format, size, resolution, physical size and flags in one line, for comparing whole results.
+// Format, size in pixels, resolution, size in HIMETRIC and flags in one line, for comparing whole
+// results: "PNG 2x1 96x96dpi 53x26 alpha rgb realsize".
 std::string Describe(IImage* image);
 
 // The image drawn 1:1 over `background`, row by row.
 Colors Render(IImage* image, COLORREF background);
 
 // Pixels to HIMETRIC exactly as the controls' image wrapper converts them.
-LONG ToHimetric(int pixels, double dpi);
+LONG ToHimetric(int pixels, double dpi = 96);
 
 // COM initialised, a factory, and checks that COM objects and GDI objects balance.
 class ImagingTest : public HostTest {
