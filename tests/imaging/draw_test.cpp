@@ -1,4 +1,6 @@
-// IImage::Draw: HIMETRIC source rectangles, alpha compositing, scaling and clipping.
+// IImage::Draw: HIMETRIC source rectangles, alpha compositing, scaling and clipping; and 1:1 draws
+// at any resolution from the rectangles the controls' image wrapper makes by truncation: no pixel
+// lost to the round trip, so nothing is stretched or filtered.
 #include "imaging/pictures.h"
 
 namespace {
@@ -8,6 +10,8 @@ constexpr COLORREF kGreen = RGB(0, 255, 0);
 constexpr COLORREF kGray = RGB(50, 50, 50);
 
 using DrawTest = ImagingTest;
+
+constexpr int kSide = 41;  // of the resolution sweep's picture
 
 // Each draw goes to a grey canvas; what it paints must be exactly `ink`, all of one colour.
 TEST_F(DrawTest, SourceDestinationClipAndOriginPlaceThePixels)
@@ -21,7 +25,8 @@ TEST_F(DrawTest, SourceDestinationClipAndOriginPlaceThePixels)
     ASSERT_TRUE(strip && square && dot);
     // As the controls' wrapper asks for pixels [106, 212) x [0, 4), [0, 20) x [0, 20) and [-10, 10) x [0, 1).
     const RECT cell = {ToHimetric(106), 0, ToHimetric(212), ToHimetric(4)};
-    const RECT twice = {0, 0, ToHimetric(20), ToHimetric(20)}, leftOfIt = {ToHimetric(-10), 0, ToHimetric(10), ToHimetric(1)};
+    const RECT twice = {0, 0, ToHimetric(20), ToHimetric(20)};
+    const RECT leftOfIt = {ToHimetric(-10), 0, ToHimetric(10), ToHimetric(1)};
     const struct {
         const char* name;
         IImage* image;
@@ -33,7 +38,6 @@ TEST_F(DrawTest, SourceDestinationClipAndOriginPlaceThePixels)
         RECT clip;
         POINT origin;
     } cases[] = {
-        {"the second cell", strip, {106, 4}, {0, 0, 106, 4}, &cell, {0, 0, 106, 4}, kGreen, {}, {}},
         {"the second cell stretched", strip, {212, 8}, {0, 0, 212, 8}, &cell, {0, 0, 212, 8}, kGreen, {}, {}},
         {"a source twice the picture", square, {40, 40}, {0, 0, 40, 40}, &twice, {0, 0, 20, 20}, kRed, {}, {}},
         {"a source left of the picture", square, {20, 1}, {0, 0, 20, 1}, &leftOfIt, {10, 0, 20, 1}, kRed, {}, {}},
@@ -43,15 +47,17 @@ TEST_F(DrawTest, SourceDestinationClipAndOriginPlaceThePixels)
     };
     for (const auto& c : cases) {
         Canvas canvas(c.canvas.cx, c.canvas.cy, kGray);
-        if (c.clip.right > c.clip.left) IntersectClipRect(canvas.dc(), c.clip.left, c.clip.top, c.clip.right, c.clip.bottom);
+        const RECT& clip = c.clip;
+        if (clip.right > clip.left) IntersectClipRect(canvas.dc(), clip.left, clip.top, clip.right, clip.bottom);
         SetViewportOrgEx(canvas.dc(), c.origin.x, c.origin.y, nullptr);
         EXPECT_EQ(c.image->Draw(canvas.dc(), &c.destination, c.source), S_OK) << c.name;
         SetViewportOrgEx(canvas.dc(), 0, 0, nullptr);
         RECT ink = canvas.Ink();
-        EXPECT_TRUE(EqualRect(&ink, &c.ink)) << c.name << ": " << ink.left << "," << ink.top << " " << ink.right << "," << ink.bottom;
+        EXPECT_TRUE(EqualRect(&ink, &c.ink))
+            << c.name << ": " << ink.left << "," << ink.top << " " << ink.right << "," << ink.bottom;
         Colors pixels = canvas.Pixels();
-        EXPECT_EQ(std::count(pixels.begin(), pixels.end(), c.colour), (c.ink.right - c.ink.left) * (c.ink.bottom - c.ink.top))
-            << c.name;
+        LONG area = (c.ink.right - c.ink.left) * (c.ink.bottom - c.ink.top);
+        EXPECT_EQ(std::count(pixels.begin(), pixels.end(), c.colour), area) << c.name;
     }
     for (IImage* image : {strip, square, dot}) image->Release();
 }
@@ -93,6 +99,53 @@ TEST_F(DrawTest, RefusesEmptyRectanglesAndBadDCs)
     for (const auto& c : cases) EXPECT_EQ(image->Draw(c.dc, c.destination, c.source), c.result) << &c - cases;
     EXPECT_EQ(canvas.Pixels(), Colors(16, kGray));
     image->Release();
+}
+
+// Draws pixels [at, at + size) on both axes into a canvas of that size, as the wrapper's 1:1 draw
+// asks for them; true when the canvas shows exactly the picture's pixels from `shown`, which are
+// each a colour of their own.
+bool DrawsOneToOne(IImage* image, double dpi, int at, int size, int shown)
+{
+    Canvas canvas(size, size, RGB(1, 2, 3));
+    RECT destination = {0, 0, size, size};
+    LONG from = ToHimetric(at, dpi), to = ToHimetric(at + size, dpi);
+    RECT source = {from, from, to, to};
+    EXPECT_EQ(image->Draw(canvas.dc(), &destination, &source), S_OK);
+    for (int y = 0; y < size; y++)
+        for (int x = 0; x < size; x++)
+            if (canvas.At(x, y) != RGB((shown + x) * 6, (shown + y) * 6, 0x80)) return false;
+    return true;
+}
+
+TEST_F(DrawTest, OneToOneDrawsCopyEveryPixel)
+{
+    std::vector<uint32_t> pixels;
+    for (int y = 0; y < kSide; y++)
+        for (int x = 0; x < kSide; x++) pixels.push_back(0xFF000080u | uint32_t(x * 6) << 16 | uint32_t(y * 6) << 8);
+    // Pixels a metre: 72 to 3000 dpi, then from one pixel a metre to the most a PNG can state, where
+    // every pixel shares one HIMETRIC value and only the whole picture can be asked for.
+    for (uint32_t pixelsPerMetre :
+         {2835u, 3780u, 11811u, 50000u, 51181u, 94488u, 118110u, 1u, 100000000u, 2147483647u}) {
+        IImage* image = Load(RgbaPng(kSide, kSide, pixels, pixelsPerMetre));
+        ASSERT_NE(image, nullptr);
+        ImageInfo info = {};
+        EXPECT_EQ(image->GetImageInfo(&info), S_OK);
+        const double dpi = info.Xdpi;
+        EXPECT_DOUBLE_EQ(dpi, pixelsPerMetre * 0.0254);
+        EXPECT_TRUE(DrawsOneToOne(image, dpi, 0, kSide, 0)) << "the whole picture at " << dpi << " dpi";
+        for (int at = 0; at < kSide && dpi < 1e5; at++)
+            for (int size : {1, 6, kSide - at}) {
+                if (at + size > kSide) continue;
+                // Above 2540 dpi two pixels can share one HIMETRIC value. Where both edges name two
+                // pixels the draw is still 1:1, from the first of the pixels they name.
+                bool shared = at > 0 && ToHimetric(at - 1, dpi) == ToHimetric(at, dpi) &&
+                              ToHimetric(at + size - 1, dpi) == ToHimetric(at + size, dpi);
+                EXPECT_TRUE(DrawsOneToOne(image, dpi, at, size, at) ||
+                            (shared && DrawsOneToOne(image, dpi, at, size, at - 1)))
+                    << "pixels " << at << ".." << at + size << " at " << dpi << " dpi";
+            }
+        image->Release();
+    }
 }
 
 }  // namespace

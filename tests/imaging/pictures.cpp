@@ -150,7 +150,8 @@ std::string Describe(IImage* image)
     ImageInfo info = {};
     SIZE physical = {};
     if (image->GetImageInfo(&info) != S_OK || image->GetPhysicalDimension(&physical) != S_OK) return "no information";
-    const char* format = info.RawDataFormat == ImageFormatPNG ? "PNG" : info.RawDataFormat == ImageFormatBMP ? "BMP" : "JPEG";
+    const GUID& raw = info.RawDataFormat;
+    const char* format = raw == ImageFormatPNG ? "PNG" : raw == ImageFormatBMP ? "BMP" : "JPEG";
     char text[128];
     snprintf(text, sizeof text, "%s %ux%u %gx%gdpi %ldx%ld%s", format, info.Width, info.Height,
              info.Xdpi, info.Ydpi, long(physical.cx), long(physical.cy),

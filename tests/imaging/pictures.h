@@ -18,16 +18,13 @@ using Bytes = std::vector<uint8_t>;
 // colour type and depth (big-endian for 16 bits). Without rows, only the header and the start of
 // the image data, as far as a decoder reads before it sizes the picture.
 struct PngSpec {
-    int width = 1;
-    int height = 1;
-    int colorType = 6;  // RGBA
-    int bitDepth = 8;
+    int width = 1, height = 1, colorType = 6 /* RGBA */, bitDepth = 8;
     Bytes rows = {};
     std::vector<uint8_t> palette = {};       // R, G, B triples
     std::vector<uint8_t> transparency = {};  // tRNS alpha per palette entry
-    int transparentGray = -1;           // tRNS of a grey file: the sample value that is transparent
-    uint32_t pixelsPerMetre = 0;        // pHYs when non-zero
-    bool resolutionUnknownUnit = false;  // pHYs unit "unknown" instead of metres
+    int transparentGray = -1;                // tRNS of a grey file: the sample value that is transparent
+    uint32_t pixelsPerMetre = 0;             // pHYs when non-zero
+    bool resolutionUnknownUnit = false;      // pHYs unit "unknown" instead of metres
     bool interlaced = false;
 };
 Bytes EncodePng(const PngSpec& spec);
@@ -37,8 +34,7 @@ Bytes RgbaPng(int width, int height, const std::vector<uint32_t>& argb, uint32_t
 
 // A BMP with a 40-byte header (or `headerSize`), optional bit-field masks after it and a palette.
 struct BmpSpec {
-    int32_t width = 1;
-    int32_t height = 1;  // negative: top-down
+    int32_t width = 1, height = 1;  // negative height: top-down
     uint16_t bits = 24;
     Bytes rows = {};  // padded rows, in file order
     uint32_t compression = 0;

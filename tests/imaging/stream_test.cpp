@@ -82,7 +82,10 @@ public:
     // What the factory never asks of a stream.
     HRESULT STDMETHODCALLTYPE Write(const void*, ULONG, ULONG*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE SetSize(ULARGE_INTEGER) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE CopyTo(IStream*, ULARGE_INTEGER, ULARGE_INTEGER*, ULARGE_INTEGER*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE CopyTo(IStream*, ULARGE_INTEGER, ULARGE_INTEGER*, ULARGE_INTEGER*) override
+    {
+        return E_NOTIMPL;
+    }
     HRESULT STDMETHODCALLTYPE Commit(DWORD) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE Revert() override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE LockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override { return E_NOTIMPL; }
@@ -115,7 +118,8 @@ TEST_F(StreamTest, ReadsToTheEndWhateverSizeTheStreamClaims)
     std::vector<std::pair<std::string, IStream*>> streams;
     for (Claim claim : {Claim::Failing, Claim::Truthful, Claim::TooSmall, Claim::Enormous})
         for (size_t piece : {size_t(1000), size_t(1) << 30})
-            streams.push_back({std::to_string(int(claim)) + " " + std::to_string(piece), new HostStream(file, piece, claim)});
+            streams.push_back({"claim " + std::to_string(int(claim)) + ", pieces of " + std::to_string(piece),
+                               new HostStream(file, piece, claim)});
     IStream* written = nullptr;  // a host's own memory stream, the picture written into it
     ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, &written), S_OK);
     ASSERT_EQ(written->Write(file.data(), ULONG(file.size()), nullptr), S_OK);
