@@ -48,6 +48,7 @@ TEST_F(MenuTest, BadInputIsHarmless)
         for (HWND at : {HWND(nullptr), gone, reinterpret_cast<HWND>(0x1234)}) EXPECT_EQ(menu.TrackMenu(at, 9, 9), 0);
         EXPECT_EQ(menu.SetBorder(10, 20, 30, 40), 1);
         ASSERT_EQ(menu.TrackMenu(owner, 100, 200), 1);
+        EXPECT_EQ(menu.SetCloseBt(RECT{0, 0, 5, 5}, 1), 1) << "out of the way of the taps below";
         EXPECT_EQ(menu.OnPaintEx(nullptr) + menu.CopyDCFrom(nullptr, 1) + menu.CopyDCFrom(HDC(0x777), 1) +
                       menu.CopyDCFromWnd(nullptr),
                   0);
