@@ -19,10 +19,12 @@ protected:
         menu_.Destroy();
         MenuTest::TearDown();
     }
-    HWND Track(LONG x, LONG y)
+    // Tracks the panel, named "panel" in the log, and lets `ticks` timer periods pass.
+    HWND Track(LONG x, LONG y, int ticks = 0)
     {
         EXPECT_EQ(menu_.TrackMenu(owner, x, y), 1);
         Log().Name(menu_.GetSafeHwnd(), "panel");
+        if (ticks) wincore::Advance(ticks * kTick);
         return menu_.GetSafeHwnd();
     }
     static int Height(HWND panel)
@@ -120,8 +122,7 @@ TEST_F(SlideTest, ClosePressMustBeginAndEndOnTheButton)
     menu_.SetParam(MOVE_DOWN, 0, nullptr, nullptr, 1);
     menu_.AppendItem(kPlain, 1, TEXT("Home"), kWhiteText, nullptr);
     menu_.SetCloseBt(RECT{0, 0, 200, 200}, 1);
-    HWND panel = Track(100, 100);
-    wincore::Advance(kTick);
+    HWND panel = Track(100, 100, 1);
     const POINT item = {100 + kMargin + 4, 100 + kMargin + line_ / 2}, button = {100 + 2, item.y};
     Tap(item.x, item.y);
     menu_.SetCloseBt(RECT{0, 0, 200, 200}, 0);
@@ -147,17 +148,10 @@ TEST_F(SlideTest, BordersPlaceTheFirstItem)
 {
     menu_.SetParam(MOVE_DOWN, 0, nullptr, nullptr, 1);
     EXPECT_EQ(menu_.SetBorder(10, 20, 30, 40), 1);
-    HWND panel = Track(100, 100);
-    wincore::Advance(kTick);
-    EXPECT_EQ(ScreenRect(panel), "100,100,190,140");
-    menu_.Destroy();
-
-    ASSERT_EQ(menu_.Create(0), 1);
-    menu_.SetParam(MOVE_DOWN, 0, nullptr, nullptr, 1);
-    menu_.SetBorder(10, 20, 30, 40);
+    HWND panel = Track(100, 100, 1);
+    EXPECT_EQ(ScreenRect(panel), "100,100,190,140") << "no items: the borders alone";
     menu_.AppendItem(kPlain, 1, TEXT("Home"), kWhiteText, nullptr);
-    panel = Track(100, 100);
-    wincore::Advance(kTick);
+    panel = Track(100, 100, 1);
     EXPECT_EQ(ScreenRect(panel), Str({100, 100, 190 + MenuTextSize(TEXT("Home")).cx, 140 + line_ + kGap}));
     Tap(139, 125);
     Tap(145, 119);
@@ -170,8 +164,7 @@ TEST_F(SlideTest, BackgroundBitmapSetsTheSize)
 {
     menu_.SetParam(MOVE_DOWN, 0, SolidBitmap(240, 160, RGB(30, 90, 60)), nullptr, 1);
     for (UINT id = 1; id <= 9; id++) menu_.AppendItem(kPlain, id, TEXT("A rather long item text"), kWhiteText, nullptr);
-    HWND panel = Track(50, 20);
-    wincore::Advance(kTick);
+    HWND panel = Track(50, 20, 1);
     EXPECT_EQ(ScreenRect(panel), "50,20,290,180");
     EXPECT_EQ(wincore::ScreenPixel(285, 23), RGB(30, 90, 60)) << "drawn 1:1 from the bitmap";
 }
@@ -180,8 +173,7 @@ TEST_F(SlideTest, PicksKeepThePanelOpenWithTheGoldHighlight)
 {
     menu_.SetParam(MOVE_DOWN, 0, nullptr, nullptr, 1);
     for (UINT id = 1; id <= 3; id++) menu_.AppendItem(kPlain, id, TEXT("Destination"), kWhiteText, nullptr);
-    HWND panel = Track(100, 100);
-    wincore::Advance(kTick);
+    HWND panel = Track(100, 100, 1);
     auto row = [&](int index) {
         int top = 100 + kMargin + index * (line_ + kGap);
         return RECT{100 + kMargin, top, WindowRect(panel).right - kMargin, top + line_};
