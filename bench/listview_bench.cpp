@@ -31,8 +31,8 @@ public:
     ListScene(int width, int height, int count, bool ownerBackground)
         : session(width, height),
           owner(width, height),
-          strip(CreateIconStrip(fonts.title)),
-          icons(CreateIconList(strip))
+          strip(CreatePoiStrip(fonts.title, TEXT("HFSP"))),
+          icons(CreatePoiIcons(strip))
     {
         SetUpOrdinaryList(list, fonts, icons, ownerBackground);
         AddRows(list, count);

@@ -76,7 +76,7 @@ class CairoList {
 public:
     explicit CairoList(const Fonts& fonts)
     {
-        HBITMAP strip = CreateIconStrip(fonts.title);
+        HBITMAP strip = CreatePoiStrip(fonts.title, TEXT("HFSP"));
         icons = KeyedSurface(strip, 128, 32);
         DeleteObject(strip);
         HBITMAP arrowBitmap = LoadBitmapW(GetModuleInstance(), MAKEINTRESOURCEW(IDB_LIST_ARROW));

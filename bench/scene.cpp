@@ -147,37 +147,6 @@ Fonts::~Fonts()
     DeleteObject(address);
 }
 
-// White letters on rounded squares of four colours.
-HBITMAP CreateIconStrip(HFONT font)
-{
-    const COLORREF colours[] = {RGB(46, 125, 50), RGB(230, 120, 20), RGB(198, 40, 40), RGB(21, 101, 192)};
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP strip = CreateCompatibleBitmap(dc, 128, 32);
-    HGDIOBJ old = SelectObject(dc, strip), oldFont = SelectObject(dc, font);
-    for (int y = 0; y < 32; y++)
-        for (int x = 0; x < 128; x++) {
-            int dx = std::max({5 - x % 32, x % 32 - 26, 0}), dy = std::max({5 - y, y - 26, 0});
-            SetPixel(dc, x, y, dx * dx + dy * dy <= 25 ? colours[x / 32] : RGB(255, 0, 255));
-        }
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(255, 255, 255));
-    for (int i = 0; i < 4; i++) {
-        RECT box = {32 * i, 0, 32 * i + 32, 32};
-        DrawTextW(dc, &u"HFSP"[i], 1, &box, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
-    }
-    SelectObject(dc, oldFont);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return strip;
-}
-
-HIMAGELIST CreateIconList(HBITMAP strip)
-{
-    HIMAGELIST icons = ImageList_Create(32, 32, ILC_COLOR24 | ILC_MASK, 4, 0);
-    ImageList_AddMasked(icons, strip, RGB(255, 0, 255));
-    return icons;
-}
-
 const RowText& Row(int index)
 {
     return kRows[index % kRowKinds];

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "NavListViewEx.h"
+#include "tests/support/poi_icons.h"
 
 namespace bench {
 
@@ -50,9 +51,6 @@ struct Fonts {
     HFONT address = nullptr;
 };
 
-// Four 32 x 32 point-of-interest icons in a 128 x 32 strip, magenta where transparent.
-HBITMAP CreateIconStrip(HFONT font);
-HIMAGELIST CreateIconList(HBITMAP strip);
 
 struct RowText {
     const char16_t* title;
