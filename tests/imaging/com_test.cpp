@@ -6,16 +6,7 @@
 
 namespace {
 
-class ComTest : public HostTest {
-protected:
-    void TearDown() override
-    {
-        EXPECT_EQ(wincore::ComInitCount(), 0);
-        EXPECT_EQ(wincore::LiveComObjects(), 0);
-        HostTest::TearDown();
-    }
-};
-
+using ComTest = HostTest;  // each case balances COM itself
 using LifetimeTest = ImagingTest;
 
 TEST_F(ComTest, InitialisationIsCountedAndBalanced)
@@ -32,6 +23,7 @@ TEST_F(ComTest, InitialisationIsCountedAndBalanced)
     EXPECT_EQ(wincore::ComInitCount(), 0);
     EXPECT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
     CoUninitialize();
+    EXPECT_EQ(wincore::ComInitCount(), 0);
 }
 
 TEST_F(ComTest, CreationFailuresLeaveNoObject)
@@ -56,13 +48,15 @@ TEST_F(ComTest, CreationFailuresLeaveNoObject)
     EXPECT_EQ(CoCreateInstance(CLSID_ImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IImagingFactory, nullptr),
               E_POINTER);
     CoUninitialize();
+    EXPECT_EQ(wincore::ComInitCount(), 0);
+    EXPECT_EQ(wincore::LiveComObjects(), 0);
 }
 
 TEST_F(LifetimeTest, FactoryAndImageAreReferenceCounted)
 {
     IImage* image = Load(RgbaPng(1, 1, {0xFFFF0000}));
     ASSERT_NE(image, nullptr);
-    for (IUnknown* object : {static_cast<IUnknown*>(factory_), static_cast<IUnknown*>(image)}) {
+    for (IUnknown* object : std::initializer_list<IUnknown*>{factory_, image}) {
         IUnknown* unknown = nullptr;
         EXPECT_EQ(object->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&unknown)), S_OK);
         EXPECT_EQ(unknown, object);
@@ -90,16 +84,14 @@ TEST_F(LifetimeTest, ImageHoldsItsStreamAndNotTheCallersBlock)
 {
     Bytes png = RgbaPng(4, 4, std::vector<uint32_t>(16, 0xFFFF0000));
     for (BOOL owned : {FALSE, TRUE}) {
-        HLOCAL block = LocalAlloc(LMEM_MOVEABLE, png.size());
-        memcpy(LocalLock(block), png.data(), png.size());
-        LocalUnlock(block);
+        HGLOBAL block = BlockWith(png.data(), png.size());
         IStream* stream = nullptr;
         ASSERT_EQ(CreateStreamOnHGlobal(block, owned, &stream), S_OK);
         IImage* image = nullptr;
         ASSERT_EQ(factory_->CreateImageFromStream(stream, &image), S_OK);
         EXPECT_EQ(stream->Release(), 1u) << "the image holds its own reference";
         EXPECT_EQ(wincore::LiveComObjects(), comAtStart_ + 3);  // factory, image, stream
-        if (!owned) LocalFree(block);
+        if (!owned) GlobalFree(block);
         EXPECT_EQ(Render(image, 0), Colors(16, RGB(255, 0, 0)));
         EXPECT_EQ(GlobalSize(block), owned ? png.size() : 0u);
         EXPECT_EQ(image->Release(), 0u);

@@ -2,6 +2,8 @@
 // pixels and what the image information reports. Data that is no picture, is cut short or corrupt,
 // claims an enormous size or would write outside the picture fails cleanly: a failure result, no
 // image, nothing left allocated (the fixture and ASan check the latter).
+#include <cstdlib>
+
 #include <png.h>
 
 #include "imaging/pictures.h"
@@ -115,9 +117,21 @@ TEST_F(DecodeTest, EveryLayoutGivesItsPixels)
     }
 }
 
-TEST_F(DecodeTest, InformationReportsWhatTheFileHolds)
+// What the factory makes of each file: the image information, or a clean refusal.
+TEST_F(DecodeTest, EveryFileGivesItsInformationOrIsRefused)
 {
     const Bytes palette = {255, 0, 0, 0, 255, 0}, black = {0, 0, 0}, ink = {0, 128, 255, 64};
+    const Bytes png = RgbaPng(8, 8, std::vector<uint32_t>(64, 0xFF112233));
+    Bytes corruptPng = png;
+    corruptPng[png.size() - 20] ^= 0x5A;  // inside the image data: its checksum no longer matches
+    const Bytes jpeg = SolidJpeg(32, {10, 20, 30});
+    const Bytes large = SolidJpeg(256, {10, 20, 30});
+    const Bytes bmp = EncodeBmp({4, 4, 24, Bytes(48, 0)});
+    Bytes noPlanes = EncodeBmp({1, 1, 24, {0, 0, 0, 0}});
+    noPlanes[26] = 0;
+    Bytes jpegWithoutFrame = {0xFF, 0xD8, 0xFF};
+    jpegWithoutFrame.resize(200, 0);
+    const Bytes core = EncodeCoreBmp(3, 2, 8, {0xFF0000, 0x00FF00, 0x0000FF}, {0, 1, 2, 0, 2, 2, 1, 0});
     const struct {
         const char* name;
         Bytes file;
@@ -153,28 +167,6 @@ TEST_F(DecodeTest, InformationReportsWhatTheFileHolds)
         {"JPEG CMYK", SolidJpeg(16, ink), "JPEG 16x16 96x96dpi 423x423 cmyk realsize"},
         {"JPEG CMYK, Adobe", SolidJpeg(16, ink, InkStorage::Adobe), "JPEG 16x16 96x96dpi 423x423 cmyk realsize"},
         {"JPEG YCCK", SolidJpeg(16, ink, InkStorage::Ycck), "JPEG 16x16 96x96dpi 423x423 ycck realsize"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(DescribeOf(c.file), c.info) << c.name;
-}
-
-TEST_F(DecodeTest, BadPicturesAreRefused)
-{
-    const Bytes png = RgbaPng(8, 8, std::vector<uint32_t>(64, 0xFF112233));
-    Bytes corruptPng = png;
-    corruptPng[png.size() - 20] ^= 0x5A;  // inside the image data: its checksum no longer matches
-    const Bytes jpeg = SolidJpeg(32, {10, 20, 30});
-    const Bytes large = SolidJpeg(256, {10, 20, 30});
-    const Bytes bmp = EncodeBmp({4, 4, 24, Bytes(48, 0)});
-    Bytes noPlanes = EncodeBmp({1, 1, 24, {0, 0, 0, 0}});
-    noPlanes[26] = 0;
-    Bytes jpegWithoutFrame = {0xFF, 0xD8, 0xFF};
-    jpegWithoutFrame.resize(200, 0);
-    const Bytes core = EncodeCoreBmp(3, 2, 8, {0xFF0000, 0x00FF00, 0x0000FF}, {0, 1, 2, 0, 2, 2, 1, 0});
-    const struct {
-        const char* name;
-        Bytes file;
-        const char* result;
-    } cases[] = {
         {"nothing", {}, kRefused},
         {"text", {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c', 't', 'u', 'r', 'e'}, kRefused},
         {"a BMP signature alone", {'B', 'M'}, kRefused},
@@ -211,7 +203,7 @@ TEST_F(DecodeTest, BadPicturesAreRefused)
         {"a BMP of 100000 x 100000", EncodeBmp({100000, -100000, 24, {0, 0, 0, 0}}), kTooLarge},
         {"a JPEG of 60000 x 60000", HugeJpeg(), kTooLarge},
     };
-    for (const auto& c : cases) EXPECT_EQ(DescribeOf(c.file), c.result) << c.name;
+    for (const auto& c : cases) EXPECT_EQ(DescribeOf(c.file), c.info) << c.name;
 }
 
 TEST_F(DecodeTest, MissingFilesAndNullArguments)

@@ -201,13 +201,18 @@ void ImagingTest::TearDown()
     HostTest::TearDown();
 }
 
+HGLOBAL BlockWith(const void* bytes, size_t size)
+{
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+    if (size) memcpy(GlobalLock(block), bytes, size);
+    GlobalUnlock(block);
+    return block;
+}
+
 HRESULT ImagingTest::Decode(const Bytes& bytes, IImage** image)
 {
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
-    if (!bytes.empty()) memcpy(GlobalLock(block), bytes.data(), bytes.size());
-    GlobalUnlock(block);
     IStream* stream = nullptr;
-    EXPECT_EQ(CreateStreamOnHGlobal(block, TRUE, &stream), S_OK);
+    EXPECT_EQ(CreateStreamOnHGlobal(BlockWith(bytes.data(), bytes.size()), TRUE, &stream), S_OK);
     HRESULT result = factory_->CreateImageFromStream(stream, image);
     stream->Release();
     return result;

@@ -68,6 +68,9 @@ std::string Describe(IImage* image);
 // The image drawn 1:1 over `background`, row by row.
 Colors Render(IImage* image, COLORREF background);
 
+// A movable global block holding a copy of `size` bytes.
+HGLOBAL BlockWith(const void* bytes, size_t size);
+
 // Pixels to HIMETRIC exactly as the controls' image wrapper converts them.
 LONG ToHimetric(int pixels, double dpi = 96);
 

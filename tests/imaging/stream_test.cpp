@@ -11,14 +11,6 @@ namespace {
 
 using StreamTest = ImagingTest;
 
-HGLOBAL BlockWith(const std::string& text)
-{
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size());
-    memcpy(GlobalLock(block), text.data(), text.size());
-    GlobalUnlock(block);
-    return block;
-}
-
 std::string ReadAll(IStream* stream, HRESULT expected = S_OK)
 {
     char buffer[64] = {};
@@ -138,7 +130,7 @@ TEST_F(StreamTest, ReadsToTheEndWhateverSizeTheStreamClaims)
 
 TEST_F(StreamTest, ReadsAndSeeksTheCallersBlockAndNeverPastIt)
 {
-    HGLOBAL block = BlockWith("hello world");
+    HGLOBAL block = BlockWith("hello world", 11);
     IStream* stream = nullptr;
     ASSERT_EQ(CreateStreamOnHGlobal(block, FALSE, &stream), S_OK);
     STATSTG stat;
@@ -175,7 +167,7 @@ TEST_F(StreamTest, ReadsAndSeeksTheCallersBlockAndNeverPastIt)
 TEST_F(StreamTest, RefusesBadArguments)
 {
     EXPECT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, nullptr), E_POINTER);
-    HGLOBAL block = BlockWith("x");
+    HGLOBAL block = BlockWith("x", 1);
     GlobalFree(block);
     IStream* stream = reinterpret_cast<IStream*>(&block);
     EXPECT_EQ(CreateStreamOnHGlobal(block, TRUE, &stream), E_INVALIDARG);
