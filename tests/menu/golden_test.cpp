@@ -28,7 +28,7 @@ struct Look {
     tagMW_FontStysle style;
     POINT at;
     Pen pen;
-    POINT second;  // a point in the second item, from the window's corner less one row
+    POINT first;  // a point in the first item from the window's corner; the pen goes one row lower
 };
 
 const Look kLooks[] = {
@@ -54,7 +54,7 @@ TEST_F(MenuLook, OverAMap)
         ASSERT_EQ(menu.TrackMenu(owner, look.at.x, look.at.y), 1);
         wincore::Advance(kTick);
         RECT rect = WindowRect(menu.GetSafeHwnd());
-        const POINT second = {rect.left + look.second.x, rect.top + look.second.y + line};
+        const POINT second = {rect.left + look.first.x, rect.top + look.first.y + line};
         if (look.pen == Pen::HoldOnSecond) wincore::PenDown(second.x, second.y);
         if (look.pen == Pen::TapSecond) Tap(second.x, second.y);
         if (look.pen == Pen::OneMoreTick) wincore::Advance(kTick);
