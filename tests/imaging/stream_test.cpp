@@ -50,6 +50,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE Read(void* buffer, ULONG bytes, ULONG* bytesRead) override
     {
+        if (!buffer || !bytesRead) return STG_E_INVALIDPOINTER;
         size_t count = std::min({size_t(bytes), piece_, bytes_.size() - position_});
         std::memcpy(buffer, bytes_.data() + position_, count);
         position_ += count;
