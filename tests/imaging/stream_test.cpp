@@ -165,6 +165,34 @@ TEST_F(StreamTest, ReadsAndSeeksTheCallersBlockAndNeverPastIt)
     stream->Release();
 }
 
+// The members hosts use to copy streams: a clone shares the block (the last stream frees it),
+// CopyTo copies from the position, SetSize cuts.
+TEST_F(StreamTest, ClonesCopiesAndCutsShareOneBlock)
+{
+    HGLOBAL block = BlockWith("abcdef", 6);
+    IStream *stream = nullptr, *clone = nullptr, *target = nullptr;
+    ASSERT_EQ(CreateStreamOnHGlobal(block, TRUE, &stream), S_OK);
+    Seek(stream, 2, STREAM_SEEK_SET);
+    ASSERT_EQ(stream->Clone(&clone), S_OK);
+    EXPECT_EQ(clone->Write("XY", 2, nullptr), S_OK);
+    EXPECT_EQ(Seek(stream, 0, STREAM_SEEK_CUR), 2u) << "positions are independent";
+    ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, &target), S_OK);
+    ULARGE_INTEGER count, read, written;
+    count.QuadPart = 100;
+    EXPECT_EQ(stream->CopyTo(target, count, &read, &written), S_OK);
+    EXPECT_EQ(read.QuadPart * 10 + written.QuadPart, 44u);
+    count.QuadPart = 3;
+    EXPECT_EQ(target->SetSize(count), S_OK);
+    Seek(target, 0, STREAM_SEEK_SET);
+    EXPECT_EQ(ReadAll(target), "XYe");
+    EXPECT_EQ(stream->Clone(nullptr), STG_E_INVALIDPOINTER);
+    EXPECT_EQ(stream->Release() + target->Release(), 0u);
+    EXPECT_NE(GlobalSize(block), 0u);
+    EXPECT_EQ(clone->Release(), 0u);
+    SetLastError(ERROR_SUCCESS);
+    EXPECT_TRUE(GlobalSize(block) == 0 && GetLastError() == ERROR_INVALID_HANDLE) << "freed with the last stream";
+}
+
 TEST_F(StreamTest, RefusesBadArguments)
 {
     EXPECT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, nullptr), E_POINTER);
