@@ -75,26 +75,23 @@ TEST_F(ImageListTest, ListsCountAsLiveObjectsAndStaleHandlesFail)
 
     Strip strip;
     Canvas canvas(2, 2, kGrey);
-    int cx = 0, cy = 0;
-    EXPECT_FALSE(ImageList_Destroy(list));
-    EXPECT_EQ(ImageList_AddMasked(list, strip.bitmap(), kMagenta), -1);
-    EXPECT_FALSE(ImageList_Draw(list, 0, canvas.dc(), 0, 0, ILD_NORMAL));
-    EXPECT_FALSE(ImageList_GetIconSize(list, &cx, &cy));
-    EXPECT_EQ(ImageList_GetImageCount(list), 0);
-    EXPECT_FALSE(ImageList_Destroy(reinterpret_cast<HIMAGELIST>(canvas.dc()))) << "a DC is no image list";
-    EXPECT_EQ(ImageList_Create(0, 2, ILC_COLOR, 0, 0), nullptr);
-    EXPECT_EQ(ImageList_Create(100000, 100000, ILC_COLOR, 0, 0), nullptr);
-
     HIMAGELIST live = ImageList_Create(2, 2, ILC_COLOR | ILC_MASK, 0, 0);
+    ImageList_Add(live, strip.bitmap(), nullptr);  // images 0 and 1
     HBITMAP stale = CreateCompatibleBitmap(canvas.dc(), 2, 2);
     DeleteObject(stale);
-    EXPECT_EQ(ImageList_Add(live, stale, nullptr), -1);
-    EXPECT_EQ(ImageList_Add(live, strip.bitmap(), stale), -1) << "a stale mask";
-    ImageList_Add(live, strip.bitmap(), nullptr);
     HDC staleDc = CreateCompatibleDC(nullptr);
     DeleteDC(staleDc);
-    EXPECT_FALSE(ImageList_Draw(live, 0, staleDc, 0, 0, ILD_NORMAL));
-    EXPECT_FALSE(ImageList_Draw(live, 2, canvas.dc(), 0, 0, ILD_NORMAL));
+    int cx = 0, cy = 0;
+    // The destroyed list, a DC posing as one, bad sizes, a stale bitmap, mask or DC, a missing image: each
+    // answers 0, FALSE or nullptr, and each add -1 (counted here from 0).
+    const std::vector<LONG_PTR> failures = {
+        ImageList_Destroy(list), ImageList_AddMasked(list, strip.bitmap(), kMagenta) + 1,
+        ImageList_Draw(list, 0, canvas.dc(), 0, 0, ILD_NORMAL), ImageList_GetIconSize(list, &cx, &cy),
+        ImageList_GetImageCount(list), ImageList_Destroy(reinterpret_cast<HIMAGELIST>(canvas.dc())),
+        LONG_PTR(ImageList_Create(0, 2, ILC_COLOR, 0, 0)), LONG_PTR(ImageList_Create(100000, 100000, ILC_COLOR, 0, 0)),
+        ImageList_Add(live, stale, nullptr) + 1, ImageList_Add(live, strip.bitmap(), stale) + 1,
+        ImageList_Draw(live, 0, staleDc, 0, 0, ILD_NORMAL), ImageList_Draw(live, 2, canvas.dc(), 0, 0, ILD_NORMAL)};
+    EXPECT_EQ(failures, std::vector<LONG_PTR>(failures.size(), 0));
     ImageList_Destroy(live);
 }
 

@@ -17,6 +17,7 @@ std::string Box(HRGN region)
     return std::to_string(complexity) + ": " + Str(box);
 }
 
+// Also an empty rectangle, and one over the whole coordinate range.
 TEST_F(RegionTest, CombinationsGiveTheirBoxComplexityAndPoints)
 {
     // a = (0,0)-(10,10), b = (5,5)-(15,15); complexity 2 is simple, 3 complex
@@ -44,19 +45,13 @@ TEST_F(RegionTest, CombinationsGiveTheirBoxComplexityAndPoints)
     EXPECT_EQ(CombineRgn(out, a, nullptr, RGN_AND), ERROR);
     EXPECT_EQ(CombineRgn(out, a, b, 0), ERROR);
     EXPECT_EQ(Box(out), "2: 0,0,10,10") << "a failed combination leaves the region alone";
-    for (HRGN region : {a, b, out}) DeleteObject(region);
-}
 
-TEST_F(RegionTest, EmptyAndWholeRangeRectangles)
-{
-    HRGN flat = CreateRectRgn(3, 3, 3, 9);
+    HRGN flat = CreateRectRgn(3, 3, 3, 9), whole = CreateRectRgn(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
     EXPECT_EQ(Box(flat), "1: 0,0,0,0");
     EXPECT_FALSE(PtInRegion(flat, 3, 3));
-    HRGN whole = CreateRectRgn(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
     EXPECT_EQ(Box(whole), "2: " + Str({INT_MIN, INT_MIN, INT_MAX, INT_MAX}));
     EXPECT_TRUE(PtInRegion(whole, 0, 0));
-    DeleteObject(flat);
-    DeleteObject(whole);
+    for (HRGN region : {a, b, out, flat, whole}) DeleteObject(region);
 }
 
 TEST_F(RegionTest, ClipRegionAndExclusionsLimitDrawing)

@@ -129,7 +129,8 @@ TEST_F(ControlsTest, OwnerDrawnButtonAsksItsParentToDrawAndReportsClicks)
     wincore::Advance(1000);
     wincore::PenDown(20, 20);
     wincore::PenUp(300, 200);
-    EXPECT_TRUE(SameTraffic(Log().Lines(), {"owner WM_COMMAND 0x00000005 button", "owner WM_COMMAND 0x00050005 button"}));
+    EXPECT_TRUE(
+        SameTraffic(Log().Lines(), {"owner WM_COMMAND 0x00000005 button", "owner WM_COMMAND 0x00050005 button"}));
     DestroyWindow(button);
 }
 

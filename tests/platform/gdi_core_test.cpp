@@ -34,7 +34,8 @@ TEST_F(GdiCoreTest, FillBlitPixelsAndClipRespectBoundsAndViewport)
     Canvas a(20, 20, kDusk), b(20, 20, RGB(0, 0, 0));
     a.Fill(kRed, {5, 5, 10, 10});
     // Right and bottom edges are exclusive; outside the bitmap there is no pixel.
-    EXPECT_EQ((Colors{a.At(5, 5), a.At(10, 10), a.At(20, 0), a.At(-1, 0)}), (Colors{kRed, kDusk, CLR_INVALID, CLR_INVALID}));
+    EXPECT_EQ((Colors{a.At(5, 5), a.At(10, 10), a.At(20, 0), a.At(-1, 0)}),
+              (Colors{kRed, kDusk, CLR_INVALID, CLR_INVALID}));
 
     EXPECT_TRUE(BitBlt(b.dc(), 0, 0, 10, 10, a.dc(), 5, 5, SRCCOPY));
     EXPECT_EQ(b.Row(0, 0, 6), (Colors{kRed, kRed, kRed, kRed, kRed, kDusk}));

@@ -63,7 +63,8 @@ TEST_F(LifecycleTest, CreationDataIdsAndRefusals)
     EXPECT_EQ(Probe(WS_POPUP, nullptr, 0, &refuse), nullptr) << "WM_CREATE refused";
     EXPECT_EQ(Probe(WS_CHILD, nullptr, 0, nullptr), nullptr) << "a child without a parent";
     EXPECT_EQ(Probe(WS_CHILD, gone, 0, nullptr), nullptr) << "a child of a destroyed window";
-    EXPECT_EQ(CreateWindowExW(0, TEXT("NoSuchClass"), TEXT(""), WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
+    EXPECT_EQ(CreateWindowExW(0, TEXT("NoSuchClass"), TEXT(""), WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
+                              nullptr),
               nullptr);
     EXPECT_EQ(wincore::LiveWindows(), 0);
 }
