@@ -35,6 +35,7 @@ struct NavVectorBoxSettings {
     std::vector<tagNAVVBITEM> items;
     int curSel = 0;
     RECT passRect[2] = {{0, 0, 0, 0}, {0, 0, 0, 0}};
+    int animationInterval = 0;  // ms between the slide's frames; 0: its own 50 ms ticks
 };
 
 class RKNAVCTRLEX_API CNavVectorBox : protected NavVectorBoxSettings {
@@ -60,6 +61,10 @@ public:
     void SetOwnerDrawBmp(void** image, int kind);
     // Paints the control into a DC of its parent, at the control's place.
     int OnPaintEx(HDC hdc);
+    // The slide's frame period: 0 (the default) for its 50 ms ticks, or 8 to 50 ms for frames on
+    // the same curve, placed by the time elapsed. Other values return 0 and change nothing; a
+    // running slide goes on at the new period. Returns 1.
+    int SetAnimationInterval(int ms);
 
 protected:
     static LRESULT CALLBACK BitmapButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -81,6 +86,8 @@ protected:
     int PreviousIndex(int index) const;
     int NextIndex(int index) const;
     void Step(int direction);
+    void StartSlide(UINT timer, int offset);
+    void SlideFrame(UINT id);
     void KillSlideTimers();
 
     HWND hWnd = nullptr;
@@ -88,5 +95,9 @@ protected:
     void* ownerDrawImage = nullptr;  // the host's HBITMAP (kind 0) or a CNavImage the box owns
     int ownerDrawKind = 0;
     int pressedPass = -1;
-    int slideOffset = 0;
+    int slideOffset = 0;   // as drawn
+    int tickedOffset = 0;  // after the last tick of the slide's curve passed
+    int slideTicks = 0;    // ticks of the curve passed
+    DWORD slideStart = 0;  // GetTickCount() at the step
+    UINT slideTimer = 0;   // the running slide's timer, 0 when none runs
 };

@@ -56,8 +56,8 @@ public:
 };
 
 // The host's menu object. Without an implementation (before Create, after Destroy) every
-// operation does nothing and returns 0 (NULL from GetSafeHwnd). A copy holds its own
-// implementation of the same look with the same items and settings, but no window.
+// operation but SetAnimationInterval does nothing and returns 0 (NULL from GetSafeHwnd). A copy
+// holds its own implementation of the same look with the same items and settings, but no window.
 class RKNAVCTRLEX_API CRKNaviMenu {
 public:
     CRKNaviMenu();
@@ -77,7 +77,13 @@ public:
     int OnPaintEx(HDC hdc);
     int CopyDCFromWnd(HWND wnd);
     int CopyDCFrom(HDC hdc, int redraw);
+    // The period of the sliding panel's frames: 0 (the default) for its 100 ms ticks, or 8 to 50 ms
+    // for frames on the same curves, placed by the time elapsed. Other values return 0 and change
+    // nothing. Kept for menus created later and through Destroy; a running movement goes on at the
+    // new period. Returns 1, with or without an implementation.
+    int SetAnimationInterval(int ms);
 
 protected:
     CRKMenuWnd* impl = nullptr;
+    int animationInterval = 0;  // ms
 };

@@ -31,6 +31,11 @@ INT_PTR CALLBACK CMenuWndCommon::DialogProc(HWND hwnd, UINT message, WPARAM wPar
                                 [] { return LRESULT(0); }));
 }
 
+void CMenuWndCommon::SetAnimationInterval(int ms)
+{
+    animationInterval = ms;
+}
+
 bool CMenuWndCommon::SendPick(HWND owner, HWND menuWindow, const tagMW_Item& item)
 {
     SendMessageW(owner, WM_COMMAND, WPARAM(item.wID), reinterpret_cast<LPARAM>(menuWindow));

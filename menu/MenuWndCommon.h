@@ -11,6 +11,9 @@ class CMenuWndCommon : public CRKMenuWnd {
 public:
     // A new menu of the same look with the same items and settings, without a window.
     virtual CRKMenuWnd* Clone() const = 0;
+    // The period of the movements' frames, checked by the facade: 0 for their own ticks. It is no
+    // setting of one menu: Destroy keeps it.
+    virtual void SetAnimationInterval(int ms);
 
 protected:
     // Creates the menu window from one of the library's dialog templates; the window calls
@@ -23,6 +26,8 @@ protected:
 
     virtual void AttachWindow(HWND hwnd) = 0;
     virtual LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) = 0;
+
+    int animationInterval = 0;  // ms
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,6 +1,7 @@
 // The host's menu object: owns the implementation chosen at Create and forwards to it.
 #include <new>
 
+#include "kit/TickedMotion.h"
 #include "menu/PopupMenuWnd.h"
 #include "menu/SlideMenuWnd.h"
 
@@ -9,7 +10,13 @@ namespace {
 constexpr unsigned int kSlideMenu = 0;
 constexpr unsigned int kPopupMenu = 1;
 
-// Every implementation the facade holds was made by Create or by this function.
+// Every implementation the facade holds was made by Create or by CloneOf: all are the library's
+// own menu windows.
+CMenuWndCommon* Common(CRKMenuWnd* impl)
+{
+    return static_cast<CMenuWndCommon*>(impl);
+}
+
 CRKMenuWnd* CloneOf(const CRKMenuWnd* impl)
 {
     return impl ? static_cast<const CMenuWndCommon*>(impl)->Clone() : nullptr;
@@ -19,13 +26,17 @@ CRKMenuWnd* CloneOf(const CRKMenuWnd* impl)
 
 CRKNaviMenu::CRKNaviMenu() = default;
 
-CRKNaviMenu::CRKNaviMenu(const CRKNaviMenu& other) : impl(CloneOf(other.impl)) {}
+CRKNaviMenu::CRKNaviMenu(const CRKNaviMenu& other)
+    : impl(CloneOf(other.impl)), animationInterval(other.animationInterval)
+{
+}
 
 CRKNaviMenu& CRKNaviMenu::operator=(const CRKNaviMenu& other)
 {
     if (this == &other) return *this;
     Destroy();
     impl = CloneOf(other.impl);
+    animationInterval = other.animationInterval;
     return *this;
 }
 
@@ -41,7 +52,9 @@ int CRKNaviMenu::Create(unsigned int type)
         impl = new (std::nothrow) CPopupMenuWnd;
     else if (type == kSlideMenu)
         impl = new (std::nothrow) CSlideMenuWnd;
-    return impl ? 1 : 0;
+    if (!impl) return 0;
+    Common(impl)->SetAnimationInterval(animationInterval);
+    return 1;
 }
 
 void CRKNaviMenu::Destroy()
@@ -98,4 +111,12 @@ int CRKNaviMenu::CopyDCFromWnd(HWND wnd)
 int CRKNaviMenu::CopyDCFrom(HDC hdc, int redraw)
 {
     return impl ? impl->CopyDCFrom(hdc, redraw) : 0;
+}
+
+int CRKNaviMenu::SetAnimationInterval(int ms)
+{
+    if (!kit::IsAnimationInterval(ms)) return 0;
+    animationInterval = ms;
+    if (impl) Common(impl)->SetAnimationInterval(ms);
+    return 1;
 }

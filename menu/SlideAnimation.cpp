@@ -1,7 +1,9 @@
 // The panel's opening (growing past its height and settling back with a small bounce) and its
-// closing (shrinking by a fifth of its height per tick until it is gone).
+// closing (shrinking by a fifth of its height per tick until it is gone), on their 100 ms ticks or
+// on shorter frames placed on the same curve by the time elapsed.
 #include <cstdlib>
 
+#include "kit/TickedMotion.h"
 #include "menu/SlideMenuWnd.h"
 #include "menu/SlideTimers.h"
 
@@ -13,6 +15,55 @@ constexpr int kSettleDivisor = 3;  // after an overshoot the panel grows back by
 constexpr int kClosingSteps = 5;
 constexpr int kClosedExtent = 10;  // px at or below which the closing panel is destroyed
 
+// One tick of the opening. False when it ends the opening, at the full height (at the first tick
+// without the animation).
+bool OpeningTick(slide::Curve& curve, int height, bool animated)
+{
+    const int diff = curve.extent - height;
+    if (std::abs(diff) <= 1 || !animated) {
+        curve.extent = height;
+        return false;
+    }
+    if (curve.extent >= height) {
+        curve.extent = height - diff / 2;
+        curve.overshoot = diff;
+    } else {
+        curve.extent += curve.overshoot ? curve.overshoot / kSettleDivisor : (height + kOpeningExtra) / kOpeningSteps;
+    }
+    return true;
+}
+
+// One tick of the closing. False when it ends the closing: the panel is then destroyed.
+bool ClosingTick(slide::Curve& curve, int height)
+{
+    if (curve.extent <= kClosedExtent) return false;
+    curve.extent -= height / kClosingSteps;
+    return true;
+}
+
+int ExtentOf(const slide::Curve& curve)
+{
+    return curve.extent;
+}
+
+// One timer message of a movement: on the ticks (interval 0) one tick, on shorter frames the
+// ticks due by the time elapsed. False when a tick ended the movement; otherwise `shown` is the
+// extent to show.
+template <class Tick>
+bool Advance(slide::Curve& curve, int& taken, DWORD start, int interval, Tick tick, int& shown)
+{
+    if (!interval) {
+        taken++;
+        if (!tick(curve)) return false;
+        shown = curve.extent;
+        return true;
+    }
+    const DWORD elapsed = GetTickCount() - start;
+    if (!kit::CatchUp(curve, taken, elapsed, slide::kTimerPeriod, tick)) return false;
+    shown = kit::PositionAt(curve, elapsed, slide::kTimerPeriod, tick, ExtentOf);
+    return true;
+}
+
 }  // namespace
 
 void CSlideMenuWnd::OnTimer(UINT_PTR id)
@@ -21,6 +72,31 @@ void CSlideMenuWnd::OnTimer(UINT_PTR id)
         OpeningStep();
     else
         ClosingStep();
+}
+
+// A movement starts from the extent shown.
+void CSlideMenuWnd::StartMotion(UINT_PTR timer)
+{
+    curve.extent = extent;
+    curveTicks = 0;
+    motionStart = GetTickCount();
+    motionTimer = timer;
+    SetTimer(hWnd, timer, kit::FramePeriod(animationInterval, slide::kTimerPeriod), nullptr);
+}
+
+// An opening still running ends where it is.
+void CSlideMenuWnd::StartClosing()
+{
+    KillTimer(hWnd, slide::kOpeningTimer);
+    StartMotion(slide::kClosingTimer);
+}
+
+void CSlideMenuWnd::SetAnimationInterval(int ms)
+{
+    const bool changed = ms != animationInterval;
+    CMenuWndCommon::SetAnimationInterval(ms);
+    if (changed && motionTimer && IsWindow(hWnd))
+        SetTimer(hWnd, motionTimer, kit::FramePeriod(ms, slide::kTimerPeriod), nullptr);
 }
 
 // The part of the panel shown at the current extent, anchored at the edge it grows from.
@@ -36,37 +112,46 @@ RECT CSlideMenuWnd::ShownRect() const
 void CSlideMenuWnd::OpeningStep()
 {
     const int height = rcMenu.bottom - rcMenu.top;
-    const int diff = extent - height;
-    if (std::abs(diff) <= 1 || !animate) {
-        KillTimer(hWnd, slide::kOpeningTimer);
-        MoveWindow(hWnd, rcMenu.left, rcMenu.top, rcMenu.right - rcMenu.left, height, TRUE);
-        ShowWindow(hWnd, SW_SHOW);
-        InvalidateRect(hWnd, nullptr, TRUE);
-        extent = height;
+    const bool animated = animate != 0;
+    auto tick = [height, animated](slide::Curve& state) { return OpeningTick(state, height, animated); };
+    int shown = 0;
+    if (!Advance(curve, curveTicks, motionStart, animationInterval, tick, shown)) {
+        FinishOpening();
         return;
     }
-    if (extent >= height) {
-        extent = height - diff / 2;
-        overshoot = diff;
-    } else {
-        extent += overshoot ? overshoot / kSettleDivisor : (height + kOpeningExtra) / kOpeningSteps;
-    }
-    RECT shown = ShownRect();
-    MoveWindow(hWnd, shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top, TRUE);
+    // The panel stays hidden until a frame has something of it to show, as until the first tick.
+    if (animationInterval && shown <= 0 && !IsWindowVisible(hWnd)) return;
+    extent = shown;
+    RECT rect = ShownRect();
+    MoveWindow(hWnd, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
     ShowWindow(hWnd, SW_SHOW);
     InvalidateRect(hWnd, nullptr, TRUE);
     UpdateWindow(hWnd);
 }
 
+void CSlideMenuWnd::FinishOpening()
+{
+    KillTimer(hWnd, slide::kOpeningTimer);
+    motionTimer = 0;
+    const int height = rcMenu.bottom - rcMenu.top;
+    MoveWindow(hWnd, rcMenu.left, rcMenu.top, rcMenu.right - rcMenu.left, height, TRUE);
+    ShowWindow(hWnd, SW_SHOW);
+    InvalidateRect(hWnd, nullptr, TRUE);
+    extent = height;
+}
+
 void CSlideMenuWnd::ClosingStep()
 {
-    if (extent <= kClosedExtent) {
+    const int height = rcMenu.bottom - rcMenu.top;
+    auto tick = [height](slide::Curve& state) { return ClosingTick(state, height); };
+    int shown = 0;
+    if (!Advance(curve, curveTicks, motionStart, animationInterval, tick, shown)) {
         KillTimer(hWnd, slide::kClosingTimer);
         Destroy();
         return;
     }
-    extent -= (rcMenu.bottom - rcMenu.top) / kClosingSteps;
-    RECT shown = ShownRect();
-    MoveWindow(hWnd, shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top, TRUE);
+    extent = shown;
+    RECT rect = ShownRect();
+    MoveWindow(hWnd, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
     ShowWindow(hWnd, SW_SHOW);
 }

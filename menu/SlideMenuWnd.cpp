@@ -61,7 +61,7 @@ int CSlideMenuWnd::TrackMenu(HWND owner, LONG x, LONG y)
     }
     menu::CloseMenuWindow(hWnd);
     ReleasePictures();
-    overshoot = 0;
+    curve = slide::Curve();
     closeEnabled = 0;
     frameImage = menu::LoadFrameImage();
     tracking = 1;
@@ -79,8 +79,8 @@ int CSlideMenuWnd::TrackMenu(HWND owner, LONG x, LONG y)
     hWnd = created;
     MoveWindow(hWnd, rcMenu.left, rcMenu.top, rcMenu.right - rcMenu.left, rcMenu.bottom - rcMenu.top, TRUE);
     ShowWindow(hWnd, SW_HIDE);
-    SetTimer(hWnd, slide::kOpeningTimer, slide::kTimerPeriod, nullptr);
-    extent = overshoot = 0;
+    extent = 0;
+    StartMotion(slide::kOpeningTimer);
     return 1;
 }
 
@@ -118,7 +118,9 @@ void CSlideMenuWnd::Destroy()
     rcMenu = kEmptyMenu;
     rcContent = kEmptyContent;
     moveDir = MOVE_UP;
-    overshoot = closeEnabled = animate = 0;
+    curve = slide::Curve();
+    motionTimer = 0;
+    closeEnabled = animate = 0;
 }
 
 int CSlideMenuWnd::SetCloseBt(RECT rc, int enable)

@@ -12,6 +12,16 @@
 #include "menu/MenuPictures.h"
 #include "menu/MenuWndCommon.h"
 
+namespace slide {
+
+// Where a movement of the panel stands after the last tick of its curve taken.
+struct Curve {
+    int extent = 0;     // px of the panel shown
+    int overshoot = 0;  // the opening's last overshoot
+};
+
+}  // namespace slide
+
 class CSlideMenuWnd : public CMenuWndCommon {
 public:
     CSlideMenuWnd() = default;
@@ -31,6 +41,7 @@ public:
     int CopyDCFrom(HDC hdc, int redraw) override;
 
     CRKMenuWnd* Clone() const override;
+    void SetAnimationInterval(int ms) override;
 
 protected:
     void AttachWindow(HWND hwnd) override;
@@ -45,7 +56,10 @@ private:
     LRESULT OnPenUp(POINT pen);
     bool IsClosePress(POINT pen) const;
     void OnTimer(UINT_PTR id);
+    void StartMotion(UINT_PTR timer);
+    void StartClosing();
     void OpeningStep();
+    void FinishOpening();
     void ClosingStep();
     RECT ShownRect() const;
 
@@ -57,8 +71,11 @@ private:
     int closeEnabled = 0;
     RECT rcClose = {0, 0, 0, 0};
     std::vector<tagMW_Item> items;
-    int overshoot = 0;
-    int extent = 0;
+    slide::Curve curve;
+    int curveTicks = 0;        // ticks of the running movement taken
+    DWORD motionStart = 0;     // GetTickCount() when it began
+    UINT_PTR motionTimer = 0;  // its timer, 0 when none runs
+    int extent = 0;            // px of the panel shown
     MOVE_DIR moveDir = MOVE_UP;
     int animate = 0;
     kit::Backdrop backdrop;

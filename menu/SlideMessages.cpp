@@ -3,7 +3,6 @@
 #include "menu/SlideMenuWnd.h"
 
 #include "kit/Offscreen.h"
-#include "menu/SlideTimers.h"
 
 namespace {
 
@@ -61,8 +60,7 @@ bool CSlideMenuWnd::IsClosePress(POINT pen) const
 LRESULT CSlideMenuWnd::OnPenUp(POINT pen)
 {
     if (IsClosePress(pen)) {
-        KillTimer(hWnd, slide::kOpeningTimer);
-        SetTimer(hWnd, slide::kClosingTimer, slide::kTimerPeriod, nullptr);
+        StartClosing();
         return 1;
     }
     const tagMW_Item* chosen = menu::ItemToChoose(items, pen);

@@ -1,9 +1,35 @@
 // The subclass procedure of the "BUTTON" window: pen taps on the arrows, the slide timers and
 // the WM_COMMAND notification of each step.
+#include <algorithm>
+
 #include "vectorbox/VectorBoxDefs.h"
 #include "kit/Guard.h"
+#include "kit/TickedMotion.h"
 
 using namespace vectorbox;
+
+namespace {
+
+// A sixth of the middle field per tick, at least one pixel, so that a field narrower than the
+// tick count still ends its slide.
+int SlideStep(int middle)
+{
+    return std::max(middle / kSlideTicks, 1);
+}
+
+// One tick of the slide's curve: the offset moves a step towards 0 and stays there. False when
+// the tick finds it at 0 already: that tick ends the slide (and still repaints).
+bool SlideTick(int& offset, int step, UINT id)
+{
+    const bool running = offset != 0;
+    if (id == kTimerSlideBack)
+        offset = std::max(offset - step, 0);
+    else if (id == kTimerSlideForward)
+        offset = std::min(offset + step, 0);
+    return running;
+}
+
+}  // namespace
 
 LRESULT CALLBACK CNavVectorBox::BitmapButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -40,6 +66,7 @@ void CNavVectorBox::KillSlideTimers()
 {
     KillTimer(hWnd, kTimerSlideBack);
     KillTimer(hWnd, kTimerSlideForward);
+    slideTimer = 0;
 }
 
 int CNavVectorBox::MiddleWidth()
@@ -52,7 +79,7 @@ int CNavVectorBox::MiddleWidth()
 void CNavVectorBox::OnLButtonDown(int x, int y)
 {
     KillSlideTimers();
-    slideOffset = 0;
+    slideOffset = tickedOffset = 0;
     SetPassControlWidth(passWidth);
     const POINT point = {x, y};
     pressedPass = PtInRect(&passRect[0], point) ? 0 : PtInRect(&passRect[1], point) ? 1 : -1;
@@ -88,30 +115,49 @@ void CNavVectorBox::Step(int direction)
     const int middle = MiddleWidth();
     if (direction < 0) {
         curSel = PreviousIndex(curSel);
-        slideOffset = middle;
-        SetTimer(hWnd, kTimerSlideBack, kSlidePeriod, nullptr);
+        StartSlide(kTimerSlideBack, middle);
     } else {
         curSel = NextIndex(curSel);
-        slideOffset = -middle;
-        SetTimer(hWnd, kTimerSlideForward, kSlidePeriod, nullptr);
+        StartSlide(kTimerSlideForward, -middle);
     }
     const WORD id = WORD(GetDlgCtrlID(hWnd));
     SendMessageW(hOwner, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(hWnd));
 }
 
-// The tick after the slide has reached 0 stops it. The step is at least one pixel, so that a
-// middle field narrower than the tick count still ends its slide.
+void CNavVectorBox::StartSlide(UINT timer, int offset)
+{
+    slideOffset = tickedOffset = offset;
+    slideTicks = 0;
+    slideStart = GetTickCount();
+    slideTimer = timer;
+    SetTimer(hWnd, timer, kit::FramePeriod(animationInterval, kSlidePeriod), nullptr);
+}
+
 void CNavVectorBox::OnTimer(UINT id)
 {
-    int step = MiddleWidth() / kSlideTicks;
-    if (step < 1) step = 1;
-    if (slideOffset == 0) KillSlideTimers();
-    if (id == kTimerSlideBack) {
-        slideOffset -= step;
-        if (slideOffset < 0) slideOffset = 0;
-    } else if (id == kTimerSlideForward) {
-        slideOffset += step;
-        if (slideOffset > 0) slideOffset = 0;
+    if (animationInterval && id == slideTimer) {
+        SlideFrame(id);
+        return;
+    }
+    const bool running = SlideTick(tickedOffset, SlideStep(MiddleWidth()), id);
+    if (id == slideTimer) slideTicks++;
+    slideOffset = tickedOffset;
+    if (!running) KillSlideTimers();
+    InvalidateRect(hWnd, nullptr, FALSE);
+}
+
+// A frame between the ticks takes the ticks due by now (a late frame takes several) and draws the
+// offset on the way from the last one's towards the next one's.
+void CNavVectorBox::SlideFrame(UINT id)
+{
+    const int step = SlideStep(MiddleWidth());
+    auto tick = [step, id](int& offset) { return SlideTick(offset, step, id); };
+    const DWORD elapsed = GetTickCount() - slideStart;
+    if (kit::CatchUp(tickedOffset, slideTicks, elapsed, kSlidePeriod, tick)) {
+        slideOffset = kit::PositionAt(tickedOffset, elapsed, kSlidePeriod, tick, [](int offset) { return offset; });
+    } else {
+        slideOffset = tickedOffset;
+        KillSlideTimers();
     }
     InvalidateRect(hWnd, nullptr, FALSE);
 }

@@ -57,7 +57,8 @@ void CNavVectorBox::ForgetWindow()
     hWnd = nullptr;
     oldWndProc = nullptr;
     pressedPass = -1;
-    slideOffset = 0;
+    slideOffset = tickedOffset = 0;
+    slideTimer = 0;
 }
 
 int CNavVectorBox::Create(HINSTANCE hInstance, DWORD dwStyle, const WCHAR* text, const RECT& rect, HWND parent,

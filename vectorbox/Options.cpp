@@ -1,5 +1,7 @@
-// Settings: text colour and font, visibility, arrow width and the owner-drawn frame.
+// Settings: text colour and font, visibility, arrow width, the owner-drawn frame and the slide's
+// frame period.
 #include "frame/NavImage.h"
+#include "kit/TickedMotion.h"
 #include "vectorbox/VectorBoxDefs.h"
 
 using namespace vectorbox;
@@ -70,4 +72,14 @@ void CNavVectorBox::SetOwnerDrawBmp(void** image, int kind)
     picture->LoadFromFile(path);
     ownerDrawImage = picture;
     ownerDrawKind = kind;
+}
+
+int CNavVectorBox::SetAnimationInterval(int ms)
+{
+    if (!kit::IsAnimationInterval(ms)) return 0;
+    const bool changed = ms != animationInterval;
+    animationInterval = ms;
+    if (changed && slideTimer && ::IsWindow(hWnd))
+        SetTimer(hWnd, slideTimer, kit::FramePeriod(ms, kSlidePeriod), nullptr);
+    return 1;
 }
