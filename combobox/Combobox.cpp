@@ -6,6 +6,7 @@
 #include "NavComboboxEx.h"
 #include "combobox/ComboDefs.h"
 #include "kit/StoredText.h"
+#include "listview/Scroller.h"
 
 using namespace combobox;
 
@@ -72,6 +73,7 @@ int CNavComboboxEx::Create(HINSTANCE hInstance, DWORD dwStyle, WCHAR* text, RECT
     pDropList->SetColor(0x00000000, 0x00FF0000);
     pDropList->SetBkColor(0x00000000, 0);
     pDropList->SetItemHeigh(fieldHeight);
+    pDropList->SetAnimationInterval(animationInterval);
     RECT listRect = {dropRect.left, dropRect.top - 2, dropRect.right, dropRect.bottom};
     pDropList->Create(hInstance, WS_POPUP, listRect, parent, id + kListIdOffset, NAVLV_MODE_DROPDOWN);
     WatchList();
@@ -175,6 +177,14 @@ int CNavComboboxEx::GetLBText(int index, WCHAR* buffer, int len)
 int CNavComboboxEx::GetLBTextLen(int index)
 {
     return pDropList ? pDropList->GetItemTextLen(index) : -1;
+}
+
+int CNavComboboxEx::SetAnimationInterval(int ms)
+{
+    if (!listview::AcceptedInterval(ms)) return 0;
+    animationInterval = ms;
+    if (pDropList) pDropList->SetAnimationInterval(ms);
+    return 1;
 }
 
 int CNavComboboxEx::SetItemHeight(int, UINT height)

@@ -161,6 +161,7 @@ void CNavComboboxEx::OpenList()
     RECT placed = {field.left, top, field.right, bottom};
     MapWindowPoints(owner, nullptr, reinterpret_cast<POINT*>(&placed), 2);
     HWND list = pDropList->GetSafeHand();
+    pDropList->SetAnimationInterval(animationInterval);
     ::MoveWindow(list, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top, TRUE);
     pDropList->CopyDCFromWnd(nullptr);
     SetWindowPos(list, HWND_TOPMOST, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top,

@@ -19,6 +19,7 @@ struct NavComboboxSettings {
     BOOL enabled = 1;
     int buttonWidth = 60;
     int fieldHeight = 42;
+    int animationInterval = 0;  // ms, the drop-down list's (NavListViewEx::SetAnimationInterval)
 };
 
 class RKNAVCTRLEX_API CNavComboboxEx : protected NavComboboxSettings {
@@ -46,6 +47,9 @@ public:
     int GetLBTextLen(int index);
     int SetItemHeight(int index, UINT height);
     int GetItemHeight(int index);
+    // The drop-down list's animation period, as NavListViewEx::SetAnimationInterval takes it; the
+    // list has it from now on, and each time it opens.
+    int SetAnimationInterval(int ms);
 
     void SetComboxText(WCHAR* text, int redraw);
     int GetComboxText(WCHAR* buffer, int len);

@@ -146,6 +146,10 @@ public:
     void EnableHScrollBar(int on);
     int SetRespondHwnd(HWND h);
     void Refresh();
+    // The period of the glide's and spring-backs' timer: 0 (the default) steps them every 50 ms;
+    // 8 to 50 ms moves the rows along the same curve at that rate, by the time actually passed.
+    // Returns 1, or 0 for any other value (nothing changes). A running movement takes it at once.
+    int SetAnimationInterval(int ms);
 
     // Items
     int AddItem(const WCHAR* text, int image, int redraw);

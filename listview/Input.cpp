@@ -42,7 +42,7 @@ int NavListViewEx::PressPageButton(int x, int y)
 
 void NavListViewEx::OnLButtonDown(int x, int y)
 {
-    Follow(scroller->Press({x, y}));
+    Follow(scroller->Press({x, y}, GetTickCount()));
     penDownPoint = penPoint = {x, y};
     if (PressPageButton(x, y)) return;
     POINT point = {x, y};
@@ -101,7 +101,7 @@ void NavListViewEx::OnLButtonUp(int x, int y)
 
 void NavListViewEx::OnLButtonDBClick(int x, int y)
 {
-    Follow(scroller->Press({x, y}));
+    Follow(scroller->Press({x, y}, GetTickCount()));
     penDownPoint = penPoint = {x, y};
     if (PressPageButton(x, y)) return;
     pressedItem = -1;

@@ -90,7 +90,7 @@ int NavListViewEx::DeleteItem(int index)
     if (curSel >= count) curSel = std::max(count - 1, -1);
     if (deletedSelected && curSel >= 0) items[curSel].state |= NAVLV_STATE_SELECTED;
     if (lastIndex >= count && topIndex > 0) topIndex--;
-    if (hWnd) SetTimer(hWnd, kTimerSpringBottom, kTimerPeriod, nullptr);
+    if (hWnd) Follow(scroller->Start(kTimerSpringBottom, GetTickCount()));
     Refresh();
     return 1;
 }

@@ -129,9 +129,7 @@ LRESULT NavListViewEx::OnWndMessage(HWND hwnd, UINT message, WPARAM wParam, LPAR
     case WM_KILLFOCUS:
         if (listMode == NAVLV_MODE_DROPDOWN) {
             if (::IsWindowVisible(hwnd)) ShowWindow(hwnd, SW_HIDE);
-            KillTimer(hwnd, kTimerSpringTop);
-            KillTimer(hwnd, kTimerSpringBottom);
-            KillTimer(hwnd, kTimerFling);
+            KillMovementTimers();
         }
         break;
     case WM_PAINT:

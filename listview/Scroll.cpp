@@ -35,9 +35,16 @@ void NavListViewEx::Follow(const ScrollStep& step)
     if (hWnd) {
         for (UINT timer : {kTimerSpringTop, kTimerSpringBottom, kTimerFling})
             if (step.stopTimers & (1u << timer)) KillTimer(hWnd, timer);
-        if (step.startTimer) SetTimer(hWnd, step.startTimer, kTimerPeriod, nullptr);
+        if (step.startTimer) SetTimer(hWnd, step.startTimer, step.period, nullptr);
     }
     if (step.repaint) Refresh();
+}
+
+int NavListViewEx::SetAnimationInterval(int ms)
+{
+    if (!AcceptedInterval(ms)) return 0;
+    Follow(scroller->SetInterval(ms));
+    return 1;
 }
 
 void NavListViewEx::KillMovementTimers()
@@ -52,7 +59,7 @@ void NavListViewEx::OnScrollList(int delta, int)
 
 void NavListViewEx::OnTimer(UINT id)
 {
-    Follow(scroller->Tick(id, ScrollMetrics()));
+    Follow(scroller->Tick(id, ScrollMetrics(), GetTickCount()));
 }
 
 void NavListViewEx::OnHScrollItem(int row)

@@ -1,97 +1,70 @@
-// The list's scroll physics: drag steps, the glide after a flick and the spring-back at either
-// end. Pen samples and timer ticks come in with their times; each answer says where the rows go
-// and what the list's window does next. The list keeps the rows' position (its hosts may move
-// them) and what its last paint recorded, and hands both in.
+// The list's scroll physics at the timer period its host chose. Drags move the rows at once; the
+// glide and the spring-backs run on the 50 ms ticks of TickedScroller, or at a shorter period
+// along the same curve in time (TimedCurve), where the glide starts from the pen's fitted speed.
 #pragma once
 
 #include <windows.h>
 
 #include <optional>
 
+#include "listview/PenSpeed.h"
+#include "listview/TickedScroller.h"
+#include "listview/TimedCurve.h"
+
 namespace listview {
 
-struct ScrollTuning {
-    UINT tickMs = 50;            // ms between two steps of a glide or a spring-back
-    int flickWindowMs = 50;      // ms: a lift sooner than this after the last scrolling move glides
-    int stopSpeed = 5;           // px per tick: a glide that has slowed to this stops
-    int glideDecayDivisor = 10;  // a glide loses this fraction of its speed per tick, at least 1 px
-    int topFarRows = 2;          // rows: pulled down further than this, the rows spring back by
-    int topFarDivisor = 3;       //   this fraction of the pull per tick,
-    int topNearDivisor = 6;      //   and by this one nearer their place
-    int bottomFarRows = 1;       // rows: a gap under the last row wider than this closes by
-    int bottomFarDivisor = 2;    //   this fraction per tick,
-    int bottomNearDivisor = 3;   //   a narrower one by this one,
-    int bottomWholeGap = 3;      // px: and one narrower than this at once
-};
-constexpr ScrollTuning kScrollTuning;
+constexpr int kShortestIntervalMs = 8;
+constexpr int kLongestIntervalMs = 50;
+// ms: the glide's speed per tick is the pen's speed times this, the distance a pen reported this
+// often moves between two reports, which the ticks take as the speed.
+constexpr int kPenReportMs = 10;
 
-// The list's window timers, one per animation; their ids are part of its message traffic.
-constexpr UINT kTimerSpringTop = 1;     // IDT_SPRING_TOP
-constexpr UINT kTimerSpringBottom = 2;  // IDT_SPRING_BOTTOM
-constexpr UINT kTimerFling = 3;         // IDT_FLING
-constexpr UINT kTimerPeriod = kScrollTuning.tickMs;  // ms
-
-enum class ScrollState { Idle, Pressed, Dragging, Gliding, SpringingTop, SpringingBottom };
-
-struct RowPosition {
-    int topIndex;
-    int firstRowBottom;  // px below the rows area's top; a stored 0 is drawn as a whole row
-};
-
-// What the rules read about the list: where its rows are now, and what its last paint recorded
-// (a host may have moved the rows or deleted items since).
-struct ListMetrics {
-    RowPosition position;
-    int itemHeight;  // px
-    int count;       // items
-    int lastIndex;   // the last row painted
-    int bottomGap;   // px from that row's bottom to the rows area's; negative when it is cut off
-};
-
-// What the list's window does, in this order: store the position and the flags, kill the
-// timers, start one, repaint.
-struct ScrollStep {
-    std::optional<RowPosition> moveTo;
-    bool rowsMoving = false;  // the next paint skips the page-scroll bar
-    int indicator = -1;       // the scroll indicator: 1 shown, 0 hidden, -1 left as it is
-    UINT stopTimers = 0;      // bit (1 << id) per timer to kill
-    UINT startTimer = 0;      // 0: none
-    bool repaint = false;
-};
+// 0 runs the movements on their ticks; a period from 8 to 50 ms follows their curves in time.
+constexpr bool AcceptedInterval(int ms)
+{
+    return ms == 0 || (ms >= kShortestIntervalMs && ms <= kLongestIntervalMs);
+}
 
 class ListScroller {
 public:
-    // Pen-down or double tap: every animation stops, and the next move counts from `point`.
-    ScrollStep Press(POINT point);
+    // Pen-down or double tap at `now` (ms): every animation stops, and the next move counts from
+    // `point`, the first sample of the pen's speed.
+    ScrollStep Press(POINT point, DWORD now = 0);
     // A pen sample taken at `now` (ms). A vertical step longer than `screenHeight` comes from a
     // pen above the window, whose y reads near 65535: it moves nothing and leaves the speed.
     ScrollStep Move(POINT point, DWORD now, const ListMetrics& list, int screenHeight);
     // Pen-up at `now`: a glide after a flick, else the spring-back of a list pulled past an end.
     ScrollStep Release(DWORD now, const ListMetrics& list);
-    // One tick of the animation whose timer this is (a timer the list started on its own too).
-    ScrollStep Tick(UINT timer, const ListMetrics& list);
+    // The list's timer `timer` arrived at `now` (ms).
+    ScrollStep Tick(UINT timer, const ListMetrics& list, DWORD now);
+    // One 50 ms tick of the animation whose timer this is, whatever the period.
+    ScrollStep Tick(UINT timer, const ListMetrics& list) { return ticks.Tick(timer, list); }
+    // The list starts an animation of its own accord at `now` (the spring-back after a deletion).
+    ScrollStep Start(UINT timer, DWORD now);
     // Every animation stops where it is.
     ScrollStep Stop();
+    // A period AcceptedInterval takes, in ms; a running animation goes on at the new one.
+    ScrollStep SetInterval(int ms);
     // The rows moved by `delta` px (positive: down), as one drag step moves them.
-    static ScrollStep Scroll(int delta, const ListMetrics& list);
+    static ScrollStep Scroll(int delta, const ListMetrics& list) { return TickedScroller::Scroll(delta, list); }
 
-    ScrollState State() const { return state; }
-    POINT LastMovePoint() const { return lastMovePoint; }
-    DWORD LastMoveTick() const { return lastMoveTick; }
+    ScrollState State() const { return curve ? curve->Ticked().State() : ticks.State(); }
+    POINT LastMovePoint() const { return ticks.LastMovePoint(); }
+    DWORD LastMoveTick() const { return ticks.LastMoveTick(); }
     // px of the last move; while gliding, the speed in px per tick.
-    int Velocity() const { return velocity; }
+    int Velocity() const { return curve ? curve->Ticked().Velocity() : ticks.Velocity(); }
+    int Interval() const { return interval; }
 
 private:
-    ScrollStep SpringTopStep(const ListMetrics& list);
-    ScrollStep SpringBottomStep(const ListMetrics& list);
-    ScrollStep GlideStep(const ListMetrics& list);
-    ScrollStep End(UINT timer);
-    ScrollStep HandOver(UINT timer, ScrollState next);
+    UINT Period() const;
+    ScrollStep Track(ScrollStep step, DWORD now);
 
-    ScrollState state = ScrollState::Idle;
-    POINT lastMovePoint = {0, 0};  // the last sample that scrolled
-    DWORD lastMoveTick = 0xFFFF;   // ms, its time
-    int velocity = 0;
+    TickedScroller ticks;
+    PenTrack pen;
+    std::optional<TimedCurve> curve;  // the animation running at a period of its own
+    int interval = 0;                 // ms; 0: the ticks
+    UINT running = 0;                 // the animation's timer, 0: none
+    DWORD steppedAt = 0;              // ms: when the rows were last where the ticks put them
 };
 
 }  // namespace listview

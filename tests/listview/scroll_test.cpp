@@ -66,3 +66,62 @@ TEST_F(ListScroll, FlicksAndDeletionsEndWhereTheScrollerTakesTheRows)
 }
 
 }  // namespace
+
+namespace {
+
+// A flick of a 30-row list with the pen reported every 10 ms, 40 px each time; the rows' first
+// separator at each of `times` (ms after the lift), then the separators at rest.
+std::vector<std::string> Flick(NavListViewEx& list, std::vector<DWORD> times)
+{
+    wincore::PenDown(100, 250);
+    for (int y = 210; y >= 90; y -= 40) {
+        Advance(10);
+        wincore::PenMove(100, y);
+    }
+    Advance(5);
+    wincore::PenUp(100, 90);
+    std::vector<std::string> seen;
+    DWORD now = 0;
+    for (DWORD t : times) {
+        Advance(t - now);
+        now = t;
+        seen.push_back(Separators().substr(0, Separators().find(' ')));
+    }
+    Advance(2000);
+    seen.push_back(Separators());
+    EXPECT_FALSE(KillTimer(list.GetSafeHand(), 3)) << "the glide has ended";
+    return seen;
+}
+
+}  // namespace
+
+TEST_F(ListScroll, AtAShorterAnimationIntervalAGlideMovesBetweenTheTicksAndEndsWhereTheyEnd)
+{
+    const std::vector<DWORD> times = {0, 16, 400, 800};
+    std::vector<std::string> runs[3];  // the ticks, 16 ms, and 16 ms set back to 0
+    for (int run = 0; run < 3; run++) {
+        NavListViewEx list;
+        for (int refused : {-1, 7, 51, 1000}) EXPECT_EQ(list.SetAnimationInterval(refused), 0) << refused;
+        EXPECT_EQ(list.SetAnimationInterval(run ? 16 : 0), 1);
+        if (run == 2) {
+            EXPECT_EQ(list.SetAnimationInterval(0), 1);
+        }
+        Open(list, RECT{0, 0, 400, 300}, 30);
+        Advance(500);
+        runs[run] = Flick(list, times);
+        runs[run].push_back(std::to_string(TapRecord(100, 1).index));  // the top row
+        list.Destroy();
+    }
+    EXPECT_EQ(runs[2], runs[0]) << "0 restores the ticks";
+    // The rows rest where the ticks leave them, on the same top row.
+    EXPECT_EQ(runs[1][4], runs[0][4]);
+    EXPECT_EQ(runs[1][5], runs[0][5]);
+    if (!kExactTicks) return;
+    EXPECT_EQ(runs[0][1], runs[0][0]) << "the ticks have not moved the rows 16 ms after the lift";
+    EXPECT_NE(runs[1][1], runs[1][0]) << "the shorter interval has";
+    // At 400 and 800 ms the two show the rows within 1 px of each other (a row is 60 px).
+    for (int i : {2, 3}) {
+        const int apart = std::abs(std::stoi(runs[1][i]) - std::stoi(runs[0][i]));
+        EXPECT_LE(std::min(apart, 60 - apart), 1) << times[i] << " ms";
+    }
+}
