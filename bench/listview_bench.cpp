@@ -1,5 +1,6 @@
-// The list view: paints of the ordinary list in its variants, a drag step, a whole glide, long
-// lists, and the item store's costs.
+// The list view: paints of the ordinary list in its variants, a drag step, a whole glide at the
+// ticks and at a display's rate, one smooth frame of a glide and of a spring-back, long lists, and
+// the item store's costs.
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>
@@ -95,22 +96,67 @@ void DragStep(benchmark::State& state)
     wincore::Advance(5000);
 }
 
-// A 40 px flick within the glide window, then the clock runs until the list is at rest; the
-// list goes back to the middle of its rows between flicks.
-void Glide(benchmark::State& state)
+constexpr int kSmoothMs = 16;  // the animation interval of the smooth cases: a 60 Hz display
+
+// A 40 px flick within the glide window.
+void Flick()
+{
+    wincore::PenDown(400, 300);
+    wincore::PenMove(400, 260);
+    wincore::PenUp(400, 260);
+}
+
+void FlickFromTheMiddle(ListScene& scene)
+{
+    scene.list.ScrollTo(500);
+    Flick();
+}
+
+// The rows pulled down 140 px at the start of the list and let go slowly.
+void PullDown(ListScene& scene)
+{
+    scene.list.ScrollTo(0);
+    wincore::PenDown(400, 100);
+    wincore::PenMove(400, 240);
+    wincore::Advance(100);
+    wincore::PenUp(400, 240);
+}
+
+// A whole glide of a 40 px flick, the clock running until the list is at rest, at the ticks or at
+// `interval`: the same motion either way, so the two medians compare the work per second of it.
+// The list goes back to the middle of its rows between flicks.
+void Glide(benchmark::State& state, int interval)
 {
     ListScene scene(800, 480, 1000, false);
     if (!scene.opened) return state.SkipWithError("the list was not created");
+    scene.list.SetAnimationInterval(interval);
     scene.list.ScrollTo(500);
     for (auto _ : state) {
-        wincore::PenDown(400, 300);
-        wincore::PenMove(400, 260);
-        wincore::PenUp(400, 260);
+        Flick();
         wincore::Advance(2000);
         state.PauseTiming();
         scene.list.ScrollTo(500);
         state.ResumeTiming();
     }
+}
+
+// One frame of a movement at the smooth interval: the timer, the step along the curve, the paint.
+// The movement starts again (untimed) every `frames` frames, before it could come to rest.
+void SmoothFrame(benchmark::State& state, void (*start)(ListScene&), int frames)
+{
+    ListScene scene(800, 480, 1000, false);
+    if (!scene.opened) return state.SkipWithError("the list was not created");
+    scene.list.SetAnimationInterval(kSmoothMs);
+    int frame = 0;
+    for (auto _ : state) {
+        if (frame++ % frames == 0) {
+            state.PauseTiming();
+            start(scene);
+            state.ResumeTiming();
+        }
+        wincore::Advance(kSmoothMs);
+    }
+    wincore::Advance(5000);
 }
 
 void AddItems(benchmark::State& state)
@@ -179,7 +225,11 @@ void RegisterListCases()
     RegisterBenchmark("list paint 480x272 owner background", Paint, 480, 272, 50, true, 0, nullptr);
     RegisterBenchmark("list paint drop-down 240x260", PaintDropDown);
     RegisterBenchmark("list drag step 800x480", DragStep);
-    RegisterBenchmark("list glide of a 40 px flick, 800x480", Glide)->Unit(benchmark::kMillisecond);
+    RegisterBenchmark("list glide of a 40 px flick, 800x480", Glide, 0)->Unit(benchmark::kMillisecond);
+    RegisterBenchmark("list glide of a 40 px flick at 16 ms, 800x480", Glide, kSmoothMs)
+        ->Unit(benchmark::kMillisecond);
+    RegisterBenchmark("list glide frame at 16 ms, 800x480", SmoothFrame, FlickFromTheMiddle, 60);
+    RegisterBenchmark("list spring-back frame at 16 ms, 800x480", SmoothFrame, PullDown, 15);
     RegisterBenchmark("list paint 10 items", Paint, 800, 480, 10, false, 0, nullptr);
     RegisterBenchmark("list paint 100000 items", Paint, 800, 480, 100000, false, 0, nullptr);
     RegisterBenchmark("list paint 100000 items, at item 50000", Paint, 800, 480, 100000, false, 50000, "list_at_50000");
