@@ -6,7 +6,7 @@
 #include "NavComboboxEx.h"
 #include "combobox/ComboDefs.h"
 #include "kit/StoredText.h"
-#include "listview/Scroller.h"
+#include "kit/TickedMotion.h"
 
 using namespace combobox;
 
@@ -181,7 +181,7 @@ int CNavComboboxEx::GetLBTextLen(int index)
 
 int CNavComboboxEx::SetAnimationInterval(int ms)
 {
-    if (!listview::AcceptedInterval(ms)) return 0;
+    if (!kit::IsAnimationInterval(ms)) return 0;
     animationInterval = ms;
     if (pDropList) pDropList->SetAnimationInterval(ms);
     return 1;

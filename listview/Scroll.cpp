@@ -42,7 +42,7 @@ void NavListViewEx::Follow(const ScrollStep& step)
 
 int NavListViewEx::SetAnimationInterval(int ms)
 {
-    if (!AcceptedInterval(ms)) return 0;
+    if (!kit::IsAnimationInterval(ms)) return 0;
     Follow(scroller->SetInterval(ms));
     return 1;
 }

@@ -7,7 +7,7 @@ namespace listview {
 
 UINT ListScroller::Period() const
 {
-    return interval ? UINT(interval) : kTimerPeriod;
+    return kit::FramePeriod(interval, kTimerPeriod);
 }
 
 // Keeps count of the animation's timer, and of when the ticks last placed the rows.
@@ -84,7 +84,7 @@ ScrollStep ListScroller::Stop()
 
 ScrollStep ListScroller::SetInterval(int ms)
 {
-    if (!AcceptedInterval(ms) || ms == interval) return {};
+    if (!kit::IsAnimationInterval(ms) || ms == interval) return {};
     interval = ms;
     if (!running) return {};
     // A ticked animation goes on along its curve from its last tick.

@@ -7,23 +7,16 @@
 
 #include <optional>
 
+#include "kit/TickedMotion.h"
 #include "listview/PenSpeed.h"
 #include "listview/TickedScroller.h"
 #include "listview/TimedCurve.h"
 
 namespace listview {
 
-constexpr int kShortestIntervalMs = 8;
-constexpr int kLongestIntervalMs = 50;
 // ms: the glide's speed per tick is the pen's speed times this, the distance a pen reported this
 // often moves between two reports, which the ticks take as the speed.
 constexpr int kPenReportMs = 10;
-
-// 0 runs the movements on their ticks; a period from 8 to 50 ms follows their curves in time.
-constexpr bool AcceptedInterval(int ms)
-{
-    return ms == 0 || (ms >= kShortestIntervalMs && ms <= kLongestIntervalMs);
-}
 
 class ListScroller {
 public:
@@ -43,7 +36,7 @@ public:
     ScrollStep Start(UINT timer, DWORD now);
     // Every animation stops where it is.
     ScrollStep Stop();
-    // A period AcceptedInterval takes, in ms; a running animation goes on at the new one.
+    // A period kit::IsAnimationInterval takes, in ms; a running animation goes on at the new one.
     ScrollStep SetInterval(int ms);
     // The rows moved by `delta` px (positive: down), as one drag step moves them.
     static ScrollStep Scroll(int delta, const ListMetrics& list) { return TickedScroller::Scroll(delta, list); }
