@@ -17,6 +17,7 @@ namespace demo {
 namespace {
 
 constexpr const char* kTitle = "RKNavCtrlEx — navigation controls demo";
+constexpr int kTickFrameMs = 50;  // the list's and the vector boxes' ticks (the sliding panel's are twice as long)
 
 wincore::HostConfig Config(bool manualClock)
 {
@@ -56,6 +57,7 @@ int RunInteractive(const Options& options)
         CoUninitialize();
         return Fail("cannot put the map screen up");
     }
+    screen.SetAnimationInterval(AnimationInterval(options, true));
     ScriptRecorder recorder;
     std::printf("rknav_demo: close the window to quit\n");
     int code = MessageLoop(options.record.empty() ? nullptr : &recorder);
@@ -77,6 +79,10 @@ int RunHeadless(const Options& options)
     if (!PrepareOutputFolder(options.outDir, &error)) return Fail(error);
     std::string stem = options.script.empty() ? "tour" : std::filesystem::path(options.script).stem().string();
     PlayOptions play;
+    play.animationInterval = AnimationInterval(options, false);
+    // The film takes a picture at every frame the controls draw; a smooth one is kept beside the ticked one.
+    play.frameMs = play.animationInterval ? play.animationInterval : kTickFrameMs;
+    if (play.animationInterval) stem += "-smooth";
     play.outDir = options.outDir;
     play.animationPath = (std::filesystem::path(options.outDir) / (stem + "-animation.png")).string();
     PlayReport report;
@@ -111,9 +117,10 @@ bool PlayOnMapScreen(const Script& script, const PlayOptions& options, PlayRepor
     bool played = false;
     {
         MapScreen screen;
-        if (screen.Create(GetModuleHandleW(nullptr)))
+        if (screen.Create(GetModuleHandleW(nullptr))) {
+            screen.SetAnimationInterval(options.animationInterval);
             played = PlayScript(script, options, report, error);
-        else
+        } else
             *error = "cannot put the map screen up";
     }
     CoUninitialize();

@@ -141,6 +141,16 @@ void MapScreen::CreateModeBox()
                     VBOX_HORZ);
 }
 
+void MapScreen::SetAnimationInterval(int ms)
+{
+    controls_->list.SetAnimationInterval(ms);
+    controls_->routeCombo.SetAnimationInterval(ms);
+    controls_->zoomBox.SetAnimationInterval(ms);
+    controls_->modeBox.SetAnimationInterval(ms);
+    controls_->popup.SetAnimationInterval(ms);
+    controls_->panel.SetAnimationInterval(ms);
+}
+
 void MapScreen::CreateMenuButton()
 {
     const layout::Box& box = layout::kMenuButton;

@@ -47,6 +47,13 @@ bool ParseOptions(int argc, const char* const* argv, Options* options, std::stri
             if (!Value(argc, argv, &i, &parsed.script, error)) return false;
         } else if (arg == "--record") {
             if (!Value(argc, argv, &i, &parsed.record, error)) return false;
+        } else if (arg == "--ticks" || arg == "--smooth") {
+            Motion asked = arg == "--ticks" ? Motion::Ticks : Motion::Smooth;
+            if (parsed.motion != Motion::Default && parsed.motion != asked) {
+                *error = "--ticks and --smooth exclude each other";
+                return false;
+            }
+            parsed.motion = asked;
         } else {
             *error = "unknown option '" + arg + "'";
             return false;
@@ -60,16 +67,25 @@ bool ParseOptions(int argc, const char* const* argv, Options* options, std::stri
     return true;
 }
 
+int AnimationInterval(const Options& options, bool atWindow)
+{
+    bool smooth = options.motion == Motion::Default ? atWindow : options.motion == Motion::Smooth;
+    return smooth ? kSmoothFrameMs : 0;
+}
+
 const char* Usage()
 {
-    return "usage: rknav_demo [--scale N] [--record FILE]\n"
-           "       rknav_demo --headless [--script FILE] [--out DIR]\n"
+    return "usage: rknav_demo [--scale N] [--record FILE] [--ticks]\n"
+           "       rknav_demo --headless [--script FILE] [--out DIR] [--smooth]\n"
            "\n"
            "Without --headless the demo opens a window (scaled N times) and the mouse or a finger is the pen;\n"
            "--record saves what the pen did as a gesture script when the window closes. Where no window can\n"
            "be opened, and with --headless or --script, it plays the built-in tour (or the script) on a\n"
            "simulated clock and writes a PNG per 'shot' step and an animated PNG of the run into DIR\n"
            "(default out/).\n"
+           "\n"
+           "At the window the controls move on 16 ms frames (--ticks: on their own 50 and 100 ms ticks);\n"
+           "the tour keeps the ticks, and --smooth plays it on 16 ms frames, each one in the animation.\n"
            "\n"
            "Gesture scripts, one step a line:  down X Y | move X Y | up X Y | wait MS | shot NAME | # comment\n";
 }

@@ -16,6 +16,7 @@ struct PlayOptions {
     std::string outDir;         // where shots go
     std::string animationPath;  // empty: no animation
     int frameMs = 100;          // the clock runs in steps this long while a script waits
+    int animationInterval = 0;  // ms, the controls' (0: their own ticks); PlayOnMapScreen hands it on
     std::function<void(const std::string& name)> onShot;  // after each shot is saved
 };
 

@@ -69,10 +69,32 @@ TEST(DemoOptions, ReadsValuesAndRefusesWhatMakesNoSense)
         {{"rknav_demo", "--fast"}, "unknown option '--fast'"},
         {{"rknav_demo", "--headless", "--record", "x.txt"},
          "--record records a person at the window: it goes with neither --headless nor --script"},
+        {{"rknav_demo", "--ticks", "--smooth"}, "--ticks and --smooth exclude each other"},
+        {{"rknav_demo", "--headless", "--smooth", "--ticks"}, "--ticks and --smooth exclude each other"},
     };
     for (const auto& [args, message] : refused) {
         error.clear();
         EXPECT_FALSE(demo::ParseOptions(int(args.size()), args.data(), &options, &error)) << args[1];
         EXPECT_EQ(error, message);
+    }
+}
+
+TEST(DemoOptions, SmoothAtTheWindowTickedInTheTourUnlessAsked)
+{
+    const struct {
+        std::vector<const char*> args;
+        int atWindow, headless;  // ms
+    } cases[] = {
+        {{"rknav_demo"}, demo::kSmoothFrameMs, 0},
+        {{"rknav_demo", "--ticks"}, 0, 0},
+        {{"rknav_demo", "--smooth", "--smooth"}, demo::kSmoothFrameMs, demo::kSmoothFrameMs},
+        {{"rknav_demo", "--headless", "--smooth"}, demo::kSmoothFrameMs, demo::kSmoothFrameMs},
+    };
+    for (const auto& c : cases) {
+        demo::Options options;
+        std::string error;
+        ASSERT_TRUE(demo::ParseOptions(int(c.args.size()), c.args.data(), &options, &error)) << error;
+        EXPECT_EQ(demo::AnimationInterval(options, true), c.atWindow) << c.args.back();
+        EXPECT_EQ(demo::AnimationInterval(options, false), c.headless) << c.args.back();
     }
 }
