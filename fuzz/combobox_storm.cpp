@@ -112,6 +112,7 @@ const S::Op S::kOps[] = {
     {"font", [](S& s, C& combo) { combo.SetFont(s.in_.Bool() ? s.font_ : nullptr); }},
     {"show the parent", [](S& s, C&) { ShowWindow(s.parent_, s.in_.Bool() ? SW_SHOW : SW_HIDE); }},
     {"wait", Wait<100>},
+    {"animation interval", AnimationInterval},
 };
 
 const S::Op S::kReactions[] = {

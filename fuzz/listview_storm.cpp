@@ -64,6 +64,7 @@ const S::Op S::kCheckOps[] = {
     {"check one", [](S& s, L& list) { const int index = s.Position(); list.SetCheckStatus(index, s.in_.Bool()); }},
     {"check all", [](S&, L& list) { list.SetCheckAll(); }},
     {"check none", [](S&, L& list) { list.SetCheckOff(); }},
+    {"animation interval", AnimationInterval},
 };
 
 const S::Op S::kOps[] = {

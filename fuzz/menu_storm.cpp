@@ -130,6 +130,7 @@ const S::Op S::kOps[] = {
     {"font", [](S& s, M&) { const int size = s.Size(); DeleteObject(CreateMenuFont(size, s.in_.Bool())); }},
     {"show the owner", [](S& s, M&) { ShowWindow(s.owner_, SW_SHOW); }},
     {"wait", Wait<100>},
+    {"animation interval", AnimationInterval},
 };
 
 const S::Op S::kReactions[] = {

@@ -85,6 +85,7 @@ const S::Op S::kOps[] = {
     // Twice, as the seeds were written for: a wait is picked more often than any other step.
     {"wait", Wait<50>},
     {"wait", Wait<50>},
+    {"animation interval", AnimationInterval},
 };
 
 const S::Op S::kReactions[] = {

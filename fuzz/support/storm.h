@@ -10,6 +10,10 @@
 #include "support/pen.h"
 #include "support/session.h"
 
+// The frame periods SetAnimationInterval takes besides 0.
+constexpr int kFastestFrameMs = 8;
+constexpr int kSlowestFrameMs = 50;
+
 template <class Self, class Control>
 class Storm {
 public:
@@ -91,6 +95,15 @@ protected:
     static void DestroyItsWindow(Self& s, Control& control) { DestroyWindow(s.Window(control)); }
     static void Focus(Self& s, Control& control) { SetFocus(s.in_.Bool() ? s.owner_ : s.Window(control)); }
     template <DWORD ms> static void Wait(Self&, Control&) { wincore::Advance(ms); }
+    // Mostly around the frame periods the controls take, now and then any int; the answer must
+    // follow the rule whether a movement runs or not.
+    static void AnimationInterval(Self& s, Control& control)
+    {
+        const bool aroundPeriods = s.in_.Bool();
+        const int ms = aroundPeriods ? s.in_.Range(-2, 60) : int(uint32_t(s.in_.Word()) | uint32_t(s.in_.Word()) << 16);
+        const bool accepted = ms == 0 || (ms >= kFastestFrameMs && ms <= kSlowestFrameMs);
+        Check(control.SetAnimationInterval(ms) == int(accepted), "an animation interval taken or refused wrongly");
+    }
 
     FuzzInput& in_;
     HWND owner_ = nullptr;
