@@ -52,7 +52,8 @@ endfunction()
 #  - ScreenTest.ChildDrawing*: Wine puts a new child window at the bottom of its siblings; the
 #    documentation, and wincore, at the top.
 #  - DialogTest.TheTemplatesFont*: counts GDI objects with wincore's own counter.
-#  - Slide animations, the vector box's slide: tick-by-tick figures.
+#  - Slide animations, the vector box's slide, the list's glide at a shorter animation
+#    interval: tick-by-tick and frame-by-frame figures.
 #  - PopupTest.MenuIsClamped*: its owner is erased as it is shown (see LifecycleTest.Visible*),
 #    before the test's handler that paints it is in place.
 rknav_windows_area(platform
@@ -62,7 +63,8 @@ rknav_windows_area(platform
          GdiCoreTest.BadHandles* LifecycleTest.Visible* LifecycleTest.StaleAndForeign*
          InputTest.Capture* InputTest.DoubleTaps* ScreenTest.PopupOver*
          ScreenTest.ChildDrawing* DialogTest.TheTemplatesFont*)
-rknav_windows_area(listview FILES input_test.cpp items_test.cpp scroll_test.cpp paint_test.cpp LINK RKNavCtrlEx)
+rknav_windows_area(listview FILES input_test.cpp items_test.cpp scroll_test.cpp paint_test.cpp LINK RKNavCtrlEx
+    SKIP ListScroll.AtAShorterAnimationInterval*)
 rknav_windows_area(combobox FILES combobox_test.cpp input_test.cpp LINK RKNavCtrlEx)
 rknav_windows_area(vectorbox FILES input_test.cpp lifecycle_test.cpp LINK RKNavCtrlEx
     SKIP VectorBoxInput.SlideMoves*)
