@@ -22,6 +22,17 @@ struct VectorBox : CNavVectorBox {
     int Slide() const { return slideOffset; }
 };
 
+// The route box of the demo's screen, with a row title per item.
+bool Open(VectorBox& box, const Owner& owner, const Fonts& fonts)
+{
+    box.SetFont(fonts.title);
+    box.SetTextColor(kTitleColor);
+    if (!box.Create(nullptr, WS_CHILD | WS_VISIBLE, u"route", RECT{20, 30, 272, 72}, owner.hwnd, 7, VBOX_HORZ))
+        return false;
+    for (int i = 0; i < kRowKinds; i++) box.InsertItem(Row(i).title, nullptr);
+    return true;
+}
+
 // `sliding`: a tap on the next arrow starts a slide, and the clock stops two ticks into it.
 void Paint(benchmark::State& state, bool sliding)
 {
@@ -29,11 +40,7 @@ void Paint(benchmark::State& state, bool sliding)
     Owner owner(800, 480);
     Fonts fonts;
     VectorBox box;
-    box.SetFont(fonts.title);
-    box.SetTextColor(kTitleColor);
-    if (!box.Create(nullptr, WS_CHILD | WS_VISIBLE, u"route", RECT{20, 30, 272, 72}, owner.hwnd, 7, VBOX_HORZ))
-        return state.SkipWithError("the vector box was not created");
-    for (int i = 0; i < kRowKinds; i++) box.InsertItem(Row(i).title, nullptr);
+    if (!Open(box, owner, fonts)) return state.SkipWithError("the vector box was not created");
     wincore::Pump();
     if (sliding) {
         POINT arrow = box.NextArrow();
@@ -58,11 +65,7 @@ void SlideFrame(benchmark::State& state)
     Owner owner(800, 480);
     Fonts fonts;
     VectorBox box;
-    box.SetFont(fonts.title);
-    box.SetTextColor(kTitleColor);
-    if (!box.Create(nullptr, WS_CHILD | WS_VISIBLE, u"route", RECT{20, 30, 272, 72}, owner.hwnd, 7, VBOX_HORZ))
-        return state.SkipWithError("the vector box was not created");
-    for (int i = 0; i < kRowKinds; i++) box.InsertItem(Row(i).title, nullptr);
+    if (!Open(box, owner, fonts)) return state.SkipWithError("the vector box was not created");
     box.SetAnimationInterval(kFrameMs);
     wincore::Pump();
     const POINT arrow = box.NextArrow();

@@ -9,7 +9,7 @@
 #include <tuple>
 #include <vector>
 
-#include "listview/Scroller.h"
+#include "listview/scrolled_rows.h"
 
 namespace {
 
@@ -20,22 +20,9 @@ std::string Pos(RowPosition at)
     return std::to_string(at.topIndex) + "/" + std::to_string(at.firstRowBottom);
 }
 
-struct Rows {
-    explicit Rows(int items, RowPosition from = {0, 60}) : count(items), at(from) {}
+struct Rows : ScrolledRows {
+    explicit Rows(int items, RowPosition from = {0, 60}) : ScrolledRows(items, from) {}
 
-    ListMetrics Metrics() const
-    {
-        int bottom = at.firstRowBottom ? at.firstRowBottom : 60, last = at.topIndex;
-        for (; bottom < 300 && last < count - 1; last++) bottom += 60;
-        return {at, 60, count, last, 300 - bottom};
-    }
-    void Follow(const ScrollStep& step)
-    {
-        if (step.moveTo) at = *step.moveTo;
-        for (UINT timer : {kTimerSpringTop, kTimerSpringBottom, kTimerFling})
-            if (step.stopTimers & (1u << timer)) timers.erase(timer);
-        if (step.startTimer) timers.insert(step.startTimer);
-    }
     // Pen-down at y = 200, moves to `ys` at 0 ms, pen-up at `liftAt` ms.
     void Drag(std::vector<int> ys, DWORD liftAt)
     {
@@ -51,11 +38,6 @@ struct Rows {
             for (UINT timer : std::set<UINT>(timers)) Follow(scroller.Tick(timer, Metrics()));
         return seen;
     }
-
-    int count;
-    RowPosition at;
-    ListScroller scroller;
-    std::set<UINT> timers;
 };
 
 TEST(ListScroller, PulledPastAnEndTheRowsSpringBackTickByTick)

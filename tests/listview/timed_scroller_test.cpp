@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "listview/Scroller.h"
+#include "listview/scrolled_rows.h"
 
 namespace {
 
@@ -28,27 +28,11 @@ struct Frame {
     int offset;
 };
 
-class Clocked {
+class Clocked : public ScrolledRows {
 public:
-    Clocked(int items, RowPosition from, int interval) : count(items), at(from)
+    Clocked(int items, RowPosition from, int interval) : ScrolledRows(items, from)
     {
         scroller.SetInterval(interval);
-    }
-    ListMetrics Metrics() const
-    {
-        int bottom = at.firstRowBottom ? at.firstRowBottom : 60, last = at.topIndex;
-        for (; bottom < 300 && last < count - 1; last++) bottom += 60;
-        return {at, 60, count, last, 300 - bottom};
-    }
-    void Follow(const ScrollStep& step)
-    {
-        if (step.moveTo) at = *step.moveTo;
-        for (UINT timer : {kTimerSpringTop, kTimerSpringBottom, kTimerFling})
-            if (step.stopTimers & (1u << timer)) timers.erase(timer);
-        if (step.startTimer) {
-            timers.insert(step.startTimer);
-            period = step.period;
-        }
     }
     // The pen goes down at the first sample, moves through the others, and lifts at `liftAt`.
     void Gesture(const Samples& pen, DWORD liftAt)
@@ -76,11 +60,6 @@ public:
         return frames;
     }
 
-    int count;
-    RowPosition at;
-    ListScroller scroller;
-    std::set<UINT> timers;
-    UINT period = 0;
     DWORD start = 10000;  // ms: the clock is not at its start
 };
 
