@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "listview/scrolled_rows.h"
+#include "support/ticked_curve.h"
 
 namespace {
 
@@ -23,10 +24,7 @@ int Offset(RowPosition at)
 
 using Samples = std::vector<std::pair<DWORD, int>>;  // pen samples: ms after the pen-down, y
 
-struct Frame {
-    DWORD t;  // ms after the lift
-    int offset;
-};
+using Frame = TracedFrame;  // ms after the lift, the rows' offset
 
 class Clocked : public ScrolledRows {
 public:
@@ -55,7 +53,7 @@ public:
                 switchAt = 0;
             }
             for (UINT timer : std::set<UINT>(timers)) Follow(scroller.Tick(timer, Metrics(), start + t));
-            frames.push_back({t, Offset(at)});
+            frames.push_back({int(t), Offset(at)});
         }
         return frames;
     }
@@ -63,27 +61,12 @@ public:
     DWORD start = 10000;  // ms: the clock is not at its start
 };
 
-// The ticks' offset at each 50 ms tick after the lift, the last one standing for every later tick.
-int TickedAt(const std::vector<Frame>& ticked, DWORD t)
+// The frames against the ticks' curve, the ticks being 50 ms apart.
+std::string OffTheCurve(const std::vector<Frame>& ticks, const std::vector<Frame>& frames)
 {
-    return ticked[std::min<size_t>(t / 50, ticked.size() - 1)].offset;
-}
-
-// Empty when every frame lies on the ticks' curve (within 1 px) and never turns back between two
-// ticks; else the first frame that does not.
-std::string OffTheCurve(const std::vector<Frame>& ticked, const std::vector<Frame>& smooth)
-{
-    for (size_t j = 0; j < smooth.size(); j++) {
-        const DWORD t = smooth[j].t;
-        const int from = TickedAt(ticked, t), to = TickedAt(ticked, t + 50);
-        const double expected = from + (to - from) * double(t % 50) / 50;
-        const bool turned = j > 0 && smooth[j - 1].t / 50 == t / 50 &&
-                            (smooth[j].offset - smooth[j - 1].offset) * (to - from) < 0;
-        if (std::abs(smooth[j].offset - expected) > 1 || turned)
-            return "at " + std::to_string(t) + " ms: " + std::to_string(smooth[j].offset) + ", the ticks give " +
-                   std::to_string(expected);
-    }
-    return "";
+    std::vector<int> ticked;
+    for (const Frame& tick : ticks) ticked.push_back(tick.value);
+    return OffTheCurve(ticked, 50, frames);
 }
 
 // A pen reported every 10 ms, `step` px each time, from y = 240, lifted 5 ms after its last move.
@@ -169,7 +152,7 @@ std::vector<int> GlideSteps(const Samples& pen, int interval)
     list.Gesture(pen, pen.back().first + 5);
     std::vector<int> steps, atTicks;
     for (const Frame& frame : list.Play())
-        if (frame.t % 50 == 0) atTicks.push_back(frame.offset);
+        if (frame.t % 50 == 0) atTicks.push_back(frame.value);
     for (size_t i = 1; i < atTicks.size(); i++) steps.push_back(atTicks[i] - atTicks[i - 1]);
     while (!steps.empty() && steps.back() == 0) steps.pop_back();
     return steps;

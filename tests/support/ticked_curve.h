@@ -30,17 +30,31 @@ inline double OnTheCurve(const std::vector<int>& ticked, int tick, int t)
     return from + double(to - from) * (t % tick) / tick;
 }
 
-// A smooth trace (a frame every `interval` ms) against the ticked one: each frame on the curve
-// within 1 px, never moving back between two ticks. Empty when it holds, else the first frame off.
-inline std::string OffTheCurve(const std::vector<int>& ticked, int tick, const std::vector<int>& smooth, int interval)
+// A frame of a smooth movement: `value` at `t` ms after the movement began.
+struct TracedFrame {
+    int t;
+    int value;
+};
+
+// Smooth frames against the ticked trace: each on the curve within 1 px, never moving back
+// between two ticks. Empty when it holds, else the first frame off.
+inline std::string OffTheCurve(const std::vector<int>& ticked, int tick, const std::vector<TracedFrame>& frames)
 {
-    for (size_t j = 0; j < smooth.size(); j++) {
-        const int t = int(j) * interval, next = (t / tick + 1) * tick;
-        const bool sameTick = j > 0 && (t - interval) / tick == t / tick;
-        const bool back = sameTick && (smooth[j] - smooth[j - 1]) * (OnTheCurve(ticked, tick, next) - smooth[j - 1]) < 0;
-        if (back || std::abs(smooth[j] - OnTheCurve(ticked, tick, t)) > 1)
-            return "at " + std::to_string(t) + " ms " + std::to_string(smooth[j]) + ", the ticks give " +
+    for (size_t j = 0; j < frames.size(); j++) {
+        const int t = frames[j].t, value = frames[j].value, next = (t / tick + 1) * tick;
+        const bool sameTick = j > 0 && frames[j - 1].t / tick == t / tick;
+        const bool back = sameTick && (value - frames[j - 1].value) * (OnTheCurve(ticked, tick, next) - frames[j - 1].value) < 0;
+        if (back || std::abs(value - OnTheCurve(ticked, tick, t)) > 1)
+            return "at " + std::to_string(t) + " ms " + std::to_string(value) + ", the ticks give " +
                    std::to_string(OnTheCurve(ticked, tick, t));
     }
     return "";
+}
+
+// The same for a trace with a frame every `interval` ms.
+inline std::string OffTheCurve(const std::vector<int>& ticked, int tick, const std::vector<int>& smooth, int interval)
+{
+    std::vector<TracedFrame> frames;
+    for (size_t j = 0; j < smooth.size(); j++) frames.push_back({int(j) * interval, smooth[j]});
+    return OffTheCurve(ticked, tick, frames);
 }
