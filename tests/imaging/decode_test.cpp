@@ -1,7 +1,6 @@
-// Decoding PNG, BMP (bit fields, runs, the OS/2 header) and JPEG (grey, RGB, CMYK, YCCK): the
-// pixels and what the image information reports. Data that is no picture, is cut short or corrupt,
-// claims an enormous size or would write outside the picture fails cleanly: a failure result, no
-// image, nothing left allocated (the fixture and ASan check the latter).
+// Decoding PNG, BMP and JPEG in their layouts: pixels and image information. Data that is no
+// picture, cut short, corrupt, enormous or writing outside the picture fails cleanly: a failure
+// result, no image, nothing left allocated (the fixture and ASan check the latter).
 #include <cstdlib>
 
 #include <png.h>
@@ -42,12 +41,10 @@ Bytes Cut(Bytes bytes, size_t size)
 Bytes HugeJpeg()
 {
     Bytes jpeg = SolidJpeg(8, {0, 0, 0});
-    for (size_t i = 0; i + 9 < jpeg.size(); i++) {
-        if (jpeg[i] != 0xFF || jpeg[i + 1] != 0xC0) continue;
-        jpeg[i + 5] = jpeg[i + 7] = 0xEA;
-        jpeg[i + 6] = jpeg[i + 8] = 0x60;
-        break;
-    }
+    size_t frame = 2;
+    while (jpeg[frame + 1] != 0xC0) frame += 2 + (jpeg[frame + 2] << 8 | jpeg[frame + 3]);  // marker by marker
+    jpeg[frame + 5] = jpeg[frame + 7] = 0xEA;
+    jpeg[frame + 6] = jpeg[frame + 8] = 0x60;
     return jpeg;
 }
 
@@ -171,15 +168,12 @@ TEST_F(DecodeTest, EveryFileGivesItsInformationOrIsRefused)
         {"text", {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c', 't', 'u', 'r', 'e'}, kRefused},
         {"a BMP signature alone", {'B', 'M'}, kRefused},
         {"a PNG signature alone", {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}, kRefused},
-        {"a JPEG without a frame", jpegWithoutFrame, kRefused},
-        {"half a PNG", Cut(png, png.size() / 2), kRefused},
-        {"a PNG cut in its header", Cut(png, 40), kRefused},
-        {"half a JPEG", Cut(jpeg, jpeg.size() / 2), kRefused},
+        {"a JPEG without a frame", jpegWithoutFrame, kRefused}, {"half a PNG", Cut(png, png.size() / 2), kRefused},
+        {"a PNG cut in its header", Cut(png, 40), kRefused}, {"half a JPEG", Cut(jpeg, jpeg.size() / 2), kRefused},
         {"a JPEG cut in its header", Cut(jpeg, 30), kRefused},
         {"a JPEG cut in its scan, where libjpeg only warns", Cut(large, large.size() - 100), kRefused},
         {"a BMP one byte short", Cut(bmp, bmp.size() - 1), kRefused},
-        {"a BMP cut in its header", Cut(bmp, 60), kRefused},
-        {"a PNG of a wrong checksum", corruptPng, kRefused},
+        {"a BMP cut in its header", Cut(bmp, 60), kRefused}, {"a PNG of a wrong checksum", corruptPng, kRefused},
         {"a JPEG inside a BMP", EncodeBmp({1, 1, 24, {0, 0, 0, 0}, 4}), kRefused},
         {"a BMP of no planes", noPlanes, kRefused},
         {"a BMP cut in its palette", Cut(EncodeBmp({1, 1, 8, {0, 0, 0, 0}}), 60), kRefused},

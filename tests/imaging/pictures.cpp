@@ -15,8 +15,6 @@ void AppendPng(png_structp png, png_bytep data, size_t length)
     out->insert(out->end(), data, data + length);
 }
 
-void FlushPng(png_structp) {}
-
 // Appends `value` little-endian in `bytes` bytes.
 void Append(Bytes& out, uint32_t value, int bytes)
 {
@@ -59,7 +57,7 @@ Bytes EncodePng(const PngSpec& spec)
     for (int y = 0; y < spec.height && stride; y++) rows[y] = const_cast<png_bytep>(&spec.rows[y * stride]);
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
-    png_set_write_fn(png, &out, AppendPng, FlushPng);
+    png_set_write_fn(png, &out, AppendPng, [](png_structp) {});
     bool written = WritePng(png, info, spec, rows.data());
     png_destroy_write_struct(&png, &info);
     EXPECT_TRUE(written) << "libpng could not write the test picture";
@@ -241,8 +239,7 @@ std::string ImagingTest::DescribeOf(const Bytes& bytes)
 Colors ImagingTest::RenderOf(const Bytes& bytes, COLORREF background)
 {
     IImage* image = Load(bytes);
-    if (!image) return {};
-    Colors pixels = Render(image, background);
-    image->Release();
+    Colors pixels = image ? Render(image, background) : Colors();
+    if (image) image->Release();
     return pixels;
 }

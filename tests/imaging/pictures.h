@@ -14,21 +14,19 @@
 
 using Bytes = std::vector<uint8_t>;
 
-// A PNG in any of the file's own layouts: `rows` holds height rows of raw samples for the given
-// colour type and depth (big-endian for 16 bits). Without rows, only the header and the start of
-// the image data, as far as a decoder reads before it sizes the picture.
+// A PNG in any of the file's layouts: `rows` holds the raw samples of every row (big-endian for 16
+// bits). Without rows, only the header and the start of the image data, which sizes the picture.
 struct PngSpec {
     int width = 1, height = 1, colorType = 6 /* RGBA */, bitDepth = 8;
     Bytes rows = {};
-    std::vector<uint8_t> palette = {};       // R, G, B triples
-    std::vector<uint8_t> transparency = {};  // tRNS alpha per palette entry
-    int transparentGray = -1;                // tRNS of a grey file: the sample value that is transparent
-    uint32_t pixelsPerMetre = 0;             // pHYs when non-zero
-    bool resolutionUnknownUnit = false;      // pHYs unit "unknown" instead of metres
+    Bytes palette = {};                  // R, G, B triples
+    Bytes transparency = {};             // tRNS alpha per palette entry
+    int transparentGray = -1;            // tRNS of a grey file
+    uint32_t pixelsPerMetre = 0;         // pHYs when non-zero
+    bool resolutionUnknownUnit = false;  // pHYs unit "unknown" instead of metres
     bool interlaced = false;
 };
 Bytes EncodePng(const PngSpec& spec);
-
 // 8-bit RGBA pixels given as 0xAARRGGBB.
 Bytes RgbaPng(int width, int height, const std::vector<uint32_t>& argb, uint32_t pixelsPerMetre = 0);
 
@@ -44,33 +42,26 @@ struct BmpSpec {
     int32_t pixelsPerMetre = 0;
 };
 Bytes EncodeBmp(const BmpSpec& spec);
-
 // A run-length encoded BMP (kRle8 or kRle4) of the palette red, green, blue, white.
 constexpr uint32_t kRle8 = 1;
 constexpr uint32_t kRle4 = 2;
 Bytes RleBmp(uint32_t compression, int32_t width, int32_t height, Bytes stream);
-
 // A BMP with the 12-byte OS/2 1.x header: 16-bit sizes, 3-byte palette entries, bottom-up rows.
 Bytes EncodeCoreBmp(uint16_t width, uint16_t height, uint16_t bits, const std::vector<uint32_t>& palette,
                     const Bytes& rows);
 
-// A square JPEG of one flat colour: `sample` is one pixel's grey, RGB or CMYK ink (0 none, 255 full).
-// Ink is stored as plain CMYK, with Adobe's marker (whose files hold it inverted) or as YCCK.
-// Density unit 0 none, 1 dpi, 2 dots per cm.
+// A square JPEG of one flat colour: `sample` is one pixel's grey, RGB or CMYK ink (0 none, 255
+// full), ink stored plain, with Adobe's marker (inverted) or as YCCK. Density unit 0 none, 1 dpi, 2 per cm.
 enum class InkStorage { Plain, Adobe, Ycck };
 Bytes SolidJpeg(int side, const Bytes& sample, InkStorage storage = InkStorage::Plain, int densityUnit = 0,
                 int density = 1);
 
-// Format, size in pixels, resolution, size in HIMETRIC and flags in one line, for comparing whole
-// results: "PNG 2x1 96x96dpi 53x26 alpha rgb realsize".
+// Format, size, resolution, size in HIMETRIC and flags in one line: "PNG 2x1 96x96dpi 53x26 alpha rgb realsize".
 std::string Describe(IImage* image);
-
 // The image drawn 1:1 over `background`, row by row.
 Colors Render(IImage* image, COLORREF background);
-
 // A movable global block holding a copy of `size` bytes.
 HGLOBAL BlockWith(const void* bytes, size_t size);
-
 // Pixels to HIMETRIC exactly as the controls' image wrapper converts them.
 LONG ToHimetric(int pixels, double dpi = 96);
 
@@ -80,10 +71,10 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Decodes through a stream over a global block, as the controls' resource loading does.
+    // Decodes through a stream over a global block, as the controls load their resources.
     HRESULT Decode(const Bytes& bytes, IImage** image);
     IImage* Load(const Bytes& bytes);
-    // Describe or Render of the decoded picture; "refused" when it does not decode.
+    // Describe of the decoded picture, or "refused" (": out of memory") when it does not decode.
     std::string DescribeOf(const Bytes& bytes);
     Colors RenderOf(const Bytes& bytes, COLORREF background);
 
