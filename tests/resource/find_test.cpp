@@ -12,31 +12,33 @@
 namespace {
 
 const std::string kData = RESOURCE_TEST_DATA_DIR;
+constexpr DWORD kTypeNotFound = 1813;
 
-// Type names compare without regard to case; "#120" names the integer id; the same name under
-// another type is another resource, kept byte for byte (no bitmap stripping).
+// Type names compare without case; "#120" names the integer id; the same name under another type
+// is another resource, kept byte for byte; only a bitmap loses its file header.
 TEST(ResourceLookup, IdsNamesAndTypesInAnySpelling)
 {
-    HRSRC blob = FindResourceW(nullptr, MAKEINTRESOURCEW(IDR_BLOB), u"PNG");
-    ASSERT_NE(blob, nullptr);
-    EXPECT_EQ(FindResourceW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_BLOB), u"PNG"), blob);
-    EXPECT_EQ(FindResourceW(nullptr, MAKEINTRESOURCEW(IDR_BLOB), u"png"), blob);
-    EXPECT_EQ(FindResourceW(nullptr, u"#120", u"Png"), blob);
-    EXPECT_EQ(SizeofResource(nullptr, blob), 300u);
-    const std::vector<uint8_t> blobFile = FileBytes(kData + "/blob.bin");
-    EXPECT_EQ(ResourceBytes(nullptr, MAKEINTRESOURCEW(IDR_BLOB), u"PNG"), blobFile);
-
-    HRSRC named = FindResourceW(nullptr, u"named", RT_RCDATA);
-    EXPECT_EQ(FindResourceW(nullptr, u"NAMED", RT_RCDATA), named);
-    EXPECT_EQ(ResourceBytes(nullptr, u"Named", RT_RCDATA), blobFile);
-    EXPECT_EQ(ResourceBytes(nullptr, u"Named", u"PNG"), FileBytes(kData + "/small.bmp"));
+    const std::vector<uint8_t> blob = FileBytes(kData + "/blob.bin"), bmp = FileBytes(kData + "/small.bmp");
+    const std::vector<uint8_t> dib(bmp.begin() + 14, bmp.end());
+    ASSERT_EQ(blob.size(), 300u);
+    ASSERT_EQ(dib.at(0), 40) << "a BITMAPINFOHEADER";
+    const struct {
+        HMODULE module;
+        LPCWSTR name, type;
+        const std::vector<uint8_t>& bytes;
+    } rows[] = {
+        {nullptr, MAKEINTRESOURCEW(IDR_BLOB), u"PNG", blob}, {GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_BLOB), u"png", blob},
+        {nullptr, u"#120", u"Png", blob},  {nullptr, u"NAMED", RT_RCDATA, blob},
+        {nullptr, u"Named", u"PNG", bmp}, {nullptr, MAKEINTRESOURCEW(IDB_SMALL), RT_BITMAP, dib},
+    };
+    for (size_t i = 0; i < std::size(rows); i++)
+        EXPECT_EQ(ResourceBytes(rows[i].module, rows[i].name, rows[i].type), rows[i].bytes) << "row " << i;
 
     HRSRC empty = FindResourceW(nullptr, MAKEINTRESOURCEW(IDR_EMPTY), u"my type");
     ASSERT_NE(empty, nullptr);
     EXPECT_EQ(SizeofResource(nullptr, empty), 0u);
     HGLOBAL data = LoadResource(nullptr, empty);
-    EXPECT_NE(data, nullptr) << "an empty resource still loads";
-    EXPECT_EQ(LockResource(data), data);
+    EXPECT_TRUE(data && LockResource(data) == data) << "an empty resource still loads";
 }
 
 // Only loaded resource data locks; freeing it is Win32's "success" (FALSE) and leaves it usable.
@@ -47,44 +49,39 @@ TEST(LockResource, AcceptsOnlyLoadedResourceData)
     EXPECT_FALSE(FreeResource(data));
     EXPECT_EQ(LockResource(data), data);
     int local = 0;
-    EXPECT_EQ(LockResource(&local), nullptr);
-    EXPECT_EQ(LockResource(nullptr), nullptr);
-    EXPECT_TRUE(FreeResource(&local));
-}
-
-TEST(ResourceLookup, BitmapLosesItsFileHeader)
-{
-    std::vector<uint8_t> file = FileBytes(kData + "/small.bmp");
-    file.erase(file.begin(), file.begin() + 14);
-    std::vector<uint8_t> bitmap = ResourceBytes(nullptr, MAKEINTRESOURCEW(IDB_SMALL), RT_BITMAP);
-    EXPECT_EQ(bitmap, file);
-    EXPECT_EQ(bitmap.at(0), 40) << "starts with the BITMAPINFOHEADER";
+    EXPECT_TRUE(!LockResource(&local) && !LockResource(nullptr) && FreeResource(&local));
 }
 
 TEST(ResourceLookup, ReportsWhatIsMissingAndRejectsStaleAndForeignHandles)
 {
-    SetLastError(0);
-    EXPECT_EQ(FindResourceW(nullptr, MAKEINTRESOURCEW(IDR_BLOB), u"NOSUCHTYPE"), nullptr);
-    EXPECT_EQ(GetLastError(), 1813u);
-    EXPECT_EQ(FindResourceW(nullptr, MAKEINTRESOURCEW(999), u"PNG"), nullptr);
-    EXPECT_EQ(GetLastError(), DWORD(ERROR_RESOURCE_NAME_NOT_FOUND));
-    EXPECT_EQ(FindResourceW(nullptr, MAKEINTRESOURCEW(IDR_BLOB), RT_BITMAP), nullptr);
-    EXPECT_EQ(FindResourceW(nullptr, nullptr, u"PNG"), nullptr);
-    EXPECT_EQ(FindResourceW(nullptr, MAKEINTRESOURCEW(IDR_BLOB), nullptr), nullptr);
-    EXPECT_EQ(FindResourceW(nullptr, u"#abc", u"PNG"), nullptr);
-    HMODULE platform = GetModuleHandleW(u"wincore");
-    EXPECT_EQ(FindResourceW(platform, MAKEINTRESOURCEW(IDR_BLOB), u"PNG"), nullptr) << "a module without resources";
-
+    HMODULE platform = GetModuleHandleW(u"wincore");  // a module without resources
+    HMODULE foreign = reinterpret_cast<HMODULE>(uintptr_t(0x7777));
     HRSRC blob = FindResourceW(nullptr, MAKEINTRESOURCEW(IDR_BLOB), u"PNG");
-    EXPECT_EQ(FindResourceW(reinterpret_cast<HMODULE>(uintptr_t(0x7777)), MAKEINTRESOURCEW(IDR_BLOB), u"PNG"), nullptr);
-    EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_HANDLE));
-    // A resource handle is no module, and a module handle no resource.
-    EXPECT_EQ(FindResourceW(reinterpret_cast<HMODULE>(blob), MAKEINTRESOURCEW(IDR_BLOB), u"PNG"), nullptr);
+    const struct {
+        HMODULE module;
+        LPCWSTR name, type;
+        DWORD error;
+    } rows[] = {
+        {nullptr, MAKEINTRESOURCEW(IDR_BLOB), u"NOSUCHTYPE", kTypeNotFound},
+        {nullptr, MAKEINTRESOURCEW(999), u"PNG", ERROR_RESOURCE_NAME_NOT_FOUND},
+        {nullptr, MAKEINTRESOURCEW(IDR_BLOB), RT_BITMAP, ERROR_RESOURCE_NAME_NOT_FOUND},
+        {nullptr, u"#abc", u"PNG", ERROR_RESOURCE_NAME_NOT_FOUND},
+        {nullptr, nullptr, u"PNG", ERROR_INVALID_PARAMETER},
+        {nullptr, MAKEINTRESOURCEW(IDR_BLOB), nullptr, ERROR_INVALID_PARAMETER},
+        {platform, MAKEINTRESOURCEW(IDR_BLOB), u"PNG", kTypeNotFound},
+        {foreign, MAKEINTRESOURCEW(IDR_BLOB), u"PNG", ERROR_INVALID_HANDLE},
+        {reinterpret_cast<HMODULE>(blob), MAKEINTRESOURCEW(IDR_BLOB), u"PNG", ERROR_INVALID_HANDLE},  // no module
+    };
+    for (size_t i = 0; i < std::size(rows); i++) {
+        SetLastError(0);
+        EXPECT_EQ(FindResourceW(rows[i].module, rows[i].name, rows[i].type), nullptr) << "row " << i;
+        EXPECT_EQ(GetLastError(), rows[i].error) << "row " << i;
+    }
+    // A module handle is no resource; the executable's resource is none of another module's.
     EXPECT_EQ(SizeofResource(nullptr, reinterpret_cast<HRSRC>(GetModuleHandleW(nullptr))), 0u);
     EXPECT_EQ(LoadResource(nullptr, reinterpret_cast<HRSRC>(uintptr_t(0x7777))), nullptr);
     EXPECT_EQ(SizeofResource(nullptr, nullptr), 0u);
-    EXPECT_EQ(SizeofResource(platform, blob), 0u) << "the executable's resource asked for through another module";
-    EXPECT_EQ(LoadResource(platform, blob), nullptr);
+    EXPECT_TRUE(SizeofResource(platform, blob) == 0 && LoadResource(platform, blob) == nullptr);
 }
 
 // As if the module had been built without them, until restored or the host stops.
@@ -93,12 +90,10 @@ TEST(WithheldResources, OneTypeOfOneModuleIsNotFoundUntilRestored)
     HMODULE self = GetModuleHandleW(nullptr);
     wincore::WithholdResources(self, u"png");
     wincore::WithholdResources(self, RT_BITMAP);
-    EXPECT_EQ(FindResourceW(nullptr, MAKEINTRESOURCEW(IDR_BLOB), u"PNG"), nullptr);
-    EXPECT_EQ(FindResourceW(nullptr, u"Named", u"PNG"), nullptr);
+    EXPECT_TRUE(!FindResourceW(nullptr, MAKEINTRESOURCEW(IDR_BLOB), u"PNG") && !FindResourceW(nullptr, u"Named", u"PNG"));
     EXPECT_EQ(LoadBitmapW(self, MAKEINTRESOURCEW(IDB_SMALL)), nullptr);
     EXPECT_NE(FindResourceW(nullptr, u"named", RT_RCDATA), nullptr) << "other types stay";
     wincore::RestoreResources();
-    EXPECT_NE(FindResourceW(nullptr, MAKEINTRESOURCEW(IDR_BLOB), u"PNG"), nullptr);
     HBITMAP bitmap = LoadBitmapW(self, MAKEINTRESOURCEW(IDB_SMALL));
     EXPECT_NE(bitmap, nullptr);
     DeleteObject(bitmap);

@@ -1,4 +1,4 @@
-// Local and global memory blocks: fixed ones are their own address, movable ones count locks.
+// Local and global memory blocks: movable ones count locks, fixed ones are their own address.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -18,43 +18,21 @@ bool AllZero(const void* data, size_t size)
     return std::string(static_cast<const char*>(data), size) == std::string(size, '\0');
 }
 
-// Even an empty fixed block has an address; once freed, it is no block any more.
-TEST(LocalAlloc, FixedBlockIsItsOwnAddressUntilFreed)
-{
-    for (SIZE_T size : {SIZE_T(64), SIZE_T(0)}) {
-        auto* block = static_cast<char*>(LocalAlloc(LPTR, size));
-        ASSERT_NE(block, nullptr) << size;
-        EXPECT_TRUE(AllZero(block, size));
-        EXPECT_EQ(LocalLock(block), block);
-        EXPECT_EQ(LocalSize(block), size);
-        EXPECT_EQ(LocalFree(block), nullptr);
-        EXPECT_EQ(LocalFree(block), block);
-        EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_HANDLE));
-        EXPECT_EQ(LocalSize(block), 0u);
-    }
-}
-
+// Unlocking twice: still locked once, then unlocked without an error; a third time: not locked.
 TEST(LocalAlloc, MovableBlockCountsLocksAndItsHandleNeverNamesALaterBlock)
 {
     HLOCAL block = LocalAlloc(LMEM_MOVEABLE | LMEM_ZEROINIT, 32);
     auto* data = static_cast<char*>(LocalLock(block));
     ASSERT_NE(data, nullptr);
-    EXPECT_NE(static_cast<void*>(data), block);
-    EXPECT_TRUE(AllZero(data, 32));
-    EXPECT_EQ(LocalLock(block), data);
-    // Unlocking twice: still locked once, then unlocked without an error; a third time: not locked.
+    EXPECT_TRUE(static_cast<void*>(data) != block && AllZero(data, 32) && LocalLock(block) == data);
     const std::vector<DWORD> unlocks = {DWORD(LocalUnlock(block)), DWORD(LocalUnlock(block)), GetLastError(),
                                         DWORD(LocalUnlock(block)), GetLastError()};
     EXPECT_EQ(unlocks, (std::vector<DWORD>{TRUE, FALSE, ERROR_SUCCESS, FALSE, kErrorNotLocked}));
     EXPECT_EQ(LocalSize(block), 32u);
     EXPECT_EQ(LocalFree(block), nullptr);
-
     HLOCAL later = LocalAlloc(LMEM_MOVEABLE, 8);
     EXPECT_NE(later, block);
-    EXPECT_EQ(LocalLock(block), nullptr);
-    EXPECT_EQ(LocalFree(block), block);
-    EXPECT_EQ(LocalSize(block), 0u);
-    EXPECT_EQ(LocalSize(later), 8u);
+    EXPECT_TRUE(!LocalLock(block) && LocalFree(block) == block && LocalSize(block) == 0 && LocalSize(later) == 8);
     LocalFree(later);
 }
 
@@ -63,59 +41,44 @@ TEST(LocalAlloc, RejectsHandlesOfOtherKindsAndAbsurdSizes)
     HRSRC resource = FindResourceW(nullptr, u"NAMED", RT_RCDATA);
     ASSERT_NE(resource, nullptr);
     EXPECT_EQ(LocalFree(resource), static_cast<HLOCAL>(resource));
-    EXPECT_EQ(LocalLock(resource), nullptr);
-    EXPECT_FALSE(LocalUnlock(resource));
-    EXPECT_EQ(GlobalReAlloc(resource, 4, GMEM_MOVEABLE), nullptr);
+    EXPECT_TRUE(!LocalLock(resource) && !LocalUnlock(resource) && !GlobalReAlloc(resource, 4, GMEM_MOVEABLE));
     EXPECT_NE(SizeofResource(nullptr, resource), 0u) << "untouched";
     int local = 0;
     EXPECT_EQ(LocalFree(&local), static_cast<HLOCAL>(&local));
-    EXPECT_EQ(LocalFree(nullptr), nullptr);
-    EXPECT_EQ(LocalLock(nullptr), nullptr);
-
+    EXPECT_TRUE(!LocalFree(nullptr) && !LocalLock(nullptr));
     SetLastError(0);
     EXPECT_EQ(LocalAlloc(LMEM_FIXED, kGiB + 1), nullptr);
     EXPECT_EQ(GetLastError(), DWORD(ERROR_NOT_ENOUGH_MEMORY));
     EXPECT_EQ(GlobalAlloc(GMEM_MOVEABLE, std::numeric_limits<SIZE_T>::max()), nullptr);
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 16);
-    EXPECT_EQ(GlobalReAlloc(block, kGiB + 1, GMEM_MOVEABLE), nullptr);
-    EXPECT_EQ(GlobalSize(block), 16u);
+    EXPECT_TRUE(!GlobalReAlloc(block, kGiB + 1, GMEM_MOVEABLE) && GlobalSize(block) == 16);
     GlobalFree(block);
 }
 
-// A movable block of size zero exists but has nothing to lock until it grows; a locked one may
-// shrink in place but grow only when allowed to move; contents survive and growth is zeroed.
-TEST(GlobalReAlloc, MovableBlockKeepsItsHandleAndContents)
+// What the controls never ask for, once each: fixed blocks (even an empty one has an address) and
+// reallocation, where a locked or fixed block grows only when allowed to move, contents survive
+// and growth is zeroed.
+TEST(GlobalReAlloc, FixedAndMovableBlocksGrowOnlyWhereAllowed)
 {
+    auto* empty = static_cast<char*>(LocalAlloc(LPTR, 0));
+    EXPECT_TRUE(empty && LocalLock(empty) == empty && LocalSize(empty) == 0 && LocalFree(empty) == nullptr);
+    EXPECT_TRUE(LocalFree(empty) == empty && GetLastError() == ERROR_INVALID_HANDLE) << "freed, no block any more";
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 0);
-    ASSERT_NE(block, nullptr);
-    EXPECT_EQ(GlobalLock(block), nullptr);
+    EXPECT_EQ(GlobalLock(block), nullptr) << "nothing to lock until it grows";
     EXPECT_EQ(GlobalReAlloc(block, 4, 0), block);
     std::memcpy(GlobalLock(block), "abcd", 4);
-    GlobalUnlock(block);
-    EXPECT_EQ(GlobalReAlloc(block, 4096, GMEM_ZEROINIT), block);
+    EXPECT_EQ(GlobalReAlloc(block, 4096, GMEM_ZEROINIT | GMEM_MOVEABLE), block);
     auto* data = static_cast<char*>(GlobalLock(block));
-    EXPECT_EQ(std::string(data, 4), "abcd");
-    EXPECT_TRUE(AllZero(data + 4, 4092));
-    EXPECT_EQ(GlobalReAlloc(block, 2, 0), block);
-    EXPECT_EQ(GlobalLock(block), data);
-    EXPECT_EQ(GlobalReAlloc(block, 8192, 0), nullptr);
-    EXPECT_EQ(GlobalSize(block), 2u);
-    EXPECT_EQ(GlobalReAlloc(block, 8192, GMEM_MOVEABLE), block);
-    EXPECT_EQ(std::string(static_cast<char*>(GlobalLock(block)), 2), "ab");
+    EXPECT_TRUE(std::string(data, 4) == "abcd" && AllZero(data + 4, 4092));
+    EXPECT_TRUE(GlobalReAlloc(block, 2, 0) == block && GlobalLock(block) == data) << "shrinks in place";
+    EXPECT_TRUE(!GlobalReAlloc(block, 8192, 0) && GlobalSize(block) == 2);
     GlobalFree(block);
-}
-
-TEST(GlobalReAlloc, FixedBlockMovesOnlyWhenAllowed)
-{
-    auto* block = static_cast<char*>(GlobalAlloc(GMEM_FIXED, 4));
-    std::memcpy(block, "wxyz", 4);
-    EXPECT_EQ(GlobalReAlloc(block, 64, 0), nullptr);
-    EXPECT_EQ(GlobalSize(block), 4u);
-    auto* moved = static_cast<char*>(GlobalReAlloc(block, 64, GMEM_MOVEABLE | GMEM_ZEROINIT));
+    auto* fixed = static_cast<char*>(GlobalAlloc(GPTR, 4));
+    std::memcpy(fixed, "wxyz", 4);
+    EXPECT_TRUE(!GlobalReAlloc(fixed, 64, 0) && GlobalSize(fixed) == 4);
+    auto* moved = static_cast<char*>(GlobalReAlloc(fixed, 64, GMEM_MOVEABLE | GMEM_ZEROINIT));
     ASSERT_NE(moved, nullptr);
-    EXPECT_EQ(std::string(moved, 4), "wxyz");
-    EXPECT_TRUE(AllZero(moved + 4, 60));
-    EXPECT_EQ(GlobalSize(moved), 64u);
+    EXPECT_TRUE(std::string(moved, 4) == "wxyz" && AllZero(moved + 4, 60) && GlobalSize(moved) == 64);
     EXPECT_EQ(GlobalFree(moved), nullptr);
 }
 

@@ -1,5 +1,4 @@
-// Module handles and file names, and a shared object loaded and unloaded at run time: its
-// instance, its own resources, and handles that turn stale when it goes.
+// Module handles and file names, and a shared object loaded and unloaded at run time.
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
@@ -25,9 +24,7 @@ bool EndsWith(const std::u16string& text, const std::u16string& suffix)
 TEST(ModuleHandle, WindowsAndPosixNamesFindTheSameModule)
 {
     HMODULE executable = GetModuleHandleW(nullptr), platform = GetModuleHandleW(u"wincore");
-    ASSERT_NE(executable, nullptr);
-    ASSERT_NE(platform, nullptr);
-    EXPECT_NE(platform, executable);
+    ASSERT_TRUE(executable && platform && platform != executable);
     struct Row {
         const char16_t* name;
         HMODULE module;
@@ -37,100 +34,65 @@ TEST(ModuleHandle, WindowsAndPosixNamesFindTheSameModule)
                     {u"", nullptr}, {u"wincor", nullptr}, {u"wincore.so.x", nullptr}}) {
         SetLastError(0);
         EXPECT_EQ(GetModuleHandleW(row.name), row.module) << std::string(row.name, row.name + lstrlenW(row.name));
-        if (!row.module) {
-            EXPECT_EQ(GetLastError(), 126u);
-        }
+        EXPECT_EQ(GetLastError(), row.module ? 0u : 126u) << std::string(row.name, row.name + lstrlenW(row.name));
     }
-    EXPECT_TRUE(EndsWith(FileName(executable), u"/resource_tests"));
-    EXPECT_EQ(FileName(nullptr), FileName(executable));
-    EXPECT_TRUE(EndsWith(FileName(platform), u"libwincore.so"));
 }
 
+// The controls never ask for a file name: its truncation and refusals, once.
 TEST(ModuleFileName, TruncatesLikeWin32AndRejectsHandlesThatAreNoModules)
 {
     std::u16string full = FileName(nullptr);
-    ASSERT_GT(full.size(), 4u);
+    EXPECT_TRUE(EndsWith(full, u"/resource_tests") && EndsWith(FileName(GetModuleHandleW(u"wincore")), u"libwincore.so"));
     WCHAR buffer[5] = {u'x', u'x', u'x', u'x', u'x'};
     EXPECT_EQ(GetModuleFileNameW(nullptr, buffer, 5), 5u);
     EXPECT_EQ(GetLastError(), 122u);
     EXPECT_EQ(std::u16string(buffer), full.substr(0, 4));
-    EXPECT_EQ(GetModuleFileNameW(nullptr, buffer, 0), 0u);
     std::u16string exact(full.size() + 1, u'x');
     EXPECT_EQ(GetModuleFileNameW(nullptr, exact.data(), DWORD(exact.size())), DWORD(full.size()));
     EXPECT_EQ(exact.substr(0, full.size()), full);
-
-    EXPECT_EQ(GetModuleFileNameW(reinterpret_cast<HMODULE>(uintptr_t(0x7777)), buffer, 5), 0u);
     HLOCAL block = LocalAlloc(LMEM_MOVEABLE, 4);
-    EXPECT_EQ(GetModuleFileNameW(static_cast<HMODULE>(block), buffer, 5), 0u);
+    EXPECT_EQ(GetModuleFileNameW(nullptr, buffer, 0) + GetModuleFileNameW(static_cast<HMODULE>(block), buffer, 5) +
+                  GetModuleFileNameW(reinterpret_cast<HMODULE>(uintptr_t(0x7777)), buffer, 5),
+              0u);
     LocalFree(block);
 }
 
-class LoadedModule : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        library_ = dlopen(RESOURCE_FIXTURE_PATH, RTLD_NOW | RTLD_LOCAL);
-        ASSERT_NE(library_, nullptr) << dlerror();
-    }
-    void TearDown() override { Unload(); }
-
-    void Unload()
-    {
-        if (library_) dlclose(library_);
-        library_ = nullptr;
-    }
-
-    void* library_ = nullptr;
-};
-
-// What a library's entry point does when it is loaded: find its own instance and resources,
-// which neither the executable nor a module that depends on it shares.
-TEST_F(LoadedModule, FindsItsInstanceAndResourcesFromItsConstructor)
+// A library loaded at run time: its constructor finds its own instance and resources, which neither
+// the executable nor a module that depends on it shares; its handles turn stale when it goes.
+TEST(LoadedModule, OwnsItsResourcesUntilUnloaded)
 {
-    auto instanceAtLoad = reinterpret_cast<HMODULE (*)()>(dlsym(library_, "FixtureInstanceAtLoad"));
-    auto sizeAtLoad = reinterpret_cast<DWORD (*)()>(dlsym(library_, "FixtureResourceSizeAtLoad"));
-    ASSERT_TRUE(instanceAtLoad && sizeAtLoad);
+    void* library = dlopen(RESOURCE_FIXTURE_PATH, RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(library, nullptr) << dlerror();
+    auto instanceAtLoad = reinterpret_cast<HMODULE (*)()>(dlsym(library, "FixtureInstanceAtLoad"));
+    auto sizeAtLoad = reinterpret_cast<DWORD (*)()>(dlsym(library, "FixtureResourceSizeAtLoad"));
     HMODULE module = GetModuleHandleW(u"libresource_fixture.so");
-    ASSERT_NE(module, nullptr);
-    EXPECT_EQ(instanceAtLoad(), module);
-    EXPECT_EQ(GetModuleHandleW(u"resource_fixture.dll"), module);
+    ASSERT_TRUE(instanceAtLoad && sizeAtLoad && module);
+    EXPECT_TRUE(instanceAtLoad() == module && GetModuleHandleW(u"resource_fixture.dll") == module);
     EXPECT_EQ(sizeAtLoad(), 12u);
     EXPECT_EQ(ResourceBytes(module, MAKEINTRESOURCEW(1), u"FIXTURE"),
               FileBytes(std::string(RESOURCE_TEST_DATA_DIR) + "/fixture.bin"));
-    EXPECT_EQ(FindResourceW(nullptr, MAKEINTRESOURCEW(1), u"FIXTURE"), nullptr);
-    EXPECT_EQ(SizeofResource(nullptr, FindResourceW(module, MAKEINTRESOURCEW(1), u"FIXTURE")), 0u);
-
+    HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(1), u"FIXTURE");
+    EXPECT_TRUE(!FindResourceW(nullptr, MAKEINTRESOURCEW(1), u"FIXTURE") && SizeofResource(nullptr, resource) == 0);
     void* dependent = dlopen(RESOURCE_DEPENDENT_PATH, RTLD_NOW | RTLD_LOCAL);
     ASSERT_NE(dependent, nullptr) << dlerror();
     HMODULE dependentModule = GetModuleHandleW(u"resource_dependent");
-    ASSERT_NE(dependentModule, nullptr);
-    EXPECT_EQ(FindResourceW(dependentModule, MAKEINTRESOURCEW(1), u"FIXTURE"), nullptr);
-    EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(1), u"FIXTURE"), nullptr);
+    EXPECT_TRUE(dependentModule && !FindResourceW(dependentModule, MAKEINTRESOURCEW(1), u"FIXTURE"));
     dlclose(dependent);
-}
 
-TEST_F(LoadedModule, HandlesTurnStaleWhenTheModuleIsUnloaded)
-{
-    HMODULE module = GetModuleHandleW(u"resource_fixture");
-    HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(1), u"FIXTURE");
     HGLOBAL data = LoadResource(module, resource);
     ASSERT_NE(LockResource(data), nullptr);
-
-    Unload();
+    dlclose(library);
     ASSERT_EQ(dlopen(RESOURCE_FIXTURE_PATH, RTLD_NOW | RTLD_NOLOAD), nullptr) << "the fixture stayed loaded";
-    EXPECT_EQ(GetModuleHandleW(u"resource_fixture"), nullptr);
-    EXPECT_EQ(FindResourceW(module, MAKEINTRESOURCEW(1), u"FIXTURE"), nullptr);
-    EXPECT_EQ(SizeofResource(module, resource), 0u);
-    EXPECT_EQ(LoadResource(module, resource), nullptr);
-    EXPECT_EQ(LockResource(data), nullptr);
-    EXPECT_EQ(FileName(module), u"");
-
-    library_ = dlopen(RESOURCE_FIXTURE_PATH, RTLD_NOW | RTLD_LOCAL);
-    ASSERT_NE(library_, nullptr);
+    const std::vector<uintptr_t> stale = {uintptr_t(GetModuleHandleW(u"resource_fixture")),
+                                          uintptr_t(FindResourceW(module, MAKEINTRESOURCEW(1), u"FIXTURE")),
+                                          SizeofResource(module, resource), uintptr_t(LoadResource(module, resource)),
+                                          uintptr_t(LockResource(data)), FileName(module).size()};
+    EXPECT_EQ(stale, std::vector<uintptr_t>(6, 0));
+    library = dlopen(RESOURCE_FIXTURE_PATH, RTLD_NOW | RTLD_LOCAL);
     HMODULE reloaded = GetModuleHandleW(u"resource_fixture");
-    EXPECT_NE(reloaded, module);
-    EXPECT_EQ(SizeofResource(module, resource), 0u);
+    EXPECT_TRUE(reloaded && reloaded != module && SizeofResource(module, resource) == 0);
     EXPECT_EQ(SizeofResource(reloaded, FindResourceW(reloaded, MAKEINTRESOURCEW(1), u"FIXTURE")), 12u);
+    dlclose(library);
 }
 
 }  // namespace

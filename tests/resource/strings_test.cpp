@@ -1,4 +1,4 @@
-// The string helpers, MulDiv and the per-thread last error.
+// The string helpers and MulDiv.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -6,21 +6,16 @@
 #include <array>
 #include <climits>
 #include <string>
-#include <thread>
 
 namespace {
 
 TEST(Strings, LengthAndCopies)
 {
-    EXPECT_EQ(lstrlenW(nullptr), 0);
-    EXPECT_EQ(lstrlenW(u""), 0);
-    EXPECT_EQ(lstrlenW(u"仿宋"), 2);
+    EXPECT_EQ((std::array<int, 3>{lstrlenW(nullptr), lstrlenW(u""), lstrlenW(u"仿宋")}), (std::array<int, 3>{0, 0, 2}));
     WCHAR buffer[8] = {};
     EXPECT_EQ(lstrcpyW(buffer, u"abc"), buffer);
     EXPECT_EQ(std::u16string(buffer), u"abc");
-    EXPECT_EQ(lstrcpyW(nullptr, u"abc"), nullptr);
-    EXPECT_EQ(lstrcpyW(buffer, nullptr), nullptr);
-
+    EXPECT_TRUE(!lstrcpyW(nullptr, u"abc") && !lstrcpyW(buffer, nullptr) && !lstrcpynW(buffer, nullptr, 8));
     // lstrcpynW copies at most count - 1 characters and always terminates.
     struct Row {
         const char16_t* source;
@@ -33,7 +28,6 @@ TEST(Strings, LengthAndCopies)
         EXPECT_EQ(lstrcpynW(buffer, row.source, row.count), buffer) << row.count;
         EXPECT_EQ(std::u16string(buffer, 5), row.after) << row.count;
     }
-    EXPECT_EQ(lstrcpynW(buffer, nullptr, 8), nullptr);
 }
 
 // Letters compare alphabetically first, lowercase first only among equals; punctuation before
@@ -51,13 +45,12 @@ TEST(Strings, CompareOrdersLikeWin32)
         {u"coop", u"Co-op", -1, -1}, {nullptr, u"", -1, -1}, {nullptr, nullptr, 0, 0},
     };
     auto sign = [](int value) { return (value > 0) - (value < 0); };
-    auto ascii = [](const char16_t* text) { return text ? std::string(text, text + lstrlenW(text)) : "null"; };
     for (const Row& row : rows) {
-        std::string name = ascii(row.a) + " / " + ascii(row.b);
-        EXPECT_EQ(sign(lstrcmpW(row.a, row.b)), row.sign) << name;
-        EXPECT_EQ(sign(lstrcmpW(row.b, row.a)), -row.sign) << name;
-        EXPECT_EQ(sign(lstrcmpiW(row.a, row.b)), row.signIgnoringCase) << name;
-        EXPECT_EQ(sign(lstrcmpiW(row.b, row.a)), -row.signIgnoringCase) << name;
+        const std::array<int, 4> signs = {sign(lstrcmpW(row.a, row.b)), -sign(lstrcmpW(row.b, row.a)),
+                                          sign(lstrcmpiW(row.a, row.b)), -sign(lstrcmpiW(row.b, row.a))};
+        EXPECT_EQ(signs, (std::array<int, 4>{row.sign, row.sign, row.signIgnoringCase, row.signIgnoringCase}))
+            << (row.a ? std::string(row.a, row.a + lstrlenW(row.a)) : "null") << " / "
+            << (row.b ? std::string(row.b, row.b + lstrlenW(row.b)) : "null");
     }
 }
 
@@ -68,18 +61,6 @@ TEST(MulDiv, RoundsHalfAwayFromZeroAndFailsWithMinusOne)
                                        {INT_MAX, INT_MAX, INT_MAX, INT_MAX}, {1, 2, 0, -1}, {INT_MAX, 2, 1, -1}};
     for (auto [number, numerator, denominator, result] : rows)
         EXPECT_EQ(MulDiv(number, numerator, denominator), result) << number << " * " << numerator << " / " << denominator;
-}
-
-TEST(LastError, IsKeptPerThread)
-{
-    SetLastError(1234);
-    DWORD seenByOther = 1;
-    std::thread([&] {
-        seenByOther = GetLastError();
-        SetLastError(99);
-    }).join();
-    EXPECT_EQ(seenByOther, 0u);
-    EXPECT_EQ(GetLastError(), 1234u);
 }
 
 }  // namespace
