@@ -1,43 +1,91 @@
 // Scroll physics without a window: pen samples and timer ticks with their times in, row positions
 // out. Rows are 60 px high in a rows area 300 px tall, which a stand-in for the list's paint lays
-// out after every step to record the last row and the gap under it.
+// out after every step; times are ms on a clock that is not at its start.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <numeric>
 #include <set>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include "listview/scrolled_rows.h"
+#include "listview/Scroller.h"
+#include "support/ticked_curve.h"
 
 namespace {
 
 using namespace listview;
+using Samples = std::vector<std::pair<DWORD, int>>;  // pen samples: ms after the pen-down, y
 
 std::string Pos(RowPosition at)
 {
     return std::to_string(at.topIndex) + "/" + std::to_string(at.firstRowBottom);
 }
+// How far the rows are scrolled up from their start, in px (negative: pulled down).
+int Offset(RowPosition at)
+{
+    return at.topIndex * 60 + 60 - (at.firstRowBottom ? at.firstRowBottom : 60);
+}
 
-struct Rows : ScrolledRows {
-    explicit Rows(int items, RowPosition from = {0, 60}) : ScrolledRows(items, from) {}
+struct Rows {
+    Rows(int items, RowPosition from = {0, 60}, int interval = 0) : count(items), at(from)
+    {
+        scroller.SetInterval(interval);
+    }
+    ListMetrics Metrics() const
+    {
+        int bottom = at.firstRowBottom ? at.firstRowBottom : 60, last = at.topIndex;
+        for (; bottom < 300 && last < count - 1; last++) bottom += 60;
+        return {at, 60, count, last, 300 - bottom};
+    }
+    void Follow(const ScrollStep& step)
+    {
+        if (step.moveTo) at = *step.moveTo;
+        for (UINT timer : {kTimerSpringTop, kTimerSpringBottom, kTimerFling})
+            if (step.stopTimers & (1u << timer)) timers.erase(timer);
+        if (step.startTimer) timers.insert(step.startTimer), period = step.period;
+    }
+    // The pen goes down at the first sample, moves through the others, and lifts at `liftAt`.
+    void Gesture(const Samples& pen, DWORD liftAt)
+    {
+        Follow(scroller.Press({100, pen[0].second}, start + pen[0].first));
+        for (size_t i = 1; i < pen.size(); i++)
+            Follow(scroller.Move({100, pen[i].second}, start + pen[i].first, Metrics(), 480));
+        start += liftAt;
+        Follow(scroller.Release(start, Metrics()));
+    }
+    // Pen-down at y = 200, moves to `ys` at once, pen-up at `liftAt`.
+    void Drag(const std::vector<int>& ys, DWORD liftAt)
+    {
+        Samples pen = {{0, 200}};
+        for (int y : ys) pen.push_back({0, y});
+        Gesture(pen, liftAt);
+    }
+    // The timers fire every period (the one due at `late` comes 100 ms late; at `switchAt` the
+    // period becomes `switchTo`) until none runs: the rows' offset after the lift and after each
+    // frame, their positions in `trace`.
+    std::vector<TracedFrame> Play(DWORD late = 0, DWORD switchAt = 0, int switchTo = 0)
+    {
+        std::vector<TracedFrame> frames = {{0, Offset(at)}};
+        trace = Pos(at);
+        for (DWORD t = period; !timers.empty() && t < 5000; t += period) {
+            if (t == late) t += 100;
+            if (switchAt && t >= switchAt) Follow(scroller.SetInterval(switchTo)), switchAt = 0;
+            for (UINT timer : std::set<UINT>(timers)) Follow(scroller.Tick(timer, Metrics(), start + t));
+            frames.push_back({int(t), Offset(at)});
+            trace += " " + Pos(at);
+        }
+        return frames;
+    }
 
-    // Pen-down at y = 200, moves to `ys` at 0 ms, pen-up at `liftAt` ms.
-    void Drag(std::vector<int> ys, DWORD liftAt)
-    {
-        Follow(scroller.Press({100, 200}));
-        for (int y : ys) Follow(scroller.Move({100, y}, 0, Metrics(), 480));
-        Follow(scroller.Release(liftAt, Metrics()));
-    }
-    // Each running timer ticks every 50 ms: the positions after each round, until none runs.
-    std::vector<RowPosition> Run()
-    {
-        std::vector<RowPosition> seen;
-        for (; !timers.empty() && seen.size() < 40; seen.push_back(at))
-            for (UINT timer : std::set<UINT>(timers)) Follow(scroller.Tick(timer, Metrics()));
-        return seen;
-    }
+    int count;
+    RowPosition at;
+    ListScroller scroller;
+    std::set<UINT> timers;
+    UINT period = 0;      // ms, of the timer last started
+    DWORD start = 10000;  // ms
+    std::string trace;
 };
 
 TEST(ListScroller, PulledPastAnEndTheRowsSpringBackTickByTick)
@@ -46,9 +94,9 @@ TEST(ListScroller, PulledPastAnEndTheRowsSpringBackTickByTick)
         const char* what;
         int items;
         RowPosition from;
-        std::vector<int> ys;  // pen moves from y = 200 at 0 ms; none: a deletion started the timer
-        DWORD liftAt;         // ms
-        const char* trace;    // after the drag, then after each tick until no timer runs
+        std::vector<int> ys;  // pen moves from y = 200; none: a deletion started the timer
+        DWORD liftAt;
+        const char* trace;  // after the drag, then after each tick until no timer runs
     } cases[] = {
         {"pulled down 30 px: a sixth per tick", 20, {0, 60}, {230}, 100, "0/90 0/75 0/63 0/60 0/60"},
         {"pulled down 140 px: a third first", 20, {0, 60}, {340}, 100, "0/200 0/134 0/90 0/75 0/63 0/60 0/60"},
@@ -63,20 +111,29 @@ TEST(ListScroller, PulledPastAnEndTheRowsSpringBackTickByTick)
     for (const auto& c : cases) {
         Rows list{c.items, c.from};
         if (c.ys.empty())
-            list.timers = {kTimerSpringBottom};
+            list.Follow(list.scroller.Start(kTimerSpringBottom, list.start));
         else
             list.Drag(c.ys, c.liftAt);
-        std::string trace = Pos(list.at);
-        for (RowPosition at : list.Run()) trace += " " + Pos(at);
-        EXPECT_EQ(trace, c.trace) << c.what;
+        list.Play();
+        EXPECT_EQ(list.trace, c.trace) << c.what;
         EXPECT_EQ(list.scroller.State(), ScrollState::Idle) << c.what;
     }
+}
+
+// The glide's step at each 50 ms tick, until the rows stop.
+std::vector<int> Steps(const std::vector<TracedFrame>& frames)
+{
+    std::vector<int> atTicks, steps;
+    for (const TracedFrame& frame : frames)
+        if (frame.t % 50 == 0) atTicks.push_back(frame.value);
+    for (size_t i = 1; i < atTicks.size(); i++) steps.push_back(atTicks[i] - atTicks[i - 1]);
+    while (!steps.empty() && steps.back() == 0) steps.pop_back();
+    return steps;
 }
 
 TEST(ListScroller, AFlickLiftedWithinFiftyMillisecondsGlidesSlowerEachTickUntilAPress)
 {
     const std::vector<int> glide = {40, 36, 33, 30, 27, 25, 23, 21, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6};
-    auto offset = [](RowPosition at) { return at.topIndex * 60 - (at.firstRowBottom ? at.firstRowBottom : 60); };
     // The pen may leave the window upward before the lift: that sample (y near 65535) is no step
     // and does not become the glide's speed.
     for (auto [liftAt, ys] : {std::pair(0u, std::vector<int>{160}), {20u, {160, 65526}}, {49u, {160}}, {50u, {160}},
@@ -84,15 +141,9 @@ TEST(ListScroller, AFlickLiftedWithinFiftyMillisecondsGlidesSlowerEachTickUntilA
         Rows list{30, {12, 60}};
         list.Drag(ys, liftAt);
         Rows pressed = list;
-        pressed.Follow(pressed.scroller.Press({100, 100}));
+        pressed.Follow(pressed.scroller.Press({100, 100}, pressed.start));
         EXPECT_TRUE(pressed.timers.empty() && pressed.scroller.State() == ScrollState::Pressed);
-        std::vector<int> steps;
-        int before = offset(list.at);
-        for (RowPosition at : list.Run()) {
-            if (offset(at) != before) steps.push_back(offset(at) - before);
-            before = offset(at);
-        }
-        EXPECT_EQ(steps, liftAt < 50 ? glide : std::vector<int>()) << liftAt;
+        EXPECT_EQ(Steps(list.Play()), liftAt < 50 ? glide : std::vector<int>()) << liftAt;
     }
 }
 
@@ -128,6 +179,94 @@ TEST(ListScroller, AStepAcrossSeveralRowsMovesThemByExactlyItsDistance)
     }
     const ScrollStep empty = ListScroller::Scroll(-150, Rows{0}.Metrics());
     EXPECT_FALSE(empty.moveTo || empty.repaint || empty.rowsMoving) << "an empty list rests";
+}
+
+// A pen reported every 10 ms, `step` px each time, from y = 240.
+Samples EveryTenMs(int moves, int step)
+{
+    Samples pen;
+    for (int i = 0; i <= moves; i++) pen.push_back({DWORD(i * 10), 240 + i * step});
+    return pen;
+}
+
+TEST(ListScroller, AtAShorterPeriodEveryMovementFollowsTheTicksCurveAndEndsAsTheyEnd)
+{
+    const struct {
+        const char* what;
+        int items;
+        RowPosition from;
+        Samples pen;
+        DWORD liftAt;
+    } movements[] = {
+        {"a glide", 30, {12, 60}, EveryTenMs(4, -40), 45},
+        {"a glide past the start, then the spring-back", 30, {1, 60}, EveryTenMs(2, 40), 25},
+        {"the top spring-back from 140 px", 20, {0, 60}, {{0, 100}, {10, 240}}, 200},
+        {"the bottom spring-back from a gap of 100 px", 10, {0, 60}, {{0, 450}, {10, 50}}, 200},
+    };
+    // A period from the start, with a frame 100 ms late, or set 200 ms into the movement.
+    const struct {
+        int interval;
+        DWORD late, switchAt;
+        int switchTo;
+    } plays[] = {{16, 0, 0, 0}, {16, 160, 0, 0}, {0, 0, 200, 20}, {16, 0, 200, 0}};
+    for (const auto& m : movements) {
+        Rows ticked{m.items, m.from};
+        ticked.Gesture(m.pen, m.liftAt);
+        const std::vector<TracedFrame> ticks = ticked.Play();
+        std::vector<int> curve;
+        for (const TracedFrame& tick : ticks) curve.push_back(tick.value);
+        ASSERT_GT(ticks.size(), 3u) << m.what;
+        for (const auto& p : plays) {
+            const std::string what = m.what + (" at " + std::to_string(p.interval)) + " late " +
+                                     std::to_string(p.late) + " to " + std::to_string(p.switchTo);
+            Rows smooth{m.items, m.from, p.interval};
+            smooth.Gesture(m.pen, m.liftAt);
+            const std::vector<TracedFrame> frames = smooth.Play(p.late, p.switchAt, p.switchTo);
+            const int period = p.switchAt ? p.switchTo : p.interval;
+            EXPECT_EQ(smooth.period, UINT(period ? period : 50)) << what;
+            EXPECT_EQ(OffTheCurve(curve, 50, frames), "") << what;
+            EXPECT_EQ(Pos(smooth.at), Pos(ticked.at)) << what;
+            EXPECT_EQ(smooth.scroller.State(), ScrollState::Idle) << what;
+            if (p.switchAt) continue;
+            // The last frame stops the timer: the first one at or after the ticks' last tick.
+            EXPECT_GE(frames.back().t, ticks.back().t) << what;
+            EXPECT_LT(frames.back().t, ticks.back().t + int(p.late ? 116 : 16)) << what;
+        }
+    }
+}
+
+// The same finger, 2 px per ms upwards for 150 ms, as a panel reporting `hertz` times a second
+// sees it, with or without a last report as it lifts.
+Samples Finger(int hertz, bool liftOffReport)
+{
+    Samples pen;
+    for (int i = 0; i * 1000 <= 150 * hertz; i++) {
+        const double t = i * 1000.0 / hertz;
+        pen.push_back({DWORD(std::lround(t)), 400 - int(std::lround(2 * t))});
+    }
+    if (liftOffReport) pen.push_back({pen.back().first + 4, pen.back().second + 40});
+    return pen;
+}
+
+std::vector<int> GlideSteps(const Samples& pen, int interval)
+{
+    Rows list{60, {30, 60}, interval};
+    list.Gesture(pen, pen.back().first + 5);
+    return Steps(list.Play());
+}
+
+TEST(ListScroller, AtAShorterPeriodTheGlideStartsAtThePensFittedSpeedWhateverItsReportRate)
+{
+    const std::vector<int> atTicks = GlideSteps(EveryTenMs(15, -20), 0);
+    ASSERT_EQ(atTicks.size(), 14u) << "20, 18, 17, ... 6 px";
+    EXPECT_EQ(GlideSteps(EveryTenMs(15, -20), 10), atTicks) << "a pen reported every 10 ms glides as on the ticks";
+    for (auto [hertz, liftOff] : {std::pair(60, false), {100, false}, {120, false}, {120, true}, {60, true}}) {
+        const std::vector<int> steps = GlideSteps(Finger(hertz, liftOff), 10);
+        ASSERT_EQ(steps.size(), atTicks.size()) << hertz << " Hz";
+        for (size_t i = 0; i < steps.size(); i++) EXPECT_NEAR(steps[i], atTicks[i], 1) << hertz << " Hz, tick " << i;
+    }
+    // On the ticks the glide still starts from the last move's distance: 17 px at 120 Hz.
+    EXPECT_EQ(GlideSteps(Finger(120, false), 0).front(), 17);
 }
 
 }  // namespace
