@@ -1,5 +1,5 @@
-// The sliding panel at shorter frame periods: opening (with the bounce) and closing on the curves
-// of the 100 ms ticks, the period through the facade, a new period and a late frame mid-opening.
+// The sliding panel's opening (with its bounce) and closing at each frame period against its
+// 100 ms ticks, the period as the facade keeps it, a new period and a late frame mid-opening.
 #include <climits>
 
 #include "menu/menu_fixture.h"
@@ -9,7 +9,20 @@ namespace {
 
 constexpr int kAnchor = 240;
 constexpr int kOpened = 1000;  // ms: the tick that ends the opening of a 200-pixel panel
-constexpr int kClosed = 600;   // ms after the close press: the tick that destroys it
+constexpr int kClosed = 600;   // ms after the close press: the tick that destroys the panel
+// A 200-pixel panel's heights on the ticks: hidden for the first, past its height and back.
+const std::vector<int> kOpening = {0, 44, 88, 132, 176, 220, 190, 196, 202, 199, 200, 200};
+const std::vector<int> kClosing = {200, 160, 120, 80, 40, 0, 0};
+// In a direction it does not know the panel shows at full height from the first tick to the end.
+const std::vector<int> kFullOpening = {0, 200}, kFullClosing = {200};
+
+// Each millisecond of `span` as on the ticks, the last value held.
+std::vector<int> Staircase(const std::vector<int>& ticked, int span)
+{
+    std::vector<int> values;
+    for (int t = 0; t <= span; t++) values.push_back(ticked[std::min(size_t(t / kTick), ticked.size() - 1)]);
+    return values;
+}
 
 class SlideMotion : public MenuTest {
 protected:
@@ -19,11 +32,11 @@ protected:
         MenuTest::TearDown();
     }
     // A 200-pixel panel with the animation on, tracked at the anchor.
-    void Track(CRKNaviMenu& menu, MOVE_DIR dir = MOVE_UP)
+    void Track(MOVE_DIR dir = MOVE_UP)
     {
-        menu.SetParam(dir, 1, SolidBitmap(150, 200, RGB(40, 60, 90)), nullptr, 1);
-        EXPECT_EQ(menu.TrackMenu(owner, 100, kAnchor), 1);
-        panel_ = menu.GetSafeHwnd();
+        menu_.SetParam(dir, 1, SolidBitmap(150, 200, RGB(40, 60, 90)), nullptr, 1);
+        EXPECT_EQ(menu_.TrackMenu(owner, 100, kAnchor), 1);
+        panel_ = menu_.GetSafeHwnd();
     }
     // The height shown, 0 while hidden or gone; -1 once neither edge stands on the anchor.
     int Shown() const
@@ -36,80 +49,84 @@ protected:
     {
         return Trace(span / step, step, [this] { return Shown(); });
     }
-    void PressClose()
-    {
-        menu_.SetCloseBt(RECT{0, 0, 150, 200}, 1);
-        const RECT rect = WindowRect(panel_);
-        Tap(rect.left + 50, (rect.top + rect.bottom) / 2);
-    }
 
     CRKNaviMenu menu_;
     HWND panel_ = nullptr;
 };
 
-TEST_F(SlideMotion, OpeningAndClosingFollowTheTicksCurves)
+// Period 0 must give the ticks' figures at every millisecond; other periods frames on their curve.
+TEST_F(SlideMotion, OpeningAndClosingAtEachPeriodFollowTheTicks)
 {
-    ASSERT_EQ(menu_.Create(0), 1);
-    Track(menu_);
-    const std::vector<int> opening = Follow(kOpened + 100, kTick);
-    PressClose();
-    const std::vector<int> closing = Follow(kClosed + 100, kTick);
-    for (auto [dir, interval] : {std::pair{MOVE_UP, 16}, {MOVE_DOWN, 10}, {MOVE_UP, 25}, {MOVE_DOWN, 30}}) {
-        ASSERT_EQ(menu_.SetAnimationInterval(interval), 1);
-        Track(menu_, dir);
-        const std::vector<int> smooth = Follow(kOpened + 100, interval);
-        EXPECT_EQ(OffTheCurve(opening, kTick, smooth, interval), "") << "opening every " << interval;
-        const size_t settled = size_t((kOpened + interval - 1) / interval);  // the first frame from 1000 ms on
-        EXPECT_EQ(smooth[settled - 1], 199) << "still settling before 1000 ms";
-        EXPECT_EQ(smooth[settled], 200);
-        PressClose();
-        EXPECT_EQ(OffTheCurve(closing, kTick, Follow(kClosed - 1, interval), interval), "") << "closing";
+    const struct {
+        MOVE_DIR dir;
+        int interval, refused;
+    } rows[] = {{MOVE_UP, 0, 7},          {MOVE_DOWN, 0, -1},     {MOVE_DIR(7), 0, 51}, {MOVE_UP, 16, INT_MIN},
+                {MOVE_DOWN, 10, INT_MAX}, {MOVE_UP, 25, 7},       {MOVE_DOWN, 30, 51}};
+    for (const auto& row : rows) {
+        // The period is kept from before Create, through Destroy, into a copy; a refusal changes nothing.
+        CRKNaviMenu made;
+        ASSERT_EQ(made.SetAnimationInterval(row.interval), 1);
+        EXPECT_EQ(made.SetAnimationInterval(row.refused), 0) << row.refused;
+        ASSERT_EQ(made.Create(0), 1);
+        made.Destroy();
+        ASSERT_EQ(made.Create(0), 1);
+        menu_ = made;
+        Track(row.dir);
+        const int step = row.interval ? row.interval : 1;
+        const bool known = row.dir != MOVE_DIR(7);
+        const std::vector<int>&opening = known ? kOpening : kFullOpening, &closing = known ? kClosing : kFullClosing;
+        const std::vector<int> opened = Follow(kOpened + 100, step);
+        if (row.interval == 0) {
+            EXPECT_EQ(opened, Staircase(opening, kOpened + 100)) << "direction " << row.dir;
+        } else {
+            EXPECT_EQ(OffTheCurve(opening, kTick, opened, step), "") << "opening every " << step;
+            const size_t settled = size_t((kOpened + step - 1) / step);  // the first frame from 1000 ms on
+            EXPECT_EQ(opened[settled - 1], 199) << "still settling before 1000 ms";
+            EXPECT_EQ(opened[settled], 200);
+        }
+        menu_.SetCloseBt(RECT{0, 0, 150, 200}, 1);
+        const RECT rect = WindowRect(panel_);
+        Tap(rect.left + 50, (rect.top + rect.bottom) / 2);
+        const std::vector<int> closed = Follow(kClosed - 1, step);
+        if (row.interval == 0) {
+            EXPECT_EQ(closed, Staircase(closing, kClosed - 1)) << "closing, direction " << row.dir;
+        } else {
+            EXPECT_EQ(OffTheCurve(closing, kTick, closed, step), "") << "closing every " << step;
+        }
         EXPECT_TRUE(IsWindow(panel_)) << "not destroyed before 600 ms";
-        wincore::Advance(interval);
+        wincore::Advance(step);
         EXPECT_FALSE(IsWindow(panel_)) << "destroyed by the first frame from 600 ms on";
+        EXPECT_EQ(menu_.GetSafeHwnd(), nullptr);
     }
+    EXPECT_TRUE(Commands().empty()) << "closing sends nothing";
 }
 
-// Set before Create, kept through Destroy and copies; refused values change nothing; 0 restores
-// the ticks.
-TEST_F(SlideMotion, ThePeriodReachesEveryPanelOfTheFacade)
+TEST_F(SlideMotion, ACloseWhileOpeningStartsFromTheHeightReached)
 {
-    const auto shownAtFirstFrame = [this](CRKNaviMenu& menu) {
-        Track(menu);
-        return Follow(16, 16).back() > 0;
-    };
-    EXPECT_EQ(menu_.SetAnimationInterval(16), 1) << "an empty facade keeps it for later";
-    for (int bad : {-1, 7, 51, INT_MIN, INT_MAX}) EXPECT_EQ(menu_.SetAnimationInterval(bad), 0) << bad;
     ASSERT_EQ(menu_.Create(0), 1);
-    EXPECT_TRUE(shownAtFirstFrame(menu_));
-    menu_.Destroy();
-    ASSERT_EQ(menu_.Create(0), 1);
-    CRKNaviMenu copy(menu_);
-    EXPECT_TRUE(shownAtFirstFrame(copy));
-    copy.Destroy();
-
-    EXPECT_EQ(menu_.SetAnimationInterval(0), 1);
-    const int heights[] = {0, 44, 88, 132, 176, 220, 190, 196, 202, 199, 200, 200};
-    std::vector<int> ticked;
-    for (int t = 0; t <= kOpened + 100; t++) ticked.push_back(heights[t / kTick]);
-    Track(menu_);
-    EXPECT_EQ(Follow(kOpened + 100, 1), ticked) << "each millisecond as on the ticks";
-    CRKNaviMenu popup;
-    ASSERT_EQ(popup.Create(1), 1);
-    EXPECT_EQ(popup.SetAnimationInterval(20), 1) << "the pop-up takes it and has nothing to move";
+    menu_.SetParam(MOVE_UP, 1, SolidBitmap(150, 100, RGB(40, 60, 90)), nullptr, 1);
+    ASSERT_EQ(menu_.TrackMenu(owner, 100, kAnchor), 1);
+    panel_ = menu_.GetSafeHwnd();
+    menu_.SetCloseBt(RECT{0, 0, 30, 30}, 1);
+    EXPECT_EQ(Follow(3 * kTick, kTick), (std::vector<int>{0, 24, 48, 72}));
+    Tap(105, kAnchor - 72 + 5);
+    EXPECT_EQ(Trace(4, kTick, [this] { return kAnchor - int(WindowRect(panel_).top); }),
+              (std::vector<int>{72, 52, 32, 12, -8}));
+    wincore::Advance(kTick);
+    EXPECT_FALSE(IsWindow(panel_));
 }
 
 TEST_F(SlideMotion, ANewPeriodGoesOnAndALateFrameLandsOnTheCurve)
 {
     ASSERT_EQ(menu_.Create(0), 1);
     menu_.SetAnimationInterval(16);
-    Track(menu_);
+    Track();
     wincore::Advance(32);
     // Back on the ticks: one tick per timer message from the tick reached, a tick's time apart.
     ASSERT_EQ(menu_.SetAnimationInterval(0), 1);
     EXPECT_EQ(Follow(3 * kTick, kTick), (std::vector<int>{44 * 32 / kTick, 44, 88, 132}));
     ASSERT_EQ(menu_.SetAnimationInterval(16), 1);
-    SetTimer(panel_, 1, 100, nullptr);  // the opening's timer: its next frame comes 100 ms late
+    SetTimer(panel_, 1, 100, nullptr);  // the opening's own timer: its next frame comes 100 ms late
     wincore::Advance(100);
     EXPECT_EQ(Shown(), 176 + 44 * 32 / kTick) << "on the curve at 432 ms";
     wincore::Advance(kOpened);

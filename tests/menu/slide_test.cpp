@@ -1,11 +1,10 @@
-// The sliding panel: placement, the opening and closing animations, the close button's press
-// rule, borders, background bitmaps, picks that keep it open.
+// The sliding panel: placement, the close button's press rule, borders, background bitmaps, picks
+// that keep it open (its animations: motion_test.cpp).
 #include "menu/menu_fixture.h"
 
 namespace {
 
 constexpr int kMargin = 10;  // px around an unbordered panel's items
-constexpr COLORREF kSkin = RGB(40, 60, 90);
 
 class SlideTest : public MenuTest {
 protected:
@@ -27,23 +26,6 @@ protected:
         if (ticks) wincore::Advance(ticks * kTick);
         return menu_.GetSafeHwnd();
     }
-    static int Height(HWND panel)
-    {
-        const RECT rect = WindowRect(panel);
-        return rect.bottom - rect.top;
-    }
-    // Each tick's value of `measure` over `ticks` timer periods.
-    template <class Measure>
-    std::vector<int> Ticks(int ticks, Measure measure)
-    {
-        std::vector<int> values;
-        for (int i = 0; i < ticks; i++) {
-            wincore::Advance(kTick);
-            values.push_back(measure());
-        }
-        return values;
-    }
-
     CRKNaviMenu menu_;
     const int line_ = MenuTextSize(TEXT("Home")).cy;
 };
@@ -68,53 +50,6 @@ TEST_F(SlideTest, DefaultsShowAboveTheAnchorAfterOneTick)
     wincore::Advance(5 * kTick);
     EXPECT_TRUE(IsWindowVisible(panel)) << "losing the focus does not close the panel";
     EXPECT_TRUE(SameTraffic(Log().Lines(), {"owner WM_KILLFOCUS panel", "owner WM_SETFOCUS panel"}));
-}
-
-TEST_F(SlideTest, OpensWithABounceInEitherDirection)
-{
-    HBITMAP tall = SolidBitmap(150, 200, kSkin);
-    const std::vector<int> bounce = {44, 88, 132, 176, 220, 190, 196, 202, 199, 200, 200};
-    for (MOVE_DIR dir : {MOVE_UP, MOVE_DOWN, MOVE_DIR(7)}) {
-        menu_.SetParam(dir, 1, tall, nullptr, 1);
-        HWND panel = Track(100, 240);
-        // MOVE_UP keeps the bottom edge on the anchor, the others the top edge.
-        std::vector<int> heights = Ticks(11, [&] {
-            RECT rect = WindowRect(panel);
-            return (dir == MOVE_UP ? rect.bottom : rect.top) == 240 ? int(rect.bottom - rect.top) : -1;
-        });
-        EXPECT_EQ(heights, dir == MOVE_DIR(7) ? std::vector<int>(11, 200) : bounce) << "direction " << dir;
-        menu_.Destroy();
-        ASSERT_EQ(menu_.Create(0), 1);
-    }
-}
-
-TEST_F(SlideTest, CloseButtonSlidesThePanelShut)
-{
-    HBITMAP tall = SolidBitmap(150, 200, kSkin), low = SolidBitmap(150, 100, kSkin);
-    const int gdi = wincore::LiveGdiObjects();
-    menu_.SetParam(MOVE_UP, 0, tall, nullptr, 1);
-    menu_.AppendItem(kPlain, 1, TEXT("Home"), kWhiteText, nullptr);
-    HWND panel = Track(100, 300);
-    menu_.SetCloseBt(RECT{110, 0, 150, 40}, 1);
-    wincore::Advance(kTick);
-    Tap(230, 120);
-    EXPECT_EQ(Ticks(5, [&] { return Height(panel); }), (std::vector<int>{160, 120, 80, 40, 0}));
-    EXPECT_EQ(WindowRect(panel).bottom, 300) << "the top edge drops toward the fixed bottom edge";
-    wincore::Advance(kTick);
-    EXPECT_FALSE(IsWindow(panel)) << "destroyed at the sixth tick";
-    EXPECT_EQ(menu_.GetSafeHwnd(), nullptr);
-    EXPECT_TRUE(Commands().empty()) << "closing sends nothing";
-    EXPECT_EQ(wincore::LiveGdiObjects(), gdi);
-
-    // A close press while opening starts from the height reached.
-    menu_.SetParam(MOVE_UP, 1, low, nullptr, 1);
-    panel = Track(100, 300);
-    menu_.SetCloseBt(RECT{0, 0, 30, 30}, 1);
-    EXPECT_EQ(Ticks(3, [&] { return Height(panel); }), (std::vector<int>{24, 48, 72}));
-    Tap(105, 300 - 72 + 5);
-    EXPECT_EQ(Ticks(4, [&] { return 300 - int(WindowRect(panel).top); }), (std::vector<int>{52, 32, 12, -8}));
-    wincore::Advance(kTick);
-    EXPECT_FALSE(IsWindow(panel));
 }
 
 TEST_F(SlideTest, ClosePressMustBeginAndEndOnTheButton)

@@ -1,4 +1,5 @@
-// Pen taps on the arrows: steps with wrap-around, notifications, slides, gestures that step nothing.
+// Pen taps on the arrows (steps with wrap-around, notifications, slides, gestures that step
+// nothing), the messages the box answers itself, and the object's life beside its window.
 #include <climits>
 #include <tuple>
 
@@ -10,7 +11,7 @@ using VectorBoxInput = VectorBoxTest;
 
 TEST_F(VectorBoxInput, StepsWrapAroundAndNotifyWithTheNewSelection)
 {
-    // First, first, second, second. An empty box stays at 0, where a new box starts.
+    // Taps on the first, first, second, second arrow. An empty box stays at 0, where a new box starts.
     const std::pair<int, std::vector<int>> cases[] = {{3, {2, 1, 2, 0}}, {1, {0, 0, 0, 0}}, {0, {0, 0, 0, 0}}};
     for (auto& [count, expected] : cases) {
         ProbeBox box;
@@ -59,16 +60,12 @@ TEST_F(VectorBoxInput, GesturesThatEndElsewhereStepNothing)
     const POINT first = box.Arrow(0), second = box.Arrow(1), middle = {146, 51}, outside = {10, 10};
     Log().Only({WM_COMMAND});
     const std::pair<POINT, POINT> gestures[] = {{first, second}, {second, first}, {middle, first}, {first, outside}};
-    for (auto [down, up] : gestures) {
-        wincore::PenDown(down.x, down.y);
-        wincore::PenUp(up.x, up.y);
-    }
+    for (auto [down, up] : gestures) wincore::PenDown(down.x, down.y), wincore::PenUp(up.x, up.y);
     // Focus lost while the arrow is held: drawn released, and the pen-up steps nothing.
     wincore::PenDown(first.x, first.y);
     const COLORREF pressed = wincore::ScreenPixel(25, 40);
     SetFocus(owner);
     wincore::Pump();
-    EXPECT_EQ(box.pressedPass, -1);
     EXPECT_NE(wincore::ScreenPixel(25, 40), pressed);
     wincore::PenUp(first.x, first.y);
     EXPECT_EQ(GetCapture(), nullptr);
@@ -100,6 +97,7 @@ TEST_F(VectorBoxInput, DoubleTapStepsTwiceAndAPenDownEndsTheSlide)
                                             "vbox WM_LBUTTONDBLCLK", "vbox WM_LBUTTONUP", "owner WM_COMMAND"}));
 }
 
+// The box answers these itself: no erase, a see-through button colour, no drawing without a record.
 TEST_F(VectorBoxInput, MessagesTheBoxConsumes)
 {
     ProbeBox box;
@@ -108,9 +106,7 @@ TEST_F(VectorBoxInput, MessagesTheBoxConsumes)
     EXPECT_EQ(SendMessageW(box.hWnd, WM_ERASEBKGND, WPARAM(dc), 0), 1);
     EXPECT_EQ(SendMessageW(box.hWnd, WM_CTLCOLORBTN, WPARAM(dc), 0), LRESULT(GetStockObject(NULL_BRUSH)));
     EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
-    EXPECT_EQ(SendMessageW(box.hWnd, WM_DRAWITEM, 7, 0), 1) << "no DRAWITEMSTRUCT: nothing drawn";
-    EXPECT_EQ(SendMessageW(box.hWnd, WM_LBUTTONDBLCLK, 0, MAKELPARAM(5, 5)), 1);
-    EXPECT_EQ(box.pressedPass, 0) << "a double tap is a pen-down";
+    EXPECT_EQ(SendMessageW(box.hWnd, WM_DRAWITEM, 7, 0), 1);
     DeleteDC(dc);
 }
 
@@ -127,6 +123,64 @@ TEST_F(VectorBoxInput, SetCurSelTakesOnlyExistingItemsSilentlyAndLeavesTheSlideA
     EXPECT_EQ(box.GetCurSel(), 2);
     EXPECT_EQ(box.slideOffset, -136);
     EXPECT_TRUE(Log().Lines().empty());
+}
+
+using VectorBoxLifecycle = VectorBoxTest;
+
+TEST_F(VectorBoxLifecycle, CreateMakesOneOwnerDrawnWindowAndMayBeRetried)
+{
+    ProbeBox box;
+    HWND gone = CreateRecorder("gone", WS_POPUP, 0, 0, 10, 10);
+    DestroyWindow(gone);
+    EXPECT_EQ(box.Create(nullptr, WS_CHILD, nullptr, {0, 0, 252, 42}, gone, 7, VBOX_HORZ), 0);
+    EXPECT_EQ(box.hWnd, nullptr);
+    // A radio button's type bits (4; 4 | 11 would be 15) still give an owner-drawn box.
+    ASSERT_EQ(box.Create(nullptr, WS_CHILD | 0x4, nullptr, {0, 0, 252, 42}, owner, 7, VBOX_HORZ), 1);
+    EXPECT_EQ(GetWindowLongW(box.hWnd, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+    HWND first = box.hWnd;
+    EXPECT_EQ(box.Create(nullptr, WS_CHILD, nullptr, {0, 0, 9, 9}, owner, 8, VBOX_VERT), 1);
+    EXPECT_EQ(box.hWnd, first);
+    EXPECT_EQ(box.passRect[1].left, 252 - 58) << "still horizontal";
+}
+
+TEST_F(VectorBoxLifecycle, CopiesCarrySettingsAndItemsButNoWindowOrFileImage)
+{
+    const int windows = wincore::LiveWindows(), images = wincore::LiveComObjects();
+    {
+        ProbeBox source;
+        Make(source, 3);
+        source.SetFrame(FrameFile().c_str(), 1);
+        source.SetCurSel(2);
+        {
+            ProbeBox copy(source);
+            EXPECT_EQ(copy.hWnd, nullptr);
+            EXPECT_EQ(copy.GetCurSel(), 2);
+            EXPECT_EQ(copy.SetCurSel(3), -1) << "the three items and no more";
+            ASSERT_EQ(copy.Create(nullptr, WS_CHILD, nullptr, {0, 100, 252, 142}, owner, 9, VBOX_HORZ), 1);
+            copy = source;  // the target's own window goes
+            EXPECT_EQ(copy.hWnd, nullptr);
+            EXPECT_EQ(wincore::LiveWindows(), windows + 1);
+            EXPECT_EQ(wincore::LiveComObjects(), images + 1) << "the copy loads no image of its own";
+        }
+        source = source;
+        EXPECT_TRUE(IsWindow(source.hWnd));
+        EXPECT_EQ(wincore::LiveComObjects(), images + 1) << "nor released the source's";
+    }
+    EXPECT_EQ(wincore::LiveWindows(), windows);
+    EXPECT_EQ(wincore::LiveComObjects(), images);
+}
+
+TEST_F(VectorBoxLifecycle, TheHostMayDestroyTheWindowFirstEvenDuringASlide)
+{
+    ProbeBox box;
+    HWND host = CreateRecorder("host", WS_CHILD | WS_VISIBLE, 0, 0, 400, 300, owner);
+    Make(box, 2, VBOX_HORZ, {20, 30, 272, 72}, host);
+    box.Tap(1);
+    DestroyWindow(host);
+    EXPECT_EQ(box.hWnd, nullptr) << "the object lets go of the destroyed window";
+    Make(box, 0);
+    box.Tap(1);
+    EXPECT_EQ(box.GetCurSel(), 0);
 }
 
 }  // namespace
