@@ -16,49 +16,51 @@ TestDib StripedDib(bool topDown)
     return dib;
 }
 
+int Stretch(HDC dc, int x, int y, int width, int height, int srcY, int srcWidth, int srcHeight, const TestDib& dib,
+            UINT usage = DIB_RGB_COLORS)
+{
+    return StretchDIBits(dc, x, y, width, height, 0, srcY, srcWidth, srcHeight, dib.bits(), dib.info(), usage, SRCCOPY);
+}
+
+// The list's selection highlight: a bottom-up 24-bit column with a 44-byte header, stretched wide.
 TEST_F(DibTest, HalftoneStretchOfAGradientColumnGivesUniformRows)
 {
-    // The list's selection highlight: a bottom-up 24-bit column with a 44-byte header.
     const int h = 10;
     TestDib dib = MakeDib(1, h, 24, 44);
     for (int y = 0; y < h; y++) dib.SetColor(0, y, RGB(y * 20, 255 - y * 20, 7));
     Canvas canvas(30, h + 3, kGrey);
     SetStretchBltMode(canvas.dc(), HALFTONE);
-    EXPECT_EQ(StretchDIBits(canvas.dc(), 0, 2, 30, h, 0, 0, 1, h, dib.bits(), dib.info(), DIB_RGB_COLORS, SRCCOPY), h);
+    EXPECT_EQ(Stretch(canvas.dc(), 0, 2, 30, h, 0, 1, h, dib), h);
     EXPECT_EQ(canvas.Row(1, 0, 30), Colors(30, kGrey));
     for (int y = 0; y < h; y++) EXPECT_EQ(canvas.Row(y + 2, 0, 30), Colors(30, RGB(y * 20, 255 - y * 20, 7))) << y;
 }
 
-// The source rectangle counts from the bottom only for bottom-up DIBs; SetDIBitsToDevice draws the
-// band of scan lines it is given, unscaled.
+// The source rectangle counts from the bottom only for bottom-up DIBs, and only rows inside the DIB
+// count; SetDIBitsToDevice draws the band of scan lines it is given (1 and 2 from the bottom, then 2
+// and 3 from the top), unscaled.
 TEST_F(DibTest, RowOrderOfTheSourceAndOfTheSuppliedBand)
 {
-    TestDib bottomUp = StripedDib(false), topDown = StripedDib(true);
+    const TestDib bottomUp = StripedDib(false), topDown = StripedDib(true);
     Canvas canvas(1, 4, kGrey);
-    auto stretch = [&](const TestDib& dib, int srcY, int rows) {
+    auto result = [&canvas](int drawn) {
+        std::pair<int, Colors> both = {drawn, canvas.Pixels()};
         canvas.Fill(kGrey);
-        int copied = StretchDIBits(canvas.dc(), 0, 0, 1, 3, 0, srcY, 1, rows, dib.bits(), dib.info(), DIB_RGB_COLORS,
-                                   SRCCOPY);
-        return std::make_pair(copied, canvas.Pixels());
+        return both;
     };
-    EXPECT_EQ(stretch(bottomUp, 0, 3), std::make_pair(3, Colors{kRows[1], kRows[2], kRows[3], kGrey}));
-    EXPECT_EQ(stretch(topDown, 0, 3), std::make_pair(3, Colors{kRows[0], kRows[1], kRows[2], kGrey}));
-    EXPECT_EQ(stretch(bottomUp, 3, 3), std::make_pair(1, Colors{kGrey, kGrey, kRows[0], kGrey}))
-        << "only the rows inside the DIB count";
-
-    auto band = [&](const TestDib& dib, UINT start, UINT lines, size_t skipped) {
-        canvas.Fill(kGrey);
-        int drawn = SetDIBitsToDevice(canvas.dc(), 0, 0, 1, 4, 0, 0, start, lines, dib.bits() + skipped * dib.stride,
-                                      dib.info(), DIB_RGB_COLORS);
-        return std::make_pair(drawn, canvas.Pixels());
+    auto band = [&canvas](const TestDib& dib, UINT start, UINT lines, size_t skipped) {
+        return SetDIBitsToDevice(canvas.dc(), 0, 0, 1, 4, 0, 0, start, lines, dib.bits() + skipped * dib.stride,
+                                 dib.info(), DIB_RGB_COLORS);
     };
-    // Scan lines 1 and 2 from the bottom, then 2 and 3 from the top.
-    EXPECT_EQ(band(bottomUp, 1, 2, 1), std::make_pair(2, Colors{kGrey, kRows[1], kRows[2], kGrey}));
-    EXPECT_EQ(band(topDown, 2, 2, 2), std::make_pair(2, Colors{kGrey, kGrey, kRows[2], kRows[3]}));
-    EXPECT_EQ(band(topDown, 4, 1, 0).first, 0);
+    EXPECT_EQ(result(Stretch(canvas.dc(), 0, 0, 1, 3, 0, 1, 3, bottomUp)), std::make_pair(3, Colors{kRows[1], kRows[2], kRows[3], kGrey}));
+    EXPECT_EQ(result(Stretch(canvas.dc(), 0, 0, 1, 3, 0, 1, 3, topDown)), std::make_pair(3, Colors{kRows[0], kRows[1], kRows[2], kGrey}));
+    EXPECT_EQ(result(Stretch(canvas.dc(), 0, 0, 1, 3, 3, 1, 3, bottomUp)), std::make_pair(1, Colors{kGrey, kGrey, kRows[0], kGrey}));
+    EXPECT_EQ(result(band(bottomUp, 1, 2, 1)), std::make_pair(2, Colors{kGrey, kRows[1], kRows[2], kGrey}));
+    EXPECT_EQ(result(band(topDown, 2, 2, 2)), std::make_pair(2, Colors{kGrey, kGrey, kRows[2], kRows[3]}));
+    EXPECT_EQ(result(band(topDown, 4, 1, 0)), std::make_pair(0, Colors(4, kGrey)));
 }
 
-TEST_F(DibTest, ColourTablesFollowLongHeadersWhichHoldTheMasksThemselves)
+// Colour tables follow long headers, which hold the masks themselves.
+TEST_F(DibTest, PalettesAndMasks)
 {
     TestDib paletted = MakeDib(3, 1, 8, 124, {RGB(1, 2, 3), RGB(40, 50, 60), RGB(200, 100, 0)});
     paletted.SetIndex(0, 0, 2);
@@ -71,14 +73,11 @@ TEST_F(DibTest, ColourTablesFollowLongHeadersWhichHoldTheMasksThemselves)
     std::memcpy(rgb565.Row(0), "\x1F\x00\x00\xF8", 4);
     TestDib rgb555 = MakeDib(1, 1, 16);
     std::memcpy(rgb555.Row(0), "\xE0\x03", 2);
-
     Canvas canvas(3, 5, kGrey);
     int y = 0;
     for (const TestDib* dib : {&paletted, &swapped, &mono, &rgb565, &rgb555}) {
-        int width = dib->info()->bmiHeader.biWidth;
-        EXPECT_EQ(StretchDIBits(canvas.dc(), 0, y++, width, 1, 0, 0, width, 1, dib->bits(), dib->info(),
-                                DIB_RGB_COLORS, SRCCOPY),
-                  1);
+        const int width = dib->info()->bmiHeader.biWidth;
+        EXPECT_EQ(Stretch(canvas.dc(), 0, y++, width, 1, 0, width, 1, *dib), 1);
     }
     EXPECT_EQ(canvas.Pixels(), (Colors{RGB(200, 100, 0), RGB(1, 2, 3), RGB(40, 50, 60),      // paletted
                                        RGB(0x11, 0x22, 0x33), kGrey, kGrey,                  // masks swapped
@@ -90,16 +89,14 @@ TEST_F(DibTest, ColourTablesFollowLongHeadersWhichHoldTheMasksThemselves)
 TEST_F(DibTest, MalformedOrOversizedDibsAndBadHandlesAreRefused)
 {
     Canvas canvas(1, 1, kGrey);
-    HDC stale = CreateCompatibleDC(nullptr);
+    HDC stale = CreateCompatibleDC(nullptr), dc = canvas.dc();
     DeleteDC(stale);
-    TestDib good = StripedDib(false);
-    auto draw = [&](const TestDib& dib, HDC dc, UINT usage = DIB_RGB_COLORS, int width = 1) {
-        return StretchDIBits(dc, 0, 0, width, 1, 0, 0, 1, 1, dib.bits(), dib.info(), usage, SRCCOPY);
-    };
+    const TestDib good = StripedDib(false);
     const std::vector<int> refused = {
-        draw(good, stale), draw(good, canvas.dc(), DIB_PAL_COLORS), draw(good, canvas.dc(), DIB_RGB_COLORS, 1 << 30),
-        StretchDIBits(canvas.dc(), 0, 0, 1, 1, 0, 0, 1, 1, nullptr, good.info(), DIB_RGB_COLORS, SRCCOPY),
-        StretchDIBits(canvas.dc(), 0, 0, 1, 1, 0, 0, 1, 1, good.bits(), nullptr, DIB_RGB_COLORS, SRCCOPY)};
+        Stretch(stale, 0, 0, 1, 1, 0, 1, 1, good), Stretch(dc, 0, 0, 1, 1, 0, 1, 1, good, DIB_PAL_COLORS),
+        Stretch(dc, 0, 0, 1 << 30, 1, 0, 1, 1, good),
+        StretchDIBits(dc, 0, 0, 1, 1, 0, 0, 1, 1, nullptr, good.info(), DIB_RGB_COLORS, SRCCOPY),
+        StretchDIBits(dc, 0, 0, 1, 1, 0, 0, 1, 1, good.bits(), nullptr, DIB_RGB_COLORS, SRCCOPY)};
     EXPECT_EQ(refused, std::vector<int>(refused.size(), 0));
     const std::vector<void (*)(BITMAPINFOHEADER&)> damage = {
         [](BITMAPINFOHEADER& h) { h.biSize = 12; },
@@ -117,48 +114,44 @@ TEST_F(DibTest, MalformedOrOversizedDibsAndBadHandlesAreRefused)
     for (size_t i = 0; i < damage.size(); i++) {
         TestDib dib = StripedDib(false);
         damage[i](dib.header());
-        EXPECT_EQ(draw(dib, canvas.dc()), 0) << "damage " << i;
+        EXPECT_EQ(Stretch(dc, 0, 0, 1, 1, 0, 1, 1, dib), 0) << "damage " << i;
     }
-    TestDib gappy = MakeDib(1, 1, 32, 40, {}, {0xF0F000, 0xFF00, 0xFF});
-    EXPECT_EQ(draw(gappy, canvas.dc()), 0) << "a mask must be one run of bits";
+    const TestDib gappy = MakeDib(1, 1, 32, 40, {}, {0xF0F000, 0xFF00, 0xFF});
+    EXPECT_EQ(Stretch(dc, 0, 0, 1, 1, 0, 1, 1, gappy), 0) << "a mask must be one run of bits";
     EXPECT_EQ(canvas.At(0, 0), kGrey);
 }
 
-// The first pixel in memory is bottom-left or top-left; a fill of the top row shows where it lands.
+// The first pixel in memory is bottom-left or top-left (a fill of the top row shows where it lands);
+// 24 bits, palette indices, a file mapping and a stale DC are refused.
 TEST_F(DibTest, SectionsExposeTheirBitsInTheDibsRowOrder)
 {
     HDC dc = CreateCompatibleDC(nullptr);
     void* bits = nullptr;
     for (int height : {2, -2}) {
-        TestDib dib = MakeDib(3, height, 32);
+        const TestDib dib = MakeDib(3, height, 32);
         HBITMAP section = CreateDIBSection(height > 0 ? nullptr : dc, dib.info(), DIB_RGB_COLORS, &bits, nullptr, 0);
-        ASSERT_NE(section, nullptr);
-        BITMAP info = {};
-        GetObjectW(section, sizeof info, &info);
-        EXPECT_EQ(info.bmBits, bits);
         auto* pixels = static_cast<uint32_t*>(bits);
-        pixels[0] = 0x112233;
         HGDIOBJ old = SelectObject(dc, section);
-        EXPECT_EQ(GetPixel(dc, 0, height > 0 ? 1 : 0), RGB(0x11, 0x22, 0x33)) << height;
+        pixels[0] = 0x112233;
+        const COLORREF first = GetPixel(dc, 0, height > 0 ? 1 : 0);
         RECT top = {0, 0, 3, 1};
         FillRect(dc, &top, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        std::vector<uint32_t> memory;
-        for (int i = 0; i < 6; i++) memory.push_back(pixels[i] & 0xFFFFFF);
-        using Words = std::vector<uint32_t>;
+        std::vector<uint32_t> memory(pixels, pixels + 6);
+        for (uint32_t& pixel : memory) pixel &= 0xFFFFFF;
         const uint32_t w = 0xFFFFFF, p = 0x112233;
-        EXPECT_EQ(memory, (height > 0 ? Words{p, 0, 0, w, w, w} : Words{w, w, w, 0, 0, 0}));
-        SelectObject(dc, old);
-        DeleteObject(section);
+        BITMAP info = {};
+        GetObjectW(section, sizeof info, &info);
+        EXPECT_TRUE(info.bmBits == bits && first == RGB(0x11, 0x22, 0x33)) << height;
+        EXPECT_EQ(memory, (height > 0 ? std::vector<uint32_t>{p, 0, 0, w, w, w} : std::vector<uint32_t>{w, w, w, 0, 0, 0}));
+        DeleteObject(SelectObject(dc, old));
     }
-    const TestDib topDown = MakeDib(3, -2, 32);
-    TestDib rgb24 = MakeDib(2, 2, 24);
-    EXPECT_EQ(CreateDIBSection(dc, rgb24.info(), DIB_RGB_COLORS, &bits, nullptr, 0), nullptr)
-        << "a 24-bit caller would write rows the surface does not have";
+    const TestDib topDown = MakeDib(3, -2, 32), rgb24 = MakeDib(2, 2, 24);
+    EXPECT_EQ(CreateDIBSection(dc, rgb24.info(), DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
     EXPECT_EQ(bits, nullptr);
     EXPECT_EQ(CreateDIBSection(dc, topDown.info(), DIB_PAL_COLORS, &bits, nullptr, 0), nullptr);
     EXPECT_EQ(CreateDIBSection(dc, topDown.info(), DIB_RGB_COLORS, &bits, reinterpret_cast<HANDLE>(1), 0), nullptr);
     DeleteDC(dc);
-    EXPECT_EQ(CreateDIBSection(dc, topDown.info(), DIB_RGB_COLORS, &bits, nullptr, 0), nullptr) << "stale DC";
+    EXPECT_EQ(CreateDIBSection(dc, topDown.info(), DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
 }
 
 }  // namespace

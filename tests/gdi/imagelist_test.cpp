@@ -1,4 +1,4 @@
-// Image lists: adding masked and unmasked images, drawing them, and their lifetime.
+// Image lists built in memory: masked and unmasked images, drawing, removal, lifetime, bad input.
 #include <commctrl.h>
 
 #include "support/canvas.h"
@@ -16,83 +16,68 @@ struct Strip : Canvas {
     Strip() : Canvas(5, 2, kBlue) { Paint(0, {kRed, kMagenta}), Paint(1, {kRed, kRed}); }
 };
 
-TEST_F(ImageListTest, MaskedImagesLetTheBackgroundShowWhereTheMaskColourWas)
+// Keyed on magenta: drawn transparent, normal without and with a background colour; then the
+// second image. Then a mask bitmap (white at the bottom left), the default key (the top-left red)
+// and a list without masks.
+TEST_F(ImageListTest, MasksKeysAndBackgrounds)
 {
     Strip strip;
-    HIMAGELIST list = ImageList_Create(2, 2, ILC_COLOR24 | ILC_MASK, 2, 0);
-    EXPECT_EQ(ImageList_AddMasked(list, strip.bitmap(), kMagenta), 0);
-    EXPECT_EQ(ImageList_GetImageCount(list), 2) << "the spare column is left over";
-    int cx = 0, cy = 0;
-    EXPECT_TRUE(ImageList_GetIconSize(list, &cx, &cy));
-    EXPECT_EQ(cx * 10 + cy, 22);
-
-    Canvas canvas(6, 2, kGrey);
-    EXPECT_TRUE(ImageList_Draw(list, 0, canvas.dc(), 0, 0, ILD_TRANSPARENT));
-    EXPECT_TRUE(ImageList_Draw(list, 0, canvas.dc(), 2, 0, ILD_NORMAL)) << "no background colour: transparent too";
-    EXPECT_EQ(ImageList_SetBkColor(list, kGreen), COLORREF(CLR_NONE));
-    EXPECT_TRUE(ImageList_Draw(list, 0, canvas.dc(), 4, 0, ILD_NORMAL));
-    EXPECT_TRUE(ImageList_Draw(list, 1, canvas.dc(), 0, 1, ILD_TRANSPARENT));
-    EXPECT_EQ(canvas.Pixels(), (Colors{kRed, kGrey, kRed, kGrey, kRed, kGreen,  //
-                                       kBlue, kBlue, kRed, kRed, kRed, kRed}));
-    EXPECT_TRUE(ImageList_Destroy(list));
-}
-
-TEST_F(ImageListTest, MaskBitmapsDefaultKeysUnmaskedListsAndRemoval)
-{
-    Strip strip;
-    Canvas mask(2, 2, RGB(0, 0, 0));
+    Canvas mask(2, 2, RGB(0, 0, 0)), canvas(12, 2, kGrey);
     SetPixel(mask.dc(), 0, 1, RGB(255, 255, 255));
-    HIMAGELIST masked = ImageList_Create(2, 2, ILC_COLOR32 | ILC_MASK, 0, 4);
-    EXPECT_EQ(ImageList_Add(masked, strip.bitmap(), mask.bitmap()), 0);
-    EXPECT_EQ(ImageList_AddMasked(masked, strip.bitmap(), CLR_DEFAULT), 2) << "keyed on the top-left red";
-    HIMAGELIST plain = ImageList_Create(2, 2, ILC_COLOR, 0, 4);
-    EXPECT_EQ(ImageList_AddMasked(plain, strip.bitmap(), kMagenta), 0);
-
-    Canvas canvas(6, 2, kGrey);
-    ImageList_Draw(masked, 0, canvas.dc(), 0, 0, ILD_TRANSPARENT);
-    ImageList_Draw(masked, 2, canvas.dc(), 2, 0, ILD_TRANSPARENT);
-    ImageList_Draw(plain, 0, canvas.dc(), 4, 0, ILD_TRANSPARENT);
-    EXPECT_EQ(canvas.Pixels(), (Colors{kRed, kMagenta, kGrey, kMagenta, kRed, kMagenta,  //
-                                       kGrey, kRed, kGrey, kGrey, kRed, kRed}));
-
-    EXPECT_TRUE(ImageList_Remove(masked, 0));
-    EXPECT_EQ(ImageList_GetImageCount(masked), 3);
-    EXPECT_FALSE(ImageList_Remove(masked, 3));
-    EXPECT_TRUE(ImageList_RemoveAll(masked));
-    EXPECT_FALSE(ImageList_Draw(masked, 0, canvas.dc(), 0, 0, ILD_NORMAL));
-    HIMAGELIST wide = ImageList_Create(8, 2, ILC_COLOR, 1, 1);
-    EXPECT_EQ(ImageList_AddMasked(wide, strip.bitmap(), kMagenta), -1) << "no 8-pixel image in 5 columns";
-    for (HIMAGELIST list : {masked, plain, wide}) ImageList_Destroy(list);
+    HIMAGELIST keyed = ImageList_Create(2, 2, ILC_COLOR24 | ILC_MASK, 2, 0),
+               masked = ImageList_Create(2, 2, ILC_COLOR32 | ILC_MASK, 0, 4), plain = ImageList_Create(2, 2, ILC_COLOR, 0, 4);
+    EXPECT_EQ((std::vector<int>{ImageList_AddMasked(keyed, strip.bitmap(), kMagenta), ImageList_GetImageCount(keyed),
+                                ImageList_Add(masked, strip.bitmap(), mask.bitmap()),
+                                ImageList_AddMasked(masked, strip.bitmap(), CLR_DEFAULT),
+                                ImageList_AddMasked(plain, strip.bitmap(), kMagenta)}),
+              (std::vector<int>{0, 2, 0, 2, 0}));
+    HDC dc = canvas.dc();
+    ImageList_Draw(keyed, 0, dc, 0, 0, ILD_TRANSPARENT);
+    ImageList_Draw(keyed, 0, dc, 2, 0, ILD_NORMAL);
+    EXPECT_EQ(ImageList_SetBkColor(keyed, kGreen), COLORREF(CLR_NONE));
+    ImageList_Draw(keyed, 0, dc, 4, 0, ILD_NORMAL);
+    ImageList_Draw(keyed, 1, dc, 0, 1, ILD_TRANSPARENT);
+    ImageList_Draw(masked, 0, dc, 6, 0, ILD_TRANSPARENT);
+    ImageList_Draw(masked, 2, dc, 8, 0, ILD_TRANSPARENT);
+    ImageList_Draw(plain, 0, dc, 10, 0, ILD_TRANSPARENT);
+    EXPECT_EQ(canvas.Pixels(), (Colors{kRed, kGrey, kRed, kGrey, kRed, kGreen, kRed, kMagenta, kGrey, kMagenta, kRed, kMagenta,
+                                       kBlue, kBlue, kRed, kRed, kRed, kRed, kGrey, kRed, kGrey, kGrey, kRed, kRed}));
+    EXPECT_EQ((std::vector<int>{ImageList_Remove(masked, 0), ImageList_GetImageCount(masked), ImageList_Remove(masked, 3),
+                                ImageList_RemoveAll(masked), ImageList_Draw(masked, 0, dc, 0, 0, ILD_NORMAL)}),
+              (std::vector<int>{TRUE, 3, FALSE, TRUE, FALSE}));
+    for (HIMAGELIST list : {keyed, masked, plain}) EXPECT_TRUE(ImageList_Destroy(list));
 }
 
+// The destroyed list (which counted as a live object), a DC posing as one, bad sizes, a stale bitmap,
+// mask or DC, a missing image, an image wider than the bitmap: each answers 0, FALSE or nullptr, and
+// each add -1 (counted here from 0).
 TEST_F(ImageListTest, ListsCountAsLiveObjectsAndStaleHandlesFail)
 {
-    int before = wincore::LiveGdiObjects();
+    const int before = wincore::LiveGdiObjects();
     HIMAGELIST list = ImageList_Create(2, 2, ILC_COLOR, 0, 0);
     EXPECT_EQ(wincore::LiveGdiObjects(), before + 1);
     EXPECT_TRUE(ImageList_Destroy(list));
-    EXPECT_EQ(wincore::LiveGdiObjects(), before);
-
     Strip strip;
     Canvas canvas(2, 2, kGrey);
-    HIMAGELIST live = ImageList_Create(2, 2, ILC_COLOR | ILC_MASK, 0, 0);
+    HIMAGELIST live = ImageList_Create(2, 2, ILC_COLOR | ILC_MASK, 0, 0), wide = ImageList_Create(8, 2, ILC_COLOR, 1, 1);
     ImageList_Add(live, strip.bitmap(), nullptr);  // images 0 and 1
     HBITMAP stale = CreateCompatibleBitmap(canvas.dc(), 2, 2);
     DeleteObject(stale);
     HDC staleDc = CreateCompatibleDC(nullptr);
     DeleteDC(staleDc);
     int cx = 0, cy = 0;
-    // The destroyed list, a DC posing as one, bad sizes, a stale bitmap, mask or DC, a missing image: each
-    // answers 0, FALSE or nullptr, and each add -1 (counted here from 0).
     const std::vector<LONG_PTR> failures = {
         ImageList_Destroy(list), ImageList_AddMasked(list, strip.bitmap(), kMagenta) + 1,
         ImageList_Draw(list, 0, canvas.dc(), 0, 0, ILD_NORMAL), ImageList_GetIconSize(list, &cx, &cy),
         ImageList_GetImageCount(list), ImageList_Destroy(reinterpret_cast<HIMAGELIST>(canvas.dc())),
         LONG_PTR(ImageList_Create(0, 2, ILC_COLOR, 0, 0)), LONG_PTR(ImageList_Create(100000, 100000, ILC_COLOR, 0, 0)),
         ImageList_Add(live, stale, nullptr) + 1, ImageList_Add(live, strip.bitmap(), stale) + 1,
-        ImageList_Draw(live, 0, staleDc, 0, 0, ILD_NORMAL), ImageList_Draw(live, 2, canvas.dc(), 0, 0, ILD_NORMAL)};
+        ImageList_Draw(live, 0, staleDc, 0, 0, ILD_NORMAL), ImageList_Draw(live, 2, canvas.dc(), 0, 0, ILD_NORMAL),
+        ImageList_AddMasked(wide, strip.bitmap(), kMagenta) + 1};
     EXPECT_EQ(failures, std::vector<LONG_PTR>(failures.size(), 0));
+    EXPECT_EQ(canvas.Pixels(), Colors(4, kGrey));
     ImageList_Destroy(live);
+    ImageList_Destroy(wide);
 }
 
 }  // namespace

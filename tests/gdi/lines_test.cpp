@@ -1,149 +1,144 @@
-// Lines and rectangles: end points, pens, brushes, inversion, viewport and clip.
-#include "support/canvas.h"
-#include "support/host_fixture.h"
+// Lines, shapes, inversion and clipping, read back as pictures; bad input.
+#include <functional>
+
+#include "support/owner_fixture.h"
 
 namespace {
 
 using LinesTest = HostTest;
-using Rows = std::vector<std::string>;
 
-constexpr COLORREF kGrey = RGB(9, 9, 9), kInk = RGB(0, 0, 0), kRed = RGB(255, 0, 0);
+constexpr COLORREF kGrey = RGB(9, 9, 9), kInk = RGB(0, 0, 0), kRed = RGB(255, 0, 0), kWhite = RGB(255, 255, 255);
 
-// Canvas rows as text: '#' for ink, 'o' for red, '.' for anything else.
-Rows Picture(const Canvas& canvas, int width, int height)
+// Rows joined by '|': '#' ink, 'o' red, 'w' white, 'c' cyan (inverted red), '.' the background, '?' else.
+std::string Picture(const Canvas& canvas, int width, int height, COLORREF background)
 {
-    Rows rows;
+    std::string picture;
     for (int y = 0; y < height; y++) {
-        std::string row;
-        for (COLORREF c : canvas.Row(y, 0, width)) row += c == kInk ? '#' : c == kRed ? 'o' : '.';
-        rows.push_back(row);
+        for (COLORREF c : canvas.Row(y, 0, width))
+            picture += c == kInk ? '#' : c == kRed ? 'o' : c == kWhite ? 'w' : c == RGB(0, 255, 255) ? 'c'
+                     : c == background ? '.' : '?';
+        picture += y + 1 < height ? "|" : "";
     }
-    return rows;
+    return picture;
 }
 
-TEST_F(LinesTest, LinesLeaveOutTheirEndPointAndMoveTheCurrentPosition)
+// Moves to the first point and draws to each of the others.
+void Path(HDC dc, std::initializer_list<POINT> points)
 {
-    Canvas canvas(8, 7, kGrey);
-    HDC dc = canvas.dc();
-    MoveToEx(dc, 1, 0, nullptr);
-    EXPECT_TRUE(LineTo(dc, 5, 0));
-    EXPECT_TRUE(LineTo(dc, 5, 3));  // from where the last one ended
-    MoveToEx(dc, 4, 6, nullptr);
-    LineTo(dc, 0, 6);
-    MoveToEx(dc, 0, 1, nullptr);
-    LineTo(dc, 2, 3);
-    MoveToEx(dc, 1, 4, nullptr);
-    LineTo(dc, 7, 6);  // shallow: one pixel per column, nearest the true line
-    POINT position;
-    MoveToEx(dc, 0, 0, &position);
-    EXPECT_EQ(position.x, 7);
-    EXPECT_EQ(position.y, 6);
-    POINT points[] = {{7, 0}, {7, 2}, {6, 2}};
-    EXPECT_TRUE(Polyline(dc, points, 3));
-    MoveToEx(dc, 0, 0, &position);
-    EXPECT_EQ(position.x, 0) << "Polyline leaves the position alone";
-    EXPECT_EQ(Picture(canvas, 8, 7), (Rows{".#####.#", "#....#.#", ".#...#.#", "........", ".##.....", "...###..",
-                                           ".####.#."}));
+    MoveToEx(dc, points.begin()->x, points.begin()->y, nullptr);
+    for (const POINT* point = points.begin() + 1; point != points.end(); point++) LineTo(dc, point->x, point->y);
 }
 
-TEST_F(LinesTest, RectangleOutlinesWithThePenAndFillsWithTheBrushFrameRectWithTheBrush)
+// Draws with `pen` and `brush` selected, then puts the DC's own back and deletes them.
+void With(HDC dc, HGDIOBJ pen, HGDIOBJ brush, const std::function<void()>& draw)
 {
-    Canvas canvas(12, 4, kGrey);
-    HDC dc = canvas.dc();
-    HBRUSH red = CreateSolidBrush(kRed);
-    HGDIOBJ oldBrush = SelectObject(dc, red);
-    EXPECT_TRUE(Rectangle(dc, 4, 4, 0, 0));  // corners in either order
-    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
-    EXPECT_TRUE(Rectangle(dc, 4, 0, 8, 4));  // without a pen: a pixel short on the right and bottom
-    RECT frame = {8, 0, 12, 4};
-    EXPECT_EQ(FrameRect(dc, &frame, red), 1);
-    EXPECT_EQ(Picture(canvas, 12, 4), (Rows{"####ooo.oooo", "#oo#ooo.o..o", "#oo#ooo.o..o", "####....oooo"}));
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
-    DeleteObject(red);
-    EXPECT_EQ(FrameRect(dc, &frame, red), 0) << "stale brush";
-    EXPECT_EQ(FrameRect(dc, nullptr, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))), 0);
+    HGDIOBJ oldPen = SelectObject(dc, pen), oldBrush = SelectObject(dc, brush);
+    draw();
+    DeleteObject(SelectObject(dc, oldPen));
+    DeleteObject(SelectObject(dc, oldBrush));
 }
 
-TEST_F(LinesTest, ViewportOriginAndClipApplyToLinesShapesAndInversion)
+TEST_F(LinesTest, Pictures)
 {
-    constexpr COLORREF kLeaf = RGB(10, 200, 30);
-    Canvas canvas(8, 5, kLeaf);
-    HDC dc = canvas.dc();
-    SetViewportOrgEx(dc, 2, 1, nullptr);
-    IntersectClipRect(dc, 0, 0, 3, 3);  // image columns 2..4, rows 1..3
-    MoveToEx(dc, -2, 0, nullptr);
-    EXPECT_TRUE(LineTo(dc, 6, 0));
-    HBRUSH red = CreateSolidBrush(kRed);
-    HGDIOBJ old = SelectObject(dc, red);
-    EXPECT_TRUE(Rectangle(dc, -2, 1, 6, 5));
-    SelectObject(dc, old);
-    DeleteObject(red);
-    RECT all = {-2, -1, 6, 4};
-    EXPECT_TRUE(InvertRect(dc, &all));
-    EXPECT_FALSE(InvertRect(dc, nullptr));
-    SetViewportOrgEx(dc, 0, 0, nullptr);
-    const COLORREF white = RGB(255, 255, 255), cyan = RGB(0, 255, 255);  // inverted ink and fill
-    EXPECT_EQ(canvas.Row(1, 0, 6), (Colors{kLeaf, kLeaf, white, white, white, kLeaf}));
-    EXPECT_EQ(canvas.Row(3, 0, 6), (Colors{kLeaf, kLeaf, cyan, cyan, cyan, kLeaf}));
-    EXPECT_EQ(canvas.Row(4, 0, 6), Colors(6, kLeaf));
+    const struct Row {
+        const char* name;
+        COLORREF background;
+        std::function<void(HDC)> draw;
+        std::string picture;
+    } rows[] = {
+        {"end points are left out, a shallow line takes the nearest pixels; Polyline keeps the position", kGrey,
+         [](HDC dc) {
+             Path(dc, {{1, 0}, {5, 0}, {5, 3}}), Path(dc, {{4, 6}, {0, 6}}), Path(dc, {{0, 1}, {2, 3}}), Path(dc, {{1, 4}, {7, 6}});
+             POINT points[] = {{7, 0}, {7, 2}, {6, 2}}, at;
+             EXPECT_TRUE(Polyline(dc, points, 3));
+             MoveToEx(dc, 0, 0, &at);
+             EXPECT_EQ(at.x * 10 + at.y, 76);
+         },
+         ".#####.#|#....#.#|.#...#.#|........|.##.....|...###..|.####.#."},
+        {"Rectangle: pen outline (corners in either order), brush fill, without a pen a pixel short; FrameRect", kGrey,
+         [](HDC dc) {
+             With(dc, GetStockObject(BLACK_PEN), CreateSolidBrush(kRed), [dc] { EXPECT_TRUE(Rectangle(dc, 4, 4, 0, 0)); });
+             With(dc, GetStockObject(NULL_PEN), CreateSolidBrush(kRed), [dc] { EXPECT_TRUE(Rectangle(dc, 4, 0, 8, 4)); });
+             const RECT frame = {8, 0, 12, 4};
+             With(dc, GetStockObject(BLACK_PEN), CreateSolidBrush(kRed), [dc, &frame] {
+                 EXPECT_EQ(FrameRect(dc, &frame, HBRUSH(GetCurrentObject(dc, OBJ_BRUSH))), 1);
+             });
+         },
+         "####ooo.oooo|#oo#ooo.o..o|#oo#ooo.o..o|####....oooo"},
+        {"wide pens centre squares on each point in any direction, clipped; dashes 18 on, 6 off in the background colour",
+         kGrey,
+         [](HDC dc) {
+             With(dc, CreatePen(PS_SOLID, 3, kInk), GetStockObject(WHITE_BRUSH), [dc] {
+                 Path(dc, {{4, 1}, {1, 1}}), Path(dc, {{25, 1}, {25, 4}});  // the second cut by the right edge
+                 IntersectClipRect(dc, 0, 0, 26, 6);
+                 Path(dc, {{12, 7}, {12, 3}});
+                 SelectClipRgn(dc, nullptr);
+             });
+             With(dc, CreatePen(PS_DASH, 1, kRed), GetStockObject(WHITE_BRUSH), [dc] { Path(dc, {{0, 8}, {26, 8}}); });
+         },
+         ".#####..................##|.#####..................##|.#####..................##|"
+         "...........###..........##|...........###..........##|...........###............|"
+         "..........................|..........................|oooooooooooooooooowwwwwwoo"},
+        {"the viewport origin and the clip (image columns 2..4, rows 1..3) apply to lines, shapes and inversion", kGrey,
+         [](HDC dc) {
+             SetViewportOrgEx(dc, 2, 1, nullptr);
+             IntersectClipRect(dc, 0, 0, 3, 3);
+             Path(dc, {{-2, 0}, {6, 0}});
+             With(dc, GetStockObject(BLACK_PEN), CreateSolidBrush(kRed), [dc] { Rectangle(dc, -2, 1, 6, 5); });
+             const RECT all = {-2, -1, 6, 4};
+             EXPECT_TRUE(InvertRect(dc, &all));
+             SetViewportOrgEx(dc, 0, 0, nullptr);
+         },
+         "......|..www.|..www.|..ccc.|......"},
+        {"a clip region less exclusions (column 5 through a viewport); selecting none clips nothing", kInk,
+         [](HDC dc) {
+             HRGN region = CreateRectRgn(1, 1, 8, 8);
+             EXPECT_EQ(SelectClipRgn(dc, region), SIMPLEREGION);
+             DeleteObject(region);  // the DC keeps a copy
+             EXPECT_EQ(ExcludeClipRect(dc, 3, 3, 5, 5), COMPLEXREGION);
+             Fill(dc, {0, 0, 10, 10}, kWhite);
+             SetViewportOrgEx(dc, 5, 0, nullptr);
+             ExcludeClipRect(dc, 0, 0, 1, 10);
+             SetViewportOrgEx(dc, 0, 0, nullptr);
+             Fill(dc, {0, 0, 10, 10}, kRed);
+             EXPECT_EQ(SelectClipRgn(dc, nullptr), SIMPLEREGION);
+             const RECT last = {0, 9, 10, 10};
+             InvertRect(dc, &last);
+         },
+         "##########|#oooowoo##|#oooowoo##|#oo##woo##|#oo##woo##|#oooowoo##|#oooowoo##|#oooowoo##|##########|"
+         "wwwwwwwwww"},
+        {"a null pen draws nothing; a far line fails and leaves the position, a long one is cut short", kGrey,
+         [](HDC dc) {
+             With(dc, GetStockObject(NULL_PEN), GetStockObject(WHITE_BRUSH), [dc] { Path(dc, {{0, 0}, {3, 0}}); });
+             MoveToEx(dc, 0, 0, nullptr);
+             EXPECT_FALSE(LineTo(dc, 2000000000, 0));
+             EXPECT_TRUE(LineTo(dc, 100000000, 100000000));  // without walking its whole length
+         },
+         "#...|.#..|..#.|...#"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const int width = int(row.picture.find('|')), height = int(row.picture.size() + 1) / (width + 1);
+        Canvas canvas(width, height, row.background);
+        row.draw(canvas.dc());
+        EXPECT_EQ(Picture(canvas, width, height, row.background), row.picture);
+    }
 }
 
-TEST_F(LinesTest, StraightLinesOfWideAndDashedPensInEitherDirection)
-{
-    Canvas canvas(26, 9, kGrey);
-    HDC dc = canvas.dc();
-    HPEN wide = CreatePen(PS_SOLID, 3, kInk), dashed = CreatePen(PS_DASH, 1, kRed);
-    HGDIOBJ old = SelectObject(dc, wide);
-    MoveToEx(dc, 4, 1, nullptr);
-    LineTo(dc, 1, 1);  // leftwards: squares centred on x 4, 3, 2
-    MoveToEx(dc, 25, 1, nullptr);
-    LineTo(dc, 25, 4);  // downwards, cut by the canvas's right edge
-    IntersectClipRect(dc, 0, 0, 26, 6);
-    MoveToEx(dc, 12, 7, nullptr);
-    LineTo(dc, 12, 3);  // upwards, its lower end clipped away
-    SelectClipRgn(dc, nullptr);
-    SelectObject(dc, dashed);
-    MoveToEx(dc, 0, 8, nullptr);
-    LineTo(dc, 26, 8);  // 18 on, 6 off (background colour, opaque mode), on again
-    SelectObject(dc, old);
-    DeleteObject(wide);
-    DeleteObject(dashed);
-    EXPECT_EQ(Picture(canvas, 26, 9), (Rows{
-                                          ".#####..................##",
-                                          ".#####..................##",
-                                          ".#####..................##",
-                                          "...........###..........##",
-                                          "...........###..........##",
-                                          "...........###............",
-                                          "..........................",
-                                          "..........................",
-                                          "oooooooooooooooooo......oo",
-                                      }));
-}
-
-TEST_F(LinesTest, NullPensBadHandlesAndFarCoordinates)
+TEST_F(LinesTest, BadInputFails)
 {
     Canvas canvas(4, 4, kGrey);
-    HDC dc = canvas.dc();
-    HGDIOBJ old = SelectObject(dc, GetStockObject(NULL_PEN));
-    MoveToEx(dc, 0, 0, nullptr);
-    EXPECT_TRUE(LineTo(dc, 3, 0));
-    SelectObject(dc, old);
-    EXPECT_EQ(canvas.Row(0, 0, 4), Colors(4, kGrey));
-
-    HDC stale = CreateCompatibleDC(nullptr);
+    HDC dc = canvas.dc(), stale = CreateCompatibleDC(nullptr);
     DeleteDC(stale);
-    EXPECT_FALSE(MoveToEx(stale, 0, 0, nullptr));
-    EXPECT_FALSE(LineTo(stale, 1, 1));
-    EXPECT_FALSE(Rectangle(stale, 0, 0, 2, 2));
-    EXPECT_FALSE(Polyline(dc, nullptr, 2));
-    MoveToEx(dc, 0, 0, nullptr);
-    EXPECT_FALSE(LineTo(dc, 2000000000, 0));
-    EXPECT_FALSE(Rectangle(dc, -2000000000, 0, 2, 2));
-    // A long line across the canvas is drawn without walking its whole length.
-    EXPECT_TRUE(LineTo(dc, 100000000, 100000000));
-    EXPECT_EQ(Picture(canvas, 4, 4), (Rows{"#...", ".#..", "..#.", "...#"}));
+    HBRUSH gone = CreateSolidBrush(kRed);
+    DeleteObject(gone);
+    const RECT rect = {0, 0, 2, 2};
+    const std::vector<int> results = {MoveToEx(stale, 0, 0, nullptr), LineTo(stale, 1, 1), Rectangle(stale, 0, 0, 2, 2),
+                                      Polyline(dc, nullptr, 2), Rectangle(dc, -2000000000, 0, 2, 2),
+                                      FrameRect(dc, &rect, gone), FrameRect(dc, nullptr, HBRUSH(GetStockObject(BLACK_BRUSH))),
+                                      InvertRect(dc, nullptr)};
+    EXPECT_EQ(results, std::vector<int>(results.size(), 0));
+    EXPECT_EQ(canvas.Pixels(), Colors(16, kGrey));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Region objects and clip regions: combinations, boxes, hit tests and what drawing reaches.
+// Region objects: combinations, boxes and hit tests (clip regions: lines_test.cpp).
 #include <climits>
 
 #include "support/owner_fixture.h"
@@ -7,72 +7,40 @@ namespace {
 
 using RegionTest = HostTest;
 
-constexpr COLORREF kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255), kRed = RGB(255, 0, 0);
-
-// "complexity: left,top,right,bottom"
-std::string Box(HRGN region)
+// "complexity: left,top,right,bottom", then which of `in` and `out` the region holds
+std::string Describe(HRGN region, POINT in, POINT out)
 {
     RECT box = {-1, -1, -1, -1};
     const int complexity = GetRgnBox(region, &box);
-    return std::to_string(complexity) + ": " + Str(box);
+    return std::to_string(complexity) + ": " + Str(box) + (PtInRegion(region, in.x, in.y) ? " in" : " -") +
+           (PtInRegion(region, out.x, out.y) ? " in" : " -");
 }
 
-// Also an empty rectangle, and one over the whole coordinate range.
+// a = (0,0)-(10,10), b = (5,5)-(15,15) given corners first; complexity 1 empty, 2 simple, 3 complex.
+// A failed combination leaves its region alone.
 TEST_F(RegionTest, CombinationsGiveTheirBoxComplexityAndPoints)
 {
-    // a = (0,0)-(10,10), b = (5,5)-(15,15); complexity 2 is simple, 3 complex
+    HRGN a = CreateRectRgn(0, 0, 10, 10), b = CreateRectRgn(15, 15, 5, 5), out = CreateRectRgn(0, 0, 0, 0);
     const struct Case {
-        const char* name;
         int mode;
-        const char* box;
+        HRGN second;
+        int result;
         POINT in, out;
+        const char* described;
     } cases[] = {
-        {"and", RGN_AND, "2: 5,5,10,10", {7, 7}, {2, 2}},
-        {"or", RGN_OR, "3: 0,0,15,15", {12, 12}, {12, 2}},
-        {"diff", RGN_DIFF, "3: 0,0,10,10", {2, 7}, {7, 7}},
-        {"xor", RGN_XOR, "3: 0,0,15,15", {12, 12}, {7, 7}},
-        {"copy", RGN_COPY, "2: 0,0,10,10", {9, 9}, {10, 10}},
+        {RGN_AND, b, 2, {7, 7}, {2, 2}, "2: 5,5,10,10 in -"},    {RGN_OR, b, 3, {12, 12}, {12, 2}, "3: 0,0,15,15 in -"},
+        {RGN_DIFF, b, 3, {2, 7}, {7, 7}, "3: 0,0,10,10 in -"},   {RGN_XOR, b, 3, {12, 12}, {7, 7}, "3: 0,0,15,15 in -"},
+        {RGN_COPY, b, 2, {9, 9}, {10, 10}, "2: 0,0,10,10 in -"}, {RGN_AND, nullptr, ERROR, {9, 9}, {10, 10}, "2: 0,0,10,10 in -"},
+        {0, b, ERROR, {9, 9}, {10, 10}, "2: 0,0,10,10 in -"},
     };
-    HRGN a = CreateRectRgn(0, 0, 10, 10);
-    HRGN b = CreateRectRgn(15, 15, 5, 5);  // corners in either order
-    HRGN out = CreateRectRgn(0, 0, 0, 0);
     for (const Case& c : cases) {
-        EXPECT_EQ(CombineRgn(out, a, b, c.mode), c.box[0] - '0') << c.name;
-        EXPECT_EQ(Box(out), c.box) << c.name;
-        EXPECT_TRUE(PtInRegion(out, c.in.x, c.in.y)) << c.name;
-        EXPECT_FALSE(PtInRegion(out, c.out.x, c.out.y)) << c.name;
+        EXPECT_EQ(CombineRgn(out, a, c.second, c.mode), c.result) << c.mode;
+        EXPECT_EQ(Describe(out, c.in, c.out), c.described) << c.mode;
     }
-    EXPECT_EQ(CombineRgn(out, a, nullptr, RGN_AND), ERROR);
-    EXPECT_EQ(CombineRgn(out, a, b, 0), ERROR);
-    EXPECT_EQ(Box(out), "2: 0,0,10,10") << "a failed combination leaves the region alone";
-
     HRGN flat = CreateRectRgn(3, 3, 3, 9), whole = CreateRectRgn(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
-    EXPECT_EQ(Box(flat), "1: 0,0,0,0");
-    EXPECT_FALSE(PtInRegion(flat, 3, 3));
-    EXPECT_EQ(Box(whole), "2: " + Str({INT_MIN, INT_MIN, INT_MAX, INT_MAX}));
-    EXPECT_TRUE(PtInRegion(whole, 0, 0));
+    EXPECT_EQ(Describe(flat, {3, 3}, {3, 3}), "1: 0,0,0,0 - -");
+    EXPECT_EQ(Describe(whole, {0, 0}, {0, 0}), "2: " + Str({INT_MIN, INT_MIN, INT_MAX, INT_MAX}) + " in in");
     for (HRGN region : {a, b, out, flat, whole}) DeleteObject(region);
-}
-
-TEST_F(RegionTest, ClipRegionAndExclusionsLimitDrawing)
-{
-    Canvas canvas(10, 10, kBlack);
-    HDC dc = canvas.dc();
-    HRGN region = CreateRectRgn(1, 1, 8, 8);
-    EXPECT_EQ(SelectClipRgn(dc, region), SIMPLEREGION);
-    DeleteObject(region);  // the DC keeps a copy
-    EXPECT_EQ(ExcludeClipRect(dc, 3, 3, 5, 5), COMPLEXREGION);
-    canvas.Fill(kWhite);
-    SetViewportOrgEx(dc, 5, 0, nullptr);
-    ExcludeClipRect(dc, 0, 0, 1, 10);  // device column 5
-    SetViewportOrgEx(dc, 0, 0, nullptr);
-    canvas.Fill(kRed);
-    EXPECT_EQ(canvas.Row(0, 0, 10), Colors(10, kBlack));
-    EXPECT_EQ(canvas.Row(4, 0, 10),
-              (Colors{kBlack, kRed, kRed, kBlack, kBlack, kWhite, kRed, kRed, kBlack, kBlack}));
-    EXPECT_EQ(SelectClipRgn(dc, nullptr), SIMPLEREGION);
-    canvas.Fill(kWhite);
-    EXPECT_EQ(canvas.Row(9, 0, 10), Colors(10, kWhite));
 }
 
 }  // namespace

@@ -1,9 +1,15 @@
-// DrawTextW: placement, clipping, measuring, line breaking, prefixes and colours.
+// Drawing text: DrawTextW (placement, measuring, line breaking, prefixes, colours) and ExtTextOutW
+// (reference point, spacing, background); where both clip.
+#include <algorithm>
+#include <climits>
+
 #include "text/text_fixture.h"
 
 namespace {
 
 using DrawTextTest = TextTest;
+
+constexpr COLORREF kGreen = RGB(0, 255, 0);
 
 // The ink lies in the cell the flags name (glyphs sit up to 3 pixels inside their advances), and
 // the result is the cell's bottom counted from the rectangle's top (for several lines: their
@@ -15,12 +21,11 @@ TEST_F(DrawTextTest, PlacementInTheRectangle)
     const RECT rect = {10, 10, 190, 90};
     const LONG line = Metrics(canvas.dc()).tmHeight, width = Extent(canvas.dc(), u"HUH").cx;
     const LONG centreX = (rect.left + rect.right - width) / 2, centreY = (rect.top + rect.bottom - line) / 2;
-    struct Row {
+    const struct Row {
         const char* name;
         UINT flags;
         LONG left, top;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"left top", DT_SINGLELINE, rect.left, rect.top},
         {"centred", DT_SINGLELINE | DT_CENTER | DT_VCENTER, centreX, centreY},
         {"right bottom", DT_SINGLELINE | DT_RIGHT | DT_BOTTOM, rect.right - width, rect.bottom - line},
@@ -31,80 +36,57 @@ TEST_F(DrawTextTest, PlacementInTheRectangle)
         RECT given = rect;
         EXPECT_EQ(DrawTextW(canvas.dc(), u"HUH", -1, &given, row.flags), row.top + line - rect.top) << row.name;
         const RECT ink = canvas.Ink();
-        EXPECT_GE(ink.left, row.left) << row.name;
-        EXPECT_LE(ink.left, row.left + 3) << row.name;
-        EXPECT_LE(ink.right, row.left + width + 1) << row.name;
-        EXPECT_GE(ink.right, row.left + width - 3) << row.name;
-        EXPECT_GE(ink.top, row.top) << row.name;
-        EXPECT_LE(ink.bottom, row.top + line) << row.name;
+        EXPECT_TRUE(ink.left >= row.left && ink.left <= row.left + 3 && ink.right <= row.left + width + 1 &&
+                    ink.right >= row.left + width - 3 && ink.top >= row.top && ink.bottom <= row.top + line)
+            << row.name << ": ink " << ink.left << "," << ink.top << "," << ink.right << "," << ink.bottom;
     }
 }
 
-// DT_CALCRECT fits the rectangle to the widest line and every line's height and draws nothing; a
-// break is "\n" or "\r\n", DT_SINGLELINE joins the lines, and "&&" is one ampersand unless DT_NOPREFIX.
+// DT_CALCRECT fits the rectangle to the widest line and every line's height and draws nothing: a
+// break is "\n" or "\r\n", DT_SINGLELINE joins the lines, "&&" is one ampersand unless DT_NOPREFIX,
+// and DT_WORDBREAK wraps at spaces within the width.
 TEST_F(DrawTextTest, CalcRectMeasuresLinesWithoutDrawing)
 {
     Canvas canvas(200, 100, kPaper, font_.get());
-    const LONG line = Metrics(canvas.dc()).tmHeight;
-    struct Row {
+    HDC dc = canvas.dc();
+    const LONG line = Metrics(dc).tmHeight, narrow = Extent(dc, u"turn left on").cx;
+    const char16_t* road = u"turn left onto the main road";
+    const LONG wrapped = std::max({Extent(dc, u"turn left").cx, Extent(dc, u"onto the").cx, Extent(dc, u"main road").cx});
+    const struct Row {
         const char16_t* text;
         UINT flags;
-        RECT fitted;
-    };
-    const Row rows[] = {
-        {u"Settings", DT_SINGLELINE, {5, 7, 5 + Extent(canvas.dc(), u"Settings").cx, 7 + line}},
-        {u"a\nbb\r\nccc", 0, {5, 7, 5 + Extent(canvas.dc(), u"ccc").cx, 7 + 3 * line}},
-        {u"a\nbb\r\nccc", DT_SINGLELINE, {5, 7, 5 + Extent(canvas.dc(), u"abbccc").cx, 7 + line}},
-        {u"a&&b", DT_SINGLELINE, {5, 7, 5 + Extent(canvas.dc(), u"a&b").cx, 7 + line}},
-        {u"a&&b", DT_SINGLELINE | DT_NOPREFIX, {5, 7, 5 + Extent(canvas.dc(), u"a&&b").cx, 7 + line}},
-        {u"", 0, {5, 7, 5, 7}},
+        LONG width, right, lines;
+    } rows[] = {
+        {u"Settings", DT_SINGLELINE, 1, Extent(dc, u"Settings").cx, 1},
+        {u"a\nbb\r\nccc", 0, 1, Extent(dc, u"ccc").cx, 3},
+        {u"a\nbb\r\nccc", DT_SINGLELINE, 1, Extent(dc, u"abbccc").cx, 1},
+        {u"a&&b", DT_SINGLELINE, 1, Extent(dc, u"a&b").cx, 1},
+        {u"a&&b", DT_SINGLELINE | DT_NOPREFIX, 1, Extent(dc, u"a&&b").cx, 1},
+        {u"", 0, 1, 0, 0},
+        {road, DT_WORDBREAK, narrow, wrapped, 3},
+        {road, DT_WORDBREAK | DT_SINGLELINE, narrow, Extent(dc, road).cx, 1},
     };
     for (const Row& row : rows) {
-        RECT rect = {5, 7, 6, 8};
-        EXPECT_EQ(DrawTextW(canvas.dc(), row.text, -1, &rect, row.flags | DT_CALCRECT), row.fitted.bottom - 7)
-            << Utf8(row.text);
-        EXPECT_TRUE(EqualRect(&rect, &row.fitted)) << Utf8(row.text) << ": right " << rect.right;
+        RECT rect = {5, 7, 5 + row.width, 8};
+        const int height = DrawTextW(dc, row.text, -1, &rect, row.flags | DT_CALCRECT);
+        EXPECT_EQ(Str(rect) + " " + std::to_string(height),
+                  Str({5, 7, 5 + row.right, 7 + row.lines * line}) + " " + std::to_string(row.lines * line))
+            << Utf8(row.text) << " " << row.flags;
     }
     EXPECT_FALSE(HasInk(canvas.Ink()));
-}
-
-TEST_F(DrawTextTest, WordBreakWrapsAtSpacesWithinTheWidth)
-{
-    Canvas canvas(120, 200, kPaper, font_.get());
-    SetBkMode(canvas.dc(), TRANSPARENT);
-    const char16_t* text = u"turn left onto the main road";
-    const int line = Metrics(canvas.dc()).tmHeight, width = Extent(canvas.dc(), u"turn left on").cx;
-    RECT measured = {0, 0, width, 0};
-    int height = DrawTextW(canvas.dc(), text, -1, &measured, DT_WORDBREAK | DT_CALCRECT);
-    EXPECT_GE(height, 3 * line);
-    EXPECT_LE(measured.right, width);
-    RECT rect = {0, 0, width, 200};
-    EXPECT_EQ(DrawTextW(canvas.dc(), text, -1, &rect, DT_WORDBREAK), height);
-    EXPECT_LE(canvas.Ink().right, width);
-    EXPECT_GT(canvas.Ink().bottom, 2 * line);
-    RECT single = {0, 0, width, 0};
-    EXPECT_EQ(DrawTextW(canvas.dc(), text, -1, &single, DT_WORDBREAK | DT_SINGLELINE | DT_CALCRECT), line);
-
-    std::u16string huge = Repeat(u"word ", 4000) + Repeat(u"x", 12000);
-    RECT box = {0, 0, 120, 100};
-    canvas.Clear();
-    EXPECT_GT(DrawTextW(canvas.dc(), huge.c_str(), int(huge.size()), &box, DT_WORDBREAK), 100 * line);
-    EXPECT_LE(canvas.Ink().bottom, 100);
-    EXPECT_EQ(DrawTextW(canvas.dc(), huge.c_str(), -1, &box, DT_SINGLELINE | DT_CENTER), line);
 }
 
 // Pictures that must match: line breaks are invisible in a single line, only `count` characters
 // are drawn, and "&&" is a literal ampersand.
 TEST_F(DrawTextTest, SameTextsDrawTheSamePixels)
 {
-    struct Row {
+    const struct Row {
         const char16_t* text;
         int count;
         UINT flags;
         const char16_t* same;
         UINT sameFlags;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {u"HH\r\nHH", -1, DT_SINGLELINE | DT_NOCLIP, u"HHHH", DT_SINGLELINE},
         {u"AB", 1, DT_SINGLELINE, u"A", DT_SINGLELINE},
         {u"a&&b", -1, DT_SINGLELINE, u"a&b", DT_SINGLELINE | DT_NOPREFIX},
@@ -118,19 +100,21 @@ TEST_F(DrawTextTest, SameTextsDrawTheSamePixels)
     }
 }
 
+// No room is made for the ampersand, and the M is underlined, no wider than itself.
 TEST_F(DrawTextTest, PrefixHidesTheAmpersandAndUnderlinesTheNextCharacter)
 {
     Canvas plain(100, 30, kPaper, font_.get()), prefixed(100, 30, kPaper, font_.get());
     RECT rect = {2, 2, 100, 30};
     DrawTextW(plain.dc(), u"MEN", -1, &rect, DT_SINGLELINE);
     DrawTextW(prefixed.dc(), u"&MEN", -1, &rect, DT_SINGLELINE);
-    RECT plainInk = plain.Ink(), prefixedInk = prefixed.Ink();
-    EXPECT_EQ(prefixedInk.right, plainInk.right) << "no room was made for the ampersand";
-    EXPECT_GT(prefixedInk.bottom, plainInk.bottom) << "the prefixed M is underlined";
-    RECT underline = prefixed.InkWithin({0, plainInk.bottom, 100, 30});
+    const RECT plainInk = plain.Ink(), prefixedInk = prefixed.Ink();
+    EXPECT_EQ(prefixedInk.right, plainInk.right);
+    EXPECT_GT(prefixedInk.bottom, plainInk.bottom);
+    const RECT underline = prefixed.InkWithin({0, plainInk.bottom, 100, 30});
     EXPECT_LE(underline.right - underline.left, Extent(plain.dc(), u"M").cx);
 }
 
+// Red over white: red stays full, green and blue fall together with coverage; edges are antialiased.
 TEST_F(DrawTextTest, InkIsTheTextColourBlendedOverTheBackground)
 {
     ScopedFont large(u"Tahoma", -32);
@@ -141,14 +125,81 @@ TEST_F(DrawTextTest, InkIsTheTextColourBlendedOverTheBackground)
     DrawTextW(canvas.dc(), u"HEL", -1, &rect, DT_SINGLELINE);
     int solid = 0, partial = 0;
     for (COLORREF pixel : canvas.Pixels()) {
-        // Red over white: red stays full, green and blue fall together with coverage.
-        ASSERT_EQ(GetRValue(pixel), 255);
-        ASSERT_EQ(GetGValue(pixel), GetBValue(pixel));
+        ASSERT_TRUE(GetRValue(pixel) == 255 && GetGValue(pixel) == GetBValue(pixel)) << std::hex << pixel;
         solid += pixel == RGB(255, 0, 0);
         partial += GetGValue(pixel) > 0 && GetGValue(pixel) < 255;
     }
     EXPECT_GT(solid, 50);
-    EXPECT_GT(partial, 0) << "edges are antialiased";
+    EXPECT_GT(partial, 0);
+}
+
+// The caller's spacing; the opaque mode fills the text's cell, ETO_OPAQUE the rectangle whatever the mode.
+TEST_F(DrawTextTest, ExtTextOutSpacesAndFills)
+{
+    Canvas spaced(200, 30, kPaper, font_.get()), cell(100, 40, kPaper, font_.get()), box(100, 40, kPaper, font_.get());
+    const INT spacing[3] = {40, 40, 40};
+    RECT rect = {50, 20, 90, 38};
+    SetBkMode(spaced.dc(), TRANSPARENT);
+    SetBkMode(box.dc(), TRANSPARENT);
+    SetBkColor(cell.dc(), kGreen);
+    SetBkColor(box.dc(), kGreen);
+    ExtTextOutW(spaced.dc(), 0, 0, 0, nullptr, u"III", 3, spacing);
+    ExtTextOutW(cell.dc(), 10, 5, 0, nullptr, u"i i", 3, nullptr);
+    ASSERT_TRUE(ExtTextOutW(box.dc(), 0, 0, ETO_OPAQUE, &rect, u"i i", 3, nullptr));
+    const LONG spread = spaced.Ink().right - spaced.Ink().left;
+    EXPECT_TRUE(spread >= 80 && spread < 90) << spread;
+    EXPECT_EQ(Str(cell.Ink()), Str({10, 5, 10 + Extent(cell.dc(), u"i i").cx, 5 + Metrics(cell.dc()).tmHeight}));
+    EXPECT_EQ(cell.At(10, 5), kGreen);
+    const Colors pixels = box.Pixels();
+    EXPECT_EQ(std::count(pixels.begin(), pixels.end(), kGreen), 40 * 18);
+}
+
+// Both drawing functions stop at their rectangle (x 10 to 60) only when asked, and always at the
+// DC's clip; the figures are where the ink may end.
+TEST_F(DrawTextTest, ClipsAtTheRectangleWhenAskedAndAlwaysAtTheDCsClip)
+{
+    const struct Row {
+        const char* name;
+        bool extTextOut;
+        UINT flags;
+        int dcClipRight;
+        LONG inkRightMin, inkRightMax;
+    } rows[] = {
+        {"DrawTextW", false, DT_SINGLELINE, 200, 50, 60},     {"DT_NOCLIP", false, DT_SINGLELINE | DT_NOCLIP, 200, 90, 200},
+        {"DC clip", false, DT_SINGLELINE | DT_NOCLIP, 15, 11, 15}, {"ETO_CLIPPED", true, ETO_CLIPPED, 200, 50, 60},
+        {"ExtTextOutW", true, 0, 200, 90, 200},
+    };
+    for (const Row& row : rows) {
+        Canvas canvas(200, 40, kPaper, font_.get());
+        IntersectClipRect(canvas.dc(), 0, 0, row.dcClipRight, 40);
+        RECT rect = {10, 5, 60, 35};
+        if (row.extTextOut) ExtTextOutW(canvas.dc(), 10, 5, row.flags, &rect, u"A long street", 13, nullptr);
+        else DrawTextW(canvas.dc(), u"A long street", -1, &rect, row.flags);
+        const LONG right = canvas.Ink().right;
+        EXPECT_TRUE(right >= row.inkRightMin && right <= row.inkRightMax) << row.name << ": ink ends at " << right;
+    }
+}
+
+// Far origins draw nothing and harm nothing; a long line that starts far to the left still reaches
+// the bitmap; a huge wrapped text is cut at the rectangle's bottom, its whole height counted.
+TEST_F(DrawTextTest, FarOriginsAndHugeTextsAreHarmless)
+{
+    Canvas canvas(120, 100, kPaper, font_.get());
+    const std::u16string text = Repeat(u"far ", 3000), huge = Repeat(u"word ", 4000) + Repeat(u"x", 12000);
+    const UINT count = UINT(text.size());
+    for (int origin : {INT_MIN, -100000, 100000, INT_MAX}) {
+        EXPECT_TRUE(ExtTextOutW(canvas.dc(), origin, origin, ETO_OPAQUE, nullptr, text.c_str(), count, nullptr));
+        EXPECT_TRUE(ExtTextOutW(canvas.dc(), origin, 0, 0, nullptr, text.c_str(), count, nullptr));
+    }
+    EXPECT_FALSE(HasInk(canvas.Ink()));
+    EXPECT_TRUE(ExtTextOutW(canvas.dc(), -40000, 5, 0, nullptr, text.c_str(), count, nullptr));
+    EXPECT_TRUE(HasInk(canvas.Ink()));
+    const LONG line = Metrics(canvas.dc()).tmHeight;
+    RECT box = {0, 0, 120, 100};
+    canvas.Clear();
+    EXPECT_GT(DrawTextW(canvas.dc(), huge.c_str(), int(huge.size()), &box, DT_WORDBREAK), 100 * line);
+    EXPECT_LE(canvas.Ink().bottom, 100);
+    EXPECT_EQ(DrawTextW(canvas.dc(), huge.c_str(), -1, &box, DT_SINGLELINE | DT_CENTER), line);
 }
 
 }  // namespace

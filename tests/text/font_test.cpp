@@ -17,54 +17,49 @@ std::u16string FaceOf(HDC dc, HFONT font)
     return face;
 }
 
+// The LOGFONT comes back as given, its face name terminated; the font counts as a GDI object.
 TEST_F(FontTest, CreateFontIndirectKeepsTheLogFontAndCountsAsObject)
 {
     EXPECT_EQ(CreateFontIndirectW(nullptr), nullptr);
-    int before = wincore::LiveGdiObjects();
-    LOGFONTW logFont = {};
+    const int before = wincore::LiveGdiObjects();
+    LOGFONTW logFont = {}, back = {};
     logFont.lfHeight = -13;
     logFont.lfWeight = FW_BOLD;
     for (WCHAR& c : logFont.lfFaceName) c = u'x';  // no terminator
     HFONT font = CreateFontIndirectW(&logFont);
-    ASSERT_NE(font, nullptr);
-    EXPECT_EQ(wincore::LiveGdiObjects(), before + 1);
-    EXPECT_EQ(GetObjectType(font), DWORD(OBJ_FONT));
-    LOGFONTW back = {};
-    ASSERT_EQ(GetObjectW(font, sizeof back, &back), int(sizeof back));
-    EXPECT_EQ(back.lfHeight, -13);
-    EXPECT_EQ(back.lfWeight, FW_BOLD);
-    EXPECT_EQ(back.lfFaceName[LF_FACESIZE - 1], 0);
+    EXPECT_EQ((std::vector<LONG>{wincore::LiveGdiObjects() - before, LONG(GetObjectType(font)),
+                                 GetObjectW(font, sizeof back, &back), back.lfHeight, back.lfWeight,
+                                 back.lfFaceName[LF_FACESIZE - 1]}),
+              (std::vector<LONG>{1, OBJ_FONT, sizeof back, -13, FW_BOLD, 0}));
     EXPECT_TRUE(DeleteObject(font));
 }
 
-// GetTextFaceW copies what fits of the face's name and its terminator, and says how much it needs.
+// "System" falls back to the default sans-serif face like Tahoma; a Chinese face name asks for a font
+// that covers Chinese. GetTextFaceW copies what fits and its terminator, and says how much it needs.
 TEST_F(FontTest, WindowsFaceNamesResolveToInstalledFonts)
 {
-    ScopedFont system(u"System", -16);
-    ScopedFont chinese(u"仿宋_GB2312", -16, FW_NORMAL, GB2312_CHARSET);
+    ScopedFont system(u"System", -16), chinese(u"仿宋_GB2312", -16, FW_NORMAL, GB2312_CHARSET);
     Canvas canvas(10, 10, kPaper, font_.get());
     const std::u16string face = FaceOf(canvas.dc(), font_.get());
-    EXPECT_EQ(FaceOf(canvas.dc(), system.get()), face) << "both fall back to the default sans-serif face";
-    EXPECT_NE(FaceOf(canvas.dc(), chinese.get()), face)
-        << "a Chinese face name asks for a font that covers Chinese, not the Latin default";
+    EXPECT_EQ(FaceOf(canvas.dc(), system.get()), face);
+    EXPECT_NE(FaceOf(canvas.dc(), chinese.get()), face);
     WCHAR small[3] = {u'#', u'#', u'#'};
-    EXPECT_EQ(GetTextFaceW(canvas.dc(), 0, nullptr), int(face.size()) + 1);
-    EXPECT_EQ(GetTextFaceW(canvas.dc(), 0, small), 0);
-    EXPECT_EQ(GetTextFaceW(canvas.dc(), 3, small), 3);
+    EXPECT_EQ((std::vector<int>{GetTextFaceW(canvas.dc(), 0, nullptr), GetTextFaceW(canvas.dc(), 0, small),
+                                GetTextFaceW(canvas.dc(), 3, small)}),
+              (std::vector<int>{int(face.size()) + 1, 0, 3}));
     EXPECT_EQ(std::u16string(small, 3), face.substr(0, 2) + u'\0');
 }
 
 // Heights as a LOGFONT gives them: negative the character height (the cell less internal leading),
-// positive the cell's; the cell is at most half as high again as the characters.
+// positive the cell's; the cell is at most half as high again as the characters; bold is no narrower.
 TEST_F(FontTest, HeightsWeightsAndStockFonts)
 {
     ScopedFont cell20(u"Tahoma", 20), bold(u"Tahoma", -16, FW_BOLD);
-    struct Row {
+    const struct Row {
         const char* name;
         HGDIOBJ font;
         LONG height, weight;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"system", GetStockObject(SYSTEM_FONT), -16, FW_BOLD}, {"gui", GetStockObject(DEFAULT_GUI_FONT), -12, FW_NORMAL},
         {"-16", font_.get(), -16, FW_NORMAL},                  {"bold -16", bold.get(), -16, FW_BOLD},
         {"20", cell20.get(), 20, FW_NORMAL},
@@ -77,14 +72,14 @@ TEST_F(FontTest, HeightsWeightsAndStockFonts)
         EXPECT_EQ(row.height < 0 ? -characters : tm.tmHeight, row.height) << row.name;
         EXPECT_EQ(tm.tmWeight, row.weight) << row.name;
         EXPECT_TRUE(tm.tmAscent + tm.tmDescent == tm.tmHeight && tm.tmAscent > tm.tmDescent &&
-                    2 * tm.tmHeight <= 3 * characters)
-            << row.name << ": ascent " << tm.tmAscent << ", descent " << tm.tmDescent;
-        EXPECT_TRUE(tm.tmAveCharWidth >= 4 && tm.tmAveCharWidth <= 12 && tm.tmMaxCharWidth >= tm.tmAveCharWidth)
-            << row.name << ": " << tm.tmAveCharWidth << ", " << tm.tmMaxCharWidth;
+                    2 * tm.tmHeight <= 3 * characters && tm.tmAveCharWidth >= 4 && tm.tmAveCharWidth <= 12 &&
+                    tm.tmMaxCharWidth >= tm.tmAveCharWidth)
+            << row.name << ": ascent " << tm.tmAscent << ", descent " << tm.tmDescent << ", widths "
+            << tm.tmAveCharWidth << ", " << tm.tmMaxCharWidth;
     }
     const LONG boldWidth = Extent(canvas.dc(), u"Navigation 123").cx;
     SelectObject(canvas.dc(), font_.get());
-    EXPECT_GE(boldWidth, Extent(canvas.dc(), u"Navigation 123").cx) << "bold is no narrower";
+    EXPECT_GE(boldWidth, Extent(canvas.dc(), u"Navigation 123").cx);
     SelectObject(canvas.dc(), GetStockObject(SYSTEM_FONT));
 }
 
@@ -94,9 +89,9 @@ TEST_F(FontTest, ExtremeHeightsStayUsable)
     for (LONG height : {LONG(INT_MIN), LONG(-100000), LONG(-1), LONG(0), LONG(1), LONG(100000), LONG(INT_MAX)}) {
         ScopedFont font(u"Tahoma", height);
         Canvas canvas(40, 40, kPaper, font.get());
-        TEXTMETRICW tm = Metrics(canvas.dc());
-        EXPECT_TRUE(tm.tmHeight > (height ? 0 : 8) && tm.tmHeight <= 2048) << height << ": " << tm.tmHeight;
+        const TEXTMETRICW tm = Metrics(canvas.dc());
         RECT rect = {0, 0, 40, 40};
+        EXPECT_TRUE(tm.tmHeight > (height ? 0 : 8) && tm.tmHeight <= 2048) << height << ": " << tm.tmHeight;
         EXPECT_GT(DrawTextW(canvas.dc(), u"W", -1, &rect, DT_SINGLELINE), 0) << height;
     }
 }
@@ -118,7 +113,8 @@ std::string Results(HDC dc, LPCWSTR text, int count, RECT* rect, SIZE* size, TEX
 
 // Stale and missing DCs, missing or negative counts, texts, rectangles and sizes fail with Win32's
 // failure results; an empty or inverted rectangle still measures but draws nothing. The figures:
-// DrawTextW, ExtTextOutW, the two extents, the metrics and the face name's length.
+// DrawTextW, ExtTextOutW, the two extents, the metrics and the face name's length. A deleted font
+// cannot be selected; the DC keeps the one it had.
 TEST_F(FontTest, BadHandlesAndArgumentsFailAndDrawNothing)
 {
     HDC stale = CreateCompatibleDC(nullptr);
@@ -129,11 +125,10 @@ TEST_F(FontTest, BadHandlesAndArgumentsFailAndDrawNothing)
     RECT rect = {0, 0, 50, 30}, empty = {10, 10, 10, 10}, inverted = {40, 20, 10, 5};
     SIZE size = {};
     TEXTMETRICW tm = {};
-    struct Row {
+    const struct Row {
         const char* name;
         std::string results, expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"stale DC", Results(stale, u"a", 1, &rect, &size, &tm), "0 0 0 0 0 0"},
         {"no DC", Results(nullptr, u"a", 1, &rect, &size, &tm), "0 0 0 0 0 0"},
         {"no text", Results(dc, nullptr, 3, &rect, &size, nullptr), "0 0 0 0 0 " + face},
@@ -145,7 +140,6 @@ TEST_F(FontTest, BadHandlesAndArgumentsFailAndDrawNothing)
     };
     for (const Row& row : rows) EXPECT_EQ(row.results, row.expected) << row.name;
     EXPECT_FALSE(HasInk(canvas.Ink()));
-    // A deleted font cannot be selected; the DC keeps the one it had.
     HFONT gone = ScopedFont(u"Tahoma", -20).get();
     EXPECT_EQ(SelectObject(dc, gone), nullptr);
     EXPECT_EQ(std::to_string(Metrics(dc).tmHeight), line);

@@ -5,22 +5,22 @@ namespace {
 
 using MeasureTest = TextTest;
 
+// Whole pixels that add up, the cell's height, no overflow, no space for control characters, and
+// exactly the count given.
 TEST_F(MeasureTest, ExtentsAddUpByWholePixelsAndHaveTheCellHeight)
 {
     Canvas canvas(10, 10, kPaper, font_.get());
     HDC dc = canvas.dc();
-    EXPECT_EQ(Extent(dc, u"").cx, 0);
-    SIZE one = Extent(dc, u"Menu");
-    EXPECT_GT(one.cx, 0);
-    EXPECT_EQ(one.cy, Metrics(dc).tmHeight);
-    EXPECT_GT(Extent(dc, u"Menu Menu").cx, 2 * one.cx);
-    EXPECT_EQ(Extent(dc, Repeat(u"ab", 50)).cx, 50 * Extent(dc, u"ab").cx);
-    EXPECT_EQ(Extent(dc, Repeat(u"x", 20000)).cx, 20000 * Extent(dc, u"x").cx) << "no overflow";
-    EXPECT_EQ(Extent(dc, u"a\tb\r\n\x01").cx, Extent(dc, u"ab").cx) << "control characters take no space";
+    const SIZE one = Extent(dc, u"Menu");
     const WCHAR unterminated[3] = {u'W', u'W', u'W'};
-    SIZE size = {};
-    ASSERT_TRUE(GetTextExtentPoint32W(dc, unterminated, 2, &size));
-    EXPECT_EQ(size.cx, Extent(dc, u"WW").cx) << "exactly the count given";
+    SIZE two = {};
+    ASSERT_TRUE(GetTextExtentPoint32W(dc, unterminated, 2, &two));
+    EXPECT_EQ(Extent(dc, u"").cx, 0);
+    EXPECT_TRUE(one.cx > 0 && one.cy == Metrics(dc).tmHeight && Extent(dc, u"Menu Menu").cx > 2 * one.cx);
+    EXPECT_EQ(Extent(dc, Repeat(u"ab", 50)).cx, 50 * Extent(dc, u"ab").cx);
+    EXPECT_EQ(Extent(dc, Repeat(u"x", 20000)).cx, 20000 * Extent(dc, u"x").cx);
+    EXPECT_EQ(Extent(dc, u"a\tb\r\n\x01").cx, Extent(dc, u"ab").cx);
+    EXPECT_EQ(two.cx, Extent(dc, u"WW").cx);
 }
 
 // With a Latin face and with a Chinese one: different ideographs are different glyphs of one
@@ -30,9 +30,8 @@ TEST_F(MeasureTest, ChineseIsMeasuredAndDrawnWithAFallbackFont)
     ScopedFont chinese(u"仿宋_GB2312", -16, FW_NORMAL, GB2312_CHARSET);
     for (HFONT font : {font_.get(), chinese.get()}) {
         Canvas canvas(100, 30, kPaper, font);
-        SIZE three = Extent(canvas.dc(), u"中文字");
-        EXPECT_GE(three.cx, 3 * 12);
-        EXPECT_LE(three.cx, 3 * 20);
+        const SIZE three = Extent(canvas.dc(), u"中文字");
+        EXPECT_TRUE(three.cx >= 3 * 12 && three.cx <= 3 * 20) << three.cx;
         EXPECT_EQ(Extent(canvas.dc(), u"北").cx, Extent(canvas.dc(), u"京").cx);
         RECT rect = {0, 0, 100, 30};
         DrawTextW(canvas.dc(), u"导航", -1, &rect, DT_SINGLELINE);
@@ -41,60 +40,55 @@ TEST_F(MeasureTest, ChineseIsMeasuredAndDrawnWithAFallbackFont)
     }
 }
 
+// A pair is wider than nothing and both its halves end at the same place; a lone half is the
+// replacement character.
 TEST_F(MeasureTest, SurrogatePairIsOneCharacter)
 {
     Canvas canvas(10, 10, kPaper, font_.get());
     HDC dc = canvas.dc();
-    const WCHAR pair[] = {u'a', 0xD83D, 0xDE00, u'b', 0};
-    const WCHAR lone[] = {u'a', 0xD83D, u'b', 0};
+    const WCHAR pair[] = {u'a', 0xD83D, 0xDE00, u'b', 0}, lone[] = {u'a', 0xD83D, u'b', 0};
+    int dx[4] = {}, fit = 0;
+    ASSERT_TRUE(GetTextExtentExPointW(dc, pair, 4, 1000, &fit, dx, nullptr));
+    EXPECT_TRUE(fit == 4 && dx[0] < dx[1] && dx[1] == dx[2]) << fit << " " << dx[0] << " " << dx[1] << " " << dx[2];
     EXPECT_GT(Extent(dc, pair).cx, Extent(dc, u"ab").cx);
     EXPECT_EQ(Extent(dc, lone).cx, Extent(dc, u"a\uFFFDb").cx);
-    int dx[4] = {};
-    int fit = 0;
-    ASSERT_TRUE(GetTextExtentExPointW(dc, pair, 4, 1000, &fit, dx, nullptr));
-    EXPECT_EQ(fit, 4);
-    EXPECT_EQ(dx[1], dx[2]) << "both halves of the pair end at the same place";
-    EXPECT_LT(dx[0], dx[1]);
 }
 
 // The partial extents are the prefixes' extents; exactly the extent of four characters fits four,
-// one pixel less three; the size is always the whole string's.
+// one pixel less three; the size is always the whole string's; no fit and no limit is no fault.
 TEST_F(MeasureTest, FitCountAndPartialExtents)
 {
     Canvas canvas(10, 10, kPaper, font_.get());
     HDC dc = canvas.dc();
-    const std::u16string text = u"Route 66";
+    const std::u16string text = u"Route 66", longText = Repeat(u"x", 20000);
     const int count = int(text.size());
     std::vector<int> dx(size_t(count), -1), prefixes;
     for (int i = 1; i <= count; i++) prefixes.push_back(Extent(dc, text.substr(0, size_t(i))).cx);
     int fit = -1;
     SIZE size = {};
     ASSERT_TRUE(GetTextExtentExPointW(dc, text.c_str(), count, 100000, &fit, dx.data(), &size));
-    EXPECT_EQ(fit, count);
     EXPECT_EQ(dx, prefixes);
-    const LONG whole = dx.back();
-    const std::pair<int, int> limits[] = {{dx[3], 4}, {dx[3] - 1, 3}, {0, 0}, {800, count}};
-    for (auto [maxExtent, fits] : limits) {
+    std::vector<int> fits;
+    for (int maxExtent : {100000, dx[3], dx[3] - 1, 0}) {
         size = {};
-        ASSERT_TRUE(GetTextExtentExPointW(dc, text.c_str(), count, maxExtent, &fit, nullptr, &size));
-        EXPECT_EQ(fit, fits) << maxExtent;
-        EXPECT_EQ(size.cx, whole) << maxExtent;
+        GetTextExtentExPointW(dc, text.c_str(), count, maxExtent, &fit, nullptr, &size);
+        fits.insert(fits.end(), {fit, size.cx - dx.back()});
     }
-    std::u16string longText = Repeat(u"x", 20000);
+    EXPECT_EQ(fits, (std::vector<int>{count, 0, 4, 0, 3, 0, 0, 0}));
     ASSERT_TRUE(GetTextExtentExPointW(dc, longText.c_str(), int(longText.size()), 800, &fit, nullptr, nullptr));
     EXPECT_EQ(fit, 800 / Extent(dc, u"x").cx);
-    EXPECT_TRUE(GetTextExtentExPointW(dc, text.c_str(), count, -5, nullptr, nullptr, nullptr)) << "no fit, no limit";
+    EXPECT_TRUE(GetTextExtentExPointW(dc, text.c_str(), count, -5, nullptr, nullptr, nullptr));
 }
 
+// More distinct fonts than the process keeps resolved at once, then the first ones again.
 TEST_F(MeasureTest, ManyFontsInTurnKeepTheirMeasurements)
 {
-    // More distinct fonts than the process keeps resolved at once, then the first ones again.
     std::vector<LONG> widths;
     for (int round = 0; round < 2; round++) {
         for (LONG height = 8; height < 108; height++) {
             ScopedFont font(u"Tahoma", -height);
             Canvas canvas(height * 4, height * 2, kPaper, font.get());
-            LONG width = Extent(canvas.dc(), u"Ab中").cx;
+            const LONG width = Extent(canvas.dc(), u"Ab中").cx;
             RECT rect = {0, 0, height * 4, height * 2};
             DrawTextW(canvas.dc(), u"Ab中", -1, &rect, DT_SINGLELINE);
             ASSERT_TRUE(HasInk(canvas.Ink())) << height;

@@ -4,8 +4,7 @@
 
 #include <string>
 
-#include "support/canvas.h"
-#include "support/host_fixture.h"
+#include "support/owner_fixture.h"
 
 constexpr COLORREF kPaper = RGB(255, 255, 255);
 
