@@ -22,25 +22,25 @@ TEST_F(ListItems, TextsKeepAHundredUnitsAndReadAsAsked)
     list.AddItem(WString(150, TEXT('y')).c_str(), -1, 1);
     EXPECT_EQ(Read(list, 0), WString(100, TEXT('y')));
     // A cut never splits a surrogate pair: the pair at units 99 and 100 stays out whole.
-    WString pairAtTheCut = WString(99, TEXT('y')) + WString{WCHAR(0xD83D), WCHAR(0xDE97)};
-    list.SetItemText(0, pairAtTheCut.c_str(), nullptr, nullptr);
+    list.SetItemText(0, (WString(99, TEXT('y')) + WString{WCHAR(0xD83D), WCHAR(0xDE97)}).c_str(), nullptr, nullptr);
     EXPECT_EQ(Read(list, 0), WString(99, TEXT('y')));
     list.AddItem(nullptr, -1, 0);
     EXPECT_EQ(list.SetItemText(1, nullptr, huge.c_str(), nullptr), 1);
     EXPECT_EQ(list.GetItemTextLen(1), 0) << "only the second text changes";
 
     list.AddItem(TEXT("ABCDEF"), 3, 0);
-    WCHAR buffer[8] = {TEXT('#'), TEXT('#'), TEXT('#'), TEXT('#'), TEXT('#'), TEXT('#'), TEXT('#'), TEXT('#')};
-    EXPECT_EQ(list.GetItemText(2, buffer, 0), 1);
-    EXPECT_EQ(list.GetItemText(2, buffer, 3), 1);
-    EXPECT_EQ(WString(buffer, 8), TEXT("ABC#####")) << "a cut text gets no terminator";
-    EXPECT_EQ(list.GetItemText(2, buffer, 6), 1);
-    EXPECT_EQ(WString(buffer, 8), WString(TEXT("ABCDEF\0#"), 8));
-    EXPECT_EQ(list.GetItemText(2, buffer, -1), -1);
+    // Each read into "########": its result and what the buffer holds after it.
+    for (auto [len, result, left] : {std::tuple(0, 1, "########"), {3, 1, "ABC#####"}, {6, 1, "ABCDEF\0#"},
+                                     {-1, -1, "########"}}) {
+        WCHAR buffer[8];
+        std::fill_n(buffer, 8, TEXT('#'));
+        EXPECT_EQ(list.GetItemText(2, buffer, len), result) << len;
+        EXPECT_EQ(WString(buffer, 8), U16(std::string(left, 8))) << len << ": a cut text gets no terminator";
+    }
     EXPECT_EQ(list.GetItemText(2, nullptr, 5), -1);
     for (int bad : {-1, 3, 1 << 30}) {
-        EXPECT_EQ(list.GetItemText(bad, buffer, 5), -1) << bad;
-        EXPECT_EQ(list.GetItemTextLen(bad), -1) << bad;
+        WCHAR buffer[8] = {};
+        EXPECT_EQ(list.GetItemText(bad, buffer, 5) + list.GetItemTextLen(bad), -2) << bad;
         EXPECT_EQ(list.GetCheckStatus(bad) + list.SetItemText(bad, TEXT("z"), TEXT("z"), TEXT("z")) + list.DeleteItem(bad), 0);
         list.SetCheckStatus(bad, 1);
     }
@@ -54,24 +54,19 @@ TEST_F(ListItems, TextsKeepAHundredUnitsAndReadAsAsked)
     EXPECT_EQ(second.text3[0], 0) << "a full field does not run into the next";
 }
 
-// The rows whose tap reports them selected before it, each tapped on a copy of the list.
-class ListMarks : public ListTest {
-protected:
-    std::vector<int> Marked(const NavListViewEx& list)
-    {
-        std::vector<int> marked;
-        for (int row = 0; row < 8; row++) {
-            NavListViewEx copy(list);
-            if (row >= copy.GetItemCount()) break;
-            Open(copy, RECT{0, 0, 400, 480}, 0);
-            if (TapRecord(100, 60 * row + 30).state & NAVLV_STATE_SELECTED) marked.push_back(row);
-        }
-        return marked;
-    }
-};
-
-TEST_F(ListMarks, TheSelectionKeepsNamingItsItemAndCarriesTheMark)
+// The selection follows its item, and the mark shows on it: each row tapped on a copy of the list
+// reports whether it was selected before the tap.
+TEST_F(ListItems, TheSelectionKeepsNamingItsItemAndCarriesTheMark)
 {
+    auto marked = [this](NavListViewEx& list) {
+        std::vector<int> rows;
+        for (int row = 0; row < list.GetItemCount(); row++) {
+            NavListViewEx copy(list);
+            Open(copy, RECT{0, 0, 400, 480}, 0);
+            if (TapRecord(100, 60 * row + 30).state & NAVLV_STATE_SELECTED) rows.push_back(row);
+        }
+        return rows;
+    };
     NavListViewEx list;
     for (const WCHAR* text : {TEXT("A"), TEXT("B"), TEXT("C")}) list.AddItem(text, -1, 0);
     list.SetCurrentSel(2);
@@ -84,12 +79,11 @@ TEST_F(ListMarks, TheSelectionKeepsNamingItsItemAndCarriesTheMark)
     EXPECT_EQ(Read(list, list.GetCurrentSel()), TEXT("C"));
     list.DeleteItem(2);  // the selected item: the one now in its place takes the selection
     EXPECT_EQ(Read(list, list.GetCurrentSel()), TEXT("after"));
-    EXPECT_EQ(Marked(list), std::vector<int>{2});
+    EXPECT_EQ(marked(list), std::vector<int>{2});
     for (int index : {4, 3, 2}) list.DeleteItem(index);  // the selected last: the new last takes it
     EXPECT_EQ(list.GetCurrentSel(), 1);
-    EXPECT_EQ(Marked(list), std::vector<int>{1});
-    list.DeleteItem(1);
-    list.DeleteItem(0);
+    EXPECT_EQ(marked(list), std::vector<int>{1});
+    for (int index : {1, 0}) list.DeleteItem(index);
     EXPECT_EQ(list.GetCurrentSel(), -1);
 
     list.AddItem(TEXT("A"), -1, 0);
@@ -97,7 +91,7 @@ TEST_F(ListMarks, TheSelectionKeepsNamingItsItemAndCarriesTheMark)
     EXPECT_EQ(list.SetCurrentSel(1), 0);
     EXPECT_EQ(list.SetCurrentSel(-5), 1);
     EXPECT_EQ(list.GetCurrentSel(), -1);
-    EXPECT_TRUE(Marked(list).empty());
+    EXPECT_TRUE(marked(list).empty());
 }
 
 TEST_F(ListItems, UsableBeforeCreateAndAfterDestroyThenCreatedAgainWithDefaults)
@@ -128,8 +122,7 @@ TEST_F(ListItems, UsableBeforeCreateAndAfterDestroyThenCreatedAgainWithDefaults)
     // under the rows with its right button disabled.
     EXPECT_LT(CountPixels(RECT{430, 5, 475, 55}, RGB(0, 0, 0)), 45 * 50) << "the arrow";
     const tagNAVLVITME top = TapRecord(100, 30);
-    EXPECT_EQ(top.textColor[0], 0u);
-    EXPECT_EQ(Str(top.rect), "0,0,480,60");
+    EXPECT_EQ(std::to_string(top.textColor[0]) + " " + Str(top.rect), "0 0,0,480,60");
     Log().Only({WM_NAVLV_PAGESCROLL});
     Tap(50, 250);
     Tap(430, 250);
@@ -155,8 +148,7 @@ TEST_F(ListItems, CopiesCarrySettingsAndItemsButNeverTheWindowOrItsObjects)
     target = source;
     target = *&target;
     EXPECT_FALSE(IsWindow(old)) << "the target let its own window go";
-    EXPECT_EQ(target.GetSafeHand(), nullptr);
-    EXPECT_EQ(target.GetItemCount(), 3);
+    EXPECT_TRUE(target.GetSafeHand() == nullptr && target.GetItemCount() == 3);
     source.SetCurrentSel(2);
     wincore::Pump();
     EXPECT_EQ(wincore::ScreenPixel(150, 125), RGB(5, 5, 255)) << "the source still paints with its own objects";
@@ -166,8 +158,7 @@ TEST_F(ListItems, CopiesCarrySettingsAndItemsButNeverTheWindowOrItsObjects)
     std::memset(storage, 0xAB, sizeof storage);
     auto* uncreated = new (storage) NavListViewEx;
     NavListViewEx copy(*uncreated);
-    EXPECT_EQ(copy.GetSafeHand(), nullptr);
-    EXPECT_EQ(copy.GetCurrentSel(), -1);
+    EXPECT_TRUE(copy.GetSafeHand() == nullptr && copy.GetCurrentSel() == -1);
     uncreated->~NavListViewEx();
 }
 
