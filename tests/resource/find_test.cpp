@@ -27,9 +27,12 @@ TEST(ResourceLookup, IdsNamesAndTypesInAnySpelling)
         LPCWSTR name, type;
         const std::vector<uint8_t>& bytes;
     } rows[] = {
-        {nullptr, MAKEINTRESOURCEW(IDR_BLOB), u"PNG", blob}, {GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_BLOB), u"png", blob},
-        {nullptr, u"#120", u"Png", blob},  {nullptr, u"NAMED", RT_RCDATA, blob},
-        {nullptr, u"Named", u"PNG", bmp}, {nullptr, MAKEINTRESOURCEW(IDB_SMALL), RT_BITMAP, dib},
+        {nullptr, MAKEINTRESOURCEW(IDR_BLOB), u"PNG", blob},
+        {GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_BLOB), u"png", blob},
+        {nullptr, u"#120", u"Png", blob},
+        {nullptr, u"NAMED", RT_RCDATA, blob},
+        {nullptr, u"Named", u"PNG", bmp},
+        {nullptr, MAKEINTRESOURCEW(IDB_SMALL), RT_BITMAP, dib},
     };
     for (size_t i = 0; i < std::size(rows); i++)
         EXPECT_EQ(ResourceBytes(rows[i].module, rows[i].name, rows[i].type), rows[i].bytes) << "row " << i;
@@ -90,7 +93,8 @@ TEST(WithheldResources, OneTypeOfOneModuleIsNotFoundUntilRestored)
     HMODULE self = GetModuleHandleW(nullptr);
     wincore::WithholdResources(self, u"png");
     wincore::WithholdResources(self, RT_BITMAP);
-    EXPECT_TRUE(!FindResourceW(nullptr, MAKEINTRESOURCEW(IDR_BLOB), u"PNG") && !FindResourceW(nullptr, u"Named", u"PNG"));
+    EXPECT_EQ(FindResourceW(nullptr, MAKEINTRESOURCEW(IDR_BLOB), u"PNG"), nullptr);
+    EXPECT_EQ(FindResourceW(nullptr, u"Named", u"PNG"), nullptr);
     EXPECT_EQ(LoadBitmapW(self, MAKEINTRESOURCEW(IDB_SMALL)), nullptr);
     EXPECT_NE(FindResourceW(nullptr, u"named", RT_RCDATA), nullptr) << "other types stay";
     wincore::RestoreResources();

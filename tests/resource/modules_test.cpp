@@ -42,7 +42,8 @@ TEST(ModuleHandle, WindowsAndPosixNamesFindTheSameModule)
 TEST(ModuleFileName, TruncatesLikeWin32AndRejectsHandlesThatAreNoModules)
 {
     std::u16string full = FileName(nullptr);
-    EXPECT_TRUE(EndsWith(full, u"/resource_tests") && EndsWith(FileName(GetModuleHandleW(u"wincore")), u"libwincore.so"));
+    EXPECT_TRUE(EndsWith(full, u"/resource_tests"));
+    EXPECT_TRUE(EndsWith(FileName(GetModuleHandleW(u"wincore")), u"libwincore.so"));
     WCHAR buffer[5] = {u'x', u'x', u'x', u'x', u'x'};
     EXPECT_EQ(GetModuleFileNameW(nullptr, buffer, 5), 5u);
     EXPECT_EQ(GetLastError(), 122u);
