@@ -7,6 +7,7 @@
 #include "support/canvas.h"
 #include "support/golden.h"
 #include "support/host_fixture.h"
+#include "support/owner_fixture.h"
 
 namespace {
 
@@ -25,49 +26,38 @@ TEST(Himetric, FiguresComeOutExactly)
 
 // Every picture of the library side by side: each decodes to its size and draws as it did when the
 // golden picture was made (tests/output/pictures.actual.png shows them on a mismatch).
-TEST_F(FrameTest, EveryPictureOfTheLibraryDrawsAsOnItsContactSheet)
+TEST_F(OwnerTest, EveryPictureOfTheLibraryDrawsAsOnItsContactSheet)
 {
     HINSTANCE module = GetModuleInstance();
-    ASSERT_NE(module, nullptr);
-    EXPECT_EQ(module, GetModuleHandleW(TEXT("RKNavCtrlEx.dll")));
-    HWND sheet = CreateWindowExW(0, TEXT("BUTTON"), TEXT(""), WS_POPUP | WS_VISIBLE | BS_OWNERDRAW, 0, 0, 800, 480,
-                                 nullptr, nullptr, nullptr, nullptr);
-    HDC dc = GetDC(sheet);
-    RECT all = {0, 0, 800, 480};
-    HBRUSH background = CreateSolidBrush(RGB(96, 112, 128));
-    FillRect(dc, &all, background);
-    DeleteObject(background);
+    ASSERT_TRUE(module && module == GetModuleHandleW(TEXT("RKNavCtrlEx.dll")));
     std::string sizes;
-    struct Place {
-        UINT id;
-        int x, y;
-    };
-    for (Place p : {Place{120, 10, 10}, {121, 270, 10}, {122, 10, 60}, {123, 270, 60}, {124, 530, 60},
-                    {126, 10, 110}, {127, 240, 110}, {kStrip, 10, 220}}) {
-        CNavImage image;
-        EXPECT_EQ(image.LoadFromResource(p.id, module, TEXT("PNG")), 1) << p.id;
-        sizes += std::to_string(image.GetWidth()) + "x" + std::to_string(image.GetHeight()) + " ";
-        if (p.id == kStrip) image.DrawStretch(dc, p.x, p.y, 780, 36, 0, 0, 960, 44);
-        else image.Draw(dc, p.x, p.y, image.GetWidth(), image.GetHeight(), 0, 0);
-    }
-    HDC memory = CreateCompatibleDC(dc);
-    int x = 10;
-    for (UINT id : {104u, 105u, 106u, 107u, 128u}) {
-        HBITMAP bitmap = LoadBitmapW(module, MAKEINTRESOURCEW(id));
-        BITMAP info = {};
-        GetObjectW(bitmap, sizeof info, &info);
-        sizes += std::to_string(info.bmWidth) + "x" + std::to_string(info.bmHeight) + " ";
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        BitBlt(dc, x, 270, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
-        x += info.bmWidth + 10;
-    }
-    DeleteDC(memory);
-    ReleaseDC(sheet, dc);
+    PaintBackdrop([&](HDC dc) {
+        Fill(dc, {0, 0, 800, 480}, RGB(96, 112, 128));
+        for (auto [id, x, y] : {std::tuple{120u, 10, 10}, {121u, 270, 10}, {122u, 10, 60}, {123u, 270, 60},
+                                {124u, 530, 60}, {126u, 10, 110}, {127u, 240, 110}, {kStrip, 10, 220}}) {
+            CNavImage image;
+            EXPECT_EQ(image.LoadFromResource(id, module, TEXT("PNG")), 1) << id;
+            sizes += std::to_string(image.GetWidth()) + "x" + std::to_string(image.GetHeight()) + " ";
+            if (id == kStrip) image.DrawStretch(dc, x, y, 780, 36, 0, 0, 960, 44);
+            else image.Draw(dc, x, y, image.GetWidth(), image.GetHeight(), 0, 0);
+        }
+        HDC memory = CreateCompatibleDC(dc);
+        int x = 10;
+        for (UINT id : {104u, 105u, 106u, 107u, 128u}) {
+            HBITMAP bitmap = LoadBitmapW(module, MAKEINTRESOURCEW(id));
+            BITMAP info = {};
+            GetObjectW(bitmap, sizeof info, &info);
+            sizes += std::to_string(info.bmWidth) + "x" + std::to_string(info.bmHeight) + " ";
+            HGDIOBJ old = SelectObject(memory, bitmap);
+            BitBlt(dc, x, 270, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
+            SelectObject(memory, old);
+            DeleteObject(bitmap);
+            x += info.bmWidth + 10;
+        }
+        DeleteDC(memory);
+    });
     EXPECT_EQ(sizes, "252x42 252x42 252x42 252x42 252x42 216x102 216x102 960x44 139x32 30x30 30x30 180x270 56x27 ");
-    EXPECT_TRUE(MatchesGolden("pictures", all, 2));
-    DestroyWindow(sheet);
+    EXPECT_TRUE(MatchesGolden("pictures", {0, 0, 800, 480}, 2));
 }
 
 TEST_F(FrameTest, ThreadNotificationsChangeNothing)
