@@ -1,5 +1,5 @@
 // The sliding panel's opening (with its bounce) and closing at each frame period against its
-// 100 ms ticks, the period as the facade keeps it, a new period and a late frame mid-opening.
+// 100 ms ticks, the period as the facade keeps it, a close mid-opening, a new period and a late frame.
 #include <climits>
 
 #include "menu/menu_fixture.h"
@@ -24,35 +24,26 @@ std::vector<int> Staircase(const std::vector<int>& ticked, int span)
     return values;
 }
 
-class SlideMotion : public MenuTest {
-protected:
-    void TearDown() override
-    {
-        menu_.Destroy();
-        MenuTest::TearDown();
-    }
-    // A 200-pixel panel with the animation on, tracked at the anchor.
-    void Track(MOVE_DIR dir = MOVE_UP)
-    {
-        menu_.SetParam(dir, 1, SolidBitmap(150, 200, RGB(40, 60, 90)), nullptr, 1);
-        EXPECT_EQ(menu_.TrackMenu(owner, 100, kAnchor), 1);
-        panel_ = menu_.GetSafeHwnd();
-    }
-    // The height shown, 0 while hidden or gone; -1 once neither edge stands on the anchor.
-    int Shown() const
-    {
-        if (!IsWindowVisible(panel_)) return 0;
-        const RECT rect = WindowRect(panel_);
+// A panel's height every `step` ms over `span`: 0 while hidden or gone, -1 once neither edge
+// stands on the anchor.
+std::vector<int> Follow(HWND panel, int span, int step)
+{
+    return Trace(span / step, step, [panel] {
+        const RECT rect = WindowRect(panel);
+        if (!IsWindowVisible(panel)) return 0;
         return rect.bottom == kAnchor || rect.top == kAnchor ? int(rect.bottom - rect.top) : -1;
-    }
-    std::vector<int> Follow(int span, int step)
-    {
-        return Trace(span / step, step, [this] { return Shown(); });
-    }
+    });
+}
 
-    CRKNaviMenu menu_;
-    HWND panel_ = nullptr;
-};
+using SlideMotion = MenuTest;
+
+// A 200-pixel panel with the animation on, tracked at the anchor.
+HWND Track(CRKNaviMenu& menu, MOVE_DIR dir, HBITMAP skin, HWND owner)
+{
+    menu.SetParam(dir, 1, skin, nullptr, 1);
+    EXPECT_EQ(menu.TrackMenu(owner, 100, kAnchor), 1);
+    return menu.GetSafeHwnd();
+}
 
 // Period 0 must give the ticks' figures at every millisecond; other periods frames on their curve.
 TEST_F(SlideMotion, OpeningAndClosingAtEachPeriodFollowTheTicks)
@@ -60,22 +51,22 @@ TEST_F(SlideMotion, OpeningAndClosingAtEachPeriodFollowTheTicks)
     const struct {
         MOVE_DIR dir;
         int interval, refused;
-    } rows[] = {{MOVE_UP, 0, 7},          {MOVE_DOWN, 0, -1},     {MOVE_DIR(7), 0, 51}, {MOVE_UP, 16, INT_MIN},
-                {MOVE_DOWN, 10, INT_MAX}, {MOVE_UP, 25, 7},       {MOVE_DOWN, 30, 51}};
+    } rows[] = {{MOVE_UP, 0, 7},          {MOVE_DOWN, 0, -1}, {MOVE_DIR(7), 0, 51}, {MOVE_UP, 16, INT_MIN},
+                {MOVE_DOWN, 10, INT_MAX}, {MOVE_UP, 25, 7},   {MOVE_DOWN, 30, 51}};
     for (const auto& row : rows) {
         // The period is kept from before Create, through Destroy, into a copy; a refusal changes nothing.
-        CRKNaviMenu made;
+        CRKNaviMenu made, menu;
         ASSERT_EQ(made.SetAnimationInterval(row.interval), 1);
         EXPECT_EQ(made.SetAnimationInterval(row.refused), 0) << row.refused;
         ASSERT_EQ(made.Create(0), 1);
         made.Destroy();
         ASSERT_EQ(made.Create(0), 1);
-        menu_ = made;
-        Track(row.dir);
+        menu = made;
+        HWND panel = Track(menu, row.dir, SolidBitmap(150, 200, RGB(40, 60, 90)), owner);
         const int step = row.interval ? row.interval : 1;
         const bool known = row.dir != MOVE_DIR(7);
         const std::vector<int>&opening = known ? kOpening : kFullOpening, &closing = known ? kClosing : kFullClosing;
-        const std::vector<int> opened = Follow(kOpened + 100, step);
+        const std::vector<int> opened = Follow(panel, kOpened + 100, step);
         if (row.interval == 0) {
             EXPECT_EQ(opened, Staircase(opening, kOpened + 100)) << "direction " << row.dir;
         } else {
@@ -84,53 +75,52 @@ TEST_F(SlideMotion, OpeningAndClosingAtEachPeriodFollowTheTicks)
             EXPECT_EQ(opened[settled - 1], 199) << "still settling before 1000 ms";
             EXPECT_EQ(opened[settled], 200);
         }
-        menu_.SetCloseBt(RECT{0, 0, 150, 200}, 1);
-        const RECT rect = WindowRect(panel_);
-        Tap(rect.left + 50, (rect.top + rect.bottom) / 2);
-        const std::vector<int> closed = Follow(kClosed - 1, step);
+        menu.SetCloseBt(RECT{0, 0, 150, 200}, 1);
+        Tap(150, WindowRect(panel).top + 100);
+        const std::vector<int> closed = Follow(panel, kClosed - 1, step);
         if (row.interval == 0) {
             EXPECT_EQ(closed, Staircase(closing, kClosed - 1)) << "closing, direction " << row.dir;
         } else {
             EXPECT_EQ(OffTheCurve(closing, kTick, closed, step), "") << "closing every " << step;
         }
-        EXPECT_TRUE(IsWindow(panel_)) << "not destroyed before 600 ms";
+        EXPECT_TRUE(IsWindow(panel)) << "not destroyed before 600 ms";
         wincore::Advance(step);
-        EXPECT_FALSE(IsWindow(panel_)) << "destroyed by the first frame from 600 ms on";
-        EXPECT_EQ(menu_.GetSafeHwnd(), nullptr);
+        EXPECT_FALSE(IsWindow(panel)) << "destroyed by the first frame from 600 ms on";
+        EXPECT_EQ(menu.GetSafeHwnd(), nullptr);
     }
     EXPECT_TRUE(Commands().empty()) << "closing sends nothing";
 }
 
 TEST_F(SlideMotion, ACloseWhileOpeningStartsFromTheHeightReached)
 {
-    ASSERT_EQ(menu_.Create(0), 1);
-    menu_.SetParam(MOVE_UP, 1, SolidBitmap(150, 100, RGB(40, 60, 90)), nullptr, 1);
-    ASSERT_EQ(menu_.TrackMenu(owner, 100, kAnchor), 1);
-    panel_ = menu_.GetSafeHwnd();
-    menu_.SetCloseBt(RECT{0, 0, 30, 30}, 1);
-    EXPECT_EQ(Follow(3 * kTick, kTick), (std::vector<int>{0, 24, 48, 72}));
+    CRKNaviMenu menu;
+    ASSERT_EQ(menu.Create(0), 1);
+    HWND panel = Track(menu, MOVE_UP, SolidBitmap(150, 100, RGB(40, 60, 90)), owner);
+    menu.SetCloseBt(RECT{0, 0, 30, 30}, 1);
+    EXPECT_EQ(Follow(panel, 3 * kTick, kTick), (std::vector<int>{0, 24, 48, 72}));
     Tap(105, kAnchor - 72 + 5);
-    EXPECT_EQ(Trace(4, kTick, [this] { return kAnchor - int(WindowRect(panel_).top); }),
+    EXPECT_EQ(Trace(4, kTick, [panel] { return kAnchor - int(WindowRect(panel).top); }),
               (std::vector<int>{72, 52, 32, 12, -8}));
     wincore::Advance(kTick);
-    EXPECT_FALSE(IsWindow(panel_));
+    EXPECT_FALSE(IsWindow(panel));
 }
 
 TEST_F(SlideMotion, ANewPeriodGoesOnAndALateFrameLandsOnTheCurve)
 {
-    ASSERT_EQ(menu_.Create(0), 1);
-    menu_.SetAnimationInterval(16);
-    Track();
+    CRKNaviMenu menu;
+    ASSERT_EQ(menu.Create(0), 1);
+    menu.SetAnimationInterval(16);
+    HWND panel = Track(menu, MOVE_UP, SolidBitmap(150, 200, RGB(40, 60, 90)), owner);
     wincore::Advance(32);
     // Back on the ticks: one tick per timer message from the tick reached, a tick's time apart.
-    ASSERT_EQ(menu_.SetAnimationInterval(0), 1);
-    EXPECT_EQ(Follow(3 * kTick, kTick), (std::vector<int>{44 * 32 / kTick, 44, 88, 132}));
-    ASSERT_EQ(menu_.SetAnimationInterval(16), 1);
-    SetTimer(panel_, 1, 100, nullptr);  // the opening's own timer: its next frame comes 100 ms late
+    ASSERT_EQ(menu.SetAnimationInterval(0), 1);
+    EXPECT_EQ(Follow(panel, 3 * kTick, kTick), (std::vector<int>{44 * 32 / kTick, 44, 88, 132}));
+    ASSERT_EQ(menu.SetAnimationInterval(16), 1);
+    SetTimer(panel, 1, 100, nullptr);  // the opening's own timer: its next frame comes 100 ms late
     wincore::Advance(100);
-    EXPECT_EQ(Shown(), 176 + 44 * 32 / kTick) << "on the curve at 432 ms";
+    EXPECT_EQ(Follow(panel, 0, 1), std::vector<int>{176 + 44 * 32 / kTick}) << "on the curve at 432 ms";
     wincore::Advance(kOpened);
-    EXPECT_EQ(Shown(), 200);
+    EXPECT_EQ(Follow(panel, 0, 1), std::vector<int>{200});
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The pop-up menu: layout, clamping into the owner, item states and icons, the pick, closing on
-// focus loss, painting into host pictures.
+// The pop-up menu: layout, clamping into the owner, item states and icons, closing, painting into
+// host pictures.
 #include "menu/menu_fixture.h"
 
 namespace {
@@ -35,11 +35,6 @@ protected:
         return RECT{menu.left + kFrame, top, menu.right - kFrame, top + line_};
     }
     void TapRow(int index) { Tap(Row(index).left + 4, Row(index).top + line_ / 2); }
-    void Recreate()
-    {
-        menu_.Destroy();
-        ASSERT_EQ(menu_.Create(1), 1);
-    }
 
     CRKNaviMenu menu_;
     const int line_ = MenuTextSize(TEXT("Home")).cy;
@@ -67,7 +62,8 @@ TEST_F(PopupTest, ItemsStackWidenAndAreMeasured)
     } cuts[] = {{WString(60, TEXT('W')), 50}, {WString(1000, TEXT('W')), 50},
                 {WString(49, TEXT('W')) + TEXT("\U0001F600W"), 49}};
     for (const auto& cut : cuts) {
-        Recreate();
+        menu_.Destroy();
+        ASSERT_EQ(menu_.Create(1), 1);
         menu_.AppendItem(kPlain, 1, cut.text.c_str(), kWhiteText, nullptr);
         EXPECT_EQ(WindowRect(Show(0, 10)).right, kEmpty + MenuTextSize(WString(cut.kept, TEXT('W'))).cx) << cut.kept;
     }
@@ -91,19 +87,17 @@ TEST_F(PopupTest, MenuIsClampedIntoTheOwner)
     EXPECT_TRUE(PixelNear(100, 100, RGB(0, 160, 0), 2));
 }
 
+// Disabled and grayed items are grey and cannot light up or be chosen; hidden ones and those
+// without the text flag show nothing, yet a hidden one can be chosen.
 TEST_F(PopupTest, DisabledGrayedAndHiddenItems)
 {
-    menu_.AppendItem(kPlain, 1, TEXT("Enabled"), kRedText, nullptr);
-    menu_.AppendItem(MWF_DISABLED | MWF_TEXT, 2, TEXT("Disabled"), kRedText, nullptr);
-    menu_.AppendItem(MWF_ENABLED | MWF_GRAYED | MWF_TEXT, 3, TEXT("Grayed"), kRedText, nullptr);
-    menu_.AppendItem(kPlain | MWF_HIDDEN, 4, TEXT("Hidden"), kRedText, nullptr);
-    menu_.AppendItem(MWF_ENABLED, 5, TEXT("No text flag"), kRedText, nullptr);
+    const UINT flags[] = {kPlain, MWF_DISABLED | MWF_TEXT, kPlain | MWF_GRAYED, kPlain | MWF_HIDDEN, MWF_ENABLED};
+    for (UINT id = 1; id <= 5; id++) menu_.AppendItem(flags[id - 1], id, TEXT("Item"), kRedText, nullptr);
     HWND shown = Show(100, 50);
     const COLORREF red = RGB(255, 0, 0), grey = RGB(192, 192, 192);
     EXPECT_GT(CountPixels(Row(0), red, kNear), 20);
     for (int row : {1, 2}) EXPECT_GT(CountPixels(Row(row), grey, 12), 20) << row << " is drawn grey";
     for (int row : {1, 2, 3, 4}) EXPECT_EQ(CountPixels(Row(row), red, kNear), 0) << row;
-
     const POINT disabled = {Row(1).left + 4, Row(1).top + 4};
     const COLORREF before = wincore::ScreenPixel(disabled.x, disabled.y);
     wincore::PenDown(disabled.x, disabled.y);
@@ -112,7 +106,7 @@ TEST_F(PopupTest, DisabledGrayedAndHiddenItems)
     TapRow(2);
     EXPECT_TRUE(IsWindowVisible(shown));
     TapRow(3);
-    EXPECT_TRUE(SameTraffic(Commands(), {"owner WM_COMMAND 0x00000004 menu"})) << "a hidden item can be chosen";
+    EXPECT_TRUE(SameTraffic(Commands(), {"owner WM_COMMAND 0x00000004 menu"}));
 }
 
 TEST_F(PopupTest, IconsComeInPairsPerItem)
@@ -149,18 +143,21 @@ TEST_F(PopupTest, IconsComeInPairsPerItem)
     EXPECT_GT(CountPixels(third, cyan, kNear), 0);
 }
 
-TEST_F(PopupTest, PickSendsOneCommandAndCloses)
+// A pick sends one command and closes; so does a tap outside, through the focus it takes; neither
+// WM_CLOSE nor a tap on the frame does.
+TEST_F(PopupTest, PickOrTapOutsideCloses)
 {
     const int gdi = wincore::LiveGdiObjects();
     menu_.AppendItem(kPlain, 0x12345, TEXT("Home"), kWhiteText, nullptr);
-    Log().Only({WM_ACTIVATE, WM_SETFOCUS, WM_KILLFOCUS, WM_COMMAND});
+    Log().Only({WM_ACTIVATE, WM_SETFOCUS, WM_KILLFOCUS, WM_COMMAND, WM_LBUTTONDOWN});
     RecordParams(false);  // the menu window has no name in the log before it exists
     HWND first = Show(200, 100);
     EXPECT_TRUE(SameTraffic(Log().Lines(), {"owner WM_ACTIVATE", "owner WM_KILLFOCUS"}));
     HWND second = Show(300, 200);
     EXPECT_FALSE(IsWindow(first));
     EXPECT_EQ(Shown().bottom, 200 + kEmpty + line_ + kGap) << "tracking again keeps the items";
-
+    SendMessageW(second, WM_CLOSE, 0, 0);
+    Tap(303, 203);
     RecordParams(true);
     Log().Clear();
     TapRow(0);
@@ -169,23 +166,13 @@ TEST_F(PopupTest, PickSendsOneCommandAndCloses)
     EXPECT_FALSE(IsWindow(second));
     EXPECT_EQ(menu_.GetSafeHwnd(), nullptr);
     EXPECT_EQ(wincore::LiveGdiObjects(), gdi);
-    EXPECT_EQ(ScreenRect(Show(200, 100)), Str({200, 100, 200 + kEmpty, 100 + kEmpty})) << "closing reset the items";
-}
-
-// Neither WM_CLOSE nor a tap on the frame closes the menu; a tap outside takes the focus, which does.
-TEST_F(PopupTest, TapOutsideClosesThroughFocusLoss)
-{
-    const int gdi = wincore::LiveGdiObjects();
-    menu_.AppendItem(kPlain, 1, TEXT("Home"), kWhiteText, nullptr);
-    HWND shown = Show(200, 100);
-    SendMessageW(shown, WM_CLOSE, 0, 0);
-    Tap(203, 103);
-    Log().Only({WM_ACTIVATE, WM_SETFOCUS, WM_KILLFOCUS, WM_COMMAND, WM_LBUTTONDOWN});
+    HWND third = Show(200, 100);
+    EXPECT_EQ(ScreenRect(third), Str({200, 100, 200 + kEmpty, 100 + kEmpty})) << "closing reset the items";
+    Log().Clear();
     Tap(600, 400);
     EXPECT_TRUE(SameTraffic(Log().Lines(), {"owner WM_ACTIVATE 2 menu", "owner WM_SETFOCUS menu",
                                             "owner WM_LBUTTONDOWN 0x00000001 0x01900258"}));
-    EXPECT_FALSE(IsWindow(shown));
-    EXPECT_EQ(wincore::LiveGdiObjects(), gdi);
+    EXPECT_FALSE(IsWindow(third));
 }
 
 TEST_F(PopupTest, PaintsIntoHostPictures)

@@ -34,8 +34,7 @@ protected:
 
 TEST_F(SlideTest, DefaultsShowAboveTheAnchorAfterOneTick)
 {
-    menu_.AppendItem(kPlain, 1, TEXT("Home"), kWhiteText, nullptr);
-    menu_.AppendItem(kPlain, 2, TEXT("Home"), kWhiteText, nullptr);
+    for (UINT id : {1, 2}) menu_.AppendItem(kPlain, id, TEXT("Home"), kWhiteText, nullptr);
     Log().Only({WM_ACTIVATE, WM_SETFOCUS, WM_KILLFOCUS, WM_COMMAND});
     HWND panel = Track(100, 300);
     EXPECT_EQ(GetParent(panel), owner);
@@ -43,7 +42,6 @@ TEST_F(SlideTest, DefaultsShowAboveTheAnchorAfterOneTick)
     EXPECT_FALSE(IsWindowVisible(panel)) << "hidden for one tick";
     wincore::Advance(1);
     EXPECT_EQ(ScreenRect(panel), Str({100, 300 - kMargin - 2 * (line_ + kGap), 100 + 2 * kMargin + MenuTextSize(TEXT("Home")).cx, 300}));
-
     Tap(600, 100);
     SetFocus(panel);
     SetFocus(owner);
@@ -63,14 +61,9 @@ TEST_F(SlideTest, ClosePressMustBeginAndEndOnTheButton)
     menu_.SetCloseBt(RECT{0, 0, 200, 200}, 0);
     Tap(item.x, item.y);
     EXPECT_EQ(Commands().size(), 2u) << "set before TrackMenu or disabled, the button is no button";
-
     menu_.SetCloseBt(RECT{0, 0, kMargin, 200}, 1);
-    for (POINT from : {item, button}) {
-        POINT to = from.x == item.x ? button : item;
-        wincore::PenDown(from.x, from.y);
-        wincore::PenMove(to.x, to.y);
-        wincore::PenUp(to.x, to.y);
-    }
+    for (auto [from, to] : {std::pair{item, button}, {button, item}})
+        wincore::PenDown(from.x, from.y), wincore::PenMove(to.x, to.y), wincore::PenUp(to.x, to.y);
     wincore::Advance(3 * kTick);
     EXPECT_TRUE(IsWindowVisible(panel)) << "a press that begins or ends off the button does not close";
     EXPECT_EQ(Commands().size(), 3u) << "the release on the item chose it";
@@ -79,28 +72,22 @@ TEST_F(SlideTest, ClosePressMustBeginAndEndOnTheButton)
     EXPECT_FALSE(IsWindow(panel));
 }
 
-TEST_F(SlideTest, BordersPlaceTheFirstItem)
+// Borders place the first item and add to the items' size; a background bitmap sets the size alone.
+TEST_F(SlideTest, BordersAndBackgroundSetTheSize)
 {
     menu_.SetParam(MOVE_DOWN, 0, nullptr, nullptr, 1);
     EXPECT_EQ(menu_.SetBorder(10, 20, 30, 40), 1);
-    HWND panel = Track(100, 100, 1);
-    EXPECT_EQ(ScreenRect(panel), "100,100,190,140") << "no items: the borders alone";
+    EXPECT_EQ(ScreenRect(Track(100, 100, 1)), "100,100,190,140") << "no items: the borders alone";
     menu_.AppendItem(kPlain, 1, TEXT("Home"), kWhiteText, nullptr);
-    panel = Track(100, 100, 1);
-    EXPECT_EQ(ScreenRect(panel), Str({100, 100, 190 + MenuTextSize(TEXT("Home")).cx, 140 + line_ + kGap}));
+    EXPECT_EQ(ScreenRect(Track(100, 100, 1)), Str({100, 100, 190 + MenuTextSize(TEXT("Home")).cx, 140 + line_ + kGap}));
     Tap(139, 125);
     Tap(145, 119);
     EXPECT_TRUE(Commands().empty());
     Tap(140, 120);
     EXPECT_TRUE(SameTraffic(Commands(), {"owner WM_COMMAND 0x00000001 panel"})) << "the item starts at (40, 20)";
-}
-
-TEST_F(SlideTest, BackgroundBitmapSetsTheSize)
-{
     menu_.SetParam(MOVE_DOWN, 0, SolidBitmap(240, 160, RGB(30, 90, 60)), nullptr, 1);
     for (UINT id = 1; id <= 9; id++) menu_.AppendItem(kPlain, id, TEXT("A rather long item text"), kWhiteText, nullptr);
-    HWND panel = Track(50, 20, 1);
-    EXPECT_EQ(ScreenRect(panel), "50,20,290,180");
+    EXPECT_EQ(ScreenRect(Track(50, 20, 1)), "50,20,290,180");
     EXPECT_EQ(wincore::ScreenPixel(285, 23), RGB(30, 90, 60)) << "drawn 1:1 from the bitmap";
 }
 
@@ -118,8 +105,7 @@ TEST_F(SlideTest, PicksKeepThePanelOpenWithTheGoldHighlight)
     wincore::Advance(3 * kTick);
     EXPECT_TRUE(SameTraffic(Commands(), {"owner WM_COMMAND 0x00000002 panel"}));
     EXPECT_TRUE(IsWindowVisible(panel)) << "a pick keeps the panel open";
-    const RECT second = row(1);
-    EXPECT_GT(CountPixels(second, gold, 50), (second.right - second.left) * line_ / 3) << "the item stays highlighted";
+    EXPECT_GT(CountPixels(row(1), gold, 50), (row(1).right - row(1).left) * line_ / 3) << "the item stays highlighted";
     EXPECT_GT(CountPixels(row(1), black, 30), 20) << "its text in the complementary colour";
     EXPECT_EQ(CountPixels(row(0), black, 30) + CountPixels(row(0), gold, 50), 0);
 
