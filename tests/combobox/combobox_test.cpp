@@ -132,18 +132,19 @@ TEST_F(ComboTest, ListBoxProcedureServesASystemListBox)
         result = message == LB_GETCURSEL ? 1 : 5;
         return message == LB_GETCURSEL || message == LB_GETTEXT || message == LB_GETTEXTLEN;
     });
-    HDC dc = GetDC(box);
-    EXPECT_EQ(ComboProbe::ComboboxListProc(box, WM_CTLCOLORLISTBOX, WPARAM(dc), 0), LRESULT(GetStockObject(GRAY_BRUSH)));
-    EXPECT_EQ(GetBkColor(dc), 0x00CCCCCCu);
-    ReleaseDC(box, dc);
-    ComboProbe::ComboboxListProc(box, WM_LBUTTONUP, 0, 0);
+    Canvas canvas(10, 10);
+    EXPECT_EQ(ComboProbe::ComboboxListProc(box, WM_CTLCOLORLISTBOX, WPARAM(canvas.dc()), 0),
+              LRESULT(GetStockObject(GRAY_BRUSH)));
+    EXPECT_EQ(GetBkColor(canvas.dc()), 0x00CCCCCCu);
+    // A tap takes the selected text into the field and hides the box; so does losing the focus.
+    for (UINT message : {WM_LBUTTONUP, WM_KILLFOCUS}) {
+        ShowWindow(box, SW_SHOWNA);
+        ComboProbe::ComboboxListProc(box, message, 0, 0);
+        EXPECT_FALSE(IsWindowVisible(box)) << message;
+    }
     WCHAR fieldText[16] = {};
     GetWindowTextW(combo.GetSafeHwnd(), fieldText, 16);
     EXPECT_EQ(WString(fieldText), TEXT("Hello"));
-    EXPECT_FALSE(IsWindowVisible(box));
-    ShowWindow(box, SW_SHOWNA);
-    ComboProbe::ComboboxListProc(box, WM_KILLFOCUS, 0, 0);
-    EXPECT_FALSE(IsWindowVisible(box));
     SetWindowLongPtrW(box, GWLP_USERDATA, 0);
 }
 

@@ -31,16 +31,10 @@ TEST_F(ComboTest, PaintsIntoTheOwnersContextAtTheFieldsPlace)
 {
     ComboProbe combo;
     ASSERT_TRUE(Make(combo, Inner(), {10, 100, 250, 400}, ""));
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, 300, 200);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    EXPECT_EQ(combo.OnPaintEx(dc), 1);
-    EXPECT_EQ(GetPixel(dc, 100, 120), wincore::ScreenPixel(200, 170)) << "the field as on the screen";
-    EXPECT_EQ(GetPixel(dc, 9, 120), 0u);
-    EXPECT_EQ(GetPixel(dc, 100, 142), 0u);
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
+    Canvas host(300, 200, RGB(0, 0, 0));
+    EXPECT_EQ(combo.OnPaintEx(host.dc()), 1);
+    EXPECT_EQ(host.At(100, 120), wincore::ScreenPixel(200, 170)) << "the field as on the screen";
+    EXPECT_TRUE(host.At(9, 120) == 0 && host.At(100, 142) == 0) << "nothing beside or under it";
 }
 
 }  // namespace
