@@ -85,7 +85,7 @@ TEST_F(LifetimeTest, ImageHoldsItsStreamAndNotTheCallersBlock)
         EXPECT_EQ(stream->Release(), 1u) << "the image holds its own reference";
         EXPECT_EQ(wincore::LiveComObjects(), comAtStart_ + 3);  // factory, image, stream
         if (!owned) GlobalFree(block);
-        EXPECT_EQ(Render(image, 0), Colors(16, RGB(255, 0, 0)));
+        EXPECT_EQ(Render(image, 0), Colors(16, kRed));
         EXPECT_EQ(GlobalSize(block), owned ? png.size() : 0u);
         EXPECT_EQ(image->Release(), 0u);
         EXPECT_EQ(GlobalSize(block), 0u) << "the stream frees the block it owns with the image";

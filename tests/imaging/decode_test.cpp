@@ -11,10 +11,6 @@ namespace {
 
 using DecodeTest = ImagingTest;
 
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kGreen = RGB(0, 255, 0);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBehind = RGB(9, 9, 9);
 constexpr int kGray = PNG_COLOR_TYPE_GRAY;
 

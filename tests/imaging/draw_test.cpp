@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kGreen = RGB(0, 255, 0);
 constexpr COLORREF kGray = RGB(50, 50, 50);
 
 using DrawTest = ImagingTest;

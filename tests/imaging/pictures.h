@@ -13,6 +13,7 @@
 #include "support/host_fixture.h"
 
 using Bytes = std::vector<uint8_t>;
+constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255), kWhite = RGB(255, 255, 255);
 
 // A PNG in any of the file's layouts: `rows` holds the raw samples of every row (big-endian for 16
 // bits). Without rows, only the header and the start of the image data, which sizes the picture.
