@@ -5,23 +5,15 @@
 
 #include <wincore/host.h>
 
-#include "support/host_fixture.h"
-#include "support/message_log.h"
+#include "support/owner_fixture.h"
 
-namespace {
-
-class Display : public HostTest {};
-
-}  // namespace
+using Display = HostTest;
 
 TEST_F(Display, CaptureScreenHoldsWhatScreenPixelReads)
 {
     HWND window = CreateRecorder("top", WS_POPUP | WS_VISIBLE, 0, 0, 100, 80);
     HDC dc = GetDC(window);
-    HBRUSH brush = CreateSolidBrush(RGB(200, 30, 60));
-    RECT spot = {10, 20, 30, 25};
-    FillRect(dc, &spot, brush);
-    DeleteObject(brush);
+    Fill(dc, RECT{10, 20, 30, 25}, RGB(200, 30, 60));
     ReleaseDC(window, dc);
     wincore::ScreenImage screen = wincore::CaptureScreen();
     ASSERT_EQ(screen.width, 800);
@@ -54,12 +46,10 @@ TEST_F(Display, SleepsUntilTheNextTimerIsDue)
     for (; !ticked && waits < 100; waits++) {
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ticked = ticked || msg.message == WM_TIMER;
+            ticked |= msg.message == WM_TIMER;
             DispatchMessageW(&msg);
         }
-        if (!ticked) {
-            ASSERT_TRUE(wincore::DisplayWait());
-        }
+        if (!ticked) ASSERT_TRUE(wincore::DisplayWait());
     }
     EXPECT_TRUE(ticked);
     EXPECT_GE(wincore::HostNow() - start, 30u);

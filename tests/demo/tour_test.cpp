@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app.h"
+#include "demo/png_chunks.h"
 #include "support/golden.h"
 #include "support/host_fixture.h"
 
@@ -45,24 +46,12 @@ size_t Differing(const std::vector<DWORD>& one, const std::vector<DWORD>& other)
     return count;
 }
 
-uint32_t BigEndian(const std::string& bytes, size_t at, int size)
-{
-    uint32_t value = 0;
-    for (int i = 0; i < size; i++) value = value << 8 | static_cast<unsigned char>(bytes[at + size_t(i)]);
-    return value;
-}
-
 // How many frames of the animated PNG at `path` are shown for `ms`.
 int FramesLasting(const std::string& path, int ms)
 {
-    std::ifstream in(path, std::ios::binary);
-    const std::string file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     int count = 0;
-    for (size_t at = 8; at + 12 <= file.size(); at += 12 + BigEndian(file, at, 4)) {
-        if (file.compare(at + 4, 4, "fcTL") != 0) continue;
-        const size_t delay = at + 8 + 20;  // after the sequence number, the size and the offset
-        count += BigEndian(file, delay, 2) * 1000 == uint32_t(ms) * BigEndian(file, delay + 2, 2);
-    }
+    for (const PngChunk& c : PngChunks(path))
+        count += c.type == "fcTL" && BigEndian(&c.data[20], 2) * 1000 == uint32_t(ms) * BigEndian(&c.data[22], 2);
     return count;
 }
 
@@ -105,28 +94,27 @@ TEST_F(DemoTour, TheAnimationHasAFramePerChange)
     EXPECT_GE(report.frames, 3);
     EXPECT_LE(report.frames, 8);
     ASSERT_EQ(report.files, std::vector<std::string>{options.animationPath});
-    EXPECT_TRUE(std::ifstream(options.animationPath).good());
+    const std::vector<PngChunk> chunks = PngChunks(options.animationPath);
+    EXPECT_EQ(std::count_if(chunks.begin(), chunks.end(), [](const PngChunk& c) { return c.type == "fcTL"; }),
+              report.frames);
 }
 
-TEST_F(DemoTour, AShotThatCannotBeWrittenStopsThePlay)
+TEST_F(DemoTour, OutputThatCannotBeWrittenIsReported)
 {
     demo::PlayOptions options;
     options.outDir = "/nonexistent/folder";
     demo::PlayReport report;
     std::string error;
     EXPECT_FALSE(demo::PlayOnMapScreen(Parse("shot one\nwait 10\n"), options, &report, &error));
-    EXPECT_EQ(error, "/nonexistent/folder/one.png: cannot write the screenshot");
-}
-
-TEST(DemoOutput, AFolderThatCannotBeMadeIsReported)
-{
-    std::string file = OutputPath("plain-file");
+    EXPECT_EQ(error, "/nonexistent/folder/one.png: cannot write the screenshot") << "the play stops";
+    const std::string file = OutputPath("plain-file");
     std::ofstream(file) << "not a folder";
-    std::string error;
     EXPECT_FALSE(demo::PrepareOutputFolder(file + "/out", &error));
     EXPECT_EQ(error.rfind(file + "/out: cannot create the output folder (", 0), 0u) << error;
     EXPECT_TRUE(demo::PrepareOutputFolder(OutputPath("fresh/out"), &error)) << error;
 }
+
+constexpr const char* kFlick = "down 180 340\nwait 10\nmove 180 316\nwait 10\nmove 180 292\nwait 10\nup 180 292\n";
 
 // Each movement on the screen, smooth and ticked: part way the smooth one has already moved (the
 // interval reached that control, and the menu opened after it was set), and both end alike but for
@@ -134,37 +122,29 @@ TEST(DemoOutput, AFolderThatCannotBeMadeIsReported)
 TEST_F(DemoTour, TheIntervalReachesEveryMovingControl)
 {
     constexpr size_t kCornerPixels = 16;
-    const struct {
-        const char* name;
-        const char* gesture;
-        int partWayMs;
-    } movements[] = {
-        {"list glide", "down 180 340\nwait 10\nmove 180 316\nwait 10\nmove 180 292\nwait 10\nup 180 292\n", 30},
-        {"zoom slide", "down 355 450\nup 355 450\n", 20},
-        {"mode slide", "down 612 450\nup 612 450\n", 20},
-        {"sliding panel", "down 66 450\nwait 90\nup 66 450\n", 20},
+    const std::pair<const char*, std::string> movements[] = {
+        {"list glide", kFlick + std::string("wait 30\n")},
+        {"zoom slide", "down 355 450\nup 355 450\nwait 20\n"},
+        {"mode slide", "down 612 450\nup 612 450\nwait 20\n"},
+        {"sliding panel", "down 66 450\nwait 90\nup 66 450\nwait 20\n"},
     };
-    for (const auto& movement : movements) {
-        const std::string script = std::string("wait 100\n") + movement.gesture + "wait " +
-                                   std::to_string(movement.partWayMs) + "\nshot part\nwait 2500\nshot rest\n";
-        auto ticked = Screens(script, 0);
-        auto smooth = Screens(script, demo::kSmoothFrameMs);
-        EXPECT_GT(Differing(ticked["part"], smooth["part"]), kCornerPixels) << movement.name;
-        EXPECT_LE(Differing(ticked["rest"], smooth["rest"]), kCornerPixels) << movement.name;
+    for (const auto& [name, gesture] : movements) {
+        const std::string script = "wait 100\n" + gesture + "shot part\nwait 2500\nshot rest\n";
+        auto ticked = Screens(script, 0), smooth = Screens(script, demo::kSmoothFrameMs);
+        EXPECT_GT(Differing(ticked["part"], smooth["part"]), kCornerPixels) << name;
+        EXPECT_LE(Differing(ticked["rest"], smooth["rest"]), kCornerPixels) << name;
     }
 }
 
 // The whole program headless: --smooth films every 16 ms frame of a glide, the ticked play none.
 TEST(DemoRun, TheSmoothPlayFilmsEveryFrame)
 {
-    const std::string script = OutputPath("flick.txt");
-    std::ofstream(script) << "wait 100\ndown 180 340\nwait 10\nmove 180 316\nwait 10\nmove 180 292\nwait 10\n"
-                             "up 180 292\nwait 1500\n";
+    demo::Options options;
+    options.headless = true;
+    options.script = OutputPath("flick.txt");
+    options.outDir = OutputPath("run");
+    std::ofstream(options.script) << "wait 100\n" << kFlick << "wait 1500\n";
     for (demo::Motion motion : {demo::Motion::Default, demo::Motion::Smooth}) {
-        demo::Options options;
-        options.headless = true;
-        options.script = script;
-        options.outDir = OutputPath("run");
         options.motion = motion;
         ASSERT_EQ(demo::RunDemo(options), 0);
     }
