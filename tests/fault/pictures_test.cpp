@@ -12,23 +12,18 @@
 
 namespace {
 
-HMODULE Library()
-{
-    return GetModuleHandleW(TEXT("RKNavCtrlEx"));
-}
-
 class PicturesTest : public FaultTest {
 protected:
     void SetUp() override
     {
         FaultTest::SetUp();
         if (getenv("WINCORE_NO_IMAGING_FACTORY")) return;
-        wincore::WithholdResources(Library(), TEXT("PNG"));
-        wincore::WithholdResources(Library(), RT_BITMAP);
-        ASSERT_EQ(FindResourceW(Library(), MAKEINTRESOURCEW(121), TEXT("PNG")), nullptr);
-        ASSERT_EQ(FindResourceW(Library(), MAKEINTRESOURCEW(107), RT_BITMAP), nullptr);
+        HMODULE library = GetModuleHandleW(TEXT("RKNavCtrlEx"));
+        wincore::WithholdResources(library, TEXT("PNG"));
+        wincore::WithholdResources(library, RT_BITMAP);
+        ASSERT_EQ(FindResourceW(library, MAKEINTRESOURCEW(121), TEXT("PNG")), nullptr);
+        ASSERT_EQ(FindResourceW(library, MAKEINTRESOURCEW(107), RT_BITMAP), nullptr);
     }
-
 };
 
 TEST_F(PicturesTest, ListViewsDrawRowsWithoutFramePageBarChecksOrArrows)

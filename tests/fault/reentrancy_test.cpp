@@ -23,11 +23,9 @@ struct Subject {
     std::function<std::string()> next;  // "deleted" when the host deleted it
 };
 
+// The control as the host keeps it: the host's reaction may delete it.
 template <class Control>
-using Held = std::shared_ptr<std::unique_ptr<Control>>;
-
-template <class Control>
-Held<Control> Hold()
+std::shared_ptr<std::unique_ptr<Control>> Hold()
 {
     return std::make_shared<std::unique_ptr<Control>>(std::make_unique<Control>());
 }
