@@ -65,22 +65,21 @@ TEST_F(MenuTest, BadInputIsHarmless)
     ReleaseDC(nullptr, screen);
 }
 
+// Height -size * 96 / 720 without overflow; weight 700 for any non-zero bold.
 TEST_F(MenuTest, CreateMenuFontAt96Dpi)
 {
-    const struct {
-        int size, bold;
-        LONG height, weight;
-    } cases[] = {{150, 1, -20, 700}, {-150, 1, -20, 700}, {0, 0, 0, 0}, {90, 0, -12, 0}, {75, 5, -10, 700},
-                 {INT_MAX, 1, LONG(-(INT_MAX * 96LL / 720)), 700}, {INT_MIN, 0, LONG(INT_MIN * 96LL / 720), 0}};
-    for (const auto& c : cases) {
-        HFONT font = CreateMenuFont(c.size, c.bold);
+    const std::pair<int, int> sizes[] = {{150, 1}, {-150, 1}, {0, 0}, {90, 0}, {75, 5}, {INT_MAX, 1}, {INT_MIN, 0}};
+    std::string seen;
+    for (auto [size, bold] : sizes) {
+        HFONT font = CreateMenuFont(size, bold);
         LOGFONTW log = {};
         ASSERT_EQ(GetObjectW(font, sizeof log, &log), int(sizeof log));
-        const std::string seen = std::to_string(log.lfHeight) + " " + std::to_string(log.lfWeight) + " " +
-                                 std::to_string(log.lfCharSet) + " " + Utf8(log.lfFaceName);
-        EXPECT_EQ(seen, std::to_string(c.height) + " " + std::to_string(c.weight) + " 1 System") << "size " << c.size;
+        seen += std::to_string(log.lfHeight) + " " + std::to_string(log.lfWeight) + " " + std::to_string(log.lfCharSet) +
+                " " + Utf8(log.lfFaceName) + ", ";
         DeleteObject(font);
     }
+    EXPECT_EQ(seen, "-20 700 1 System, -20 700 1 System, 0 0 1 System, -12 0 1 System, -10 700 1 System, "
+                    "-286331152 700 1 System, -286331153 0 1 System, ");
 }
 
 // A copy has the items and settings but its own implementation: no window, no GDI object, nothing

@@ -49,6 +49,7 @@ HBITMAP Tile(HDC screen, int size, COLORREF color, bool hot)
 
 void MenuTest::TearDown()
 {
+    menu_.Destroy();
     for (HIMAGELIST list : imageLists_) ImageList_Destroy(list);
     OwnerTest::TearDown();
 }
@@ -79,6 +80,13 @@ std::vector<std::string> MenuTest::Commands() const
     for (const std::string& line : Log().Lines())
         if (line.rfind("owner WM_COMMAND", 0) == 0) commands.push_back(line);
     return commands;
+}
+
+RECT MenuTest::Row(int index, int inset)
+{
+    const RECT menu = WindowRect(menu_.GetSafeHwnd());
+    const int top = menu.top + inset + index * (line_ + kGap);
+    return RECT{menu.left + inset, top, menu.right - inset, top + line_};
 }
 
 COLORREF TileColour(int index)

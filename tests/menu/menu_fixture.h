@@ -16,18 +16,24 @@ constexpr int kGap = 5;     // px between items
 constexpr int kTick = 100;  // ms, the sliding panel's timers
 constexpr int kNear = 40;   // per channel: antialiased text still counts as its colour
 
+COLORREF TileColour(int index);
+SIZE MenuTextSize(const WString& text);
+RECT WindowRect(HWND hwnd);
+bool PixelNear(int x, int y, COLORREF color, int tolerance);
+
 class MenuTest : public OwnerTest {
 protected:
-    void TearDown() override;
+    void TearDown() override;  // destroys menu_ first, so that the leak check sees its window go
     HIMAGELIST TileList(int count, int size);  // tiles in TileColour(i)
     void PaintMap();
     std::vector<std::string> Commands() const;  // the owner's WM_COMMAND lines
+    // Item `index`'s row on the screen, `inset` px inside menu_'s window, all items one line high.
+    RECT Row(int index, int inset);
+
+    CRKNaviMenu menu_;
+    const int line_ = MenuTextSize(TEXT("Home")).cy;
 
 private:
     std::vector<HIMAGELIST> imageLists_;
 };
 
-COLORREF TileColour(int index);
-SIZE MenuTextSize(const WString& text);
-RECT WindowRect(HWND hwnd);
-bool PixelNear(int x, int y, COLORREF color, int tolerance);

@@ -13,11 +13,6 @@ protected:
         MenuTest::SetUp();
         ASSERT_EQ(menu_.Create(1), 1);
     }
-    void TearDown() override
-    {
-        menu_.Destroy();
-        MenuTest::TearDown();
-    }
     // Shows the menu with its window named "menu" in the log.
     HWND Show(LONG x, LONG y, HWND at = nullptr)
     {
@@ -27,17 +22,8 @@ protected:
         return menu_.GetSafeHwnd();
     }
     RECT Shown() { return WindowRect(menu_.GetSafeHwnd()); }
-    // Item `index`'s row on the screen, all items being one line high.
-    RECT Row(int index)
-    {
-        RECT menu = Shown();
-        int top = menu.top + kFrame + index * (line_ + kGap);
-        return RECT{menu.left + kFrame, top, menu.right - kFrame, top + line_};
-    }
+    RECT Row(int index) { return MenuTest::Row(index, kFrame); }
     void TapRow(int index) { Tap(Row(index).left + 4, Row(index).top + line_ / 2); }
-
-    CRKNaviMenu menu_;
-    const int line_ = MenuTextSize(TEXT("Home")).cy;
 };
 
 }  // namespace
@@ -109,34 +95,28 @@ TEST_F(PopupTest, DisabledGrayedAndHiddenItems)
     EXPECT_TRUE(SameTraffic(Commands(), {"owner WM_COMMAND 0x00000004 menu"}));
 }
 
+// Each item has images 2i (normal) and 2i + 1 (hot, inverted with its row); without them it keeps
+// their room. A mouse hovering with its button up tracks too.
 TEST_F(PopupTest, IconsComeInPairsPerItem)
 {
     const int icon = 16;
     menu_.SetParam(MOVE_DOWN, 0, nullptr, TileList(4, icon), 1);
     for (UINT id = 1; id <= 3; id++) menu_.AppendItem(kPlain, id, TEXT("Item"), kRedText, nullptr);
     EXPECT_EQ(WindowRect(Show(100, 50)).right, 100 + kEmpty + icon + 2 + MenuTextSize(TEXT("Item")).cx);
-    auto iconIs = [&](int row, COLORREF color, int tolerance) {
+    auto iconIs = [&](int row, COLORREF color, int tolerance = 2) {
         return PixelNear(Row(row).left + 2, Row(row).top + 3, color, tolerance);
     };
-    auto inverse = [](COLORREF c) { return c ^ 0x00FFFFFF; };
-    EXPECT_TRUE(iconIs(0, TileColour(0), 2));
-    EXPECT_TRUE(iconIs(1, TileColour(2), 2));
+    auto inverse = [](int tile) { return TileColour(tile) ^ 0x00FFFFFF; };
+    EXPECT_TRUE(iconIs(0, TileColour(0)) && iconIs(1, TileColour(2)));
     for (int i = 0; i < 4; i++) EXPECT_FALSE(iconIs(2, TileColour(i), 30)) << "item 2 has no image";
-    RECT third = Row(2);
-    EXPECT_EQ(CountPixels({third.left, third.top, third.left + icon + 2, third.bottom}, RGB(255, 0, 0), kNear), 0)
-        << "its text still leaves the icon's room";
-
+    const RECT third = Row(2), menu = Shown();
+    EXPECT_EQ(CountPixels({third.left, third.top, third.left + icon + 2, third.bottom}, RGB(255, 0, 0), kNear), 0);
     wincore::PenDown(Row(0).left + 4, Row(0).top + 4);
-    EXPECT_TRUE(iconIs(0, inverse(TileColour(1)), 2)) << "hot: image 1, inverted with the row";
+    EXPECT_TRUE(iconIs(0, inverse(1)));
     wincore::PenMove(Row(1).left + 4, Row(1).top + 4);
-    EXPECT_TRUE(iconIs(0, TileColour(0), 2));
-    EXPECT_TRUE(iconIs(1, inverse(TileColour(3)), 2));
-    wincore::PenMove(700, 400);
-    wincore::PenUp(700, 400);
-
-    // A mouse hovering with its button up tracks too: the hot row's red text shows inverted.
-    const RECT menu = Shown();
-    const COLORREF cyan = RGB(0, 255, 255);
+    EXPECT_TRUE(iconIs(0, TileColour(0)) && iconIs(1, inverse(3)));
+    wincore::PenMove(700, 400), wincore::PenUp(700, 400);
+    const COLORREF cyan = RGB(0, 255, 255);  // the red text inverted
     EXPECT_EQ(CountPixels(third, cyan, kNear), 0);
     SendMessageW(menu_.GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(third.left + 4 - menu.left, third.top + 4 - menu.top));
     wincore::Pump();
@@ -175,23 +155,20 @@ TEST_F(PopupTest, PickOrTapOutsideCloses)
     EXPECT_FALSE(IsWindow(third));
 }
 
+// The host's backdrop shows under the frame at once, tinted within; the menu composes itself into
+// the host's picture where its window is.
 TEST_F(PopupTest, PaintsIntoHostPictures)
 {
     menu_.AppendItem(kPlain, 1, TEXT("Home"), kRedText, nullptr);
-    HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
+    HDC memory = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(memory, SolidBitmap(800, 480, RGB(0, 160, 0)));
-    RECT rect = WindowRect(Show(200, 100));
-
-    // The backdrop handed over by the host shows under the frame at once...
+    const RECT rect = WindowRect(Show(200, 100));
     ASSERT_EQ(menu_.CopyDCFrom(memory, 1), 1);
     EXPECT_TRUE(PixelNear(rect.left, rect.top, RGB(0, 160, 0), 2));
-    EXPECT_TRUE(PixelNear(rect.left + kFrame + 10, rect.bottom - kFrame - 2, RGB(154, 218, 191), 10))
-        << "the tint over green";
-    // ...and the menu composes itself into the host's picture where its window is.
+    EXPECT_TRUE(PixelNear(rect.left + kFrame + 10, rect.bottom - kFrame - 2, RGB(154, 218, 191), 10));
     ASSERT_EQ(menu_.OnPaintEx(memory), 1);
     for (int y = rect.top; y < rect.bottom; y += 5)
         for (int x = rect.left; x < rect.right; x += 5) ASSERT_EQ(GetPixel(memory, x, y), wincore::ScreenPixel(x, y));
     SelectObject(memory, old);
     DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
 }

@@ -13,11 +13,6 @@ protected:
         MenuTest::SetUp();
         ASSERT_EQ(menu_.Create(0), 1);
     }
-    void TearDown() override
-    {
-        menu_.Destroy();
-        MenuTest::TearDown();
-    }
     // Tracks the panel, named "panel" in the log, and lets `ticks` timer periods pass.
     HWND Track(LONG x, LONG y, int ticks = 0)
     {
@@ -26,8 +21,6 @@ protected:
         if (ticks) wincore::Advance(ticks * kTick);
         return menu_.GetSafeHwnd();
     }
-    CRKNaviMenu menu_;
-    const int line_ = MenuTextSize(TEXT("Home")).cy;
 };
 
 }  // namespace
@@ -96,10 +89,7 @@ TEST_F(SlideTest, PicksKeepThePanelOpenWithTheGoldHighlight)
     menu_.SetParam(MOVE_DOWN, 0, nullptr, nullptr, 1);
     for (UINT id = 1; id <= 3; id++) menu_.AppendItem(kPlain, id, TEXT("Destination"), kWhiteText, nullptr);
     HWND panel = Track(100, 100, 1);
-    auto row = [&](int index) {
-        int top = 100 + kMargin + index * (line_ + kGap);
-        return RECT{100 + kMargin, top, WindowRect(panel).right - kMargin, top + line_};
-    };
+    auto row = [this](int index) { return Row(index, kMargin); };
     const COLORREF gold = RGB(240, 184, 60), black = RGB(0, 0, 0);
     Tap(row(1).left + 4, row(1).top + 4);
     wincore::Advance(3 * kTick);

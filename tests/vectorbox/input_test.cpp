@@ -21,10 +21,7 @@ TEST_F(VectorBoxInput, StepsWrapAroundAndNotifyWithTheNewSelection)
             if (message == WM_COMMAND) seen.push_back(box.GetCurSel());
         };
         Log().Only({WM_COMMAND});
-        for (int arrow : {0, 0, 1, 1}) {
-            box.Tap(arrow);
-            EXPECT_EQ(box.slideOffset, arrow ? -136 : 136);
-        }
+        for (int arrow : {0, 0, 1, 1}) box.Tap(arrow);
         EXPECT_EQ(seen, expected);
         EXPECT_TRUE(SameTraffic(Log().Lines(), std::vector<std::string>(4, "owner WM_COMMAND 0x00000007 vbox")));
         onMessage = nullptr;

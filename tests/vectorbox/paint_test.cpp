@@ -25,7 +25,7 @@ TEST_F(VectorBoxPaint, OwnerDrawnPressedArrowIsInvertedTwoPixelsInside)
         ProbeBox box;
         Make(box, 0, type, type == VBOX_HORZ ? RECT{20, 30, 272, 72} : RECT{20, 30, 120, 230});
         box.SetFrame(bitmap, 0);
-        const int arrow = type == VBOX_HORZ ? 0 : 1;
+        const int arrow = type;  // the left one, the bottom one
         wincore::PenDown(box.Arrow(arrow).x, box.Arrow(arrow).y);
         RECT r = box.passRect[arrow];
         MapWindowPoints(box.hWnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
@@ -34,8 +34,7 @@ TEST_F(VectorBoxPaint, OwnerDrawnPressedArrowIsInvertedTwoPixelsInside)
             {{r.right - 2, r.bottom - 2}, frame}, {box.Arrow(1 - arrow), frame}};
         for (auto [point, color] : probes) EXPECT_EQ(wincore::ScreenPixel(point.x, point.y), color) << type;
     }
-    BITMAP info;
-    EXPECT_EQ(GetObjectW(bitmap, sizeof info, &info), int(sizeof info)) << "the caller's bitmap stays the caller's";
+    EXPECT_EQ(GetObjectType(bitmap), DWORD(OBJ_BITMAP)) << "the caller's bitmap stays the caller's";
 }
 
 TEST_F(VectorBoxPaint, FileFramesAreOwnedAndBadOnesDrawNothing)
@@ -61,8 +60,7 @@ TEST_F(VectorBoxPaint, FileFramesAreOwnedAndBadOnesDrawNothing)
     wincore::Advance(500);
     EXPECT_EQ(box.slideOffset, 0);
     EXPECT_EQ(wincore::ScreenPixel(25, 40), defaultFrame);
-    BITMAP info;
-    EXPECT_EQ(GetObjectW(bitmap, sizeof info, &info), int(sizeof info));
+    EXPECT_EQ(GetObjectType(bitmap), DWORD(OBJ_BITMAP)) << "the caller's bitmap stays the caller's";
     // Missing, corrupt (not a picture) or barely short enough: kept, not drawn; the item still shows.
     for (std::u16string bad : {file + u"-missing", U16(__FILE__), std::u16string(259, u'b')}) {
         box.SetFrame(bad.c_str(), 1);
@@ -84,18 +82,15 @@ TEST_F(VectorBoxPaint, ItemsAreCutAndOnPaintExComposesTheBoxAtItsPlace)
     EXPECT_EQ(std::u16string(box.items[0].szText, 100), text.substr(0, 100));
     EXPECT_EQ(box.items[0].hBitmap, bitmap) << "stored as it is, next to a full text";
     EXPECT_EQ(box.items[1].szText[0], 0);
-
     HDC dc = CreateCompatibleDC(nullptr);
     HBITMAP picture = CreateCompatibleBitmap(dc, 400, 300);
     HGDIOBJ old = SelectObject(dc, picture);
-    EXPECT_EQ(box.OnPaintEx(nullptr), 0);
-    EXPECT_EQ(uncreated.OnPaintEx(dc), 0);
+    EXPECT_EQ(box.OnPaintEx(nullptr) + uncreated.OnPaintEx(dc), 0);
     // The owner away from the screen's origin: the background is asked for in its client coordinates.
     MoveWindow(owner, 16, 8, 800, 480, TRUE);
     wincore::Pump();
     EXPECT_EQ(box.OnPaintEx(dc), 1);
-    const RECT place = {20, 30, 272, 72};
-    EXPECT_TRUE(EqualRect(&beneath, &place));
+    EXPECT_EQ(Str(beneath), "20,30,272,72");
     for (POINT p : {POINT{20, 30}, {50, 40}, {146, 51}, {271, 71}})
         EXPECT_EQ(GetPixel(dc, p.x, p.y), wincore::ScreenPixel(p.x + 16, p.y + 8)) << p.x << "," << p.y;
     EXPECT_EQ(GetPixel(dc, 19, 30), RGB(0, 0, 0)) << "nothing outside the box";
@@ -135,8 +130,7 @@ TEST_F(VectorBoxPaint, GoldenPictures)
     HBITMAP frame = SolidBitmap(200, 160, RGB(60, 90, 150));
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, frame);
-    RECT middle = {0, 40, 200, 120};
-    FillRect(dc, &middle, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
+    Fill(dc, {0, 40, 200, 120}, RGB(192, 192, 192));
     SelectObject(dc, old);
     DeleteDC(dc);
     ProbeBox vertical;
