@@ -69,21 +69,18 @@ private:
     void Record(UINT message, WPARAM wParam, LPARAM lParam)
     {
         std::ostringstream line;
-        if (message == WM_NAVLV_ITEMNOTIFY) {
-            auto* item = reinterpret_cast<tagNAVLVITME*>(lParam);
+        const auto* item = reinterpret_cast<const tagNAVLVITME*>(lParam);
+        if (message == WM_NAVLV_ITEMNOTIFY)
             line << "notify " << wParam << " code " << item->notifyCode << " " << Utf8(item->text1);
-        } else if (message == WM_ACTIVATE || message == WM_SETFOCUS) {
-            HWND other = reinterpret_cast<HWND>(message == WM_ACTIVATE ? lParam : wParam);
-            line << (message == WM_ACTIVATE ? "activate " + std::to_string(LOWORD(wParam)) : "focus") << " "
-                 << Log().NameOf(other);
-        } else if (message == WM_COMMAND) {
-            line << "command " << LOWORD(wParam) << " code " << HIWORD(wParam);
-            if (watched)
-                line << " '" << Text(*watched) << "' sel " << watched->GetCurSel() << " list "
-                     << IsWindowVisible(watched->List());
-        } else {
+        else if (message == WM_ACTIVATE)
+            line << "activate " << LOWORD(wParam) << " " << Log().NameOf(reinterpret_cast<HWND>(lParam));
+        else if (message == WM_SETFOCUS)
+            line << "focus " << Log().NameOf(reinterpret_cast<HWND>(wParam));
+        else if (message == WM_COMMAND && watched)
+            line << "command " << LOWORD(wParam) << " code " << HIWORD(wParam) << " '" << Text(*watched) << "' sel "
+                 << watched->GetCurSel() << " list " << IsWindowVisible(watched->List());
+        else
             return;
-        }
         events.push_back(line.str());
     }
 };

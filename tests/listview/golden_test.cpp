@@ -17,7 +17,7 @@ HFONT Font(const std::u16string& face, int height, int weight)
     return CreateFontIndirectW(&font);
 }
 
-TEST_F(ListGolden, DestinationsAtRestAndWhileDragged)
+TEST_F(ListGolden, DestinationsAtRestAndWhileDraggedThenADropDownListOverAMap)
 {
     PaintBackdrop([](HDC dc) {  // a light gradient beneath the list
         for (int y = 0; y < 272; y++) Fill(dc, RECT{40, 40 + y, 520, 41 + y}, RGB(252 - y / 12, 250 - y / 16, 244));
@@ -58,22 +58,15 @@ TEST_F(ListGolden, DestinationsAtRestAndWhileDragged)
         EXPECT_TRUE(MatchesGolden("listview_dragged", RECT{40, 40, 520, 312}, 8, 300));
         wincore::PenUp(280, 170);
     }
-    ImageList_Destroy(icons);
-    for (HFONT font : fonts) DeleteObject(font);
-}
-
-TEST_F(ListGolden, DropDownListOverAMap)
-{
     PaintBackdrop([](HDC dc) {  // streets and a lake
         Fill(dc, RECT{0, 0, 800, 480}, RGB(233, 229, 220));
         for (int i = 0; i < 800; i += 40) Fill(dc, RECT{i, 0, i + 6, 480}, RGB(255, 214, 102));
         for (int i = 0; i < 480; i += 40) Fill(dc, RECT{0, i, 800, i + 4}, RGB(255, 214, 102));
         Fill(dc, RECT{180, 220, 420, 420}, RGB(170, 211, 223));
     });
-    HFONT font = Font(u"Tahoma", -18, 700);
     {
         NavListViewEx list;
-        list.SetFont(font, nullptr, nullptr);
+        list.SetFont(fonts[0], nullptr, nullptr);
         list.SetColor(RGB(33, 37, 41), RGB(100, 181, 246));
         for (const char16_t* text : {u"Shortest route", u"Fastest route", u"Avoid tolls", u"步行路线"})
             list.AddItem(text, -1, 0);
@@ -81,7 +74,8 @@ TEST_F(ListGolden, DropDownListOverAMap)
         Open(list, RECT{100, 60, 340, 320}, 0, NAVLV_MODE_DROPDOWN);
         EXPECT_TRUE(MatchesGolden("listview_dropdown", RECT{80, 40, 360, 340}, 8, 200));
     }
-    DeleteObject(font);
+    ImageList_Destroy(icons);
+    for (HFONT font : fonts) DeleteObject(font);
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numeric>
 #include <set>
 #include <string>
 #include <tuple>
@@ -55,13 +54,6 @@ struct Rows {
         start += liftAt;
         Follow(scroller.Release(start, Metrics()));
     }
-    // Pen-down at y = 200, moves to `ys` at once, pen-up at `liftAt`.
-    void Drag(const std::vector<int>& ys, DWORD liftAt)
-    {
-        Samples pen = {{0, 200}};
-        for (int y : ys) pen.push_back({0, y});
-        Gesture(pen, liftAt);
-    }
     // The timers fire every period (the one due at `late` comes 100 ms late; at `switchAt` the
     // period becomes `switchTo`) until none runs: the rows' offset after the lift and after each
     // frame, their positions in `trace`.
@@ -94,26 +86,26 @@ TEST(ListScroller, PulledPastAnEndTheRowsSpringBackTickByTick)
         const char* what;
         int items;
         RowPosition from;
-        std::vector<int> ys;  // pen moves from y = 200; none: a deletion started the timer
+        Samples pen;  // none: a deletion started the timer
         DWORD liftAt;
         const char* trace;  // after the drag, then after each tick until no timer runs
     } cases[] = {
-        {"pulled down 30 px: a sixth per tick", 20, {0, 60}, {230}, 100, "0/90 0/75 0/63 0/60 0/60"},
-        {"pulled down 140 px: a third first", 20, {0, 60}, {340}, 100, "0/200 0/134 0/90 0/75 0/63 0/60 0/60"},
-        {"a glide past the start hands over", 20, {1, 60}, {240}, 10, "0/40 0/80 0/80 0/67 0/60 0/60"},
+        {"pulled down 30 px: a sixth per tick", 20, {0, 60}, {{0, 200}, {0, 230}}, 100, "0/90 0/75 0/63 0/60 0/60"},
+        {"pulled down 140 px: a third first", 20, {0, 60}, {{0, 200}, {0, 340}}, 100, "0/200 0/134 0/90 0/75 0/63 0/60 0/60"},
+        {"a glide past the start hands over", 20, {1, 60}, {{0, 200}, {0, 240}}, 10, "0/40 0/80 0/80 0/67 0/60 0/60"},
         // Lists whose rows all fit go back to their start in one tick and no further.
-        {"pulled up across rows, twice exactly onto the top edge", 3, {0, 60}, {140, 80}, 1000, "2/0 0/60 0/60"},
-        {"pulled up within a row", 4, {0, 60}, {180}, 1000, "0/40 0/60 0/60"},
+        {"pulled up across rows, twice exactly onto the top edge", 3, {0, 60}, {{0, 200}, {0, 140}, {0, 80}}, 1000, "2/0 0/60 0/60"},
+        {"pulled up within a row", 4, {0, 60}, {{0, 200}, {0, 180}}, 1000, "0/40 0/60 0/60"},
         {"a gap of 90 px: a half, then thirds", 9, {5, 30}, {}, 0,
          "5/30 4/15 4/30 4/40 4/46 4/50 4/53 4/55 4/56 4/57 4/58 4/0 4/0"},
         {"a cut-off last row goes up at once", 9, {2, 30}, {}, 0, "2/30 3/0 3/0"},
     };
     for (const auto& c : cases) {
         Rows list{c.items, c.from};
-        if (c.ys.empty())
+        if (c.pen.empty())
             list.Follow(list.scroller.Start(kTimerSpringBottom, list.start));
         else
-            list.Drag(c.ys, c.liftAt);
+            list.Gesture(c.pen, c.liftAt);
         list.Play();
         EXPECT_EQ(list.trace, c.trace) << c.what;
         EXPECT_EQ(list.scroller.State(), ScrollState::Idle) << c.what;
@@ -136,10 +128,11 @@ TEST(ListScroller, AFlickLiftedWithinFiftyMillisecondsGlidesSlowerEachTickUntilA
     const std::vector<int> glide = {40, 36, 33, 30, 27, 25, 23, 21, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6};
     // The pen may leave the window upward before the lift: that sample (y near 65535) is no step
     // and does not become the glide's speed.
-    for (auto [liftAt, ys] : {std::pair(0u, std::vector<int>{160}), {20u, {160, 65526}}, {49u, {160}}, {50u, {160}},
-                              {80u, {160}}}) {
+    for (auto [liftAt, leaves] : {std::pair(0u, false), {20u, true}, {49u, false}, {50u, false}, {80u, false}}) {
         Rows list{30, {12, 60}};
-        list.Drag(ys, liftAt);
+        Samples pen = {{0, 200}, {0, 160}};
+        if (leaves) pen.push_back({0, 65526});
+        list.Gesture(pen, liftAt);
         Rows pressed = list;
         pressed.Follow(pressed.scroller.Press({100, 100}, pressed.start));
         EXPECT_TRUE(pressed.timers.empty() && pressed.scroller.State() == ScrollState::Pressed);
@@ -147,7 +140,7 @@ TEST(ListScroller, AFlickLiftedWithinFiftyMillisecondsGlidesSlowerEachTickUntilA
     }
 }
 
-TEST(ListScroller, DragStepsCountFromTheLastPointThatScrolled)
+TEST(ListScroller, DragStepsCountFromTheLastPointThatScrolledAndMoveTheRowsByExactlyTheirDistance)
 {
     Rows list{10, {3, 60}};
     list.Follow(list.scroller.Press({100, 200}));
@@ -159,14 +152,11 @@ TEST(ListScroller, DragStepsCountFromTheLastPointThatScrolled)
         EXPECT_EQ(Pos(list.at), to) << y;
     }
     Rows slow{10};
-    std::vector<int> ys(150);
-    std::iota(ys.rbegin(), ys.rend(), 50);
-    slow.Drag(ys, 1000);
+    Samples pen(151);
+    for (int i = 0; i <= 150; i++) pen[i] = {0, 200 - i};
+    slow.Gesture(pen, 1000);
     EXPECT_EQ(Pos(slow.at), "2/30") << "150 pixels one at a time: row 2 half gone";
-}
 
-TEST(ListScroller, AStepAcrossSeveralRowsMovesThemByExactlyItsDistance)
-{
     const std::tuple<RowPosition, int, const char*> steps[] = {
         {{2, 30}, -100, "4/50"}, {{5, 50}, 80, "3/10"}, {{1, 50}, 100, "0/90"},  // past the start: pulled down
         {{5, 0}, -59, "5/1"},    {{5, 0}, 60, "4/0"},   {{10, 0}, -120, "12/0"},
@@ -217,20 +207,20 @@ TEST(ListScroller, AtAShorterPeriodEveryMovementFollowsTheTicksCurveAndEndsAsThe
         for (const TracedFrame& tick : ticks) curve.push_back(tick.value);
         ASSERT_GT(ticks.size(), 3u) << m.what;
         for (const auto& p : plays) {
-            const std::string what = m.what + (" at " + std::to_string(p.interval)) + " late " +
-                                     std::to_string(p.late) + " to " + std::to_string(p.switchTo);
+            SCOPED_TRACE(testing::Message() << m.what << " at " << p.interval << ", late " << p.late << ", to "
+                                            << p.switchTo);
             Rows smooth{m.items, m.from, p.interval};
             smooth.Gesture(m.pen, m.liftAt);
             const std::vector<TracedFrame> frames = smooth.Play(p.late, p.switchAt, p.switchTo);
             const int period = p.switchAt ? p.switchTo : p.interval;
-            EXPECT_EQ(smooth.period, UINT(period ? period : 50)) << what;
-            EXPECT_EQ(OffTheCurve(curve, 50, frames), "") << what;
-            EXPECT_EQ(Pos(smooth.at), Pos(ticked.at)) << what;
-            EXPECT_EQ(smooth.scroller.State(), ScrollState::Idle) << what;
+            EXPECT_EQ(smooth.period, UINT(period ? period : 50));
+            EXPECT_EQ(OffTheCurve(curve, 50, frames), "");
+            EXPECT_EQ(Pos(smooth.at), Pos(ticked.at));
+            EXPECT_EQ(smooth.scroller.State(), ScrollState::Idle);
             if (p.switchAt) continue;
             // The last frame stops the timer: the first one at or after the ticks' last tick.
-            EXPECT_GE(frames.back().t, ticks.back().t) << what;
-            EXPECT_LT(frames.back().t, ticks.back().t + int(p.late ? 116 : 16)) << what;
+            EXPECT_GE(frames.back().t, ticks.back().t);
+            EXPECT_LT(frames.back().t, ticks.back().t + int(p.late ? 116 : 16));
         }
     }
 }
