@@ -62,7 +62,7 @@ private:
     int Position() { return in_.Range(-2, control_->GetCount() + 1); }
 
     HWND parent_ = nullptr;
-    HFONT font_ = CreateTextFont(20);
+    HFONT font_ = CreateMenuFont(150, 0);
     bool stale_ = false;
     WCHAR buffer_[NAVLV_TEXT_LEN + 1] = {};
 };

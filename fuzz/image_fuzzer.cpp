@@ -40,9 +40,8 @@ IStream* StreamOver(const uint8_t* data, size_t size)
         GlobalUnlock(block);
     }
     IStream* stream = nullptr;
-    if (CreateStreamOnHGlobal(block, TRUE, &stream) == S_OK) return stream;
-    GlobalFree(block);
-    return nullptr;
+    if (CreateStreamOnHGlobal(block, TRUE, &stream) != S_OK) GlobalFree(block);
+    return stream;
 }
 
 // Whole, shrunk, enlarged, a part, and a source reaching past the picture.
@@ -56,11 +55,9 @@ void DrawImage(IImage* image, HDC dc)
     const RECT enlarged = {-10, -4, 61, 59};
     const RECT part = {physical.cx / 4, physical.cy / 4, Scaled(physical.cx, 0.5) + 1, Scaled(physical.cy, 0.5) + 1};
     const RECT beyond = {-physical.cx, -5, Scaled(physical.cx, 2), Scaled(physical.cy, 3)};
-    image->Draw(dc, &whole, nullptr);
-    image->Draw(dc, &shrunk, nullptr);
-    image->Draw(dc, &enlarged, nullptr);
-    image->Draw(dc, &enlarged, &part);
-    image->Draw(dc, &whole, &beyond);
+    const std::pair<const RECT*, const RECT*> draws[] = {
+        {&whole, nullptr}, {&shrunk, nullptr}, {&enlarged, nullptr}, {&enlarged, &part}, {&whole, &beyond}};
+    for (const auto& [destination, source] : draws) image->Draw(dc, destination, source);
 }
 
 // Draws pixels [x, x + width) x [y, y + height) of the picture 1:1 at the canvas's origin, from

@@ -8,11 +8,6 @@ namespace {
 
 constexpr UINT kListId = 5;
 
-void DrawCell(HDC dc, RECT* rect, tagNAVLVITME*)
-{
-    FillRect(dc, rect, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
-}
-
 class ListStorm final : public Storm<ListStorm, NavListViewEx> {
 public:
     using Storm::Storm;
@@ -50,7 +45,7 @@ private:
     }
 
     bool dropDown_ = false;
-    HFONT font_ = CreateTextFont(18);
+    HFONT font_ = CreateMenuFont(140, 0);
     HIMAGELIST images_ = ImageList_Create(16, 16, ILC_COLOR32, 2, 2);
     bool stale_ = false;
     WCHAR buffer_[NAVLV_TEXT_LEN + 1] = {};
@@ -109,7 +104,10 @@ const S::Op S::kOps[] = {
      }},
     {"images",
      [](S& s, L& list) {
-         s.in_.Bool() ? list.SetImageList(s.images_, nullptr, nullptr) : list.SetImageList(nullptr, nullptr, DrawCell);
+         s.in_.Bool() ? list.SetImageList(s.images_, nullptr, nullptr)
+                      : list.SetImageList(nullptr, nullptr, [](HDC dc, RECT* cell, tagNAVLVITME*) {
+                            FillRect(dc, cell, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+                        });
          s.stale_ = true;
      }},
     {"arm", Arm},

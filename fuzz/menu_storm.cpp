@@ -20,7 +20,7 @@ private:
     void Start()
     {
         const int width = in_.Range(1, 300);
-        background_ = SolidBitmap(width, in_.Range(1, 300), DKGRAY_BRUSH);
+        background_ = CreateBitmap(width, in_.Range(1, 300), 1, 32, nullptr);
         Make();
     }
 

@@ -53,8 +53,8 @@ private:
             box.SetOwnerDrawBmp(&images[choice], choice == 2);
     }
 
-    HFONT font_ = CreateTextFont(16);
-    HBITMAP bitmap_ = SolidBitmap(30, 20, GRAY_BRUSH);
+    HFONT font_ = CreateMenuFont(120, 1);
+    HBITMAP bitmap_ = CreateBitmap(30, 20, 1, 32, nullptr);
 };
 
 using S = BoxStorm;

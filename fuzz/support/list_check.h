@@ -9,29 +9,17 @@
 // The rows' position is the list's protected state, which a derived class may read.
 struct ListState : NavListViewEx {
     static const NavListState& Of(const NavListViewEx& list) { return list; }
-
-    // Painted with nothing left to paint. A window without area is never painted: its rows stay
-    // what they were (a copy's, say).
-    static bool FreshlyPainted(NavListViewEx& list)
-    {
-        HWND hwnd = list.GetSafeHand();
-        RECT client = {0, 0, 0, 0}, update;
-        if (!::IsWindow(hwnd) || !::IsWindowVisible(hwnd) || !GetClientRect(hwnd, &client) || IsRectEmpty(&client))
-            return false;
-        return !GetUpdateRect(hwnd, &update, FALSE);
-    }
-
-    static void CheckRows(const NavListState& state)
-    {
-        for (size_t k = 0; k < state.visibleRows.size(); k++) {
-            const tagNAVLVITME& row = state.visibleRows[k];
-            Check(row.index == state.topIndex + int(k), "visible rows do not follow on from the top row");
-            Check(row.index >= 0 && size_t(row.index) < state.items.size(), "a visible row names no item");
-            const WCHAR* shown = state.items[size_t(row.index)].text1;
-            Check(std::equal(row.text1, row.text1 + NAVLV_TEXT_LEN, shown), "a visible row shows another item's text");
-        }
-    }
 };
+
+// Painted with nothing left to paint. A window without area is never painted: its rows stay what
+// they were (a copy's, say).
+inline bool FreshlyPainted(HWND hwnd)
+{
+    RECT client = {0, 0, 0, 0}, update;
+    if (!IsWindow(hwnd) || !IsWindowVisible(hwnd) || !GetClientRect(hwnd, &client) || IsRectEmpty(&client))
+        return false;
+    return !GetUpdateRect(hwnd, &update, FALSE);
+}
 
 // Checks what holds after every step. `current`: no operation since the last paint has changed
 // what the rows show without repainting them, so that rows painted since show the items.
@@ -45,5 +33,12 @@ inline void CheckList(NavListViewEx& list, bool current)
     if (state.topIndex != 0)
         Check(state.firstRowBottom >= 0 && state.firstRowBottom <= height,
               "firstRowBottom outside 0..itemHeight below the top");
-    if (current && ListState::FreshlyPainted(list)) ListState::CheckRows(state);
+    if (!current || !FreshlyPainted(list.GetSafeHand())) return;
+    for (size_t k = 0; k < state.visibleRows.size(); k++) {
+        const tagNAVLVITME& row = state.visibleRows[k];
+        Check(row.index == state.topIndex + int(k), "visible rows do not follow on from the top row");
+        Check(row.index >= 0 && size_t(row.index) < state.items.size(), "a visible row names no item");
+        const WCHAR* shown = state.items[size_t(row.index)].text1;
+        Check(std::equal(row.text1, row.text1 + NAVLV_TEXT_LEN, shown), "a visible row shows another item's text");
+    }
 }

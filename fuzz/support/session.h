@@ -6,7 +6,6 @@
 
 #include <wincore/host.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -91,18 +90,6 @@ inline HWND CreateOwner(DWORD style, int x, int y, int width, int height, HWND p
                            nullptr, nullptr);
 }
 
-// A font of `height` pixels; the caller deletes it.
-inline HFONT CreateTextFont(int height)
-{
-    LOGFONTW font = {};
-    font.lfHeight = -height;
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = DEFAULT_CHARSET;
-    const char16_t face[] = u"DejaVu Sans";
-    std::copy(std::begin(face), std::end(face), font.lfFaceName);
-    return CreateFontIndirectW(&font);
-}
-
 // A memory DC with a grey 32-bit top-down DIB section of its own, whose pixels are read from memory.
 class Offscreen {
 public:
@@ -130,7 +117,6 @@ public:
     HDC dc() const { return dc_; }
     uint32_t At(int x, int y) const { return pixels_[y * width_ + x]; }
 
-
 private:
     int width_;
     HDC dc_;
@@ -138,16 +124,3 @@ private:
     HGDIOBJ displaced_ = nullptr;
     const uint32_t* pixels_ = nullptr;
 };
-
-// A bitmap filled with a stock brush; the caller deletes it.
-inline HBITMAP SolidBitmap(int width, int height, int stockBrush)
-{
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
-    HGDIOBJ displaced = SelectObject(dc, bitmap);
-    const RECT all = {0, 0, width, height};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(stockBrush)));
-    SelectObject(dc, displaced);
-    DeleteDC(dc);
-    return bitmap;
-}

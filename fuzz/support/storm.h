@@ -4,11 +4,73 @@
 // as the input armed it. The operations several storms list are here.
 #pragma once
 
+#include <algorithm>
 #include <iterator>
 #include <memory>
 
-#include "support/pen.h"
+#include "support/fuzz_input.h"
+#include "RKNaviMenu.h"  // CreateMenuFont, the storms' fonts
 #include "support/session.h"
+
+namespace pen {
+
+constexpr int kMargin = 12;  // pixels around the target
+
+// A point near the target, now and then anywhere on the 800 x 480 screen.
+inline POINT Near(FuzzInput& input, HWND target)
+{
+    RECT rect = {0, 0, 800, 480};
+    if (input.Byte() < 224 && IsWindow(target)) {
+        GetWindowRect(target, &rect);
+        InflateRect(&rect, kMargin, kMargin);
+    }
+    const unsigned width = unsigned(std::max<LONG>(1, rect.right - rect.left));
+    const unsigned height = unsigned(std::max<LONG>(1, rect.bottom - rect.top));
+    // A braced list is read left to right.
+    return POINT{rect.left + int(input.Word() % width), rect.top + int(input.Word() % height)};
+}
+
+// A stroke that may end in a flick.
+inline void Drag(FuzzInput& input, HWND target)
+{
+    POINT point = Near(input, target);
+    wincore::PenDown(point.x, point.y);
+    for (int moves = input.Range(1, 8); moves > 0; moves--) {
+        point.x += input.Range(-40, 40);
+        point.y += input.Range(-90, 90);
+        wincore::Advance(DWORD(input.Range(0, 60)));
+        wincore::PenMove(point.x, point.y);
+    }
+    wincore::PenUp(point.x, point.y);
+}
+
+// One tap, or several at one point with a pause after each.
+inline void Taps(FuzzInput& input, HWND target, int taps)
+{
+    const POINT point = Near(input, target);
+    for (int tap = 0; tap < taps; tap++) {
+        wincore::PenDown(point.x, point.y);
+        wincore::PenUp(point.x, point.y);
+        if (taps > 1) wincore::Advance(DWORD(input.Range(0, 120)));
+    }
+}
+
+struct Gesture {
+    const char* name;
+    void (*action)(FuzzInput&, HWND target);
+};
+
+inline const Gesture kGestures[] = {
+    {"pen down", [](FuzzInput& in, HWND at) { const POINT p = Near(in, at); wincore::PenDown(p.x, p.y); }},
+    {"pen move", [](FuzzInput& in, HWND at) { const POINT p = Near(in, at); wincore::PenMove(p.x, p.y); }},
+    {"pen up", [](FuzzInput& in, HWND at) { const POINT p = Near(in, at); wincore::PenUp(p.x, p.y); }},
+    {"tap", [](FuzzInput& in, HWND at) { Taps(in, at, 1); }},
+    {"drag", Drag},
+    {"double tap", [](FuzzInput& in, HWND at) { Taps(in, at, 2); }},
+    {"pause", [](FuzzInput& in, HWND) { wincore::Advance(DWORD(in.Range(0, 700))); }},
+};
+
+}  // namespace pen
 
 // The frame periods SetAnimationInterval takes besides 0.
 constexpr int kFastestFrameMs = 8;
@@ -24,20 +86,19 @@ public:
 
     explicit Storm(FuzzInput& input) : in_(input) {}
 
-    // Up to `maxSteps` steps read from the input: a pen gesture near the control, or one of the
-    // storm's operations. Then the control and the owner go.
+    // Up to `maxSteps` steps, each a pen gesture near the control or one of the storm's operations.
     void Run(int maxSteps)
     {
         owner_ = CreateOwner(WS_POPUP | WS_VISIBLE, 0, 0, 800, 480, nullptr);
         gNotifyHandler = [this] { Notified(); };
         self().Start();
-        constexpr int kPen = int(std::size(kGestures));
+        constexpr int kPen = int(std::size(pen::kGestures));
         for (int step = 0; step < maxSteps && !in_.Empty(); step++) {
             const int op = in_.Range(0, kPen + int(std::size(Self::kOps)) - 1);
             if (op < kPen) {
                 HWND target = control_ ? self().Target(*control_) : owner_;
-                gFuzzStep = kGestures[op].name;
-                kGestures[op].action(in_, target);
+                gFuzzStep = pen::kGestures[op].name;
+                pen::kGestures[op].action(in_, target);
             } else if (control_ || self().Revive()) {
                 Do(Self::kOps[op - kPen]);
             }
@@ -50,8 +111,8 @@ public:
     }
 
 protected:
-    // What a storm may replace: its set-up; what an operation that finds the control gone does (make
-    // a new one, or a fresh object that takes the operation: true); where pen gestures aim.
+    // A storm may replace its set-up, what an operation finding no control does (true: a fresh
+    // object takes the operation) and where pen gestures aim.
     void Start() { Make(); }
     bool Revive() { Make(); return false; }
     HWND Target(Control& control) { return self().Window(control); }
@@ -95,12 +156,11 @@ protected:
     static void DestroyItsWindow(Self& s, Control& control) { DestroyWindow(s.Window(control)); }
     static void Focus(Self& s, Control& control) { SetFocus(s.in_.Bool() ? s.owner_ : s.Window(control)); }
     template <DWORD ms> static void Wait(Self&, Control&) { wincore::Advance(ms); }
-    // Mostly around the frame periods the controls take, now and then any int; the answer must
-    // follow the rule whether a movement runs or not.
+    // Mostly around the frame periods the controls take, now and then any int: the answer follows
+    // the rule whether a movement runs or not.
     static void AnimationInterval(Self& s, Control& control)
     {
-        const bool aroundPeriods = s.in_.Bool();
-        const int ms = aroundPeriods ? s.in_.Range(-2, 60) : int(uint32_t(s.in_.Word()) | uint32_t(s.in_.Word()) << 16);
+        const int ms = s.in_.Bool() ? s.in_.Range(-2, 60) : int(uint32_t(s.in_.Word()) | uint32_t(s.in_.Word()) << 16);
         const bool accepted = ms == 0 || (ms >= kFastestFrameMs && ms <= kSlowestFrameMs);
         Check(control.SetAnimationInterval(ms) == int(accepted), "an animation interval taken or refused wrongly");
     }
