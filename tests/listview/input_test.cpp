@@ -66,9 +66,7 @@ TEST_F(ListInput, PageScrollButtonsLaidOutAlongTheBottomReportTheirNumber)
 {
     NavListViewEx list;
     list.EnablePageScroll(1);
-    for (int i = 0; i < 5; i++) list.AddItem(TEXT("row"), -1, 0);
-    ASSERT_EQ(list.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 480, 272}, owner, 0x1234, NAVLV_MODE_LIST), 1);
-    wincore::Pump();
+    Open(list, RECT{0, 0, 480, 272}, 5, NAVLV_MODE_LIST, 0x1234);
     list.SetRespondHwnd(CreateRecorder("respond", WS_POPUP, 0, 0, 10, 10));
     // The bar is 44 px high under the rows; its outer buttons are 106 px wide, the middle one between.
     Log().Only({WM_NAVLV_PAGESCROLL, WM_NAVLV_ITEMNOTIFY});

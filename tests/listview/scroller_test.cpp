@@ -225,9 +225,9 @@ TEST(ListScroller, AtAShorterPeriodEveryMovementFollowsTheTicksCurveAndEndsAsThe
     }
 }
 
-// The same finger, 2 px per ms upwards for 150 ms, as a panel reporting `hertz` times a second
-// sees it, with or without a last report as it lifts.
-Samples Finger(int hertz, bool liftOffReport)
+// A finger moving up 2 px per ms for 150 ms as a panel reporting `hertz` times a second sees it
+// (with a last report as it lifts, 5 ms later): the glide's steps at the ticks, played at `interval`.
+std::vector<int> Glide(int hertz, bool liftOffReport, int interval)
 {
     Samples pen;
     for (int i = 0; i * 1000 <= 150 * hertz; i++) {
@@ -235,11 +235,6 @@ Samples Finger(int hertz, bool liftOffReport)
         pen.push_back({DWORD(std::lround(t)), 400 - int(std::lround(2 * t))});
     }
     if (liftOffReport) pen.push_back({pen.back().first + 4, pen.back().second + 40});
-    return pen;
-}
-
-std::vector<int> GlideSteps(const Samples& pen, int interval)
-{
     Rows list{60, {30, 60}, interval};
     list.Gesture(pen, pen.back().first + 5);
     return Steps(list.Play());
@@ -247,16 +242,15 @@ std::vector<int> GlideSteps(const Samples& pen, int interval)
 
 TEST(ListScroller, AtAShorterPeriodTheGlideStartsAtThePensFittedSpeedWhateverItsReportRate)
 {
-    const std::vector<int> atTicks = GlideSteps(EveryTenMs(15, -20), 0);
+    const std::vector<int> atTicks = Glide(100, false, 0);
     ASSERT_EQ(atTicks.size(), 14u) << "20, 18, 17, ... 6 px";
-    EXPECT_EQ(GlideSteps(EveryTenMs(15, -20), 10), atTicks) << "a pen reported every 10 ms glides as on the ticks";
-    for (auto [hertz, liftOff] : {std::pair(60, false), {100, false}, {120, false}, {120, true}, {60, true}}) {
-        const std::vector<int> steps = GlideSteps(Finger(hertz, liftOff), 10);
+    EXPECT_EQ(Glide(100, false, 10), atTicks) << "a pen reported every 10 ms glides as on the ticks";
+    for (auto [hertz, liftOff] : {std::pair(60, false), {120, false}, {120, true}, {60, true}}) {
+        const std::vector<int> steps = Glide(hertz, liftOff, 10);
         ASSERT_EQ(steps.size(), atTicks.size()) << hertz << " Hz";
         for (size_t i = 0; i < steps.size(); i++) EXPECT_NEAR(steps[i], atTicks[i], 1) << hertz << " Hz, tick " << i;
     }
-    // On the ticks the glide still starts from the last move's distance: 17 px at 120 Hz.
-    EXPECT_EQ(GlideSteps(Finger(120, false), 0).front(), 17);
+    EXPECT_EQ(Glide(120, false, 0).front(), 17) << "on the ticks the glide starts from the last move's distance";
 }
 
 }  // namespace
