@@ -1,7 +1,6 @@
-// Pen taps on the arrows (steps with wrap-around, notifications, slides, gestures that step
-// nothing), the messages the box answers itself, and the object's life beside its window.
+// Pen taps on the arrows (steps with wrap-around, notifications, gestures that step nothing), the
+// messages the box answers itself, and the object's life beside its window.
 #include <climits>
-#include <tuple>
 
 #include "vectorbox/vbox_fixture.h"
 
@@ -25,28 +24,6 @@ TEST_F(VectorBoxInput, StepsWrapAroundAndNotifyWithTheNewSelection)
         EXPECT_EQ(seen, expected);
         EXPECT_TRUE(SameTraffic(Log().Lines(), std::vector<std::string>(4, "owner WM_COMMAND 0x00000007 vbox")));
         onMessage = nullptr;
-    }
-}
-
-TEST_F(VectorBoxInput, SlideMovesASixthPerTickAndStopsOnTheTickAfterZero)
-{
-    // A 4-pixel middle field would step 0 per tick and never end: the step is at least 1.
-    const std::tuple<int, int, std::vector<int>> cases[] = {{252, 0, {136, 114, 92, 70, 48, 26, 4, 0}},
-                                                            {252, 1, {-136, -114, -92, -70, -48, -26, -4, 0}},
-                                                            {120, 0, {4, 3, 2, 1, 0}}};
-    for (auto& [width, arrow, offsets] : cases) {
-        ProbeBox box;
-        Make(box, 2, VBOX_HORZ, {20, 30, 20 + width, 72});
-        box.Tap(arrow);
-        for (int expected : offsets) {
-            EXPECT_EQ(box.slideOffset, expected) << width;
-            Log().Only({WM_DRAWITEM});
-            wincore::Advance(50);
-            EXPECT_EQ(Log().Lines().size(), 1u) << "each tick repaints, the one after 0 too";
-        }
-        Log().Only({WM_DRAWITEM});
-        wincore::Advance(500);
-        EXPECT_TRUE(Log().Lines().empty()) << "the timer stopped";
     }
 }
 

@@ -1,5 +1,5 @@
-// The slide at each frame period against its 50 ms ticks, read from the screen as the width that
-// still shows the item shown before the step.
+// The slide on its 50 ms ticks and at shorter frame periods, read from the screen as the width that
+// still shows the item shown before the step, on the left after the first arrow, else on the right.
 #include <climits>
 
 #include "support/ticked_curve.h"
@@ -7,55 +7,68 @@
 
 namespace {
 
-constexpr int kTick = 50, kSlideEnd = 400, kSpan = 500;  // ms; a 136-pixel slide stops at 400
+constexpr int kTick = 50, kSpan = 500;  // ms
 constexpr COLORREF kBefore = RGB(220, 40, 40);
+// A sixth of the middle field per tick, at least 1 px (a 4-pixel field would never end), until the
+// tick after 0, which ends the slide and still repaints.
+const std::vector<int> kWide = {136, 114, 92, 70, 48, 26, 4, 0}, kNarrow = {4, 3, 2, 1, 0};
 
-TEST_F(VectorBoxTest, SlideFramesAtEachPeriodFollowTheTicks)
+TEST_F(VectorBoxTest, SlideFollowsItsTicksAtEachPeriod)
+{
+    // Period 0 must give the ticks' figures at every millisecond. Each row also offers a refused
+    // period, which must leave the row's own in force.
+    const struct {
+        int width, arrow, interval, refused;
+    } rows[] = {{252, 0, 0, 7},        {252, 1, 0, -1},  {120, 0, 0, 51},     {252, 0, 16, -1}, {252, 1, 16, 51},
+                {252, 1, 10, INT_MIN}, {252, 0, 25, INT_MAX}, {252, 1, 50, 7}, {252, 0, 8, 51}, {120, 1, 16, 7}};
+    for (const auto& row : rows) {
+        ProbeBox box;
+        Make(box, 0, VBOX_HORZ, {20, 30, 20 + row.width, 72});
+        for (COLORREF colour : {kBefore, RGB(40, 90, 220)}) box.InsertItem(TEXT(""), SolidBitmap(136, 42, colour));
+        ASSERT_EQ(box.SetAnimationInterval(row.interval), 1);
+        EXPECT_EQ(box.SetAnimationInterval(row.refused), 0) << row.refused;
+        const int side = row.arrow ? 20 + row.width - 58 - 1 : 78;  // the middle field's end it leaves by
+        const auto shown = [side] {
+            const int width = CountPixels({78, 50, 214, 51}, kBefore);
+            return width && wincore::ScreenPixel(side, 50) != kBefore ? -1 : width;
+        };
+        const std::vector<int>& ticked = row.width == 252 ? kWide : kNarrow;
+        const int end = int(ticked.size()) * kTick;  // the tick after 0
+        std::vector<int> eachMs;
+        for (int t = 0; t <= kSpan; t++) eachMs.push_back(ticked[std::min(size_t(t / kTick), ticked.size() - 1)]);
+        DWORD lastPaint = 0, tapped = wincore::HostNow();
+        onMessage = [&](UINT message, WPARAM, LPARAM) {
+            if (message == WM_DRAWITEM) lastPaint = wincore::HostNow() - tapped;
+        };
+        box.Tap(row.arrow);
+        const int frame = row.interval ? std::max(row.interval, 10) : 1;  // 10: the shortest timer period
+        const std::vector<int> frames = Trace(kSpan / frame, frame, shown);
+        if (row.interval == 0) {
+            EXPECT_EQ(frames, eachMs) << "width " << row.width << ", arrow " << row.arrow;
+        } else {
+            EXPECT_EQ(OffTheCurve(ticked, kTick, frames, frame), "") << "arrow " << row.arrow << " every " << frame;
+        }
+        EXPECT_GE(int(lastPaint), end) << row.interval;
+        EXPECT_LT(int(lastPaint), end + (row.interval ? frame : kTick)) << "the frame from the tick after 0 stops";
+        onMessage = nullptr;
+    }
+}
+
+TEST_F(VectorBoxTest, ALateFrameAndANewPeriodLandOnTheSlidesCurve)
 {
     ProbeBox box;
     Make(box, 0);
-    box.InsertItem(TEXT(""), SolidBitmap(136, 42, kBefore));
-    box.InsertItem(TEXT(""), SolidBitmap(136, 42, RGB(40, 90, 220)));
-    DWORD tapped = 0, lastPaint = 0;
-    onMessage = [&](UINT message, WPARAM, LPARAM) {
-        if (message == WM_DRAWITEM) lastPaint = wincore::HostNow() - tapped;
-    };
-    const auto shown = [&] { return CountPixels({78, 50, 214, 51}, kBefore); };
-    const auto tap = [&](int arrow) { box.SetCurSel(0), box.Tap(arrow), tapped = wincore::HostNow(); };
-    // The ticks' offsets, as VectorBoxInput.SlideMoves* reads them, last held until the end.
-    std::vector<int> ticked = {136, 114, 92, 70, 48, 26, 4, 0}, eachMs;
-    ticked.resize(kSpan / kTick + 1);
-    for (int t = 0; t <= kSpan; t++) eachMs.push_back(ticked[size_t(t / kTick)]);
-    // Each row also offers a refused period, which must leave the row's own in force.
-    const struct {
-        int arrow, interval, refused;
-    } rows[] = {{0, 0, 7}, {0, 16, -1}, {1, 16, 51}, {1, 10, INT_MIN}, {0, 25, INT_MAX}, {1, 50, 7}, {0, 8, 51}};
-    for (const auto& row : rows) {
-        ASSERT_EQ(box.SetAnimationInterval(row.interval), 1);
-        EXPECT_EQ(box.SetAnimationInterval(row.refused), 0) << row.refused;
-        const int frame = row.interval ? std::max(row.interval, 10) : kTick;  // 10: the shortest timer period
-        tap(row.arrow);
-        if (row.interval == 0) {
-            EXPECT_EQ(Trace(kSpan, 1, shown), eachMs) << "each millisecond as on the ticks";
-        } else {
-            const std::vector<int> smooth = Trace(kSpan / frame, frame, shown);
-            EXPECT_EQ(OffTheCurve(ticked, kTick, smooth, frame), "") << "arrow " << row.arrow << " every " << frame;
-            EXPECT_EQ(smooth.back(), 0);
-        }
-        EXPECT_GE(int(lastPaint), kSlideEnd) << row.interval;
-        EXPECT_LT(int(lastPaint), kSlideEnd + frame) << "the frame from 400 ms on stops the timer";
-    }
-
-    // A frame 100 ms late, then a new period re-arming the timer: both land on the curve.
+    for (COLORREF colour : {kBefore, RGB(40, 90, 220)}) box.InsertItem(TEXT(""), SolidBitmap(136, 42, colour));
+    const auto shown = [] { return CountPixels({78, 50, 214, 51}, kBefore); };
     box.SetAnimationInterval(16);
-    tap(0);
+    box.Tap(0);
     wincore::Advance(32);
-    SetTimer(box.hWnd, 1, 100, nullptr);  // the slide's own timer
+    SetTimer(box.hWnd, 1, 100, nullptr);  // the slide's own timer: its next frame comes 100 ms late
     wincore::Advance(100);
-    EXPECT_NEAR(shown(), OnTheCurve(ticked, kTick, 132), 1);
-    ASSERT_EQ(box.SetAnimationInterval(10), 1);
+    EXPECT_NEAR(shown(), OnTheCurve(kWide, kTick, 132), 1);
+    ASSERT_EQ(box.SetAnimationInterval(10), 1);  // re-armed: the next frame 10 ms later
     wincore::Advance(10);
-    EXPECT_NEAR(shown(), OnTheCurve(ticked, kTick, 142), 1);
+    EXPECT_NEAR(shown(), OnTheCurve(kWide, kTick, 142), 1);
     wincore::Advance(kSpan);
     EXPECT_EQ(shown(), 0);
 }
