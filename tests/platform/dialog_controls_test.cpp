@@ -2,8 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "support/host_fixture.h"
-#include "support/message_log.h"
+#include "support/owner_fixture.h"
 
 namespace {
 
@@ -44,27 +43,25 @@ INT_PTR CALLBACK AnswersEverything(HWND, UINT, WPARAM, LPARAM)
     return TRUE;
 }
 
+// Hidden, owned, sized in dialog units (larger than pixels for an 8-point font) at the owner's client
+// origin; a handled message answers with DWLP_MSGRESULT. A child dialog needs a parent.
 TEST_F(DialogTest, TemplatesMakeHiddenDialogsThatGetInitDialogWithTheirParameter)
 {
     HWND owner = CreateRecorder("owner", WS_POPUP | WS_VISIBLE, 100, 50, 600, 400);
     HWND dialog = MakeDialog(DialogTemplate(WS_POPUP | DS_SETFONT, 186, 95, u"\u4eff\u5b8b_GB2312"), owner, Probe, 0x1234);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(initDialog, std::make_pair(dialog, LPARAM(0x1234)));
-    EXPECT_FALSE(IsWindowVisible(dialog));
-    EXPECT_EQ(GetParent(dialog), owner);
-    RECT units = {0, 0, 186, 95};
+    RECT units = {0, 0, 186, 95}, window;
     ASSERT_TRUE(MapDialogRect(dialog, &units));
-    RECT window;
     GetWindowRect(dialog, &window);
-    EXPECT_EQ(window.right - window.left, units.right);
-    EXPECT_EQ(window.bottom - window.top, units.bottom);
-    EXPECT_EQ(window.left, 100) << "a pop-up dialog sits relative to its owner's client area";
-    EXPECT_GT(units.right, 186) << "dialog units are larger than pixels for an 8-point font";
-    EXPECT_EQ(SendMessageW(dialog, WM_USER, 0, 0), 77) << "a handled message answers with DWLP_MSGRESULT";
+    EXPECT_GT(units.right, 186);
+    EXPECT_EQ(Str(window), Str({100, 50, 100 + units.right, 50 + units.bottom}));
+    EXPECT_EQ((std::vector<LONG_PTR>{IsWindowVisible(dialog), GetParent(dialog) == owner, SendMessageW(dialog, WM_USER, 0, 0)}),
+              (std::vector<LONG_PTR>{FALSE, TRUE, 77}));
     DestroyWindow(dialog);
 
     const std::vector<WORD> child = DialogTemplate(WS_CHILD | DS_SETFONT, 186, 90, u"Tahoma");
-    EXPECT_EQ(MakeDialog(child, nullptr, Probe), nullptr) << "a child dialog needs a parent";
+    EXPECT_EQ(MakeDialog(child, nullptr, Probe), nullptr);
     dialog = MakeDialog(child, owner, Probe);
     EXPECT_TRUE(GetWindowLongW(dialog, GWL_STYLE) & WS_CHILD);
     EXPECT_EQ(CreateDialogIndirectParamW(nullptr, nullptr, owner, Probe, 0), nullptr);
@@ -144,21 +141,19 @@ TEST_F(ControlsTest, EditTakesTheFocusOnPenDownAndKeepsTextAndMargins)
     SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(6, 3));
     EXPECT_EQ(SendMessageW(edit, EM_GETMARGINS, 0, 0), MAKELRESULT(6, 3));
     wincore::Pump();
-    wincore::PenDown(50, 20);
-    wincore::PenUp(50, 20);
-    EXPECT_EQ(GetFocus(), edit);
-    EXPECT_EQ(GetCapture(), nullptr);
+    Tap(50, 20);
     WCHAR text[16];
-    EXPECT_EQ(GetWindowTextW(edit, text, 16), 5);
+    EXPECT_EQ((std::vector<LONG_PTR>{GetFocus() == edit, GetCapture() == nullptr, GetWindowTextW(edit, text, 16)}),
+              (std::vector<LONG_PTR>{TRUE, TRUE, 5}));
     EXPECT_EQ(Utf8(text), "hello");
-
     LOGFONTW look = {};
     look.lfHeight = -20;
     HFONT font = CreateFontIndirectW(&look);
     SendMessageW(edit, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, 60));
     SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), 1);
-    EXPECT_NE(HIWORD(SendMessageW(edit, EM_GETMARGINS, 0, 0)), 60);
+    const WORD afterFont = HIWORD(SendMessageW(edit, EM_GETMARGINS, 0, 0));
     SendMessageW(edit, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, 60));
+    EXPECT_NE(afterFont, 60);
     EXPECT_EQ(HIWORD(SendMessageW(edit, EM_GETMARGINS, 0, 0)), 60);
     DestroyWindow(edit);
     DeleteObject(font);

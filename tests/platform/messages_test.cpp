@@ -99,13 +99,13 @@ TEST_F(MessagesTest, UpdateWindowPaintsAtOnceParentFirst)
     EXPECT_EQ(Log().Lines().size(), 2u) << "nothing left to paint";
 }
 
+// A subclass consumes one message and hands the rest to the original procedure.
 TEST_F(MessagesTest, SubclassingThroughTheWindowProcedureSlot)
 {
     HWND a = CreateRecorder("a", WS_POPUP, 0, 0, 10, 10);
     static WNDPROC original;
     WNDPROC sub = [](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
-        if (m == WM_USER + 5) return 99;  // consumed here, never reaches the original
-        return CallWindowProcW(original, h, m, w, l);
+        return m == WM_USER + 5 ? 99 : CallWindowProcW(original, h, m, w, l);
     };
     original = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(a, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(sub)));
     EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(a, GWLP_WNDPROC)), sub);
@@ -115,21 +115,19 @@ TEST_F(MessagesTest, SubclassingThroughTheWindowProcedureSlot)
     EXPECT_TRUE(SameTraffic(Log().Lines(), {"a WM_USER 0x00000000 0x00000000"}));
 }
 
+// The text is cut to the buffer, terminated; user data is kept as given.
 TEST_F(MessagesTest, WindowTextAndUserData)
 {
     HWND a = CreateRecorder("title", WS_POPUP, 0, 0, 10, 10);
     WCHAR buffer[8];
-    EXPECT_EQ(GetWindowTextW(a, buffer, 8), 5);
-    EXPECT_EQ(Utf8(buffer), "title");
+    const int title = GetWindowTextW(a, buffer, 8);
+    const std::string read = Utf8(buffer);
     SetWindowTextW(a, TEXT("a longer title"));
-    EXPECT_EQ(GetWindowTextLengthW(a), 14);
-    EXPECT_EQ(GetWindowTextW(a, buffer, 8), 7);
-    EXPECT_EQ(Utf8(buffer), "a longe");
-    EXPECT_EQ(GetWindowTextW(a, buffer, 0), 0);
-    SetWindowTextW(a, nullptr);
-    EXPECT_EQ(GetWindowTextLengthW(a), 0);
-    SetWindowLongPtrW(a, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&buffer));
-    EXPECT_EQ(GetWindowLongPtrW(a, GWLP_USERDATA), reinterpret_cast<LONG_PTR>(&buffer));
+    const std::vector<LONG_PTR> results = {title, GetWindowTextLengthW(a), GetWindowTextW(a, buffer, 8),
+                                           GetWindowTextW(a, buffer, 0), SetWindowTextW(a, nullptr), GetWindowTextLengthW(a),
+                                           SetWindowLongPtrW(a, GWLP_USERDATA, 7), GetWindowLongPtrW(a, GWLP_USERDATA)};
+    EXPECT_EQ(results, (std::vector<LONG_PTR>{5, 14, 7, 0, TRUE, 0, 0, 7}));
+    EXPECT_EQ(read + "|" + Utf8(buffer), "title|a longe");
 }
 
 }  // namespace

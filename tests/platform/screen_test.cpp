@@ -145,13 +145,12 @@ TEST_F(ScreenTest, ShowMoveAndSizeMessages)
     EXPECT_TRUE(SameTraffic(Log().Lines(), {
         "child WM_SHOWWINDOW 0x00000001 0x00000000", "child WM_MOVE 0x00000000 0x0000000a",
         "child WM_SIZE 0x00000000 0x0028003c", "child WM_MOVE 0x00000000 0x001e0014"}));
-    EXPECT_FALSE(IsWindowVisible(child));
-    EXPECT_EQ(ScreenRect(child), "20,30,80,70");
     POINT point = {0, 0};
     ClientToScreen(child, &point);
-    EXPECT_EQ(point.x, 20);
+    const LONG onScreen = point.x;
     MapWindowPoints(nullptr, child, &point, 1);
-    EXPECT_EQ(point.x, 0);
+    EXPECT_EQ((std::vector<LONG>{IsWindowVisible(child), onScreen, point.x}), (std::vector<LONG>{FALSE, 20, 0}));
+    EXPECT_EQ(ScreenRect(child), "20,30,80,70");
 }
 
 TEST_F(ScreenTest, SavesTheScreenAsPng)

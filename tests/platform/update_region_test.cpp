@@ -43,17 +43,4 @@ TEST_F(UpdateRegionTest, InvalidationGrowsAndValidationShrinksTheUpdateBox)
     }
 }
 
-// Without WS_CLIPCHILDREN a child gets the overlap, in its own coordinates; with it, nothing.
-TEST_F(UpdateRegionTest, AParentPassesTheOverlapToItsChildUnlessItClipsChildren)
-{
-    RECT part = {35, 40, 60, 45};
-    for (DWORD clip : {DWORD(0), DWORD(WS_CLIPCHILDREN)}) {
-        HWND parent = CreateRecorder("parent", WS_POPUP | WS_VISIBLE | clip, 0, 0, 100, 100);
-        HWND child = CreateRecorder("child", WS_CHILD | WS_VISIBLE, 30, 30, 20, 20, parent);
-        wincore::Pump();
-        InvalidateRect(parent, &part, FALSE);
-        EXPECT_EQ(UpdateBox(child), clip ? "none 0,0,0,0" : "5,10,20,15");
-    }
-}
-
 }  // namespace

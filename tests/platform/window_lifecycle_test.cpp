@@ -36,36 +36,35 @@ TEST_F(LifecycleTest, VisibleWindowsGetCreateSizeMoveAndShowThenActivationAndPai
         "main WM_ERASEBKGND", "child WM_PAINT", "child WM_ERASEBKGND"}));
 }
 
+// A pop-up's menu slot names a menu (1070 is none), and its identifier is given afterwards; refused:
+// a second registration, WM_CREATE answering -1, a child without a live parent, an unknown class.
 TEST_F(LifecycleTest, CreationDataIdsAndRefusals)
 {
     WNDCLASSW wc = {};
     wc.lpszClassName = TEXT("Probe");
     wc.lpfnWndProc = ProbeProc;
     ASSERT_NE(RegisterClassW(&wc), 0);
-    EXPECT_EQ(RegisterClassW(&wc), 0) << "a second registration fails";
+    EXPECT_EQ(RegisterClassW(&wc), 0);
     HWND owner = CreateRecorder("owner", WS_POPUP, 0, 0, 100, 100);
     int marker = 0;
     HWND child = Probe(WS_CHILD, owner, 1234, &marker);
     EXPECT_EQ(createdWith, &marker);
-    EXPECT_EQ(GetDlgCtrlID(child), 1234);
-    EXPECT_EQ(GetWindowLongPtrW(child, GWLP_ID), 1234);
-    EXPECT_EQ(GetParent(child), owner);
-    EXPECT_EQ(Probe(WS_POPUP, owner, 1070, nullptr), nullptr) << "a pop-up's menu slot names a menu, and 1070 is none";
+    EXPECT_EQ((std::vector<LONG_PTR>{GetDlgCtrlID(child), GetWindowLongPtrW(child, GWLP_ID), GetParent(child) == owner}),
+              (std::vector<LONG_PTR>{1234, 1234, TRUE}));
+    EXPECT_EQ(Probe(WS_POPUP, owner, 1070, nullptr), nullptr);
     EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_MENU_HANDLE));
     HWND popup = Probe(WS_POPUP, owner, 0, nullptr);
-    EXPECT_EQ(GetDlgCtrlID(popup), 0);
+    const int before = GetDlgCtrlID(popup);
     SetWindowLongPtrW(popup, GWLP_ID, 1070);
-    EXPECT_EQ(GetDlgCtrlID(popup), 1070) << "an identifier is given to a pop-up afterwards";
+    EXPECT_EQ(before * 10000 + GetDlgCtrlID(popup), 1070);
     DestroyWindow(owner);
 
     HWND gone = CreateRecorder("gone", WS_POPUP, 0, 0, 1, 1);
     DestroyWindow(gone);
-    EXPECT_EQ(Probe(WS_POPUP, nullptr, 0, &refuse), nullptr) << "WM_CREATE refused";
-    EXPECT_EQ(Probe(WS_CHILD, nullptr, 0, nullptr), nullptr) << "a child without a parent";
-    EXPECT_EQ(Probe(WS_CHILD, gone, 0, nullptr), nullptr) << "a child of a destroyed window";
-    EXPECT_EQ(CreateWindowExW(0, TEXT("NoSuchClass"), TEXT(""), WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
-                              nullptr),
-              nullptr);
+    const std::vector<HWND> refused = {
+        Probe(WS_POPUP, nullptr, 0, &refuse), Probe(WS_CHILD, nullptr, 0, nullptr), Probe(WS_CHILD, gone, 0, nullptr),
+        CreateWindowExW(0, TEXT("NoSuchClass"), TEXT(""), WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr)};
+    EXPECT_EQ(refused, std::vector<HWND>(refused.size(), nullptr));
     EXPECT_EQ(wincore::LiveWindows(), 0);
 }
 
@@ -147,11 +146,10 @@ TEST_F(LifecycleTest, HostStopDestroysEveryWindowAndClearsState)
     SetCapture(main);
     PostMessageW(main, WM_USER, 0, 0);
     wincore::HostStop();
-    EXPECT_EQ(wincore::LiveWindows(), 0);
-    EXPECT_EQ(GetFocus(), nullptr);
-    EXPECT_EQ(GetCapture(), nullptr);
     MSG msg;
-    EXPECT_FALSE(PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ((std::vector<LONG_PTR>{wincore::LiveWindows(), LONG_PTR(GetFocus()), LONG_PTR(GetCapture()),
+                                     PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)}),
+              std::vector<LONG_PTR>(4, 0));
 }
 
 }  // namespace

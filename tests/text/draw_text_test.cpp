@@ -114,25 +114,6 @@ TEST_F(DrawTextTest, PrefixHidesTheAmpersandAndUnderlinesTheNextCharacter)
     EXPECT_LE(underline.right - underline.left, Extent(plain.dc(), u"M").cx);
 }
 
-// Red over white: red stays full, green and blue fall together with coverage; edges are antialiased.
-TEST_F(DrawTextTest, InkIsTheTextColourBlendedOverTheBackground)
-{
-    ScopedFont large(u"Tahoma", -32);
-    Canvas canvas(120, 50, kPaper, large.get());
-    SetBkMode(canvas.dc(), TRANSPARENT);
-    SetTextColor(canvas.dc(), RGB(255, 0, 0));
-    RECT rect = {0, 0, 120, 50};
-    DrawTextW(canvas.dc(), u"HEL", -1, &rect, DT_SINGLELINE);
-    int solid = 0, partial = 0;
-    for (COLORREF pixel : canvas.Pixels()) {
-        ASSERT_TRUE(GetRValue(pixel) == 255 && GetGValue(pixel) == GetBValue(pixel)) << std::hex << pixel;
-        solid += pixel == RGB(255, 0, 0);
-        partial += GetGValue(pixel) > 0 && GetGValue(pixel) < 255;
-    }
-    EXPECT_GT(solid, 50);
-    EXPECT_GT(partial, 0);
-}
-
 // The caller's spacing; the opaque mode fills the text's cell, ETO_OPAQUE the rectangle whatever the mode.
 TEST_F(DrawTextTest, ExtTextOutSpacesAndFills)
 {

@@ -40,41 +40,30 @@ TEST_F(MeasureTest, ChineseIsMeasuredAndDrawnWithAFallbackFont)
     }
 }
 
-// A pair is wider than nothing and both its halves end at the same place; a lone half is the
-// replacement character.
-TEST_F(MeasureTest, SurrogatePairIsOneCharacter)
-{
-    Canvas canvas(10, 10, kPaper, font_.get());
-    HDC dc = canvas.dc();
-    const WCHAR pair[] = {u'a', 0xD83D, 0xDE00, u'b', 0}, lone[] = {u'a', 0xD83D, u'b', 0};
-    int dx[4] = {}, fit = 0;
-    ASSERT_TRUE(GetTextExtentExPointW(dc, pair, 4, 1000, &fit, dx, nullptr));
-    EXPECT_TRUE(fit == 4 && dx[0] < dx[1] && dx[1] == dx[2]) << fit << " " << dx[0] << " " << dx[1] << " " << dx[2];
-    EXPECT_GT(Extent(dc, pair).cx, Extent(dc, u"ab").cx);
-    EXPECT_EQ(Extent(dc, lone).cx, Extent(dc, u"a\uFFFDb").cx);
-}
-
-// The partial extents are the prefixes' extents; exactly the extent of four characters fits four,
-// one pixel less three; the size is always the whole string's; no fit and no limit is no fault.
+// The partial extents are the prefixes' extents, a surrogate pair's halves ending together (a lone
+// half is the replacement character); exactly the extent of five units fits five, one pixel less
+// four; the size is always the whole string's; no fit and no limit is no fault.
 TEST_F(MeasureTest, FitCountAndPartialExtents)
 {
     Canvas canvas(10, 10, kPaper, font_.get());
     HDC dc = canvas.dc();
-    const std::u16string text = u"Route 66", longText = Repeat(u"x", 20000);
+    const std::u16string text = u"R\U0001F600te 66", longText = Repeat(u"x", 20000);
     const int count = int(text.size());
-    std::vector<int> dx(size_t(count), -1), prefixes;
-    for (int i = 1; i <= count; i++) prefixes.push_back(Extent(dc, text.substr(0, size_t(i))).cx);
-    int fit = -1;
-    SIZE size = {};
-    ASSERT_TRUE(GetTextExtentExPointW(dc, text.c_str(), count, 100000, &fit, dx.data(), &size));
+    std::vector<int> dx(size_t(count), -1), prefixes, fits;
+    for (int i = 1; i <= count; i++) prefixes.push_back(Extent(dc, text.substr(0, size_t(i == 2 ? 3 : i))).cx);
+    ASSERT_TRUE(GetTextExtentExPointW(dc, text.c_str(), count, 100000, nullptr, dx.data(), nullptr));
     EXPECT_EQ(dx, prefixes);
-    std::vector<int> fits;
-    for (int maxExtent : {100000, dx[3], dx[3] - 1, 0}) {
-        size = {};
+    EXPECT_LT(dx[0], dx[1]);
+    for (int maxExtent : {100000, dx[4], dx[4] - 1, 0}) {
+        int fit = -1;
+        SIZE size = {};
         GetTextExtentExPointW(dc, text.c_str(), count, maxExtent, &fit, nullptr, &size);
         fits.insert(fits.end(), {fit, size.cx - dx.back()});
     }
-    EXPECT_EQ(fits, (std::vector<int>{count, 0, 4, 0, 3, 0, 0, 0}));
+    EXPECT_EQ(fits, (std::vector<int>{count, 0, 5, 0, 4, 0, 0, 0}));
+    const WCHAR lone[] = {u'a', 0xD83D, u'b', 0};
+    EXPECT_EQ(Extent(dc, lone).cx, Extent(dc, u"a\uFFFDb").cx);
+    int fit = -1;
     ASSERT_TRUE(GetTextExtentExPointW(dc, longText.c_str(), int(longText.size()), 800, &fit, nullptr, nullptr));
     EXPECT_EQ(fit, 800 / Extent(dc, u"x").cx);
     EXPECT_TRUE(GetTextExtentExPointW(dc, text.c_str(), count, -5, nullptr, nullptr, nullptr));
