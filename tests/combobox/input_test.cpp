@@ -1,6 +1,7 @@
 // Pen input on the field, the drop timer that opens and closes the list, where the list opens,
 // and what the owner is told, in which order.
 #include <functional>
+#include <tuple>
 
 #include "combobox/combo_fixture.h"
 

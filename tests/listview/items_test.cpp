@@ -2,6 +2,7 @@
 // selection through insertion and deletion, use before Create and after Destroy, copies.
 #include <cstring>
 #include <new>
+#include <tuple>
 
 #include "listview/list_fixture.h"
 
