@@ -171,25 +171,17 @@ TEST(ListScroller, DragStepsCountFromTheLastPointThatScrolledAndMoveTheRowsByExa
     EXPECT_FALSE(empty.moveTo || empty.repaint || empty.rowsMoving) << "an empty list rests";
 }
 
-// A pen reported every 10 ms, `step` px each time, from y = 240.
-Samples EveryTenMs(int moves, int step)
-{
-    Samples pen;
-    for (int i = 0; i <= moves; i++) pen.push_back({DWORD(i * 10), 240 + i * step});
-    return pen;
-}
-
 TEST(ListScroller, AtAShorterPeriodEveryMovementFollowsTheTicksCurveAndEndsAsTheyEnd)
 {
     const struct {
         const char* what;
         int items;
         RowPosition from;
-        Samples pen;
+        Samples pen;  // a pen reported every 10 ms, or a drag
         DWORD liftAt;
     } movements[] = {
-        {"a glide", 30, {12, 60}, EveryTenMs(4, -40), 45},
-        {"a glide past the start, then the spring-back", 30, {1, 60}, EveryTenMs(2, 40), 25},
+        {"a glide", 30, {12, 60}, {{0, 240}, {10, 200}, {20, 160}, {30, 120}, {40, 80}}, 45},
+        {"a glide past the start, then the spring-back", 30, {1, 60}, {{0, 240}, {10, 280}, {20, 320}}, 25},
         {"the top spring-back from 140 px", 20, {0, 60}, {{0, 100}, {10, 240}}, 200},
         {"the bottom spring-back from a gap of 100 px", 10, {0, 60}, {{0, 450}, {10, 50}}, 200},
     };
