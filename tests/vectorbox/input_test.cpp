@@ -71,20 +71,9 @@ TEST_F(VectorBoxInput, DoubleTapStepsTwiceAndAPenDownEndsTheSlide)
                                             "vbox WM_LBUTTONDBLCLK", "vbox WM_LBUTTONUP", "owner WM_COMMAND"}));
 }
 
-// The box answers these itself: no erase, a see-through button colour, no drawing without a record.
-TEST_F(VectorBoxInput, MessagesTheBoxConsumes)
-{
-    ProbeBox box;
-    Make(box, 1);
-    HDC dc = CreateCompatibleDC(nullptr);
-    EXPECT_EQ(SendMessageW(box.hWnd, WM_ERASEBKGND, WPARAM(dc), 0), 1);
-    EXPECT_EQ(SendMessageW(box.hWnd, WM_CTLCOLORBTN, WPARAM(dc), 0), LRESULT(GetStockObject(NULL_BRUSH)));
-    EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
-    EXPECT_EQ(SendMessageW(box.hWnd, WM_DRAWITEM, 7, 0), 1);
-    DeleteDC(dc);
-}
-
-TEST_F(VectorBoxInput, SetCurSelTakesOnlyExistingItemsSilentlyAndLeavesTheSlideAlone)
+// SetCurSel takes existing items only, silently, and leaves a running slide alone; erasing, the
+// button colour and a WM_DRAWITEM without its record are answered by the box itself.
+TEST_F(VectorBoxInput, SetCurSelAndTheMessagesTheBoxAnswersNotifyNothing)
 {
     ProbeBox box;
     Make(box, 0);
@@ -96,25 +85,39 @@ TEST_F(VectorBoxInput, SetCurSelTakesOnlyExistingItemsSilentlyAndLeavesTheSlideA
     EXPECT_EQ(box.SetCurSel(2), 1);
     EXPECT_EQ(box.GetCurSel(), 2);
     EXPECT_EQ(box.slideOffset, -136);
+    HDC dc = CreateCompatibleDC(nullptr);
+    EXPECT_EQ(SendMessageW(box.hWnd, WM_ERASEBKGND, WPARAM(dc), 0) + SendMessageW(box.hWnd, WM_DRAWITEM, 7, 0), 2);
+    EXPECT_EQ(SendMessageW(box.hWnd, WM_CTLCOLORBTN, WPARAM(dc), 0), LRESULT(GetStockObject(NULL_BRUSH)));
+    EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+    DeleteDC(dc);
     EXPECT_TRUE(Log().Lines().empty());
 }
 
 using VectorBoxLifecycle = VectorBoxTest;
 
-TEST_F(VectorBoxLifecycle, CreateMakesOneOwnerDrawnWindowAndMayBeRetried)
+// Create makes one owner-drawn window and may be retried; the host may destroy that window first,
+// even during a slide, and the object makes another.
+TEST_F(VectorBoxLifecycle, CreateMakesOneOwnerDrawnWindowThatTheHostMayDestroy)
 {
     ProbeBox box;
     HWND gone = CreateRecorder("gone", WS_POPUP, 0, 0, 10, 10);
+    HWND host = CreateRecorder("host", WS_CHILD | WS_VISIBLE, 0, 0, 400, 300, owner);
     DestroyWindow(gone);
     EXPECT_EQ(box.Create(nullptr, WS_CHILD, nullptr, {0, 0, 252, 42}, gone, 7, VBOX_HORZ), 0);
     EXPECT_EQ(box.hWnd, nullptr);
     // A radio button's type bits (4; 4 | 11 would be 15) still give an owner-drawn box.
-    ASSERT_EQ(box.Create(nullptr, WS_CHILD | 0x4, nullptr, {0, 0, 252, 42}, owner, 7, VBOX_HORZ), 1);
+    Make(box, 2, VBOX_HORZ, {20, 30, 272, 72}, host, WS_CHILD | WS_VISIBLE | 0x4);
     EXPECT_EQ(GetWindowLongW(box.hWnd, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
     HWND first = box.hWnd;
     EXPECT_EQ(box.Create(nullptr, WS_CHILD, nullptr, {0, 0, 9, 9}, owner, 8, VBOX_VERT), 1);
     EXPECT_EQ(box.hWnd, first);
     EXPECT_EQ(box.passRect[1].left, 252 - 58) << "still horizontal";
+    box.Tap(1);
+    DestroyWindow(host);
+    EXPECT_EQ(box.hWnd, nullptr) << "the object lets go of the destroyed window";
+    Make(box, 0);
+    box.Tap(1);
+    EXPECT_EQ(box.GetCurSel(), 0);
 }
 
 TEST_F(VectorBoxLifecycle, CopiesCarrySettingsAndItemsButNoWindowOrFileImage)
@@ -142,19 +145,6 @@ TEST_F(VectorBoxLifecycle, CopiesCarrySettingsAndItemsButNoWindowOrFileImage)
     }
     EXPECT_EQ(wincore::LiveWindows(), windows);
     EXPECT_EQ(wincore::LiveComObjects(), images);
-}
-
-TEST_F(VectorBoxLifecycle, TheHostMayDestroyTheWindowFirstEvenDuringASlide)
-{
-    ProbeBox box;
-    HWND host = CreateRecorder("host", WS_CHILD | WS_VISIBLE, 0, 0, 400, 300, owner);
-    Make(box, 2, VBOX_HORZ, {20, 30, 272, 72}, host);
-    box.Tap(1);
-    DestroyWindow(host);
-    EXPECT_EQ(box.hWnd, nullptr) << "the object lets go of the destroyed window";
-    Make(box, 0);
-    box.Tap(1);
-    EXPECT_EQ(box.GetCurSel(), 0);
 }
 
 }  // namespace

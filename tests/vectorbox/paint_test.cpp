@@ -7,26 +7,22 @@ namespace {
 
 using VectorBoxPaint = VectorBoxTest;
 
-TEST_F(VectorBoxPaint, VerticalBoxShowsOnlyTheOwnersBackgroundEvenWhenPressed)
-{
-    ProbeBox box;
-    Make(box, 0, VBOX_VERT, {20, 30, 120, 230});
-    wincore::PenDown(box.Arrow(0).x, box.Arrow(0).y);
-    ASSERT_EQ(box.pressedPass, 0);
-    for (int y = 30; y < 230; y++)
-        for (int x = 20; x < 120; x++) ASSERT_EQ(wincore::ScreenPixel(x, y), Pattern(x, y)) << x << "," << y;
-}
-
-TEST_F(VectorBoxPaint, OwnerDrawnPressedArrowIsInvertedTwoPixelsInside)
+// Without a frame of its own a vertical box shows only the owner's background, pressed or not; an
+// owner-drawn frame shows a pressed arrow inverted two pixels inside.
+TEST_F(VectorBoxPaint, PressedArrowsOnTheOwnersBackgroundOrFrame)
 {
     const COLORREF frame = RGB(30, 90, 160), inverted = frame ^ 0x00FFFFFF;
     HBITMAP bitmap = SolidBitmap(300, 300, frame);
-    for (VBoxType type : {VBOX_HORZ, VBOX_VERT}) {
+    for (VBoxType type : {VBOX_VERT, VBOX_HORZ}) {
         ProbeBox box;
         Make(box, 0, type, type == VBOX_HORZ ? RECT{20, 30, 272, 72} : RECT{20, 30, 120, 230});
-        box.SetFrame(bitmap, 0);
-        const int arrow = type;  // the left one, the bottom one
+        const int arrow = type == VBOX_HORZ ? 0 : 1;
         wincore::PenDown(box.Arrow(arrow).x, box.Arrow(arrow).y);
+        for (int y = 30; y < 230 && type == VBOX_VERT; y++)
+            for (int x = 20; x < 120; x++) ASSERT_EQ(wincore::ScreenPixel(x, y), Pattern(x, y)) << x << "," << y;
+        box.SetFrame(bitmap, 0);
+        InvalidateRect(box.hWnd, nullptr, FALSE);
+        wincore::Pump();
         RECT r = box.passRect[arrow];
         MapWindowPoints(box.hWnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
         const std::pair<POINT, COLORREF> probes[] = {
@@ -83,8 +79,7 @@ TEST_F(VectorBoxPaint, ItemsAreCutAndOnPaintExComposesTheBoxAtItsPlace)
     EXPECT_EQ(box.items[0].hBitmap, bitmap) << "stored as it is, next to a full text";
     EXPECT_EQ(box.items[1].szText[0], 0);
     HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP picture = CreateCompatibleBitmap(dc, 400, 300);
-    HGDIOBJ old = SelectObject(dc, picture);
+    HGDIOBJ old = SelectObject(dc, SolidBitmap(400, 300, RGB(0, 0, 0)));
     EXPECT_EQ(box.OnPaintEx(nullptr) + uncreated.OnPaintEx(dc), 0);
     // The owner away from the screen's origin: the background is asked for in its client coordinates.
     MoveWindow(owner, 16, 8, 800, 480, TRUE);
@@ -95,7 +90,6 @@ TEST_F(VectorBoxPaint, ItemsAreCutAndOnPaintExComposesTheBoxAtItsPlace)
         EXPECT_EQ(GetPixel(dc, p.x, p.y), wincore::ScreenPixel(p.x + 16, p.y + 8)) << p.x << "," << p.y;
     EXPECT_EQ(GetPixel(dc, 19, 30), RGB(0, 0, 0)) << "nothing outside the box";
     SelectObject(dc, old);
-    DeleteObject(picture);
     DeleteDC(dc);
 }
 

@@ -54,9 +54,10 @@ protected:
         });
     }
     // A box on `parent` with id 7 and `count` more items "A", "B", ...
-    void Make(ProbeBox& box, int count, VBoxType type = VBOX_HORZ, RECT rect = {20, 30, 272, 72}, HWND parent = nullptr)
+    void Make(ProbeBox& box, int count, VBoxType type = VBOX_HORZ, RECT rect = {20, 30, 272, 72}, HWND parent = nullptr,
+              DWORD style = WS_CHILD | WS_VISIBLE)
     {
-        ASSERT_EQ(box.Create(nullptr, WS_CHILD | WS_VISIBLE, TEXT("vbox"), rect, parent ? parent : owner, 7, type), 1);
+        ASSERT_EQ(box.Create(nullptr, style, TEXT("vbox"), rect, parent ? parent : owner, 7, type), 1);
         for (int i = 0; i < count; i++) box.InsertItem(WString(1, WCHAR('A' + i)).c_str(), nullptr);
         Log().Name(box.hWnd, "vbox");
         wincore::Pump();
