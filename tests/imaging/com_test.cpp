@@ -111,7 +111,37 @@ ULONGLONG Seek(IStream* stream, LONGLONG move, DWORD origin, HRESULT expected = 
     return position.QuadPart;
 }
 
-// A host's header, then a picture larger than the reader's chunks, written into a growing stream.
+// A host's own stream that tells nothing of its size; references go to the stream it reads.
+class SizelessStream final : public IStream {
+public:
+    explicit SizelessStream(IStream* inner) : inner_(inner) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override { return inner_->QueryInterface(id, out); }
+    ULONG STDMETHODCALLTYPE AddRef() override { return inner_->AddRef(); }
+    ULONG STDMETHODCALLTYPE Release() override { return inner_->Release(); }
+    HRESULT STDMETHODCALLTYPE Read(void* to, ULONG size, ULONG* read) override { return inner_->Read(to, size, read); }
+    HRESULT STDMETHODCALLTYPE Seek(LARGE_INTEGER move, DWORD origin, ULARGE_INTEGER* position) override
+    {
+        return inner_->Seek(move, origin, position);
+    }
+    HRESULT STDMETHODCALLTYPE Stat(STATSTG*, DWORD) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Write(const void*, ULONG, ULONG*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE SetSize(ULARGE_INTEGER) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE CopyTo(IStream*, ULARGE_INTEGER, ULARGE_INTEGER*, ULARGE_INTEGER*) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Commit(DWORD) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Revert() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE LockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE UnlockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Clone(IStream**) override { return E_NOTIMPL; }
+
+private:
+    IStream* inner_;
+};
+
+// A host's header, then a picture larger than the reader's chunks, written into a growing stream:
+// read from the stream's position to its end, whether or not the stream tells its size.
 TEST_F(StreamTest, FactoryReadsFromThePositionToTheEnd)
 {
     std::vector<uint32_t> pixels;  // noise, which deflate cannot shrink
@@ -123,12 +153,15 @@ TEST_F(StreamTest, FactoryReadsFromThePositionToTheEnd)
     ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, &stream), S_OK);
     ASSERT_EQ(stream->Write("header", 6, nullptr), S_OK);
     ASSERT_EQ(stream->Write(png.data(), ULONG(png.size()), nullptr), S_OK);
-    EXPECT_EQ(Seek(stream, 6, STREAM_SEEK_SET), 6u);
-    IImage* image = nullptr;
-    ASSERT_EQ(factory_->CreateImageFromStream(stream, &image), S_OK);
+    SizelessStream sizeless(stream);
+    for (IStream* source : {stream, static_cast<IStream*>(&sizeless)}) {
+        EXPECT_EQ(Seek(stream, 6, STREAM_SEEK_SET), 6u);
+        IImage* image = nullptr;
+        ASSERT_EQ(factory_->CreateImageFromStream(source, &image), S_OK);
+        EXPECT_EQ(Describe(image), "PNG 300x300 96x96dpi 7938x7938 alpha rgb realsize");
+        image->Release();
+    }
     stream->Release();
-    EXPECT_EQ(Describe(image), "PNG 300x300 96x96dpi 7938x7938 alpha rgb realsize");
-    image->Release();
 }
 
 TEST_F(StreamTest, ReadsAndSeeksTheCallersBlockAndNeverPastIt)
