@@ -46,6 +46,7 @@ TEST_F(ComboTest, FailsBeforeOrWithoutCreate)
     ComboProbe combo;
     WCHAR buffer[8] = TEXT("unset");
     HDC screen = GetDC(nullptr);
+    // Each call fails with -1; MoveWindow and OnPaintEx answer 0 (less 1 here).
     for (int result : {combo.InsertString(0, TEXT("a")), combo.AddString(TEXT("a")), combo.DeleteString(0), combo.ResetContent(),
                        combo.GetCount(), combo.GetCurSel(), combo.SetCurSel(0), combo.GetLBText(0, buffer, 5),
                        combo.GetLBTextLen(0), combo.SetItemHeight(0, 50), combo.GetItemHeight(0),
