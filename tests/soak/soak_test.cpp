@@ -98,25 +98,15 @@ TEST_F(Soak, CreatePaintDestroyEveryControl)
     });
 }
 
-TEST_F(Soak, OpenPickCloseTheComboBoxsList)
+// The combo box's list opens and picks; a pop-up menu closes after each pick and forgets its
+// items; the sliding panel stays open after a pick and closes through its close button, after
+// which it has forgotten its items.
+TEST_F(Soak, OpenPickCloseTheComboBoxsListAndBothMenus)
 {
     CNavComboboxEx combo;
     RECT rect = {10, 100, 250, 400};
     ASSERT_EQ(combo.Create(nullptr, WS_VISIBLE, nullptr, rect, owner, 20), 1);
     for (const WCHAR* name : {TEXT("Alpha"), TEXT("Beta"), TEXT("Gamma")}) combo.AddString(name);
-    Run(1, [&](int i) {
-        Tap(220, 120);
-        wincore::Advance(100);
-        Tap(130, 152 + 42 * (i % 3));
-        wincore::Advance(100);
-        ASSERT_EQ(combo.GetCurSel(), i % 3) << "cycle " << i;
-    });
-}
-
-// A pop-up menu closes after each pick and forgets its items; the sliding panel stays open after
-// a pick and closes through its close button, after which it has forgotten its items.
-TEST_F(Soak, OpenPickCloseBothMenus)
-{
     CRKNaviMenu popup, panel;
     ASSERT_EQ(popup.Create(1) + panel.Create(0), 2);
     auto placed = [](CRKNaviMenu& menu) {
@@ -124,19 +114,24 @@ TEST_F(Soak, OpenPickCloseBothMenus)
         GetWindowRect(menu.GetSafeHwnd(), &rect);
         return rect;
     };
-    Run(2, [&](int i) {
+    Run(3, [&](int i) {
+        Tap(220, 120);
+        wincore::Advance(100);
+        Tap(130, 152 + 42 * (i % 3));
+        wincore::Advance(100);
+        ASSERT_EQ(combo.GetCurSel(), i % 3) << "cycle " << i;
         const int item = i % 2;
-        Track(popup, 2, 100, 100);
+        Track(popup, 2, 400, 100);
         RECT at = placed(popup);
         Tap(at.left + 26, at.top + 26 + item * (at.bottom - at.top - 44) / 2);
         ASSERT_EQ(picked, UINT(item + 1)) << "cycle " << i;
         ASSERT_EQ(popup.GetSafeHwnd(), nullptr) << "cycle " << i;
-        Track(panel, 1, 100, 300);
+        Track(panel, 1, 400, 300);
         panel.SetCloseBt(RECT{0, 0, 10, 10}, 1);  // TrackMenu starts without one
         wincore::Advance(200);
         at = placed(panel);
         Tap(at.left + 14, at.top + 14);
-        ASSERT_EQ(picks, 2 * i + 2) << "cycle " << i;
+        ASSERT_EQ(picks, 3 * i + 3) << "cycle " << i;
         Tap(at.left + 3, at.top + 3);
         wincore::Advance(700);
         ASSERT_EQ(panel.GetSafeHwnd(), nullptr) << "cycle " << i;
