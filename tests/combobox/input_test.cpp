@@ -41,49 +41,42 @@ TEST_F(ComboTest, ListOpensUnderOrOverTheFieldWithWholeRows)
     EXPECT_TRUE(IsWindowVisible(combo.List())) << "the timer ran once";
 
     TapButtonAndWait();
-    // Each row: how many items, their height, where the list opens ("" when it does not).
-    const struct {
-        int count;
-        UINT height;
-        const char* list;
-    } cases[] = {{2, 42, "10,140,250,249"},
-                 {2, 60, "10,140,250,285"},         // rows of 60 under a field of 42
-                 {0, 42, ""},                       // an empty list never opens
-                 {2, 1u << 30, "10,140,250,165"},   // two rows overflow 32 bits; none fits whole
-                 {1, 42, "10,140,250,207"}};
-    for (const auto& c : cases) {
-        combo.ResetContent();
-        for (int i = 0; i < c.count; i++) combo.AddString(TEXT("row"));
-        combo.SetItemHeight(0, c.height);
-        TapButtonAndWait();
-        EXPECT_EQ(IsWindowVisible(combo.List()) ? ScreenRect(combo.List()) : "", c.list) << c.count << " " << c.height;
-        if (*c.list && c.count > 1) TapButtonAndWait();
-    }
-    Tap(kTextX, 140 + 40);
-    EXPECT_EQ(combo.GetCurSel(), 0) << "the one row is whole, down to its bottom pixel";
-}
 
-TEST_F(ComboTest, ListOpensAtTheFieldInItsOwnerUnlessThereIsNoRoomBelow)
-{
     const HWND inner = Inner();  // at (100, 50), its client area ends at 450
-    // Where the list opens, and what a tap at its second row's place tells the owner.
+    // Each row: the field's parent and place, its items and their height (px), where the list
+    // opens ("" when it does not), and what a tap `tapY` px under the field's top tells the owner.
     const struct {
         HWND parent;
         RECT field;
+        const char* items;
+        UINT height;
         const char* list;
+        int tapY;
         std::vector<std::string> told;
-    } cases[] = {{owner, {300, 400, 540, 700}, "300,291,540,400", {}},
-                 {inner, {10, 330, 250, 600}, "110,271,350,380", {}},
-                 {inner, {10, 100, 250, 400}, "110,190,350,299", {"notify 1070 code -2 b", "command 20 code 1 'b' sel 1 list 0"}}};
+    } cases[] = {
+        {owner, {10, 100, 250, 400}, "a,b", 42, "10,140,250,249", 0, {}},
+        {owner, {10, 100, 250, 400}, "a,b", 60, "10,140,250,285", 0, {}},  // rows of 60 under a field of 42
+        {owner, {10, 100, 250, 400}, "", 42, "", 0, {}},                   // an empty list never opens
+        {owner, {10, 100, 250, 400}, "a,b", 1u << 30, "10,140,250,165", 0, {}},  // 2 rows overflow 32 bits
+        {owner, {300, 400, 540, 700}, "a,b", 42, "300,291,540,400", 0, {}},  // no room below: over the field
+        {inner, {10, 330, 250, 600}, "a,b", 42, "110,271,350,380", 0, {}},
+        {inner, {10, 100, 250, 400}, "a,b", 42, "110,190,350,299", 94,
+         {"notify 1070 code -2 b", "command 20 code 1 'b' sel 1 list 0"}},
+        // The one row is whole, down to its bottom pixel.
+        {owner, {10, 100, 250, 400}, "a", 42, "10,140,250,207", 80,
+         {"notify 1070 code -2 a", "command 20 code 1 'a' sel 0 list 0"}},
+    };
     for (const auto& c : cases) {
-        ComboProbe combo;
-        ASSERT_TRUE(Make(combo, c.parent, c.field, "a,b"));
+        ComboProbe box;
+        ASSERT_TRUE(Make(box, c.parent, c.field, c.items));
+        box.SetItemHeight(0, c.height);
         POINT field = {c.field.left, c.field.top};
         MapWindowPoints(c.parent, nullptr, &field, 1);
         TapButtonAndWait(field.x - 10, field.y - 100);
-        EXPECT_EQ(ScreenRect(combo.List()), c.list);
+        EXPECT_EQ(IsWindowVisible(box.List()) ? ScreenRect(box.List()) : "", c.list) << c.items << " " << c.height;
+        if (!c.tapY) continue;
         events.clear();
-        Tap(field.x + 120, field.y + 94);
+        Tap(field.x + 120, field.y + c.tapY);
         EXPECT_TRUE(SameTraffic(Notifications(), c.told)) << c.list;
     }
 }
