@@ -1,7 +1,6 @@
-// What every pen storm shares: an owner window standing for the host, one control that the input
-// drives with pen gestures and the host's operations (the storm's table kOps), its invariants
-// checked after every step, and a host that answers the next notification with one of kReactions
-// as the input armed it. The operations several storms list are here.
+// What every pen storm shares: an owner standing for the host, one control driven by pen gestures
+// and the storm's operations (kOps), invariants checked after every step, and a host that answers
+// the next notification with one of kReactions as the input armed it.
 #pragma once
 
 #include <algorithm>
