@@ -1,5 +1,4 @@
-// The facade: Create rules, an empty facade, bad input to either look, copies, the menu font, and
-// deletion while shown.
+// The facade: Create rules, an empty facade, bad input to either look, the menu font, copies.
 #include <climits>
 
 #include "menu/menu_fixture.h"
@@ -27,8 +26,7 @@ TEST_F(MenuTest, FacadeCreateRulesAndAnEmptyFacade)
     }
 }
 
-// Flag bits the menu does not know leave an item enabled; all flags make it grayed. Stale owners
-// and DCs fail; Destroy, repeated or from the destructor while shown, sends nothing.
+// Unknown flag bits leave an item enabled, all flags gray it; Destroy while shown sends nothing.
 TEST_F(MenuTest, BadInputIsHarmless)
 {
     HWND gone = CreateRecorder("gone", WS_POPUP, 0, 0, 10, 10);
@@ -82,8 +80,7 @@ TEST_F(MenuTest, CreateMenuFontAt96Dpi)
                     "-286331152 700 1 System, -286331153 0 1 System, ");
 }
 
-// A copy has the items and settings but its own implementation: no window, no GDI object, nothing
-// released twice; a shown menu goes with its facade.
+// A copy has the items and settings but its own implementation, so nothing is released twice.
 TEST_F(MenuTest, CopiesHoldTheirOwnMenu)
 {
     CRKNaviMenu empty, original;

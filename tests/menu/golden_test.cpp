@@ -1,5 +1,4 @@
-// How the menus look over a map: the pop-up with icons and a hot item, and the sliding panel on
-// its skin with a pick, see-through, and half-way open.
+// Golden pictures over a map: the pop-up, and the panel on its skin, see-through and half open.
 #include <algorithm>
 
 #include "menu/menu_fixture.h"

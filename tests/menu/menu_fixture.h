@@ -1,5 +1,4 @@
-// The menu tests' host: the shared owner, item styles, tile icons, the menu font's measures and a
-// city map for the owner to show.
+// The menu tests' host: the shared owner, a menu, item styles, tile icons, text measures, a map.
 #pragma once
 
 #include <string>

@@ -1,5 +1,4 @@
-// The sliding panel's opening (with its bounce) and closing at each frame period against its
-// 100 ms ticks, the period as the facade keeps it, a close mid-opening, a new period and a late frame.
+// The sliding panel's opening (with its bounce) and closing at each frame period against its ticks.
 #include <climits>
 
 #include "menu/menu_fixture.h"
@@ -24,8 +23,7 @@ std::vector<int> Staircase(const std::vector<int>& ticked, int span)
     return values;
 }
 
-// A panel's height every `step` ms over `span`: 0 while hidden or gone, -1 once neither edge
-// stands on the anchor.
+// A panel's height every `step` ms: 0 while hidden or gone, -1 once off the anchor with both edges.
 std::vector<int> Follow(HWND panel, int span, int step)
 {
     return Trace(span / step, step, [panel] {
@@ -35,15 +33,16 @@ std::vector<int> Follow(HWND panel, int span, int step)
     });
 }
 
-using SlideMotion = MenuTest;
-
-// A 200-pixel panel with the animation on, tracked at the anchor.
-HWND Track(CRKNaviMenu& menu, MOVE_DIR dir, HBITMAP skin, HWND owner)
-{
-    menu.SetParam(dir, 1, skin, nullptr, 1);
-    EXPECT_EQ(menu.TrackMenu(owner, 100, kAnchor), 1);
-    return menu.GetSafeHwnd();
-}
+class SlideMotion : public MenuTest {
+protected:
+    // A panel of `height` px with the animation on, tracked at the anchor.
+    HWND Track(MOVE_DIR dir, int height = 200)
+    {
+        menu_.SetParam(dir, 1, SolidBitmap(150, height, RGB(40, 60, 90)), nullptr, 1);
+        EXPECT_EQ(menu_.TrackMenu(owner, 100, kAnchor), 1);
+        return menu_.GetSafeHwnd();
+    }
+};
 
 // Period 0 must give the ticks' figures at every millisecond; other periods frames on their curve.
 TEST_F(SlideMotion, OpeningAndClosingAtEachPeriodFollowTheTicks)
@@ -55,14 +54,14 @@ TEST_F(SlideMotion, OpeningAndClosingAtEachPeriodFollowTheTicks)
                 {MOVE_DOWN, 10, INT_MAX}, {MOVE_UP, 25, 7},   {MOVE_DOWN, 30, 51}};
     for (const auto& row : rows) {
         // The period is kept from before Create, through Destroy, into a copy; a refusal changes nothing.
-        CRKNaviMenu made, menu;
+        CRKNaviMenu made;
         ASSERT_EQ(made.SetAnimationInterval(row.interval), 1);
         EXPECT_EQ(made.SetAnimationInterval(row.refused), 0) << row.refused;
         ASSERT_EQ(made.Create(0), 1);
         made.Destroy();
         ASSERT_EQ(made.Create(0), 1);
-        menu = made;
-        HWND panel = Track(menu, row.dir, SolidBitmap(150, 200, RGB(40, 60, 90)), owner);
+        menu_ = made;
+        HWND panel = Track(row.dir);
         const int step = row.interval ? row.interval : 1;
         const bool known = row.dir != MOVE_DIR(7);
         const std::vector<int>&opening = known ? kOpening : kFullOpening, &closing = known ? kClosing : kFullClosing;
@@ -75,7 +74,7 @@ TEST_F(SlideMotion, OpeningAndClosingAtEachPeriodFollowTheTicks)
             EXPECT_EQ(opened[settled - 1], 199) << "still settling before 1000 ms";
             EXPECT_EQ(opened[settled], 200);
         }
-        menu.SetCloseBt(RECT{0, 0, 150, 200}, 1);
+        menu_.SetCloseBt(RECT{0, 0, 150, 200}, 1);
         Tap(150, WindowRect(panel).top + 100);
         const std::vector<int> closed = Follow(panel, kClosed - 1, step);
         if (row.interval == 0) {
@@ -86,17 +85,16 @@ TEST_F(SlideMotion, OpeningAndClosingAtEachPeriodFollowTheTicks)
         EXPECT_TRUE(IsWindow(panel)) << "not destroyed before 600 ms";
         wincore::Advance(step);
         EXPECT_FALSE(IsWindow(panel)) << "destroyed by the first frame from 600 ms on";
-        EXPECT_EQ(menu.GetSafeHwnd(), nullptr);
+        EXPECT_EQ(menu_.GetSafeHwnd(), nullptr);
     }
     EXPECT_TRUE(Commands().empty()) << "closing sends nothing";
 }
 
 TEST_F(SlideMotion, ACloseWhileOpeningStartsFromTheHeightReached)
 {
-    CRKNaviMenu menu;
-    ASSERT_EQ(menu.Create(0), 1);
-    HWND panel = Track(menu, MOVE_UP, SolidBitmap(150, 100, RGB(40, 60, 90)), owner);
-    menu.SetCloseBt(RECT{0, 0, 30, 30}, 1);
+    ASSERT_EQ(menu_.Create(0), 1);
+    HWND panel = Track(MOVE_UP, 100);
+    menu_.SetCloseBt(RECT{0, 0, 30, 30}, 1);
     EXPECT_EQ(Follow(panel, 3 * kTick, kTick), (std::vector<int>{0, 24, 48, 72}));
     Tap(105, kAnchor - 72 + 5);
     EXPECT_EQ(Trace(4, kTick, [panel] { return kAnchor - int(WindowRect(panel).top); }),
@@ -107,15 +105,14 @@ TEST_F(SlideMotion, ACloseWhileOpeningStartsFromTheHeightReached)
 
 TEST_F(SlideMotion, ANewPeriodGoesOnAndALateFrameLandsOnTheCurve)
 {
-    CRKNaviMenu menu;
-    ASSERT_EQ(menu.Create(0), 1);
-    menu.SetAnimationInterval(16);
-    HWND panel = Track(menu, MOVE_UP, SolidBitmap(150, 200, RGB(40, 60, 90)), owner);
+    ASSERT_EQ(menu_.Create(0), 1);
+    menu_.SetAnimationInterval(16);
+    HWND panel = Track(MOVE_UP);
     wincore::Advance(32);
     // Back on the ticks: one tick per timer message from the tick reached, a tick's time apart.
-    ASSERT_EQ(menu.SetAnimationInterval(0), 1);
+    ASSERT_EQ(menu_.SetAnimationInterval(0), 1);
     EXPECT_EQ(Follow(panel, 3 * kTick, kTick), (std::vector<int>{44 * 32 / kTick, 44, 88, 132}));
-    ASSERT_EQ(menu.SetAnimationInterval(16), 1);
+    ASSERT_EQ(menu_.SetAnimationInterval(16), 1);
     SetTimer(panel, 1, 100, nullptr);  // the opening's own timer: its next frame comes 100 ms late
     wincore::Advance(100);
     EXPECT_EQ(Follow(panel, 0, 1), std::vector<int>{176 + 44 * 32 / kTick}) << "on the curve at 432 ms";

@@ -1,5 +1,4 @@
-// The pop-up menu: layout, clamping into the owner, item states and icons, closing, painting into
-// host pictures.
+// The pop-up menu: layout, clamping, item states and icons, closing, painting into host pictures.
 #include "menu/menu_fixture.h"
 
 namespace {
@@ -67,14 +66,12 @@ TEST_F(PopupTest, MenuIsClampedIntoTheOwner)
     const int width = kEmpty + MenuTextSize(TEXT("Search address")).cx, height = kEmpty + line_ + kGap;
     EXPECT_EQ(ScreenRect(Show(790, 470)), Str({800 - width, 480 - height, 800, 480})) << "moved into the owner";
     EXPECT_EQ(ScreenRect(Show(-20, -5)), Str({-20, -5, width - 20, height - 5})) << "beyond the left edge and fitting";
-    // The point is in the owner's client area; wider than the owner, the menu starts at its left
-    // edge, over the pixels it covers there.
+    // Wider than its owner, the menu starts at the owner's left edge, over the pixels it covers there.
     EXPECT_EQ(ScreenRect(Show(50, 40, narrow)), Str({100, 100, 100 + width, 100 + height}));
     EXPECT_TRUE(PixelNear(100, 100, RGB(0, 160, 0), 2));
 }
 
-// Disabled and grayed items are grey and cannot light up or be chosen; hidden ones and those
-// without the text flag show nothing, yet a hidden one can be chosen.
+// Disabled and grayed items are grey and inert; hidden ones show nothing yet can be chosen.
 TEST_F(PopupTest, DisabledGrayedAndHiddenItems)
 {
     const UINT flags[] = {kPlain, MWF_DISABLED | MWF_TEXT, kPlain | MWF_GRAYED, kPlain | MWF_HIDDEN, MWF_ENABLED};
@@ -95,8 +92,7 @@ TEST_F(PopupTest, DisabledGrayedAndHiddenItems)
     EXPECT_TRUE(SameTraffic(Commands(), {"owner WM_COMMAND 0x00000004 menu"}));
 }
 
-// Each item has images 2i (normal) and 2i + 1 (hot, inverted with its row); without them it keeps
-// their room. A mouse hovering with its button up tracks too.
+// Item i shows image 2i, or 2i + 1 inverted while hot; without them it keeps their room.
 TEST_F(PopupTest, IconsComeInPairsPerItem)
 {
     const int icon = 16;
@@ -123,8 +119,7 @@ TEST_F(PopupTest, IconsComeInPairsPerItem)
     EXPECT_GT(CountPixels(third, cyan, kNear), 0);
 }
 
-// A pick sends one command and closes; so does a tap outside, through the focus it takes; neither
-// WM_CLOSE nor a tap on the frame does.
+// A pick, or a tap outside through the focus it takes, closes; WM_CLOSE or a frame tap does not.
 TEST_F(PopupTest, PickOrTapOutsideCloses)
 {
     const int gdi = wincore::LiveGdiObjects();
@@ -155,8 +150,7 @@ TEST_F(PopupTest, PickOrTapOutsideCloses)
     EXPECT_FALSE(IsWindow(third));
 }
 
-// The host's backdrop shows under the frame at once, tinted within; the menu composes itself into
-// the host's picture where its window is.
+// The host's backdrop shows under the frame at once; OnPaintEx composes the menu at its place.
 TEST_F(PopupTest, PaintsIntoHostPictures)
 {
     menu_.AppendItem(kPlain, 1, TEXT("Home"), kRedText, nullptr);

@@ -1,5 +1,4 @@
-// The sliding panel: placement, the close button's press rule, borders, background bitmaps, picks
-// that keep it open (its animations: motion_test.cpp).
+// The sliding panel: placement, the close button, borders, background bitmaps, picks keeping it open.
 #include "menu/menu_fixture.h"
 
 namespace {

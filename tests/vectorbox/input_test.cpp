@@ -1,5 +1,4 @@
-// Pen taps on the arrows (steps with wrap-around, notifications, gestures that step nothing), the
-// messages the box answers itself, and the object's life beside its window.
+// Pen taps on the arrows, the messages the box answers itself, the object's life beside its window.
 #include <climits>
 
 #include "vectorbox/vbox_fixture.h"
@@ -71,8 +70,7 @@ TEST_F(VectorBoxInput, DoubleTapStepsTwiceAndAPenDownEndsTheSlide)
                                             "vbox WM_LBUTTONDBLCLK", "vbox WM_LBUTTONUP", "owner WM_COMMAND"}));
 }
 
-// SetCurSel takes existing items only, silently, and leaves a running slide alone; erasing, the
-// button colour and a WM_DRAWITEM without its record are answered by the box itself.
+// SetCurSel takes existing items only, silently, and leaves a running slide alone.
 TEST_F(VectorBoxInput, SetCurSelAndTheMessagesTheBoxAnswersNotifyNothing)
 {
     ProbeBox box;
@@ -95,8 +93,7 @@ TEST_F(VectorBoxInput, SetCurSelAndTheMessagesTheBoxAnswersNotifyNothing)
 
 using VectorBoxLifecycle = VectorBoxTest;
 
-// Create makes one owner-drawn window and may be retried; the host may destroy that window first,
-// even during a slide, and the object makes another.
+// The host may destroy the window first, even during a slide; the object then makes another.
 TEST_F(VectorBoxLifecycle, CreateMakesOneOwnerDrawnWindowThatTheHostMayDestroy)
 {
     ProbeBox box;

@@ -1,5 +1,4 @@
-// The slide on its 50 ms ticks and at shorter frame periods, read from the screen as the width that
-// still shows the item shown before the step, on the left after the first arrow, else on the right.
+// The slide at each frame period, read as the width still showing the item shown before the step.
 #include <climits>
 
 #include "support/ticked_curve.h"
@@ -9,14 +8,12 @@ namespace {
 
 constexpr int kTick = 50, kSpan = 500;  // ms
 constexpr COLORREF kBefore = RGB(220, 40, 40);
-// A sixth of the middle field per tick, at least 1 px (a 4-pixel field would never end), until the
-// tick after 0, which ends the slide and still repaints.
+// A sixth of the middle field per tick, at least 1 px, until the tick after 0 (which repaints).
 const std::vector<int> kWide = {136, 114, 92, 70, 48, 26, 4, 0}, kNarrow = {4, 3, 2, 1, 0};
 
 TEST_F(VectorBoxTest, SlideFollowsItsTicksAtEachPeriod)
 {
-    // Period 0 must give the ticks' figures at every millisecond. Each row also offers a refused
-    // period, which must leave the row's own in force.
+    // Period 0 gives the ticks' figures at every ms; each row's refused period must change nothing.
     const struct {
         int width, arrow, interval, refused;
     } rows[] = {{252, 0, 0, 7},        {252, 1, 0, -1},  {120, 0, 0, 51},     {252, 0, 16, -1}, {252, 1, 16, 51},

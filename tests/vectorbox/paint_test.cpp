@@ -1,5 +1,4 @@
-// What the box shows: the owner's background, the default or owner-drawn frame with its pressed
-// look, frame images and who owns them, painting into a host DC, and golden pictures.
+// What the box shows: background, frames and their owners, painting into a host DC, golden pictures.
 #include "support/golden.h"
 #include "vectorbox/vbox_fixture.h"
 
@@ -7,8 +6,7 @@ namespace {
 
 using VectorBoxPaint = VectorBoxTest;
 
-// Without a frame of its own a vertical box shows only the owner's background, pressed or not; an
-// owner-drawn frame shows a pressed arrow inverted two pixels inside.
+// A vertical box shows only the owner's background; an owner's frame inverts a pressed arrow.
 TEST_F(VectorBoxPaint, PressedArrowsOnTheOwnersBackgroundOrFrame)
 {
     const COLORREF frame = RGB(30, 90, 160), inverted = frame ^ 0x00FFFFFF;

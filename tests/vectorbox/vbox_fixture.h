@@ -1,5 +1,4 @@
-// The vector box tests' host: the shared owner showing a checkerboard, which it also paints beneath
-// its boxes; a probe that reads a box's state and taps its arrows.
+// The vector box tests' host: the owner on a checkerboard, and a probe that taps a box's arrows.
 #pragma once
 
 #include <string>
