@@ -1,4 +1,4 @@
-// The pop-up menu: layout, clamping, item states and icons, closing, painting into host pictures.
+// The pop-up menu: layout, clamping into the owner, item states and icons, closing.
 #include "menu/menu_fixture.h"
 
 namespace {
@@ -148,21 +148,4 @@ TEST_F(PopupTest, PickOrTapOutsideCloses)
     EXPECT_TRUE(SameTraffic(Log().Lines(), {"owner WM_ACTIVATE 2 menu", "owner WM_SETFOCUS menu",
                                             "owner WM_LBUTTONDOWN 0x00000001 0x01900258"}));
     EXPECT_FALSE(IsWindow(third));
-}
-
-// The host's backdrop shows under the frame at once; OnPaintEx composes the menu at its place.
-TEST_F(PopupTest, PaintsIntoHostPictures)
-{
-    menu_.AppendItem(kPlain, 1, TEXT("Home"), kRedText, nullptr);
-    HDC memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(memory, SolidBitmap(800, 480, RGB(0, 160, 0)));
-    const RECT rect = WindowRect(Show(200, 100));
-    ASSERT_EQ(menu_.CopyDCFrom(memory, 1), 1);
-    EXPECT_TRUE(PixelNear(rect.left, rect.top, RGB(0, 160, 0), 2));
-    EXPECT_TRUE(PixelNear(rect.left + kFrame + 10, rect.bottom - kFrame - 2, RGB(154, 218, 191), 10));
-    ASSERT_EQ(menu_.OnPaintEx(memory), 1);
-    for (int y = rect.top; y < rect.bottom; y += 5)
-        for (int x = rect.left; x < rect.right; x += 5) ASSERT_EQ(GetPixel(memory, x, y), wincore::ScreenPixel(x, y));
-    SelectObject(memory, old);
-    DeleteDC(memory);
 }
