@@ -9,6 +9,31 @@ namespace {
 constexpr tagMW_FontStysle kInk = {RGB(32, 44, 60), 150};
 constexpr int kAround = 24;  // px of map shown around a menu
 
+void Road(HDC dc, int x0, int y0, int x1, int y1, int width, COLORREF color)
+{
+    HPEN pen = CreatePen(PS_SOLID, width, color);
+    HGDIOBJ old = SelectObject(dc, pen);
+    MoveToEx(dc, x0, y0, nullptr);
+    LineTo(dc, x1, y1);
+    SelectObject(dc, old);
+    DeleteObject(pen);
+}
+
+// City blocks, two parks, a river and a main road.
+void DrawMap(HDC dc)
+{
+    Fill(dc, {0, 0, 800, 480}, RGB(236, 232, 222));
+    for (int x = 0; x < 800; x += 120)
+        for (int y = 0; y < 480; y += 90) Fill(dc, {x + 14, y + 12, x + 106, y + 78}, RGB(226, 220, 208));
+    Fill(dc, {254, 192, 346, 258}, RGB(190, 222, 170));
+    Fill(dc, {614, 12, 706, 168}, RGB(190, 222, 170));
+    Road(dc, -10, 350, 810, 250, 34, RGB(160, 200, 236));
+    for (int x = 0; x < 800; x += 120) Road(dc, x, 0, x, 480, 10, RGB(255, 255, 255));
+    for (int y = 0; y < 480; y += 90) Road(dc, 0, y, 800, y, 10, RGB(255, 255, 255));
+    Road(dc, 0, 90, 800, 450, 16, RGB(214, 160, 80));
+    Road(dc, 0, 90, 800, 450, 10, RGB(252, 214, 120));
+}
+
 RECT Around(RECT rect)
 {
     InflateRect(&rect, kAround, kAround);
@@ -41,7 +66,8 @@ using MenuLook = MenuTest;
 
 TEST_F(MenuLook, OverAMap)
 {
-    PaintMap();
+    PaintBackdrop(DrawMap);
+    Log().Clear();
     const int line = MenuTextSize(TEXT("Navigate home")).cy + kGap;
     for (const Look& look : kLooks) {
         CRKNaviMenu menu;

@@ -2,31 +2,6 @@
 
 namespace {
 
-void Road(HDC dc, int x0, int y0, int x1, int y1, int width, COLORREF color)
-{
-    HPEN pen = CreatePen(PS_SOLID, width, color);
-    HGDIOBJ old = SelectObject(dc, pen);
-    MoveToEx(dc, x0, y0, nullptr);
-    LineTo(dc, x1, y1);
-    SelectObject(dc, old);
-    DeleteObject(pen);
-}
-
-// City blocks, two parks, a river and a main road.
-void DrawMap(HDC dc)
-{
-    Fill(dc, {0, 0, 800, 480}, RGB(236, 232, 222));
-    for (int x = 0; x < 800; x += 120)
-        for (int y = 0; y < 480; y += 90) Fill(dc, {x + 14, y + 12, x + 106, y + 78}, RGB(226, 220, 208));
-    Fill(dc, {254, 192, 346, 258}, RGB(190, 222, 170));
-    Fill(dc, {614, 12, 706, 168}, RGB(190, 222, 170));
-    Road(dc, -10, 350, 810, 250, 34, RGB(160, 200, 236));
-    for (int x = 0; x < 800; x += 120) Road(dc, x, 0, x, 480, 10, RGB(255, 255, 255));
-    for (int y = 0; y < 480; y += 90) Road(dc, 0, y, 800, y, 10, RGB(255, 255, 255));
-    Road(dc, 0, 90, 800, 450, 16, RGB(214, 160, 80));
-    Road(dc, 0, 90, 800, 450, 10, RGB(252, 214, 120));
-}
-
 // A tile with clipped corners and white bars (three on odd, "hot" images), on the magenta key.
 HBITMAP Tile(HDC screen, int size, COLORREF color, bool hot)
 {
@@ -68,12 +43,6 @@ HIMAGELIST MenuTest::TileList(int count, int size)
     return list;
 }
 
-void MenuTest::PaintMap()
-{
-    PaintBackdrop(DrawMap);
-    Log().Clear();
-}
-
 std::vector<std::string> MenuTest::Commands() const
 {
     std::vector<std::string> commands;
@@ -113,9 +82,4 @@ RECT WindowRect(HWND hwnd)
     RECT rect = {0, 0, 0, 0};
     GetWindowRect(hwnd, &rect);
     return rect;
-}
-
-bool PixelNear(int x, int y, COLORREF color, int tolerance)
-{
-    return CountPixels({x, y, x + 1, y + 1}, color, tolerance) == 1;
 }

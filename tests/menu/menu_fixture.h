@@ -1,4 +1,4 @@
-// The menu tests' host: the shared owner, a menu, item styles, tile icons, text measures, a map.
+// The menu tests' host: the shared owner, a menu, item styles, tile icons, text measures.
 #pragma once
 
 #include <string>
@@ -18,13 +18,11 @@ constexpr int kNear = 40;   // per channel: antialiased text still counts as its
 COLORREF TileColour(int index);
 SIZE MenuTextSize(const WString& text);
 RECT WindowRect(HWND hwnd);
-bool PixelNear(int x, int y, COLORREF color, int tolerance);
 
 class MenuTest : public OwnerTest {
 protected:
     void TearDown() override;  // destroys menu_ first, so that the leak check sees its window go
     HIMAGELIST TileList(int count, int size);  // tiles in TileColour(i)
-    void PaintMap();
     std::vector<std::string> Commands() const;  // the owner's WM_COMMAND lines
     // Item `index`'s row on the screen, `inset` px inside menu_'s window, all items one line high.
     RECT Row(int index, int inset);

@@ -68,7 +68,7 @@ TEST_F(PopupTest, MenuIsClampedIntoTheOwner)
     EXPECT_EQ(ScreenRect(Show(-20, -5)), Str({-20, -5, width - 20, height - 5})) << "beyond the left edge and fitting";
     // Wider than its owner, the menu starts at the owner's left edge, over the pixels it covers there.
     EXPECT_EQ(ScreenRect(Show(50, 40, narrow)), Str({100, 100, 100 + width, 100 + height}));
-    EXPECT_TRUE(PixelNear(100, 100, RGB(0, 160, 0), 2));
+    EXPECT_EQ(CountPixels({100, 100, 101, 101}, RGB(0, 160, 0), 2), 1);
 }
 
 // Disabled and grayed items are grey and inert; hidden ones show nothing yet can be chosen.
@@ -100,7 +100,8 @@ TEST_F(PopupTest, IconsComeInPairsPerItem)
     for (UINT id = 1; id <= 3; id++) menu_.AppendItem(kPlain, id, TEXT("Item"), kRedText, nullptr);
     EXPECT_EQ(WindowRect(Show(100, 50)).right, 100 + kEmpty + icon + 2 + MenuTextSize(TEXT("Item")).cx);
     auto iconIs = [&](int row, COLORREF color, int tolerance = 2) {
-        return PixelNear(Row(row).left + 2, Row(row).top + 3, color, tolerance);
+        const RECT at = Row(row);
+        return CountPixels({at.left + 2, at.top + 3, at.left + 3, at.top + 4}, color, tolerance) == 1;
     };
     auto inverse = [](int tile) { return TileColour(tile) ^ 0x00FFFFFF; };
     EXPECT_TRUE(iconIs(0, TileColour(0)) && iconIs(1, TileColour(2)));

@@ -10,7 +10,6 @@ struct ProbeBox : CNavVectorBox {
     using CNavVectorBox::hWnd;
     using CNavVectorBox::items;
     using CNavVectorBox::passRect;
-    using CNavVectorBox::pressedPass;
     using CNavVectorBox::slideOffset;
 
     POINT Arrow(int which)  // the centre of an arrow, on the screen
