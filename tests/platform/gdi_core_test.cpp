@@ -30,7 +30,7 @@ TEST_F(GdiCoreTest, SelectObjectReturnsWhatItDisplacedAndSelectedObjectsAreNotDe
 
 // Right and bottom edges are exclusive and outside the bitmap there is no pixel; a source partly
 // outside is clipped, pixels beyond it stay; an overlapping copy within one bitmap; SetPixel through
-// the viewport; InvertRect; the clip and its box.
+// the viewport; InvertRect; the clip, its box and its removal.
 TEST_F(GdiCoreTest, FillBlitPixelsAndClipRespectBoundsAndViewport)
 {
     constexpr COLORREF kDusk = RGB(10, 20, 30), kRed = RGB(200, 0, 0), kWhite = RGB(255, 255, 255);
@@ -55,6 +55,9 @@ TEST_F(GdiCoreTest, FillBlitPixelsAndClipRespectBoundsAndViewport)
     EXPECT_EQ(b.Row(4, 1, 6), (Colors{kDusk, kWhite, kWhite, kWhite, kDusk}));
     EXPECT_EQ(GetClipBox(b.dc(), &box), SIMPLEREGION);
     EXPECT_EQ(Str(box), "2,2,5,5");
+    SelectClipRgn(b.dc(), nullptr);
+    b.Fill(RGB(9, 9, 9));
+    EXPECT_EQ(b.At(19, 19), RGB(9, 9, 9));
 }
 
 // Also what the screen's DC reports.

@@ -114,7 +114,8 @@ TEST_F(DrawTextTest, PrefixHidesTheAmpersandAndUnderlinesTheNextCharacter)
     EXPECT_LE(underline.right - underline.left, Extent(plain.dc(), u"M").cx);
 }
 
-// The caller's spacing; the opaque mode fills the text's cell, ETO_OPAQUE the rectangle whatever the mode.
+// Text hangs below the reference point (the g below the baseline) at the caller's spacing; the
+// opaque mode fills the text's cell, ETO_OPAQUE the rectangle whatever the mode.
 TEST_F(DrawTextTest, ExtTextOutSpacesAndFills)
 {
     Canvas spaced(200, 30, kPaper, font_.get()), cell(100, 40, kPaper, font_.get()), box(100, 40, kPaper, font_.get());
@@ -124,12 +125,14 @@ TEST_F(DrawTextTest, ExtTextOutSpacesAndFills)
     SetBkMode(box.dc(), TRANSPARENT);
     SetBkColor(cell.dc(), kGreen);
     SetBkColor(box.dc(), kGreen);
-    ExtTextOutW(spaced.dc(), 0, 0, 0, nullptr, u"III", 3, spacing);
+    ExtTextOutW(spaced.dc(), 0, 10, 0, nullptr, u"IgI", 3, spacing);
     ExtTextOutW(cell.dc(), 10, 5, 0, nullptr, u"i i", 3, nullptr);
     ASSERT_TRUE(ExtTextOutW(box.dc(), 0, 0, ETO_OPAQUE, &rect, u"i i", 3, nullptr));
-    const LONG spread = spaced.Ink().right - spaced.Ink().left;
-    EXPECT_TRUE(spread >= 80 && spread < 90) << spread;
-    EXPECT_EQ(Str(cell.Ink()), Str({10, 5, 10 + Extent(cell.dc(), u"i i").cx, 5 + Metrics(cell.dc()).tmHeight}));
+    const RECT ink = spaced.Ink();
+    const TEXTMETRICW tm = Metrics(spaced.dc());
+    EXPECT_TRUE(ink.right - ink.left >= 80 && ink.right - ink.left < 90) << ink.right - ink.left;
+    EXPECT_TRUE(ink.top >= 10 && ink.bottom > 10 + tm.tmAscent && ink.bottom <= 10 + tm.tmHeight) << Str(ink);
+    EXPECT_EQ(Str(cell.Ink()), Str({10, 5, 10 + Extent(cell.dc(), u"i i").cx, 5 + tm.tmHeight}));
     EXPECT_EQ(cell.At(10, 5), kGreen);
     const Colors pixels = box.Pixels();
     EXPECT_EQ(std::count(pixels.begin(), pixels.end(), kGreen), 40 * 18);
