@@ -42,28 +42,6 @@ TEST_F(SlideTest, DefaultsShowAboveTheAnchorAfterOneTick)
     EXPECT_TRUE(SameTraffic(Log().Lines(), {"owner WM_KILLFOCUS panel", "owner WM_SETFOCUS panel"}));
 }
 
-TEST_F(SlideTest, ClosePressMustBeginAndEndOnTheButton)
-{
-    menu_.SetParam(MOVE_DOWN, 0, nullptr, nullptr, 1);
-    menu_.AppendItem(kPlain, 1, TEXT("Home"), kWhiteText, nullptr);
-    menu_.SetCloseBt(RECT{0, 0, 200, 200}, 1);
-    HWND panel = Track(100, 100, 1);
-    const POINT item = {100 + kMargin + 4, 100 + kMargin + line_ / 2}, button = {100 + 2, item.y};
-    Tap(item.x, item.y);
-    menu_.SetCloseBt(RECT{0, 0, 200, 200}, 0);
-    Tap(item.x, item.y);
-    EXPECT_EQ(Commands().size(), 2u) << "set before TrackMenu or disabled, the button is no button";
-    menu_.SetCloseBt(RECT{0, 0, kMargin, 200}, 1);
-    for (auto [from, to] : {std::pair{item, button}, {button, item}})
-        wincore::PenDown(from.x, from.y), wincore::PenMove(to.x, to.y), wincore::PenUp(to.x, to.y);
-    wincore::Advance(3 * kTick);
-    EXPECT_TRUE(IsWindowVisible(panel)) << "a press that begins or ends off the button does not close";
-    EXPECT_EQ(Commands().size(), 3u) << "the release on the item chose it";
-    Tap(button.x, button.y);
-    wincore::Advance(6 * kTick);
-    EXPECT_FALSE(IsWindow(panel));
-}
-
 // Borders place the first item and add to the items' size; a background bitmap sets the size alone.
 TEST_F(SlideTest, BordersAndBackgroundSetTheSize)
 {
@@ -83,10 +61,13 @@ TEST_F(SlideTest, BordersAndBackgroundSetTheSize)
     EXPECT_EQ(wincore::ScreenPixel(285, 23), RGB(30, 90, 60)) << "drawn 1:1 from the bitmap";
 }
 
-TEST_F(SlideTest, PicksKeepThePanelOpenWithTheGoldHighlight)
+// Picks keep the panel open and move the gold highlight. A close button set before TrackMenu or
+// disabled is no button; a close press must begin and end on it.
+TEST_F(SlideTest, PicksKeepThePanelOpenUntilAPressOnTheCloseButton)
 {
     menu_.SetParam(MOVE_DOWN, 0, nullptr, nullptr, 1);
     for (UINT id = 1; id <= 3; id++) menu_.AppendItem(kPlain, id, TEXT("Destination"), kWhiteText, nullptr);
+    menu_.SetCloseBt(RECT{0, 0, 200, 200}, 1);
     HWND panel = Track(100, 100, 1);
     auto row = [this](int index) { return Row(index, kMargin); };
     const COLORREF gold = RGB(240, 184, 60), black = RGB(0, 0, 0);
@@ -97,13 +78,22 @@ TEST_F(SlideTest, PicksKeepThePanelOpenWithTheGoldHighlight)
     EXPECT_GT(CountPixels(row(1), gold, 50), (row(1).right - row(1).left) * line_ / 3) << "the item stays highlighted";
     EXPECT_GT(CountPixels(row(1), black, 30), 20) << "its text in the complementary colour";
     EXPECT_EQ(CountPixels(row(0), black, 30) + CountPixels(row(0), gold, 50), 0);
-
+    menu_.SetCloseBt(RECT{0, 0, 200, 200}, 0);
     Tap(row(2).left + 4, row(2).top + 4);
     EXPECT_EQ(CountPixels(row(1), gold, 50), 0) << "the highlight moves with the next pick";
     EXPECT_GT(CountPixels(row(2), gold, 50), 0);
-
     SendMessageW(panel, WM_MOUSEMOVE, 0, MAKELPARAM(kMargin + 4, row(0).top + 4 - 100));
     wincore::Pump();
     EXPECT_GT(CountPixels(row(0), gold, 50), 0) << "a mouse hovering with its button up tracks too";
     EXPECT_EQ(CountPixels(row(2), gold, 50), 0);
+    menu_.SetCloseBt(RECT{0, 0, kMargin, 200}, 1);
+    const POINT item = {row(0).left + 4, row(0).top + line_ / 2}, button = {100 + 2, item.y};
+    for (auto [from, to] : {std::pair{item, button}, {button, item}})
+        wincore::PenDown(from.x, from.y), wincore::PenMove(to.x, to.y), wincore::PenUp(to.x, to.y);
+    wincore::Advance(3 * kTick);
+    EXPECT_TRUE(IsWindowVisible(panel)) << "a press that begins or ends off the button does not close";
+    EXPECT_EQ(Commands().size(), 3u) << "the release on the item chose it";
+    Tap(button.x, button.y);
+    wincore::Advance(6 * kTick);
+    EXPECT_FALSE(IsWindow(panel));
 }
