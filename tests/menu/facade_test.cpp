@@ -72,8 +72,8 @@ TEST_F(MenuTest, CreateMenuFontAt96Dpi)
         HFONT font = CreateMenuFont(size, bold);
         LOGFONTW log = {};
         ASSERT_EQ(GetObjectW(font, sizeof log, &log), int(sizeof log));
-        seen += std::to_string(log.lfHeight) + " " + std::to_string(log.lfWeight) + " " + std::to_string(log.lfCharSet) +
-                " " + Utf8(log.lfFaceName) + ", ";
+        seen += std::to_string(log.lfHeight) + " " + std::to_string(log.lfWeight) + " " +
+                std::to_string(log.lfCharSet) + " " + Utf8(log.lfFaceName) + ", ";
         DeleteObject(font);
     }
     EXPECT_EQ(seen, "-20 700 1 System, -20 700 1 System, 0 0 1 System, -12 0 1 System, -10 700 1 System, "

@@ -42,24 +42,25 @@ RECT Around(RECT rect)
 
 enum class Pen { None, HoldOnSecond, TapSecond, OneMoreTick };
 
+// SetParam's arguments unless the defaults stay; `first`: a point in the first item from the window's
+// corner, the pen going one row lower.
 struct Look {
     const char* golden;
     unsigned int type;
-    bool setParam;  // else the defaults
+    bool setParam;
     MOVE_DIR dir;
     int animate, opaque;
     RECT border;  // as SetBorder takes it
     tagMW_FontStysle style;
-    POINT at;
+    POINT at, first;
     Pen pen;
-    POINT first;  // a point in the first item from the window's corner; the pen goes one row lower
 };
 
 const Look kLooks[] = {
-    {"menu_popup", 1, true, MOVE_DOWN, 0, 1, {}, kInk, {230, 110}, Pen::HoldOnSecond, {40, kFrame + 12}},
-    {"menu_slide_skin", 0, false, MOVE_UP, 0, 1, {6, 8, 8, 14}, kWhiteText, {520, 456}, Pen::TapSecond, {30, 24}},
-    {"menu_slide_seethrough", 0, true, MOVE_DOWN, 0, 0, {14, 16, 16, 16}, kInk, {60, 40}, Pen::None, {}},
-    {"menu_slide_half", 0, true, MOVE_UP, 1, 1, {6, 8, 8, 14}, kWhiteText, {300, 456}, Pen::OneMoreTick, {}},
+    {"menu_popup", 1, true, MOVE_DOWN, 0, 1, {}, kInk, {230, 110}, {40, kFrame + 12}, Pen::HoldOnSecond},
+    {"menu_slide_skin", 0, false, MOVE_UP, 0, 1, {6, 8, 8, 14}, kWhiteText, {520, 456}, {30, 24}, Pen::TapSecond},
+    {"menu_slide_seethrough", 0, true, MOVE_DOWN, 0, 0, {14, 16, 16, 16}, kInk, {60, 40}, {}, Pen::None},
+    {"menu_slide_half", 0, true, MOVE_UP, 1, 1, {6, 8, 8, 14}, kWhiteText, {300, 456}, {}, Pen::OneMoreTick},
 };
 
 using MenuLook = MenuTest;

@@ -69,7 +69,7 @@ TEST_F(SlideMotion, OpeningAndClosingAtEachPeriodFollowTheTicks)
         const std::vector<int> opened = Follow(panel, kOpened + 100, step);
         EXPECT_EQ(OffTheTicks(opening, opened, step), "") << "opening every " << step << ", direction " << row.dir;
         const size_t settled = size_t((kOpened + step - 1) / step);  // the first frame from 1000 ms on
-        EXPECT_EQ(std::pair(opened[settled - 1], opened[settled]), std::pair(known ? 199 : 200, 200)) << "settles at 1000 ms";
+        EXPECT_EQ(std::pair(opened[settled - 1], opened[settled]), std::pair(known ? 199 : 200, 200)) << "at 1000 ms";
         menu_.SetCloseBt(RECT{0, 0, 150, 200}, 1);
         Tap(150, WindowRect(panel).top + 100);
         EXPECT_EQ(OffTheTicks(closing, Follow(panel, kClosed - 1, step), step), "") << "closing every " << step;

@@ -33,7 +33,7 @@ TEST_F(PopupTest, ItemsStackWidenAndAreMeasured)
     UINT id = 1;
     for (const WCHAR* text : {TEXT("Go"), TEXT("Settings"), TEXT("Search address"), TEXT(""), (const WCHAR*)nullptr})
         menu_.AppendItem(kPlain, id++, text, kWhiteText, nullptr);
-    RECT rect = WindowRect(Show(10, 10));
+    const RECT rect = WindowRect(Show(10, 10));
     EXPECT_EQ(Str(rect), Str({10, 10, 10 + kEmpty + wide.cx, 10 + kEmpty + 3 * (line_ + kGap) + 2 * (ideograph.cy + kGap)}))
         << "empty texts: one ideograph";
     // Every earlier item reaches the new content width: a tap right of a short text chooses it.
@@ -41,16 +41,13 @@ TEST_F(PopupTest, ItemsStackWidenAndAreMeasured)
     EXPECT_TRUE(SameTraffic(Commands(), {"owner WM_COMMAND 0x00000002 menu"}));
 
     // Texts keep 50 characters, and a surrogate pair across the limit goes as a whole.
-    const struct {
-        WString text;
-        int kept;
-    } cuts[] = {{WString(60, TEXT('W')), 50}, {WString(1000, TEXT('W')), 50},
-                {WString(49, TEXT('W')) + TEXT("\U0001F600W"), 49}};
-    for (const auto& cut : cuts) {
+    const std::pair<WString, int> cuts[] = {{WString(60, TEXT('W')), 50}, {WString(1000, TEXT('W')), 50},
+                                            {WString(49, TEXT('W')) + TEXT("\U0001F600W"), 49}};
+    for (const auto& [text, kept] : cuts) {
         menu_.Destroy();
         ASSERT_EQ(menu_.Create(1), 1);
-        menu_.AppendItem(kPlain, 1, cut.text.c_str(), kWhiteText, nullptr);
-        EXPECT_EQ(WindowRect(Show(0, 10)).right, kEmpty + MenuTextSize(WString(cut.kept, TEXT('W'))).cx) << cut.kept;
+        menu_.AppendItem(kPlain, 1, text.c_str(), kWhiteText, nullptr);
+        EXPECT_EQ(WindowRect(Show(0, 10)).right, kEmpty + MenuTextSize(WString(kept, TEXT('W'))).cx) << kept;
     }
 }
 
