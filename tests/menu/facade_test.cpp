@@ -1,46 +1,34 @@
-// The facade: Create rules, an empty facade, bad input to either look, the menu font, copies.
+// The facade: Create rules and bad input to either look, the menu font, copies.
 #include <climits>
 
 #include "menu/menu_fixture.h"
 
-TEST_F(MenuTest, FacadeCreateRulesAndAnEmptyFacade)
-{
-    CRKNaviMenu menu;
-    HDC screen = GetDC(nullptr);
-    EXPECT_EQ(menu.Create(2) + menu.Create(UINT_MAX), 0);
-    EXPECT_EQ(menu.TrackMenu(owner, 10, 10) + menu.SetCloseBt(RECT{0, 0, 9, 9}, 1) + menu.SetBorder(1, 2, 3, 4) +
-                  menu.OnPaintEx(screen) + menu.AppendItem(kPlain, 1, TEXT("Home"), kWhiteText, nullptr) +
-                  menu.CopyDCFromWnd(owner) + menu.CopyDCFrom(screen, 1),
-              0);
-    menu.SetParam(MOVE_DOWN, 1, nullptr, nullptr, 0);
-    menu.Destroy();
-    ReleaseDC(nullptr, screen);
-    for (unsigned int type : {0u, 1u}) {
-        ASSERT_EQ(menu.Create(type), 1);
-        EXPECT_EQ(menu.Create(1 - type), 0) << "a second Create keeps the first implementation";
-        EXPECT_EQ(menu.SetAnimationInterval(20), 1) << "either look takes a period";
-        ASSERT_EQ(menu.TrackMenu(owner, 10, 100), 1);
-        EXPECT_TRUE(GetWindowLongPtrW(menu.GetSafeHwnd(), GWL_STYLE) & (type ? WS_POPUP : WS_CHILD)) << type;
-        menu.Destroy();
-        EXPECT_EQ(menu.GetSafeHwnd(), nullptr);
-    }
-}
-
-// Unknown flag bits leave an item enabled, all flags gray it; Destroy while shown sends nothing.
-TEST_F(MenuTest, BadInputIsHarmless)
+// An empty facade fails harmlessly; Create takes 0 or 1 once. Unknown flag bits leave an item
+// enabled, all flags gray it; stale owners and DCs fail; Destroy while shown sends nothing.
+TEST_F(MenuTest, CreateRulesAndBadInputAreHarmless)
 {
     HWND gone = CreateRecorder("gone", WS_POPUP, 0, 0, 10, 10);
     DestroyWindow(gone);
     HDC screen = GetDC(nullptr);
+    CRKNaviMenu empty;
+    EXPECT_EQ(empty.Create(2) + empty.Create(UINT_MAX) + empty.TrackMenu(owner, 10, 10) + empty.SetBorder(1, 2, 3, 4) +
+                  empty.SetCloseBt(RECT{0, 0, 9, 9}, 1) + empty.AppendItem(kPlain, 1, TEXT("Home"), kWhiteText, nullptr) +
+                  empty.OnPaintEx(screen) + empty.CopyDCFromWnd(owner) + empty.CopyDCFrom(screen, 1),
+              0);
+    empty.SetParam(MOVE_DOWN, 1, nullptr, nullptr, 0);
+    empty.Destroy();
     for (unsigned int type : {0u, 1u}) {
         CRKNaviMenu menu;
         ASSERT_EQ(menu.Create(type), 1);
+        EXPECT_EQ(menu.Create(1 - type), 0) << "a second Create keeps the first implementation";
+        EXPECT_EQ(menu.SetAnimationInterval(20), 1) << "either look takes a period";
         menu.AppendItem(kPlain | 0xFFFFFF00, 0xFFFFFFFF, TEXT("Home"), kWhiteText, nullptr);
         menu.AppendItem(0xFFFFFFFF, 2, TEXT("Home"), kWhiteText, nullptr);
         EXPECT_EQ(menu.OnPaintEx(screen) + menu.CopyDCFrom(screen, 1) + menu.CopyDCFromWnd(owner), 0) << "untracked";
         for (HWND at : {HWND(nullptr), gone, reinterpret_cast<HWND>(0x1234)}) EXPECT_EQ(menu.TrackMenu(at, 9, 9), 0);
         EXPECT_EQ(menu.SetBorder(10, 20, 30, 40), 1);
         ASSERT_EQ(menu.TrackMenu(owner, 100, 200), 1);
+        EXPECT_TRUE(GetWindowLongPtrW(menu.GetSafeHwnd(), GWL_STYLE) & (type ? WS_POPUP : WS_CHILD)) << type;
         EXPECT_EQ(menu.SetCloseBt(RECT{0, 0, 5, 5}, 1), 1) << "out of the way of the taps below";
         EXPECT_EQ(menu.OnPaintEx(nullptr) + menu.CopyDCFrom(nullptr, 1) + menu.CopyDCFrom(HDC(0x777), 1) +
                       menu.CopyDCFromWnd(nullptr),
@@ -49,7 +37,7 @@ TEST_F(MenuTest, BadInputIsHarmless)
         wincore::Advance(3 * kTick);  // the panel shows after one; real timers need the slack
         const RECT shown = WindowRect(menu.GetSafeHwnd());
         const POINT first = type ? POINT{kFrame, kFrame} : POINT{40, 20};  // borders apply to the panel only
-        const int line = MenuTextSize(TEXT("Home")).cy + kGap;
+        const int line = line_ + kGap;
         EXPECT_EQ(shown.bottom - shown.top, 2 * line + (type ? 2 * kFrame + 1 : 40)) << type;
         Log().Name(menu.GetSafeHwnd(), "menu");
         Tap(shown.left + first.x + 2, shown.top + first.y + line + 2);
@@ -58,6 +46,7 @@ TEST_F(MenuTest, BadInputIsHarmless)
             ASSERT_EQ(menu.TrackMenu(owner, 100, 200), 1);  // the pick closed the pop-up: shown again
         }
         menu.Destroy();  // and again from the destructor
+        EXPECT_EQ(menu.GetSafeHwnd(), nullptr);
     }
     EXPECT_TRUE(SameTraffic(Commands(), std::vector<std::string>(2, "owner WM_COMMAND 0x0000ffff menu")));
     ReleaseDC(nullptr, screen);
