@@ -65,7 +65,7 @@ TEST_F(VectorBoxInput, GesturesStepFromAnArrowToTheSameArrowOnly)
                                             "vbox WM_LBUTTONDBLCLK", "vbox WM_LBUTTONUP", "owner WM_COMMAND"}));
 }
 
-// SetCurSel takes existing items only, silently, and leaves a running slide alone.
+// SetCurSel takes existing items only and leaves a slide alone; the box answers these messages itself.
 TEST_F(VectorBoxInput, SetCurSelAndTheMessagesTheBoxAnswersNotifyNothing)
 {
     ProbeBox box;
