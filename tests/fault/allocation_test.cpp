@@ -1,6 +1,5 @@
-// Allocation failures where the code has a way out: the nothrow allocations of the menu facade and
-// of the imaging service (images, streams), and GDI bitmaps too large to be made. Each fails
-// softly: the call reports failure or the control draws without what it could not make.
+// Allocations the code survives (the menu facade's and the imaging service's nothrow ones, bitmaps
+// too large to make): the call reports failure or the control draws without what it lacks.
 #include <new>
 #include <stdexcept>
 #include <string>

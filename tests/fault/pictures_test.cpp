@@ -1,7 +1,5 @@
-// Every control drawing without its pictures. In fault_tests the library's pictures and bitmaps
-// are withheld (as if it had been built without them); in fault_no_factory_tests the imaging
-// factory cannot be created, so PNG pictures fail while bitmaps still load. Either way each
-// control paints its background and texts, and nothing leaks.
+// Every control painting its background and texts without its pictures: withheld from the library
+// in fault_tests; in fault_no_factory_tests no imaging factory, so PNGs fail while bitmaps load.
 #include <cstdlib>
 
 #include "NavComboboxEx.h"
