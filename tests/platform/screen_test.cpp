@@ -109,27 +109,6 @@ TEST_F(ScreenTest, ChildDrawingIsClippedToItsParentAndSiblings)
     EXPECT_EQ(ScreenAt({{155, 155}, {110, 110}}), (Colors{kBlue, kRed}));
 }
 
-// The parent repaints only the part a child uncovers: a child that grows and paints itself at once
-// (UpdateWindow) keeps its picture where it overlaps its old place.
-TEST_F(ScreenTest, ParentRepaintsOnlyWhatAMovedChildUncovers)
-{
-    HWND parent = CreateRecorder("parent", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200);
-    HWND child = CreateRecorder("child", WS_CHILD | WS_VISIBLE, 50, 100, 50, 50, parent);
-    PaintSolid(parent, kBlue);
-    PaintSolid(child, kRed);
-    wincore::Pump();
-    Log().Only({WM_PAINT});
-    MoveWindow(child, 50, 60, 50, 90, TRUE);
-    UpdateWindow(child);
-    wincore::Pump();
-    EXPECT_TRUE(SameTraffic(Log().Lines(), {"child WM_PAINT"}));
-    EXPECT_EQ(wincore::ScreenPixel(75, 140), kRed);
-    MoveWindow(child, 60, 60, 40, 40, TRUE);
-    wincore::Pump();
-    // The strips uncovered on the left and below, and the child.
-    EXPECT_EQ(ScreenAt({{55, 80}, {75, 120}, {75, 80}}), (Colors{kBlue, kBlue, kRed}));
-}
-
 // Moving to where it is, or a size it has, sends nothing; hiding sends no WM_SHOWWINDOW here.
 TEST_F(ScreenTest, ShowMoveAndSizeMessages)
 {
