@@ -78,13 +78,9 @@ TEST_F(MenuTest, CopiesHoldTheirOwnMenu)
     original.SetParam(MOVE_DOWN, 0, nullptr, nullptr, 1);
     original.AppendItem(kPlain, 7, TEXT("Home"), kWhiteText, nullptr);
     ASSERT_EQ(original.TrackMenu(owner, 10, 10), 1);
-    CRKNaviMenu copy(original), assigned;
-    EXPECT_EQ(copy.GetSafeHwnd(), nullptr);
-    ASSERT_EQ(assigned.Create(1), 1);
-    assigned = copy;
-    assigned = assigned;
+    CRKNaviMenu copy(original);
+    copy = copy;
     ASSERT_EQ(copy.TrackMenu(owner, 300, 10), 1);
-    ASSERT_EQ(assigned.TrackMenu(owner, 500, 10), 1);
     wincore::Advance(kTick);
     HWND first = original.GetSafeHwnd(), second = copy.GetSafeHwnd();
     EXPECT_EQ(ScreenRect(second), Str({300, 10, 320 + MenuTextSize(TEXT("Home")).cx, WindowRect(first).bottom}));
