@@ -55,7 +55,6 @@ TEST(DemoOptions, ReadValuesAndRefuseWhatMakesNoSense)
         {{"--headless", "--record", "x.txt"},
          "--record records a person at the window: it goes with neither --headless nor --script"},
         {{"--ticks", "--smooth"}, "--ticks and --smooth exclude each other"},
-        {{"--headless", "--smooth", "--ticks"}, "--ticks and --smooth exclude each other"},
     };
     for (const auto& row : rows) {
         std::vector<const char*> argv = {"rknav_demo"};

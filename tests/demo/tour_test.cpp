@@ -125,7 +125,6 @@ TEST_F(DemoTour, TheIntervalReachesEveryMovingControl)
     const std::pair<const char*, std::string> movements[] = {
         {"list glide", kFlick + std::string("wait 30\n")},
         {"zoom slide", "down 355 450\nup 355 450\nwait 20\n"},
-        {"mode slide", "down 612 450\nup 612 450\nwait 20\n"},
         {"sliding panel", "down 66 450\nwait 90\nup 66 450\nwait 20\n"},
     };
     for (const auto& [name, gesture] : movements) {
