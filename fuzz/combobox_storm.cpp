@@ -1,7 +1,5 @@
-// Pen storms against CNavComboboxEx: taps on the field, its button and its drop-down list, clock
-// advances and the host's operations, with a host that may react to each notification by
-// resetting, hiding or destroying the combo box. The drop-down list's invariants and the combo
-// box's own are checked after every step.
+// Pen storms against CNavComboboxEx, its field, button and drop-down list, with a host that may
+// reset, hide or destroy it in a notification; its and its list's invariants hold after every step.
 #include "NavComboboxEx.h"
 #include "support/list_check.h"
 #include "support/storm.h"

@@ -1,6 +1,5 @@
-// Dialog templates: the reader itself with the input's exact size, and then, for a template it
-// accepts, CreateDialogIndirectParamW on a copy of exactly that many bytes, which carries no size:
-// the template's own structure must keep every read inside it.
+// Dialog templates through the reader, then those it accepts through CreateDialogIndirectParamW,
+// which takes no size: the template's own structure must keep every read inside it.
 #include <cstring>
 #include <memory>
 

@@ -1,6 +1,5 @@
-// Picture files (PNG, BMP, JPEG) decoded and drawn through the imaging factory, from a stream as
-// the library loads its resources and from a file as CNavImage loads a host's picture. A 1:1 draw
-// from the HIMETRIC rectangle the image wrapper makes must copy the picture's pixels exactly.
+// Pictures decoded and drawn from a stream through the imaging factory and from a file through
+// CNavImage; a 1:1 draw from the HIMETRIC rectangle CNavImage makes copies the pixels exactly.
 #include <objbase.h>
 #include <imaging.h>
 

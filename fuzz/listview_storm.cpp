@@ -1,6 +1,5 @@
-// Pen storms against NavListViewEx: pen gestures, clock advances and every operation a host can
-// call, in the order the input gives, with a host that may react to each notification by
-// deleting items, hiding or destroying the list. The list's invariants are checked after every step.
+// Pen storms against NavListViewEx: every operation a host can call, with a host that may delete
+// items, hide or destroy the list in a notification; its invariants hold after every step.
 #include "support/list_check.h"
 #include "support/storm.h"
 

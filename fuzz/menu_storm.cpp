@@ -1,6 +1,5 @@
-// Pen storms against CRKNaviMenu in both looks: items, settings, opening at points of the owner,
-// taps and drags on the menu, the sliding panel's animation timers, copies, and a host that may
-// react to each pick by closing, reopening or destroying the menu.
+// Pen storms against CRKNaviMenu in both looks: items, settings, opening, copies, the panel's
+// timers, and a host that may close, reopen or destroy the menu in a pick's notification.
 #include <climits>
 
 #include "RKNaviMenu.h"

@@ -1,6 +1,5 @@
-// Pen storms against CNavVectorBox: taps on its arrows and middle, clock advances through the
-// slides, and the host's operations, with a host that may react to each step notification by
-// destroying the box or its window. The box's invariants are checked after every step.
+// Pen storms against CNavVectorBox through its slides, with a host that may destroy the box or its
+// window in a step's notification; its invariants hold after every step.
 #include "NavVectorBox.h"
 #include "support/storm.h"
 

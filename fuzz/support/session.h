@@ -51,9 +51,8 @@ inline void Fill(HDC dc, const RECT& rect, COLORREF color)
 // What the owner runs for every notification a control sends it; a storm sets it.
 inline std::function<void()> gNotifyHandler;
 
-// The host application's window: it paints itself and what lies beneath a control when asked,
-// hands an owner-drawn item's drawing back to its control, and runs the notify handler for
-// WM_COMMAND and the list's messages.
+// The host's window: paints itself and the backdrop controls ask for, hands owner-drawn items back
+// to their control, and runs the notify handler for WM_COMMAND and the list's notices.
 inline LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_PAINT) {

@@ -1,6 +1,5 @@
-// What every pen storm shares: an owner standing for the host, one control driven by pen gestures
-// and the storm's operations (kOps), invariants checked after every step, and a host that answers
-// the next notification with one of kReactions as the input armed it.
+// What every pen storm shares: one control under pen gestures and the storm's kOps, invariants
+// checked after every step, and a host answering the next notification with one of kReactions.
 #pragma once
 
 #include <algorithm>
@@ -110,8 +109,7 @@ public:
     }
 
 protected:
-    // A storm may replace its set-up, what an operation finding no control does (true: a fresh
-    // object takes the operation) and where pen gestures aim.
+    // A storm may replace these; Revive true: a fresh object takes the operation.
     void Start() { Make(); }
     bool Revive() { Make(); return false; }
     HWND Target(Control& control) { return self().Window(control); }
