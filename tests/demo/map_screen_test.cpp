@@ -95,13 +95,11 @@ TEST(Trip, DurationsTurnIntoHoursAndIndicesStayInTheTable)
 TEST(Notices, ATwoLineEntryReadsOnOneLine)
 {
     tagNAVLVITME item = {};
-    std::u16string text = u"Airport\nT2";
-    std::copy(text.begin(), text.end(), item.text1);
     item.index = 3;
     item.notifyCode = NAVLV_NOTIFY_DBLTAP;
-    demo::Notice notice = demo::ItemNotice(7, item, demo::OneLine(item.text1));
-    EXPECT_EQ(Utf8(notice.headline), "WM_NAVLV_ITEMNOTIFY  ·  id 7  ·  row 3  ·  double tap");
-    EXPECT_EQ(Utf8(notice.detail), "Airport T2");
+    const demo::Notice notice = demo::ItemNotice(7, item, demo::OneLine(u"Airport\nT2"));
+    EXPECT_EQ(Utf8(notice.headline + u" | " + notice.detail),
+              "WM_NAVLV_ITEMNOTIFY  ·  id 7  ·  row 3  ·  double tap | Airport T2");
     // A full field has no terminator: reading stops at its end.
     std::fill(std::begin(item.text2), std::end(item.text2), u'x');
     EXPECT_EQ(demo::OneLine(item.text2).size(), size_t(NAVLV_TEXT_LEN));

@@ -1,4 +1,4 @@
-// Recording the pen as a script, and the demo's command line.
+// Recording the pen as a script and reading it back, and the demo's command line.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -35,6 +35,8 @@ TEST(ScriptRecorder, WritesPenStepsWithTheWaitsBetweenThemAndReadsBack)
     EXPECT_EQ(steps, "down 10 20\nwait 16\nmove 12 25\nup 12 25\nwait 284\ndown 12 25\nup 12 25\n");
     EXPECT_FALSE(recorder.Save("/nonexistent/folder/recorded.txt", &error));
     EXPECT_EQ(error, "/nonexistent/folder/recorded.txt: cannot write the recorded script");
+    EXPECT_FALSE(demo::LoadScript("/nonexistent/tour.txt", &script, &error));
+    EXPECT_EQ(error, "/nonexistent/tour.txt: cannot read the gesture script");
 }
 
 // Each command line read back as its options (intervals in ms at the window and in the tour), or

@@ -45,11 +45,3 @@ TEST(GestureScript, RefusalsNameTheFileAndLine)
     };
     for (auto [text, error] : refused) EXPECT_EQ(Read(text), error) << text;
 }
-
-TEST(GestureScript, AMissingFileIsReported)
-{
-    demo::Script script;
-    std::string error;
-    EXPECT_FALSE(demo::LoadScript("/nonexistent/tour.txt", &script, &error));
-    EXPECT_EQ(error, "/nonexistent/tour.txt: cannot read the gesture script");
-}

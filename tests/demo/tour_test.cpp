@@ -15,12 +15,16 @@ namespace {
 
 class DemoTour : public HostTest {};
 
-demo::Script Parse(const std::string& text)
+// Plays `script` (the built-in tour when empty) with `options`: the error, empty when it played.
+std::string Play(const std::string& script, const demo::PlayOptions& options, demo::PlayReport* report = nullptr)
 {
-    demo::Script script;
+    demo::Script steps;
+    demo::PlayReport unread;
     std::string error;
-    EXPECT_TRUE(demo::ParseScript(text, "test", &script, &error)) << error;
-    return script;
+    const bool read =
+        script.empty() ? demo::LoadBuiltInTour(&steps, &error) : demo::ParseScript(script, "test", &steps, &error);
+    if (read && demo::PlayOnMapScreen(steps, options, report ? report : &unread, &error)) return "";
+    return error.empty() ? "failed without a word" : error;
 }
 
 // The screen at each shot of `script`, played with the controls at `interval` ms.
@@ -31,10 +35,9 @@ std::map<std::string, std::vector<DWORD>> Screens(const std::string& script, int
     options.animationInterval = interval;
     std::map<std::string, std::vector<DWORD>> screens;
     options.onShot = [&](const std::string& name) { screens[name] = wincore::CaptureScreen().pixels; };
-    demo::PlayReport report;
     std::string error;
     EXPECT_TRUE(demo::PrepareOutputFolder(options.outDir, &error)) << error;
-    EXPECT_TRUE(demo::PlayOnMapScreen(Parse(script), options, &report, &error)) << error;
+    EXPECT_EQ(Play(script, options), "");
     return screens;
 }
 
@@ -59,11 +62,9 @@ int FramesLasting(const std::string& path, int ms)
 
 TEST_F(DemoTour, KeyStepsMatchTheirGoldenPictures)
 {
-    demo::Script script;
-    std::string error;
-    ASSERT_TRUE(demo::LoadBuiltInTour(&script, &error)) << error;
     demo::PlayOptions options;
     options.outDir = OutputPath("tour");
+    std::string error;
     ASSERT_TRUE(demo::PrepareOutputFolder(options.outDir, &error)) << error;
     std::vector<std::string> compared;
     options.onShot = [&](const std::string& name) {
@@ -74,7 +75,7 @@ TEST_F(DemoTour, KeyStepsMatchTheirGoldenPictures)
         EXPECT_TRUE(MatchesGolden("demo_" + name, RECT{0, 0, 800, 480}, 4, 100));
     };
     demo::PlayReport report;
-    ASSERT_TRUE(demo::PlayOnMapScreen(script, options, &report, &error)) << error;
+    ASSERT_EQ(Play("", options, &report), "");
     EXPECT_EQ(compared, (std::vector<std::string>{"checked", "combo", "popup", "panel"}));
     EXPECT_EQ(report.files.size(), 9u);
     EXPECT_GT(report.simulatedMs, 10000u);
@@ -86,10 +87,9 @@ TEST_F(DemoTour, TheAnimationHasAFramePerChange)
     options.outDir = OutputPath("drag");
     options.animationPath = OutputPath("drag-animation.png");
     demo::PlayReport report;
-    std::string error;
     // A slow drag of the list (no glide), then an unchanging second.
-    demo::Script script = Parse("wait 100\ndown 180 330\nwait 100\nmove 180 300\nwait 100\nup 180 300\nwait 1000\n");
-    ASSERT_TRUE(demo::PlayOnMapScreen(script, options, &report, &error)) << error;
+    const char* drag = "wait 100\ndown 180 330\nwait 100\nmove 180 300\nwait 100\nup 180 300\nwait 1000\n";
+    ASSERT_EQ(Play(drag, options, &report), "");
     EXPECT_EQ(report.simulatedMs, 1300u);
     EXPECT_GE(report.frames, 3);
     EXPECT_LE(report.frames, 8);
@@ -103,12 +103,10 @@ TEST_F(DemoTour, OutputThatCannotBeWrittenIsReported)
 {
     demo::PlayOptions options;
     options.outDir = "/nonexistent/folder";
-    demo::PlayReport report;
-    std::string error;
-    EXPECT_FALSE(demo::PlayOnMapScreen(Parse("shot one\nwait 10\n"), options, &report, &error));
-    EXPECT_EQ(error, "/nonexistent/folder/one.png: cannot write the screenshot") << "the play stops";
+    EXPECT_EQ(Play("shot one\nwait 10\n", options), "/nonexistent/folder/one.png: cannot write the screenshot");
     const std::string file = OutputPath("plain-file");
     std::ofstream(file) << "not a folder";
+    std::string error;
     EXPECT_FALSE(demo::PrepareOutputFolder(file + "/out", &error));
     EXPECT_EQ(error.rfind(file + "/out: cannot create the output folder (", 0), 0u) << error;
     EXPECT_TRUE(demo::PrepareOutputFolder(OutputPath("fresh/out"), &error)) << error;
