@@ -52,8 +52,8 @@ endfunction()
 #  - ScreenTest.ChildDrawing*: Wine puts a new child window at the bottom of its siblings; the
 #    documentation, and wincore, at the top.
 #  - DialogTest.TheTemplatesFont*: counts GDI objects with wincore's own counter.
-#  - Slide animations, the vector box's slide, the list's glide at a shorter animation
-#    interval: tick-by-tick and frame-by-frame figures.
+#  - ListScroll.AtAShorterAnimationInterval*: tick-by-tick and frame-by-frame figures; the menu's
+#    and the vector box's motion tests stay out of FILES for the same reason.
 #  - PopupTest.MenuIsClamped*: its owner is erased as it is shown (see LifecycleTest.Visible*),
 #    before the test's handler that paints it is in place.
 rknav_windows_area(platform
