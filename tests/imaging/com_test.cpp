@@ -111,7 +111,7 @@ ULONGLONG Seek(IStream* stream, LONGLONG move, DWORD origin, HRESULT expected = 
     return position.QuadPart;
 }
 
-// A host's own stream that tells nothing of its size; references go to the stream it reads.
+// A host's own stream that tells nothing of its size (the reader then grows its buffer as it goes).
 class SizelessStream final : public IStream {
 public:
     explicit SizelessStream(IStream* inner) : inner_(inner) {}
@@ -119,9 +119,9 @@ public:
     ULONG STDMETHODCALLTYPE AddRef() override { return inner_->AddRef(); }
     ULONG STDMETHODCALLTYPE Release() override { return inner_->Release(); }
     HRESULT STDMETHODCALLTYPE Read(void* to, ULONG size, ULONG* read) override { return inner_->Read(to, size, read); }
-    HRESULT STDMETHODCALLTYPE Seek(LARGE_INTEGER move, DWORD origin, ULARGE_INTEGER* position) override
+    HRESULT STDMETHODCALLTYPE Seek(LARGE_INTEGER move, DWORD origin, ULARGE_INTEGER* at) override
     {
-        return inner_->Seek(move, origin, position);
+        return inner_->Seek(move, origin, at);
     }
     HRESULT STDMETHODCALLTYPE Stat(STATSTG*, DWORD) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE Write(const void*, ULONG, ULONG*) override { return E_NOTIMPL; }

@@ -1,6 +1,6 @@
-// Decoding PNG, BMP and JPEG in their layouts: pixels and image information. Data that is no
-// picture, cut short, corrupt, enormous or writing outside the picture fails cleanly: a failure
-// result, no image, nothing left allocated (the fixture and ASan check the latter).
+// Decoding PNG, BMP and JPEG (the product's pictures are RGBA PNGs; other layouts one row each).
+// Data that is no picture, cut short, corrupt or enormous fails cleanly: a failure result, no
+// image, nothing left allocated (the fixture and ASan check the latter).
 #include <cstdlib>
 
 #include <png.h>
@@ -46,7 +46,6 @@ Bytes HugeJpeg()
 
 TEST_F(DecodeTest, EveryLayoutGivesItsPixels)
 {
-    const Bytes wide = {0xFF, 0xFF, 0, 0, 0x80, 0x80, /* then */ 0, 0, 0xFF, 0xFF, 0, 0};
     const std::vector<uint32_t> two = {0xFF0000, 0x00FF00}, three = {0xFF0000, 0x00FF00, 0x0000FF};
     const Bytes ink = {0, 128, 255, 64};  // magenta half, yellow full, a quarter black
     const COLORREF inkColour = RGB(191, 95, 0);  // (1 - ink) * (1 - black)
@@ -58,16 +57,6 @@ TEST_F(DecodeTest, EveryLayoutGivesItsPixels)
         int tolerance = 0;
     } cases[] = {
         {"PNG RGBA", RgbaPng(3, 1, {0x80FF0000, 0x00FF0000, 0xFFFF0000}), {RGB(128, 0, 127), kBlue, kRed}},
-        {"PNG RGB", EncodePng({2, 1, PNG_COLOR_TYPE_RGB, 8, {255, 0, 0, 0, 255, 0}}), {kRed, kGreen}},
-        {"PNG grey", EncodePng({1, 1, kGray, 8, {128}}), {RGB(128, 128, 128)}},
-        {"PNG 1-bit grey", EncodePng({2, 1, kGray, 1, {0x80}}), {kWhite, 0}},
-        {"PNG grey and alpha", EncodePng({2, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {200, 255, 200, 0}}),
-         {RGB(200, 200, 200), kBlue}},
-        {"PNG grey, one value transparent", EncodePng({2, 1, kGray, 8, {7, 8}, {}, {}, 7}), {kBlue, RGB(8, 8, 8)}},
-        {"PNG 16 bits", EncodePng({2, 1, PNG_COLOR_TYPE_RGB, 16, wide}), {RGB(255, 0, 128), kGreen}},
-        {"PNG interlaced", EncodePng({3, 3, kGray, 8, {0, 1, 2, 3, 4, 5, 6, 7, 8}, {}, {}, -1, 0, false, true}),
-         {0, RGB(1, 1, 1), RGB(2, 2, 2), RGB(3, 3, 3), RGB(4, 4, 4), RGB(5, 5, 5), RGB(6, 6, 6), RGB(7, 7, 7),
-          RGB(8, 8, 8)}},
         // Entry 1 transparent, entry 2 opaque by default.
         {"PNG palette",
          EncodePng({3, 1, PNG_COLOR_TYPE_PALETTE, 4, {0x01, 0x20}, {255, 0, 0, 0, 255, 0, 255, 255, 255}, {255, 0}}),
@@ -75,30 +64,23 @@ TEST_F(DecodeTest, EveryLayoutGivesItsPixels)
         {"BMP bottom-up rows", EncodeBmp({2, 2, 24, {255, 0, 0, 0, 255, 0, 0, 0, 0, 0, 255, 255, 255, 255, 0, 0}}),
          {kRed, kWhite, kBlue, kGreen}},
         {"BMP 32 bits, no alpha", EncodeBmp({1, -2, 32, {0, 0, 255, 0, 0, 255, 0, 0}}), {kRed, kGreen}},
+        {"BMP 5-5-5", EncodeBmp({2, 1, 16, {0x00, 0x7C, 0x1F, 0x00}}), {kRed, kBlue}},
         {"BMP 4 bits, past the palette", EncodeBmp({3, 1, 4, {0x01, 0x50, 0, 0}, BI_RGB, two}), {kRed, kGreen, 0}},
-        {"BMP 1 bit", EncodeBmp({3, 1, 1, {0x40, 0, 0, 0}, BI_RGB, two}), {kRed, kGreen, kRed}},
-        {"BMP 8 bits", EncodeBmp({3, 1, 8, {1, 0, 1, 0}, BI_RGB, two}), {kGreen, kRed, kGreen}},
         {"BMP 5-6-5", EncodeBmp({2, 1, 16, {0x00, 0xF8, 0xE0, 0x07}, BI_BITFIELDS, {}, {0xF800, 0x07E0, 0x001F}}),
          {kRed, kGreen}},
-        {"BMP 5-5-5", EncodeBmp({2, 1, 16, {0x00, 0x7C, 0x1F, 0x00}}), {kRed, kBlue}},
         {"BMP alpha mask",
          EncodeBmp({1, 1, 32, {0, 0, 0xFF, 0x80}, BI_BITFIELDS, {}, {0xFF0000, 0xFF00, 0xFF, 0xFF000000}, 124}),
          {RGB(128, 0, 127)}},
-        // Empty masks once divided by zero; gapped ones must stay within 0..255.
+        // Empty masks once divided by zero.
         {"BMP empty masks", EncodeBmp({2, 1, 16, {0xFF, 0xFF, 0xE0, 0x07}, BI_BITFIELDS, {}, {0, 0x07E0, 0}}),
          {kGreen, kGreen}},
-        {"BMP gapped mask", EncodeBmp({2, 1, 32, {1, 1, 0, 0x80, 0, 0, 0, 0}, BI_BITFIELDS, {}, {0x80000001, 0, 256}}),
-         {RGB(255, 0, 255), 0}},
         // Runs, an absolute run (padded), line ends, a move that skips a pixel, the end of picture.
         {"RLE8", RleBmp(kRle8, 4, 3, {4, 0, 0, 0, 0, 3, 1, 2, 3, 0, 1, 0, 0, 0, 2, 1, 0, 2, 1, 0, 1, 2, 0, 1}),
          {kGreen, kGreen, kBehind, kBlue, kGreen, kBlue, kWhite, kRed, kRed, kRed, kRed, kRed}, kBehind},
         {"RLE4", RleBmp(kRle4, 5, 2, {5, 0x12, 0, 0, 0, 3, 0x30, 0x10, 2, 0x23, 0, 1}),
          {kWhite, kRed, kGreen, kBlue, kWhite, kGreen, kBlue, kGreen, kBlue, kGreen}},
-        {"RLE4 odd absolute run", RleBmp(kRle4, 5, 1, {0, 5, 0x01, 0x23, 0x00, 0, 0, 1}),
-         {kRed, kGreen, kBlue, kWhite, kRed}},
         {"OS/2 8 bits", EncodeCoreBmp(3, 2, 8, three, {0, 1, 2, 0, 2, 2, 1, 0}),
          {kBlue, kBlue, kGreen, kRed, kGreen, kBlue}},
-        {"OS/2 24 bits", EncodeCoreBmp(2, 1, 24, {}, {0, 0, 255, 255, 0, 0, 0, 0}), {kRed, kBlue}},
         {"JPEG RGB", SolidJpeg(16, {200, 100, 50}), Colors(256, RGB(200, 100, 50)), kBlue, 3},
         {"JPEG grey", SolidJpeg(16, {128}), Colors(256, RGB(128, 128, 128)), kBlue, 3},
         {"JPEG CMYK", SolidJpeg(16, ink), Colors(256, inkColour), kBlue, 3},
@@ -119,14 +101,12 @@ TEST_F(DecodeTest, EveryFileGivesItsInformationOrIsRefused)
     const Bytes png = RgbaPng(8, 8, std::vector<uint32_t>(64, 0xFF112233));
     Bytes corruptPng = png;
     corruptPng[png.size() - 20] ^= 0x5A;  // inside the image data: its checksum no longer matches
-    const Bytes jpeg = SolidJpeg(32, {10, 20, 30});
     const Bytes large = SolidJpeg(256, {10, 20, 30});
     const Bytes bmp = EncodeBmp({4, 4, 24, Bytes(48, 0)});
     Bytes noPlanes = EncodeBmp({1, 1, 24, {0, 0, 0, 0}});
     noPlanes[26] = 0;
     Bytes jpegWithoutFrame = {0xFF, 0xD8, 0xFF};
     jpegWithoutFrame.resize(200, 0);
-    const Bytes core = EncodeCoreBmp(3, 2, 8, {0xFF0000, 0x00FF00, 0x0000FF}, {0, 1, 2, 0, 2, 2, 1, 0});
     const struct {
         const char* name;
         Bytes file;
@@ -134,48 +114,29 @@ TEST_F(DecodeTest, EveryFileGivesItsInformationOrIsRefused)
     } cases[] = {
         {"RGBA", RgbaPng(960, 44, std::vector<uint32_t>(960 * 44, 0xFF000000)),
          "PNG 960x44 96x96dpi 25400x1164 alpha rgb realsize"},
-        {"PNG at 72 dpi", EncodePng({1, 1, kGray, 8, {7}, {}, {}, -1, 2835}),
+        {"PNG at 72 dpi", EncodePng({1, 1, kGray, 8, {7}, {}, {}, 2835}),
          "PNG 1x1 72.009x72.009dpi 35x35 gray realsize realdpi"},
-        {"PNG, resolution of no unit", EncodePng({1, 1, kGray, 8, {7}, {}, {}, -1, 2835, true}),
-         "PNG 1x1 96x96dpi 26x26 gray realsize"},
         {"BMP", EncodeBmp({1, 1, 24, {0, 0, 0, 0}}), "BMP 1x1 96x96dpi 26x26 rgb realsize"},
-        {"BMP at 72 dpi", EncodeBmp({1, 1, 24, {0, 0, 0, 0}, BI_RGB, {}, {}, 40, 2835}),
-         "BMP 1x1 72.009x72.009dpi 35x35 rgb realsize realdpi"},
         {"JPEG at 72 dpi", SolidJpeg(8, black, InkStorage::Plain, 1, 72),
          "JPEG 8x8 72x72dpi 282x282 ycbcr realsize realdpi"},
         {"JPEG in dots per cm", SolidJpeg(8, black, InkStorage::Plain, 2, 40),
          "JPEG 8x8 101.6x101.6dpi 200x200 ycbcr realsize realdpi"},
-        {"JPEG of no density", SolidJpeg(8, black), "JPEG 8x8 96x96dpi 212x212 ycbcr realsize"},
         {"JPEG YCCK", SolidJpeg(16, ink, InkStorage::Ycck), "JPEG 16x16 96x96dpi 423x423 ycck realsize"},
         {"nothing", {}, kRefused},
-        {"text", {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c', 't', 'u', 'r', 'e'}, kRefused},
-        {"a BMP signature alone", {'B', 'M'}, kRefused},
-        {"a PNG signature alone", {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}, kRefused},
         {"a JPEG without a frame", jpegWithoutFrame, kRefused}, {"half a PNG", Cut(png, png.size() / 2), kRefused},
-        {"a PNG cut in its header", Cut(png, 40), kRefused}, {"half a JPEG", Cut(jpeg, jpeg.size() / 2), kRefused},
-        {"a JPEG cut in its header", Cut(jpeg, 30), kRefused},
         {"a JPEG cut in its scan, where libjpeg only warns", Cut(large, large.size() - 100), kRefused},
-        {"a BMP one byte short", Cut(bmp, bmp.size() - 1), kRefused},
-        {"a BMP cut in its header", Cut(bmp, 60), kRefused}, {"a PNG of a wrong checksum", corruptPng, kRefused},
+        {"a BMP one byte short", Cut(bmp, bmp.size() - 1), kRefused}, {"a PNG of a wrong checksum", corruptPng, kRefused},
         {"a JPEG inside a BMP", EncodeBmp({1, 1, 24, {0, 0, 0, 0}, 4}), kRefused},
         {"a BMP of no planes", noPlanes, kRefused},
         {"a BMP cut in its palette", Cut(EncodeBmp({1, 1, 8, {0, 0, 0, 0}}), 60), kRefused},
         {"a run past the row's end", RleBmp(kRle8, 4, 2, {3, 0, 2, 0, 0, 1}), kRefused},
-        {"an absolute run past the row's end", RleBmp(kRle8, 4, 2, {0, 5, 0, 0, 0, 0, 0, 0, 0, 1}), kRefused},
-        {"a four-bit run past the row's end", RleBmp(kRle4, 4, 2, {6, 0x11, 0, 1}), kRefused},
         {"a move past the right edge", RleBmp(kRle8, 4, 2, {0, 2, 5, 0, 0, 1}), kRefused},
-        {"a move past the top", RleBmp(kRle8, 4, 2, {0, 2, 0, 2, 0, 1}), kRefused},
         {"a line end past the top", RleBmp(kRle8, 4, 2, {0, 0, 0, 0, 0, 0, 0, 1}), kRefused},
-        {"a run above the top row", RleBmp(kRle8, 4, 2, {0, 0, 0, 0, 1, 0, 0, 1}), kRefused},
         {"runs without an end of picture", RleBmp(kRle8, 4, 2, {4, 1, 0, 0}), kRefused},
-        {"an absolute run cut short", RleBmp(kRle8, 4, 2, {0, 4, 1, 1}), kRefused},
-        {"a move cut short", RleBmp(kRle8, 4, 2, {0, 2, 1}), kRefused},
         {"top-down rows, which runs cannot have", RleBmp(kRle8, 4, -2, {0, 1}), kRefused},
         {"eight-bit runs at four bits", EncodeBmp({1, 1, 4, {0, 1}, kRle8, {0}}), kRefused},
         {"16 bits in an OS/2 header", EncodeCoreBmp(2, 1, 16, {}, {0, 0, 0, 0}), kRefused},
         {"an OS/2 header of no width", EncodeCoreBmp(0, 1, 24, {}, {0, 0, 0, 0}), kRefused},
-        {"an OS/2 BMP cut in its rows", Cut(core, core.size() - 1), kRefused},
-        {"a PNG 20000 pixels wide", EncodePng({20000, 1}), kTooLarge},
         {"a PNG of 10000 x 10000", EncodePng({10000, 10000}), kTooLarge},
         {"a BMP of 100000 x 100000", EncodeBmp({100000, -100000, 24, {0, 0, 0, 0}}), kTooLarge},
         {"a JPEG of 60000 x 60000", HugeJpeg(), kTooLarge},

@@ -26,20 +26,13 @@ bool WritePng(png_structp png, png_infop info, const PngSpec& spec, png_bytepp r
 {
     if (setjmp(png_jmpbuf(png))) return false;
     png_set_IHDR(png, info, spec.width, spec.height, spec.bitDepth, spec.colorType,
-                 spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     if (!spec.palette.empty())
         png_set_PLTE(png, info, reinterpret_cast<png_const_colorp>(spec.palette.data()), int(spec.palette.size() / 3));
     if (!spec.transparency.empty())
         png_set_tRNS(png, info, spec.transparency.data(), int(spec.transparency.size()), nullptr);
-    if (spec.transparentGray >= 0) {
-        png_color_16 key = {};
-        key.gray = png_uint_16(spec.transparentGray);
-        png_set_tRNS(png, info, nullptr, 1, &key);
-    }
     if (spec.pixelsPerMetre)
-        png_set_pHYs(png, info, spec.pixelsPerMetre, spec.pixelsPerMetre,
-                     spec.resolutionUnknownUnit ? PNG_RESOLUTION_UNKNOWN : PNG_RESOLUTION_METER);
+        png_set_pHYs(png, info, spec.pixelsPerMetre, spec.pixelsPerMetre, PNG_RESOLUTION_METER);
     png_write_info(png, info);
     if (spec.rows.empty()) return true;
     png_write_image(png, rows);

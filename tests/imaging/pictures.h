@@ -22,10 +22,7 @@ struct PngSpec {
     Bytes rows = {};
     Bytes palette = {};                  // R, G, B triples
     Bytes transparency = {};             // tRNS alpha per palette entry
-    int transparentGray = -1;            // tRNS of a grey file
     uint32_t pixelsPerMetre = 0;         // pHYs when non-zero
-    bool resolutionUnknownUnit = false;  // pHYs unit "unknown" instead of metres
-    bool interlaced = false;
 };
 Bytes EncodePng(const PngSpec& spec);
 // 8-bit RGBA pixels given as 0xAARRGGBB.
