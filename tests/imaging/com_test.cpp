@@ -11,38 +11,30 @@ using ComTest = HostTest;  // each case balances COM itself
 using LifetimeTest = ImagingTest;
 using StreamTest = ImagingTest;
 
-TEST_F(ComTest, InitialisationIsCountedAndBalanced)
+// CoInitializeEx counts and balances; every refusal of CoCreateInstance leaves no object.
+TEST_F(ComTest, InitialisationIsCountedAndCreationFailuresLeaveNoObject)
 {
+    void* object = nullptr;
+    auto create = [&object](REFCLSID classId, IUnknown* outer, REFIID interfaceId) {
+        object = &object;
+        HRESULT result = CoCreateInstance(classId, outer, CLSCTX_INPROC_SERVER, interfaceId, &object);
+        EXPECT_EQ(object, nullptr);
+        return result;
+    };
+    EXPECT_EQ(create(CLSID_ImagingFactory, nullptr, IID_IImagingFactory), CO_E_NOTINITIALIZED);
     int reserved = 0;
     const std::vector<HRESULT> results = {
         CoInitializeEx(nullptr, COINIT_MULTITHREADED), CoInitializeEx(nullptr, COINIT_MULTITHREADED),
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), CoInitializeEx(&reserved, COINIT_MULTITHREADED)};
-    EXPECT_EQ(results, (std::vector<HRESULT>{S_OK, S_FALSE, RPC_E_CHANGED_MODE, E_INVALIDARG}));
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), CoInitializeEx(&reserved, COINIT_MULTITHREADED),
+        create(CLSID_ImagingFactory, reinterpret_cast<IUnknown*>(&object), IID_IUnknown),
+        create(IID_IImage, nullptr, IID_IUnknown), create(CLSID_ImagingFactory, nullptr, IID_IImage),
+        CoCreateInstance(CLSID_ImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IImagingFactory, nullptr)};
+    EXPECT_EQ(results, (std::vector<HRESULT>{S_OK, S_FALSE, RPC_E_CHANGED_MODE, E_INVALIDARG, CLASS_E_NOAGGREGATION,
+                                             REGDB_E_CLASSNOTREG, E_NOINTERFACE, E_POINTER}));
     EXPECT_EQ(wincore::ComInitCount(), 2);
     for (int i = 0; i < 3; i++) CoUninitialize();  // one too many changes nothing
     EXPECT_EQ(wincore::ComInitCount(), 0);
     EXPECT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK) << "any mode once balanced";
-    CoUninitialize();
-}
-
-TEST_F(ComTest, CreationFailuresLeaveNoObject)
-{
-    void* object = nullptr;
-    auto create = [&object](REFCLSID classId, IUnknown* outer, DWORD context, REFIID interfaceId) {
-        object = &object;
-        HRESULT result = CoCreateInstance(classId, outer, context, interfaceId, &object);
-        EXPECT_EQ(object, nullptr);
-        return result;
-    };
-    EXPECT_EQ(create(CLSID_ImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IImagingFactory), CO_E_NOTINITIALIZED);
-    ASSERT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);
-    IUnknown* outer = reinterpret_cast<IUnknown*>(&object);
-    EXPECT_EQ(create(CLSID_ImagingFactory, outer, CLSCTX_INPROC_SERVER, IID_IUnknown), CLASS_E_NOAGGREGATION);
-    EXPECT_EQ(create(IID_IImage, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown), REGDB_E_CLASSNOTREG);
-    EXPECT_EQ(create(CLSID_ImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IImage), E_NOINTERFACE);
-    EXPECT_EQ(create(CLSID_ImagingFactory, nullptr, CLSCTX_LOCAL_SERVER, IID_IUnknown), REGDB_E_CLASSNOTREG);
-    EXPECT_EQ(CoCreateInstance(CLSID_ImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IImagingFactory, nullptr),
-              E_POINTER);
     CoUninitialize();
     EXPECT_EQ(wincore::LiveComObjects(), 0);
 }
@@ -175,8 +167,6 @@ TEST_F(StreamTest, ReadsAndSeeksTheCallersBlockAndNeverPastIt)
     EXPECT_EQ(Seek(stream, -2, STREAM_SEEK_CUR), 4u);
     EXPECT_EQ(ReadAll(stream), "o world");
     Seek(stream, -1, STREAM_SEEK_SET, STG_E_INVALIDFUNCTION);
-    Seek(stream, 0, 7, STG_E_INVALIDFUNCTION);
-    EXPECT_EQ(stream->Read(nullptr, 1, nullptr), STG_E_INVALIDPOINTER);
     EXPECT_EQ(stream->Release(), 0u);
     EXPECT_EQ(GlobalSize(block), 11u) << "the stream did not own the block";
 
@@ -207,19 +197,17 @@ TEST_F(StreamTest, MembersTheControlsNeverCall)
     all.QuadPart = 100;
     cut.QuadPart = 3;
     STATSTG stat = {};
-    void *sequential = nullptr, *none = this;
+    void* none = this;
     const std::vector<HRESULT> results = {
         clone->Write("XY", 2, nullptr), stream->CopyTo(target, all, &read, &written), target->SetSize(cut),
-        stream->Stat(&stat, STATFLAG_NONAME), stream->Stat(nullptr, 0), stream->Clone(nullptr),
-        stream->Commit(0), stream->Revert(), stream->LockRegion(all, all, 0), stream->UnlockRegion(all, all, 0),
-        stream->QueryInterface(IID_ISequentialStream, &sequential), stream->QueryInterface(IID_IImage, &none)};
-    EXPECT_EQ(results, (std::vector<HRESULT>{S_OK, S_OK, S_OK, S_OK, STG_E_INVALIDPOINTER, STG_E_INVALIDPOINTER, S_OK,
-                                             S_OK, STG_E_INVALIDFUNCTION, STG_E_INVALIDFUNCTION, S_OK, E_NOINTERFACE}));
+        stream->Stat(&stat, STATFLAG_NONAME), stream->Commit(0), stream->Revert(), stream->LockRegion(all, all, 0),
+        stream->UnlockRegion(all, all, 0), stream->QueryInterface(IID_IImage, &none)};
+    EXPECT_EQ(results, (std::vector<HRESULT>{S_OK, S_OK, S_OK, S_OK, S_OK, S_OK, STG_E_INVALIDFUNCTION,
+                                             STG_E_INVALIDFUNCTION, E_NOINTERFACE}));
     EXPECT_EQ(read.QuadPart * 10 + written.QuadPart + stat.cbSize.QuadPart * 100, 644u);
     Seek(target, 0, STREAM_SEEK_SET);
     EXPECT_EQ(ReadAll(target), "XYe");
-    EXPECT_TRUE(sequential == stream && none == nullptr);
-    stream->Release();  // the reference QueryInterface added
+    EXPECT_EQ(none, nullptr);
     EXPECT_EQ(stream->Release() + target->Release(), 0u);
     EXPECT_NE(GlobalSize(block), 0u);
     EXPECT_EQ(clone->Release(), 0u);
