@@ -71,14 +71,14 @@ Bytes EncodeBmp(const BmpSpec& spec)
 {
     size_t masksBytes = spec.headerSize == 40 ? spec.masks.size() * 4 : 0;  // a longer header holds them
     uint32_t pixelOffset = uint32_t(14 + spec.headerSize + masksBytes + spec.palette.size() * 4);
-    uint32_t rowsBytes = uint32_t(spec.rows.size()), resolution = uint32_t(spec.pixelsPerMetre);
+    uint32_t rowsBytes = uint32_t(spec.rows.size());
     Bytes out = {'B', 'M'};
     for (uint32_t v : {pixelOffset + rowsBytes, 0u, pixelOffset, spec.headerSize, uint32_t(spec.width),
                        uint32_t(spec.height)})
         Append(out, v, 4);
     Append(out, 1, 2);
     Append(out, spec.bits, 2);
-    for (uint32_t v : {spec.compression, rowsBytes, resolution, resolution, uint32_t(spec.palette.size()), 0u})
+    for (uint32_t v : {spec.compression, rowsBytes, 0u, 0u, uint32_t(spec.palette.size()), 0u})
         Append(out, v, 4);
     for (uint32_t mask : spec.masks) Append(out, mask, 4);
     out.resize(14 + spec.headerSize + masksBytes, 0);

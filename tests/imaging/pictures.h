@@ -37,7 +37,6 @@ struct BmpSpec {
     std::vector<uint32_t> palette = {};  // 0x00RRGGBB
     std::vector<uint32_t> masks = {};    // R, G, B (and A inside a longer header)
     uint32_t headerSize = 40;
-    int32_t pixelsPerMetre = 0;
 };
 Bytes EncodeBmp(const BmpSpec& spec);
 // A run-length encoded BMP (kRle8 or kRle4) of the palette red, green, blue, white.

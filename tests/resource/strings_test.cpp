@@ -13,9 +13,8 @@ TEST(Strings, LengthAndCopies)
 {
     EXPECT_EQ((std::array<int, 3>{lstrlenW(nullptr), lstrlenW(u""), lstrlenW(u"仿宋")}), (std::array<int, 3>{0, 0, 2}));
     WCHAR buffer[8] = {};
-    EXPECT_EQ(lstrcpyW(buffer, u"abc"), buffer);
-    EXPECT_EQ(std::u16string(buffer), u"abc");
-    EXPECT_TRUE(!lstrcpyW(nullptr, u"abc") && !lstrcpyW(buffer, nullptr) && !lstrcpynW(buffer, nullptr, 8));
+    EXPECT_TRUE(lstrcpyW(buffer, u"abc") == buffer && std::u16string(buffer) == u"abc");
+    EXPECT_TRUE(!lstrcpyW(nullptr, u"abc") && !lstrcpynW(buffer, nullptr, 8));
     // lstrcpynW copies at most count - 1 characters and always terminates.
     struct Row {
         const char16_t* source;
