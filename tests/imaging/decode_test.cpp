@@ -103,9 +103,7 @@ TEST_F(DecodeTest, EveryFileGivesItsInformationOrIsRefused)
     corruptPng[png.size() - 20] ^= 0x5A;  // inside the image data: its checksum no longer matches
     const Bytes large = SolidJpeg(256, {10, 20, 30});
     const Bytes bmp = EncodeBmp({4, 4, 24, Bytes(48, 0)});
-    Bytes noPlanes = EncodeBmp({1, 1, 24, {0, 0, 0, 0}});
-    noPlanes[26] = 0;
-    Bytes jpegWithoutFrame = {0xFF, 0xD8, 0xFF};
+    Bytes jpegWithoutFrame = {0xFF, 0xD8, 0xFF};  // libjpeg's fatal error, not a warning
     jpegWithoutFrame.resize(200, 0);
     const struct {
         const char* name;
@@ -126,17 +124,9 @@ TEST_F(DecodeTest, EveryFileGivesItsInformationOrIsRefused)
         {"a JPEG without a frame", jpegWithoutFrame, kRefused}, {"half a PNG", Cut(png, png.size() / 2), kRefused},
         {"a JPEG cut in its scan, where libjpeg only warns", Cut(large, large.size() - 100), kRefused},
         {"a BMP one byte short", Cut(bmp, bmp.size() - 1), kRefused}, {"a PNG of a wrong checksum", corruptPng, kRefused},
-        {"a JPEG inside a BMP", EncodeBmp({1, 1, 24, {0, 0, 0, 0}, 4}), kRefused},
-        {"a BMP of no planes", noPlanes, kRefused},
-        {"a BMP cut in its palette", Cut(EncodeBmp({1, 1, 8, {0, 0, 0, 0}}), 60), kRefused},
         {"a run past the row's end", RleBmp(kRle8, 4, 2, {3, 0, 2, 0, 0, 1}), kRefused},
         {"a move past the right edge", RleBmp(kRle8, 4, 2, {0, 2, 5, 0, 0, 1}), kRefused},
         {"a line end past the top", RleBmp(kRle8, 4, 2, {0, 0, 0, 0, 0, 0, 0, 1}), kRefused},
-        {"runs without an end of picture", RleBmp(kRle8, 4, 2, {4, 1, 0, 0}), kRefused},
-        {"top-down rows, which runs cannot have", RleBmp(kRle8, 4, -2, {0, 1}), kRefused},
-        {"eight-bit runs at four bits", EncodeBmp({1, 1, 4, {0, 1}, kRle8, {0}}), kRefused},
-        {"16 bits in an OS/2 header", EncodeCoreBmp(2, 1, 16, {}, {0, 0, 0, 0}), kRefused},
-        {"an OS/2 header of no width", EncodeCoreBmp(0, 1, 24, {}, {0, 0, 0, 0}), kRefused},
         {"a PNG of 10000 x 10000", EncodePng({10000, 10000}), kTooLarge},
         {"a BMP of 100000 x 100000", EncodeBmp({100000, -100000, 24, {0, 0, 0, 0}}), kTooLarge},
         {"a JPEG of 60000 x 60000", HugeJpeg(), kTooLarge},
