@@ -22,7 +22,7 @@ constexpr bool kAddressSanitizer = false;
 #if defined(RKNAV_EMULATED)
 constexpr int kCycles = 1000;
 #else
-constexpr int kCycles = 4000;  // 3,800 counted cycles: the 1-MB tolerance catches 280 bytes a cycle
+constexpr int kCycles = 10000;  // 9,500 counted cycles: the 1-MB tolerance catches 110 bytes a cycle
 #endif
 #endif
 constexpr int kCheckEvery = 500;
