@@ -52,8 +52,8 @@ endfunction()
 #  - ScreenTest.ChildDrawing*: Wine puts a new child window at the bottom of its siblings; the
 #    documentation, and wincore, at the top.
 #  - DialogTest.TheTemplatesFont*: counts GDI objects with wincore's own counter.
-#  - ListScroll.AtAShorterAnimationInterval*: tick-by-tick and frame-by-frame figures; the menu's
-#    and the vector box's motion tests stay out of FILES for the same reason.
+#  - The menu's and the vector box's motion tests stay out of FILES: tick-by-tick and
+#    frame-by-frame figures.
 #  - PopupTest.MenuIsClamped*: its owner is erased as it is shown (see LifecycleTest.Visible*),
 #    before the test's handler that paints it is in place.
 rknav_windows_area(platform
