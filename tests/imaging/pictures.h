@@ -15,8 +15,7 @@
 using Bytes = std::vector<uint8_t>;
 constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255), kWhite = RGB(255, 255, 255);
 
-// A PNG in any of the file's layouts: `rows` holds the raw samples of every row (big-endian for 16
-// bits). Without rows, only the header and the start of the image data, which sizes the picture.
+// A PNG of raw `rows`; without rows, only the header and the start of the data, which size it.
 struct PngSpec {
     int width = 1, height = 1, colorType = 6 /* RGBA */, bitDepth = 8;
     Bytes rows = {};
@@ -47,9 +46,8 @@ Bytes RleBmp(uint32_t compression, int32_t width, int32_t height, Bytes stream);
 Bytes EncodeCoreBmp(uint16_t width, uint16_t height, uint16_t bits, const std::vector<uint32_t>& palette,
                     const Bytes& rows);
 
-// A square JPEG of one flat colour: `sample` is one pixel's grey, RGB or CMYK ink (0 none, 255
-// full), ink stored plain, with Adobe's marker (inverted) or as YCCK. Density unit 0 none, 1 dpi, 2 per cm.
-enum class InkStorage { Plain, Adobe, Ycck };
+// A square JPEG of one grey, RGB or CMYK `sample` (ink 0 none, 255 full); density unit 0, 1 dpi, 2 per cm.
+enum class InkStorage { Plain, Adobe /* inverted ink */, Ycck };
 Bytes SolidJpeg(int side, const Bytes& sample, InkStorage storage = InkStorage::Plain, int densityUnit = 0,
                 int density = 1);
 
