@@ -1,7 +1,6 @@
 // Drawing text: DrawTextW (placement, measuring, line breaking, prefixes, colours) and ExtTextOutW
 // (reference point, spacing, background); where both clip.
 #include <algorithm>
-#include <climits>
 
 #include "text/text_fixture.h"
 
@@ -137,19 +136,6 @@ TEST_F(DrawTextTest, ClipsAtTheRectangleWhenAskedAndAlwaysAtTheDCsClip)
         const LONG right = canvas.Ink().right;
         EXPECT_TRUE(right >= row.inkRightMin && right <= row.inkRightMax) << row.name << ": ink ends at " << right;
     }
-}
-
-// Far origins draw nothing and harm nothing; a huge wrapped text is cut at the rectangle's bottom,
-// its whole height counted.
-TEST_F(DrawTextTest, FarOriginsAndHugeTextsAreHarmless)
-{
-    Canvas canvas(120, 100, kPaper, font_.get());
-    const std::u16string huge = Repeat(u"word ", 4000) + Repeat(u"x", 12000);
-    EXPECT_TRUE(ExtTextOutW(canvas.dc(), INT_MIN, INT_MAX, ETO_OPAQUE, nullptr, huge.c_str(), UINT(huge.size()), nullptr));
-    EXPECT_FALSE(HasInk(canvas.Ink()));
-    RECT box = {0, 0, 120, 100};
-    EXPECT_GT(DrawTextW(canvas.dc(), huge.c_str(), int(huge.size()), &box, DT_WORDBREAK), 100 * Metrics(canvas.dc()).tmHeight);
-    EXPECT_LE(canvas.Ink().bottom, 100);
 }
 
 }  // namespace
