@@ -119,20 +119,17 @@ TEST_F(LifecycleTest, StaleAndForeignHandlesAreRejected)
     DestroyWindow(first);
     HWND second = CreateRecorder("second", WS_POPUP, 0, 0, 10, 10);
     EXPECT_NE(first, second) << "a destroyed window's handle never names a later window";
-    EXPECT_FALSE(PostMessageW(first, WM_USER, 0, 0));
-
     HDC dc = CreateCompatibleDC(nullptr);
-    const HWND foreign = reinterpret_cast<HWND>(dc), garbage = reinterpret_cast<HWND>(uintptr_t(0xDEADBEEF));
-    for (HWND bad : {HWND(nullptr), first, foreign, garbage}) {
+    // Every call fails, and leaves what it was given to fill untouched. A null window stands for every
+    // window in InvalidateRect and for the thread in PostMessageW.
+    for (HWND bad : {HWND(nullptr), first, reinterpret_cast<HWND>(dc), reinterpret_cast<HWND>(uintptr_t(0xDEADBEEF))}) {
         RECT rect = {1, 2, 3, 4};
         POINT point = {5, 6};
-        // Every call fails, and leaves what it was given to fill untouched. A null window stands for
-        // every window in InvalidateRect.
         const std::vector<LONG_PTR> results = {IsWindow(bad), DestroyWindow(bad), SendMessageW(bad, WM_USER, 0, 0),
-            GetClientRect(bad, &rect), ClientToScreen(bad, &point), SetWindowLongPtrW(bad, GWLP_USERDATA, 5),
-            ShowWindow(bad, SW_SHOW), MoveWindow(bad, 0, 0, 5, 5, TRUE), bad && InvalidateRect(bad, nullptr, TRUE),
-            LONG_PTR(SetTimer(bad, 1, 10, nullptr)), LONG_PTR(SetCapture(bad)), LONG_PTR(GetParent(bad)),
-            point.x - 5, rect.left - 1};
+            bad && PostMessageW(bad, WM_USER, 0, 0), GetClientRect(bad, &rect), ClientToScreen(bad, &point),
+            SetWindowLongPtrW(bad, GWLP_USERDATA, 5), ShowWindow(bad, SW_SHOW), MoveWindow(bad, 0, 0, 5, 5, TRUE),
+            bad && InvalidateRect(bad, nullptr, TRUE), LONG_PTR(SetTimer(bad, 1, 10, nullptr)), LONG_PTR(SetCapture(bad)),
+            LONG_PTR(GetParent(bad)), point.x - 5, rect.left - 1};
         EXPECT_EQ(results, std::vector<LONG_PTR>(results.size(), 0)) << bad;
     }
     DeleteDC(dc);
