@@ -15,15 +15,6 @@ const std::vector<int> kClosing = {200, 160, 120, 80, 40, 0, 0};
 // In a direction it does not know the panel shows at full height from the first tick to the end.
 const std::vector<int> kFullOpening = {0, 200}, kFullClosing = {200};
 
-// Empty when `seen`, a value every `step` ms, follows the ticks: at step 1 exactly, else on their curve.
-std::string OffTheTicks(const std::vector<int>& ticked, const std::vector<int>& seen, int step)
-{
-    if (step > 1) return OffTheCurve(ticked, kTick, seen, step);
-    for (size_t t = 0; t < seen.size(); t++)
-        if (seen[t] != ticked[std::min(t / kTick, ticked.size() - 1)]) return "at " + std::to_string(t) + " ms";
-    return "";
-}
-
 // A panel's height every `step` ms: 0 while hidden or gone, -1 once off the anchor with both edges.
 std::vector<int> Follow(HWND panel, int span, int step)
 {
@@ -67,12 +58,13 @@ TEST_F(SlideMotion, OpeningAndClosingAtEachPeriodFollowTheTicks)
         const bool known = row.dir != MOVE_DIR(7);
         const std::vector<int>&opening = known ? kOpening : kFullOpening, &closing = known ? kClosing : kFullClosing;
         const std::vector<int> opened = Follow(panel, kOpened + 100, step);
-        EXPECT_EQ(OffTheTicks(opening, opened, step), "") << "opening every " << step << ", direction " << row.dir;
+        EXPECT_EQ(OffTheTicks(opening, kTick, opened, step), "")
+            << "opening every " << step << ", direction " << row.dir;
         const size_t settled = size_t((kOpened + step - 1) / step);  // the first frame from 1000 ms on
         EXPECT_EQ(std::pair(opened[settled - 1], opened[settled]), std::pair(known ? 199 : 200, 200)) << "at 1000 ms";
         menu_.SetCloseBt(RECT{0, 0, 150, 200}, 1);
         Tap(150, WindowRect(panel).top + 100);
-        EXPECT_EQ(OffTheTicks(closing, Follow(panel, kClosed - 1, step), step), "") << "closing every " << step;
+        EXPECT_EQ(OffTheTicks(closing, kTick, Follow(panel, kClosed - 1, step), step), "") << "closing every " << step;
         EXPECT_TRUE(IsWindow(panel)) << "not destroyed before 600 ms";
         wincore::Advance(step);
         EXPECT_FALSE(IsWindow(panel)) << "destroyed by the first frame from 600 ms on";

@@ -43,7 +43,8 @@ inline std::string OffTheCurve(const std::vector<int>& ticked, int tick, const s
     for (size_t j = 0; j < frames.size(); j++) {
         const int t = frames[j].t, value = frames[j].value, next = (t / tick + 1) * tick;
         const bool sameTick = j > 0 && frames[j - 1].t / tick == t / tick;
-        const bool back = sameTick && (value - frames[j - 1].value) * (OnTheCurve(ticked, tick, next) - frames[j - 1].value) < 0;
+        const bool back =
+            sameTick && (value - frames[j - 1].value) * (OnTheCurve(ticked, tick, next) - frames[j - 1].value) < 0;
         if (back || std::abs(value - OnTheCurve(ticked, tick, t)) > 1)
             return "at " + std::to_string(t) + " ms " + std::to_string(value) + ", the ticks give " +
                    std::to_string(OnTheCurve(ticked, tick, t));
@@ -51,10 +52,14 @@ inline std::string OffTheCurve(const std::vector<int>& ticked, int tick, const s
     return "";
 }
 
-// The same for a trace with a frame every `interval` ms.
-inline std::string OffTheCurve(const std::vector<int>& ticked, int tick, const std::vector<int>& smooth, int interval)
+// Empty when `seen`, a value every `step` ms, follows the ticks: at step 1 exactly, else on their curve.
+inline std::string OffTheTicks(const std::vector<int>& ticked, int tick, const std::vector<int>& seen, int step)
 {
     std::vector<TracedFrame> frames;
-    for (size_t j = 0; j < smooth.size(); j++) frames.push_back({int(j) * interval, smooth[j]});
-    return OffTheCurve(ticked, tick, frames);
+    for (size_t j = 0; j < seen.size(); j++) {
+        if (step == 1 && seen[j] != ticked[std::min(j / tick, ticked.size() - 1)])
+            return "at " + std::to_string(j) + " ms";
+        frames.push_back({int(j) * step, seen[j]});
+    }
+    return step == 1 ? "" : OffTheCurve(ticked, tick, frames);
 }

@@ -11,15 +11,6 @@ constexpr COLORREF kBefore = RGB(220, 40, 40);
 // A sixth of the middle field per tick, at least 1 px, until the tick after 0 (which repaints).
 const std::vector<int> kWide = {136, 114, 92, 70, 48, 26, 4, 0}, kNarrow = {4, 3, 2, 1, 0};
 
-// Empty when `seen`, a value every `step` ms, follows the ticks: at step 1 exactly, else on their curve.
-std::string OffTheTicks(const std::vector<int>& ticked, const std::vector<int>& seen, int step)
-{
-    if (step > 1) return OffTheCurve(ticked, kTick, seen, step);
-    for (size_t t = 0; t < seen.size(); t++)
-        if (seen[t] != ticked[std::min(t / kTick, ticked.size() - 1)]) return "at " + std::to_string(t) + " ms";
-    return "";
-}
-
 TEST_F(VectorBoxTest, SlideFollowsItsTicksAtEachPeriod)
 {
     // Period 0 gives the ticks' figures at every ms; each row's refused period must change nothing.
@@ -46,7 +37,7 @@ TEST_F(VectorBoxTest, SlideFollowsItsTicksAtEachPeriod)
         };
         box.Tap(row.arrow);
         const int frame = row.interval ? std::max(row.interval, 10) : 1;  // 10: the shortest timer period
-        EXPECT_EQ(OffTheTicks(ticked, Trace(kSpan / frame, frame, shown), frame), "")
+        EXPECT_EQ(OffTheTicks(ticked, kTick, Trace(kSpan / frame, frame, shown), frame), "")
             << "width " << row.width << ", arrow " << row.arrow << " every " << frame;
         EXPECT_GE(int(lastPaint), end) << row.interval;
         EXPECT_LT(int(lastPaint), end + (row.interval ? frame : kTick)) << "the frame from the tick after 0 stops";
