@@ -47,7 +47,7 @@ Bytes EncodeCoreBmp(uint16_t width, uint16_t height, uint16_t bits, const std::v
                     const Bytes& rows);
 
 // A square JPEG of one grey, RGB or CMYK `sample` (ink 0 none, 255 full); density unit 0, 1 dpi, 2 per cm.
-enum class InkStorage { Plain, Adobe /* inverted ink */, Ycck };
+enum class InkStorage { Plain, Ycck };  // YCCK carries Adobe's marker and inverted ink
 Bytes SolidJpeg(int side, const Bytes& sample, InkStorage storage = InkStorage::Plain, int densityUnit = 0,
                 int density = 1);
 
