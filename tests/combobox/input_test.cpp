@@ -69,6 +69,7 @@ TEST_F(ComboTest, ListOpensUnderOrOverTheFieldWithWholeRows)
          {"notify 1070 code -2 a", "command 20 code 1 'a' sel 0 list 0"}},
     };
     for (const auto& c : cases) {
+        ShowWindow(inner, c.parent == inner ? SW_SHOW : SW_HIDE);  // over the owner's fields on Win32
         ComboProbe box;
         ASSERT_TRUE(Make(box, c.parent, c.field, c.items));
         box.SetItemHeight(0, c.height);
