@@ -11,6 +11,10 @@
 
 // What a deriving host reaches: the drop-down list, and the procedure for a system list box.
 struct ComboProbe : CNavComboboxEx {
+    // The box whose state the owner's log reports; it lets go before its windows go, which on Win32
+    // may still tell the owner something.
+    static inline ComboProbe* watched = nullptr;
+    ~ComboProbe() { if (watched == this) watched = nullptr; }
     using CNavComboboxEx::ComboboxListProc;
     using CNavComboboxEx::hListBox;
     using CNavComboboxEx::oldListBoxProc;
@@ -49,7 +53,7 @@ protected:
         std::istringstream names(items);
         for (std::string name; std::getline(names, name, ',');) combo.AddString(U16(name).c_str());
         Log().Name(combo.List(), "list");
-        watched = &combo;
+        ComboProbe::watched = &combo;
         wincore::Pump();
         return true;
     }
@@ -63,7 +67,6 @@ protected:
     }
 
     std::vector<std::string> events;
-    ComboProbe* watched = nullptr;
 
 private:
     void Record(UINT message, WPARAM wParam, LPARAM lParam)
@@ -76,9 +79,9 @@ private:
             line << "activate " << LOWORD(wParam) << " " << Log().NameOf(reinterpret_cast<HWND>(lParam));
         else if (message == WM_SETFOCUS)
             line << "focus " << Log().NameOf(reinterpret_cast<HWND>(wParam));
-        else if (message == WM_COMMAND && watched)
-            line << "command " << LOWORD(wParam) << " code " << HIWORD(wParam) << " '" << Text(*watched) << "' sel "
-                 << watched->GetCurSel() << " list " << IsWindowVisible(watched->List());
+        else if (ComboProbe* box = ComboProbe::watched; message == WM_COMMAND && box)
+            line << "command " << LOWORD(wParam) << " code " << HIWORD(wParam) << " '" << Text(*box) << "' sel "
+                 << box->GetCurSel() << " list " << IsWindowVisible(box->List());
         else
             return;
         events.push_back(line.str());
