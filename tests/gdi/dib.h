@@ -1,4 +1,4 @@
-// DIBs built byte by byte for the GDI tests: a header of the asked size, masks, colour table, rows.
+// DIBs built byte by byte for the GDI tests: a header of the asked size, colour table, rows.
 #pragma once
 
 #include <cstdint>
@@ -35,17 +35,13 @@ struct TestDib {
     }
 };
 
-// Masks go right after a 40-byte header, inside a longer one.
-inline TestDib MakeDib(int width, int height, int bitCount, DWORD headerSize = 40, const Colors& palette = {},
-                       const std::vector<uint32_t>& masks = {})
+inline TestDib MakeDib(int width, int height, int bitCount, DWORD headerSize = 40, const Colors& palette = {})
 {
     TestDib dib;
     dib.height = height;
     dib.bitCount = bitCount;
     dib.stride = (size_t(width) * size_t(bitCount) + 31) / 32 * 4;
-    size_t maskAt = headerSize >= 52 ? sizeof(BITMAPINFOHEADER) : headerSize;
-    size_t tableAt = headerSize >= 52 ? headerSize : headerSize + masks.size() * 4;
-    dib.bitsOffset = tableAt + palette.size() * 4;
+    dib.bitsOffset = headerSize + palette.size() * 4;
     dib.bytes.assign(dib.bitsOffset + dib.stride * size_t(std::abs(height)), 0);
 
     BITMAPINFOHEADER& header = dib.header();
@@ -54,12 +50,10 @@ inline TestDib MakeDib(int width, int height, int bitCount, DWORD headerSize = 4
     header.biHeight = height;
     header.biPlanes = 1;
     header.biBitCount = WORD(bitCount);
-    header.biCompression = masks.empty() ? BI_RGB : BI_BITFIELDS;
     header.biClrUsed = DWORD(palette.size());
-    for (size_t i = 0; i < masks.size(); i++) std::memcpy(&dib.bytes[maskAt + 4 * i], &masks[i], 4);
     for (size_t i = 0; i < palette.size(); i++) {
         RGBQUAD entry = {GetBValue(palette[i]), GetGValue(palette[i]), GetRValue(palette[i]), 0};
-        std::memcpy(&dib.bytes[tableAt + 4 * i], &entry, 4);
+        std::memcpy(&dib.bytes[headerSize + 4 * i], &entry, 4);
     }
     return dib;
 }

