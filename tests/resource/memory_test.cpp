@@ -1,9 +1,8 @@
-// Local and global memory blocks: movable ones count locks, fixed ones are their own address.
+// Local and global memory blocks as the library and the demo hand them to streams: movable, locked, freed.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include <cstring>
 #include <limits>
 #include <string>
 #include <vector>
@@ -41,37 +40,12 @@ TEST(LocalAlloc, RejectsHandlesOfOtherKindsAndAbsurdSizes)
     HRSRC resource = FindResourceW(nullptr, u"NAMED", RT_RCDATA);
     ASSERT_NE(resource, nullptr);
     EXPECT_EQ(LocalFree(resource), static_cast<HLOCAL>(resource));
-    EXPECT_TRUE(!LocalLock(resource) && !LocalUnlock(resource) && !GlobalReAlloc(resource, 4, GMEM_MOVEABLE));
+    EXPECT_TRUE(!LocalLock(resource) && !LocalUnlock(resource));
     EXPECT_NE(SizeofResource(nullptr, resource), 0u) << "untouched";
     SetLastError(0);
     EXPECT_EQ(LocalAlloc(LMEM_FIXED, kGiB + 1), nullptr);
     EXPECT_EQ(GetLastError(), DWORD(ERROR_NOT_ENOUGH_MEMORY));
     EXPECT_EQ(GlobalAlloc(GMEM_MOVEABLE, std::numeric_limits<SIZE_T>::max()), nullptr);
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 16);
-    EXPECT_TRUE(!GlobalReAlloc(block, kGiB + 1, GMEM_MOVEABLE) && GlobalSize(block) == 16);
-    GlobalFree(block);
-}
-
-// What the controls never ask for, once: fixed blocks (even an empty one has an address) and
-// reallocation, where a block grows in place or, when allowed to, moves; growth is zeroed.
-TEST(GlobalReAlloc, FixedAndMovableBlocksGrowOnlyWhereAllowed)
-{
-    auto* empty = static_cast<char*>(LocalAlloc(LPTR, 0));
-    EXPECT_TRUE(empty && LocalLock(empty) == empty && LocalSize(empty) == 0 && LocalFree(empty) == nullptr);
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 0);
-    EXPECT_TRUE(!GlobalLock(block) && GlobalReAlloc(block, 4, 0) == block) << "nothing to lock until it grows";
-    std::memcpy(GlobalLock(block), "abcd", 4);
-    EXPECT_EQ(GlobalReAlloc(block, 4096, GMEM_ZEROINIT | GMEM_MOVEABLE), block);
-    auto* data = static_cast<char*>(GlobalLock(block));
-    EXPECT_TRUE(std::string(data, 4) == "abcd" && AllZero(data + 4, 4092));
-    EXPECT_TRUE(GlobalReAlloc(block, 2, 0) == block && GlobalLock(block) == data && !GlobalReAlloc(block, 8192, 0));
-    GlobalFree(block);
-    auto* fixed = static_cast<char*>(GlobalAlloc(GPTR, 4));
-    std::memcpy(fixed, "wxyz", 4);
-    auto* moved = static_cast<char*>(GlobalReAlloc(fixed, 64, GMEM_MOVEABLE | GMEM_ZEROINIT));
-    ASSERT_NE(moved, nullptr);
-    EXPECT_TRUE(std::string(moved, 4) == "wxyz" && AllZero(moved + 4, 60) && GlobalSize(moved) == 64);
-    EXPECT_EQ(GlobalFree(moved), nullptr);
 }
 
 }  // namespace
