@@ -1,5 +1,4 @@
-// IImage::Draw: HIMETRIC source rectangles, scaling and clipping; and 1:1 draws at any resolution
-// from the wrapper's truncated rectangles, which must lose no pixel to the round trip.
+// IImage::Draw: HIMETRIC source rectangles as the controls' wrapper gives them, scaling and clipping.
 #include <algorithm>
 
 #include "imaging/pictures.h"
@@ -9,8 +8,6 @@ namespace {
 constexpr COLORREF kGray = RGB(50, 50, 50);
 
 using DrawTest = ImagingTest;
-
-constexpr int kSide = 41;  // of the resolution sweep's picture
 
 // Each draw goes to a grey canvas; what it paints must be exactly `ink`, all of one colour.
 TEST_F(DrawTest, SourceDestinationClipAndOriginPlaceThePixelsOrNone)
@@ -69,51 +66,6 @@ TEST_F(DrawTest, SourceDestinationClipAndOriginPlaceThePixelsOrNone)
     EXPECT_EQ(results, (std::vector<HRESULT>{E_INVALIDARG, E_INVALIDARG, E_POINTER, E_HANDLE}));
     EXPECT_EQ(canvas.Pixels(), Colors(16, kGray));
     for (IImage* image : {strip, square, dot}) image->Release();
-}
-
-// Draws pixels [at, at + size) of both axes as the wrapper's 1:1 draw asks for them; true when the
-// canvas shows exactly the picture's pixels from `shown` (each a colour of its own).
-bool DrawsOneToOne(IImage* image, double dpi, int at, int size, int shown)
-{
-    Canvas canvas(size, size, RGB(1, 2, 3));
-    RECT destination = {0, 0, size, size};
-    LONG from = ToHimetric(at, dpi), to = ToHimetric(at + size, dpi);
-    RECT source = {from, from, to, to};
-    EXPECT_EQ(image->Draw(canvas.dc(), &destination, &source), S_OK);
-    for (int y = 0; y < size; y++)
-        for (int x = 0; x < size; x++)
-            if (canvas.At(x, y) != RGB((shown + x) * 6, (shown + y) * 6, 0x80)) return false;
-    return true;
-}
-
-TEST_F(DrawTest, OneToOneDrawsCopyEveryPixel)
-{
-    std::vector<uint32_t> pixels;
-    for (int y = 0; y < kSide; y++)
-        for (int x = 0; x < kSide; x++) pixels.push_back(0xFF000080u | uint32_t(x * 6) << 16 | uint32_t(y * 6) << 8);
-    // 72 to 3000 dpi, then one pixel a metre up to the most a PNG states (only the whole picture named).
-    for (uint32_t pixelsPerMetre :
-         {2835u, 3780u, 11811u, 50000u, 51181u, 94488u, 118110u, 1u, 100000000u, 2147483647u}) {
-        IImage* image = Load(RgbaPng(kSide, kSide, pixels, pixelsPerMetre));
-        ASSERT_NE(image, nullptr);
-        ImageInfo info = {};
-        EXPECT_EQ(image->GetImageInfo(&info), S_OK);
-        const double dpi = info.Xdpi;
-        EXPECT_DOUBLE_EQ(dpi, pixelsPerMetre * 0.0254);
-        EXPECT_TRUE(DrawsOneToOne(image, dpi, 0, kSide, 0)) << "the whole picture at " << dpi << " dpi";
-        for (int at = 0; at < kSide && dpi < 1e5; at++)
-            for (int size : {1, 6, kSide - at}) {
-                if (at + size > kSide) continue;
-                // Above 2540 dpi two pixels can share one HIMETRIC value. Where both edges name two
-                // pixels the draw is still 1:1, from the first of the pixels they name.
-                bool shared = at > 0 && ToHimetric(at - 1, dpi) == ToHimetric(at, dpi) &&
-                              ToHimetric(at + size - 1, dpi) == ToHimetric(at + size, dpi);
-                EXPECT_TRUE(DrawsOneToOne(image, dpi, at, size, at) ||
-                            (shared && DrawsOneToOne(image, dpi, at, size, at - 1)))
-                    << "pixels " << at << ".." << at + size << " at " << dpi << " dpi";
-            }
-        image->Release();
-    }
 }
 
 }  // namespace

@@ -27,10 +27,6 @@ bool WritePng(png_structp png, png_infop info, const PngSpec& spec, png_bytepp r
     if (setjmp(png_jmpbuf(png))) return false;
     png_set_IHDR(png, info, spec.width, spec.height, spec.bitDepth, spec.colorType,
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    if (!spec.palette.empty())
-        png_set_PLTE(png, info, reinterpret_cast<png_const_colorp>(spec.palette.data()), int(spec.palette.size() / 3));
-    if (!spec.transparency.empty())
-        png_set_tRNS(png, info, spec.transparency.data(), int(spec.transparency.size()), nullptr);
     if (spec.pixelsPerMetre)
         png_set_pHYs(png, info, spec.pixelsPerMetre, spec.pixelsPerMetre, PNG_RESOLUTION_METER);
     png_write_info(png, info);
@@ -69,43 +65,26 @@ Bytes RgbaPng(int width, int height, const std::vector<uint32_t>& argb, uint32_t
 
 Bytes EncodeBmp(const BmpSpec& spec)
 {
-    size_t masksBytes = spec.headerSize == 40 ? spec.masks.size() * 4 : 0;  // a longer header holds them
-    uint32_t pixelOffset = uint32_t(14 + spec.headerSize + masksBytes + spec.palette.size() * 4);
+    uint32_t pixelOffset = uint32_t(14 + 40 + spec.palette.size() * 4);
     uint32_t rowsBytes = uint32_t(spec.rows.size());
     Bytes out = {'B', 'M'};
-    for (uint32_t v : {pixelOffset + rowsBytes, 0u, pixelOffset, spec.headerSize, uint32_t(spec.width),
-                       uint32_t(spec.height)})
+    for (uint32_t v : {pixelOffset + rowsBytes, 0u, pixelOffset, 40u, uint32_t(spec.width), uint32_t(spec.height)})
         Append(out, v, 4);
     Append(out, 1, 2);
     Append(out, spec.bits, 2);
     for (uint32_t v : {spec.compression, rowsBytes, 0u, 0u, uint32_t(spec.palette.size()), 0u})
         Append(out, v, 4);
-    for (uint32_t mask : spec.masks) Append(out, mask, 4);
-    out.resize(14 + spec.headerSize + masksBytes, 0);
     for (uint32_t colour : spec.palette) Append(out, colour, 4);
     out.insert(out.end(), spec.rows.begin(), spec.rows.end());
     return out;
 }
 
-Bytes RleBmp(uint32_t compression, int32_t width, int32_t height, Bytes stream)
+Bytes RleBmp(int32_t width, int32_t height, Bytes stream)
 {
-    uint16_t bits = compression == kRle8 ? 8 : 4;
-    return EncodeBmp({width, height, bits, std::move(stream), compression, {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF}});
+    return EncodeBmp({width, height, 8, std::move(stream), 1 /* RLE8 */, {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF}});
 }
 
-Bytes EncodeCoreBmp(uint16_t width, uint16_t height, uint16_t bits, const std::vector<uint32_t>& palette,
-                    const Bytes& rows)
-{
-    uint32_t pixelOffset = uint32_t(14 + 12 + palette.size() * 3);
-    Bytes out = {'B', 'M'};
-    for (uint32_t v : {pixelOffset + uint32_t(rows.size()), 0u, pixelOffset, 12u}) Append(out, v, 4);
-    for (uint32_t v : {uint32_t(width), uint32_t(height), 1u, uint32_t(bits)}) Append(out, v, 2);
-    for (uint32_t colour : palette) Append(out, colour, 3);
-    out.insert(out.end(), rows.begin(), rows.end());
-    return out;
-}
-
-Bytes SolidJpeg(int side, const Bytes& sample, InkStorage storage, int densityUnit, int density)
+Bytes SolidJpeg(int side, const Bytes& rgb)
 {
     jpeg_compress_struct info;
     jpeg_error_mgr error;
@@ -115,19 +94,13 @@ Bytes SolidJpeg(int side, const Bytes& sample, InkStorage storage, int densityUn
     unsigned long size = 0;
     jpeg_mem_dest(&info, &buffer, &size);
     info.image_width = info.image_height = JDIMENSION(side);
-    info.input_components = int(sample.size());
-    info.in_color_space = sample.size() == 1 ? JCS_GRAYSCALE : sample.size() == 3 ? JCS_RGB : JCS_CMYK;
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, 95, TRUE);
-    bool inverted = info.in_color_space == JCS_CMYK && storage != InkStorage::Plain;
-    if (storage == InkStorage::Ycck) jpeg_set_colorspace(&info, JCS_YCCK);
-    info.write_Adobe_marker = inverted;
-    info.density_unit = UINT8(densityUnit);
-    info.X_density = info.Y_density = UINT16(density);
     jpeg_start_compress(&info, TRUE);
     std::vector<JSAMPLE> row;
-    for (int x = 0; x < side; x++)
-        for (uint8_t value : sample) row.push_back(inverted ? 255 - value : value);
+    for (int x = 0; x < side; x++) row.insert(row.end(), rgb.begin(), rgb.end());
     for (JSAMPROW rows[1] = {row.data()}; info.next_scanline < info.image_height;) jpeg_write_scanlines(&info, rows, 1);
     jpeg_finish_compress(&info);
     jpeg_destroy_compress(&info);

@@ -19,37 +19,26 @@ constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0
 struct PngSpec {
     int width = 1, height = 1, colorType = 6 /* RGBA */, bitDepth = 8;
     Bytes rows = {};
-    Bytes palette = {};                  // R, G, B triples
-    Bytes transparency = {};             // tRNS alpha per palette entry
-    uint32_t pixelsPerMetre = 0;         // pHYs when non-zero
+    uint32_t pixelsPerMetre = 0;  // pHYs when non-zero
 };
 Bytes EncodePng(const PngSpec& spec);
 // 8-bit RGBA pixels given as 0xAARRGGBB.
 Bytes RgbaPng(int width, int height, const std::vector<uint32_t>& argb, uint32_t pixelsPerMetre = 0);
 
-// A BMP with a 40-byte header (or `headerSize`), optional bit-field masks after it and a palette.
+// A BMP with a 40-byte header and a palette (0x00RRGGBB).
 struct BmpSpec {
     int32_t width = 1, height = 1;  // negative height: top-down
     uint16_t bits = 24;
     Bytes rows = {};  // padded rows, in file order
     uint32_t compression = 0;
-    std::vector<uint32_t> palette = {};  // 0x00RRGGBB
-    std::vector<uint32_t> masks = {};    // R, G, B (and A inside a longer header)
-    uint32_t headerSize = 40;
+    std::vector<uint32_t> palette = {};
 };
 Bytes EncodeBmp(const BmpSpec& spec);
-// A run-length encoded BMP (kRle8 or kRle4) of the palette red, green, blue, white.
-constexpr uint32_t kRle8 = 1;
-constexpr uint32_t kRle4 = 2;
-Bytes RleBmp(uint32_t compression, int32_t width, int32_t height, Bytes stream);
-// A BMP with the 12-byte OS/2 1.x header: 16-bit sizes, 3-byte palette entries, bottom-up rows.
-Bytes EncodeCoreBmp(uint16_t width, uint16_t height, uint16_t bits, const std::vector<uint32_t>& palette,
-                    const Bytes& rows);
+// A run-length encoded 8-bit BMP of the palette red, green, blue, white.
+Bytes RleBmp(int32_t width, int32_t height, Bytes stream);
 
-// A square JPEG of one grey, RGB or CMYK `sample` (ink 0 none, 255 full); density unit 0, 1 dpi, 2 per cm.
-enum class InkStorage { Plain, Ycck };  // YCCK carries Adobe's marker and inverted ink
-Bytes SolidJpeg(int side, const Bytes& sample, InkStorage storage = InkStorage::Plain, int densityUnit = 0,
-                int density = 1);
+// A square JPEG of one RGB colour.
+Bytes SolidJpeg(int side, const Bytes& rgb);
 
 // Format, size, resolution, size in HIMETRIC and flags in one line: "PNG 2x1 96x96dpi 53x26 alpha rgb realsize".
 std::string Describe(IImage* image);
