@@ -74,27 +74,6 @@ TEST_F(AllocationTest, MenuFacadeWithoutMemoryDoesNothing)
     wincore::Advance(1000);
 }
 
-// Painting loads pictures through images and streams, both allocated nothrow: the list then paints
-// its rows without its pictures, and no COM or GDI object is left behind.
-TEST_F(AllocationTest, AListPaintsWhenPicturesCannotBeAllocated)
-{
-    const int comObjects = wincore::LiveComObjects();
-    NavListViewEx list;
-    list.EnablePageScroll(1);
-    list.SetColor(kTextColour, RGB(0, 0, 255));
-    list.SetBkColor(RGB(255, 255, 255), 0);
-    for (int i = 0; i < 5; i++) list.AddItem(TEXT("MMMMMMMM"), -1, 0);
-    {
-        NoMemory none;
-        ASSERT_EQ(list.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{10, 10, 310, 300}, owner, 7, -1), 1);
-        wincore::Pump();
-        EXPECT_GT(refused, 0);
-    }
-    EXPECT_GT(CountPixels(RECT{10, 10, 310, 130}, kTextColour, kNear), 20) << "the list's rows";
-    list.Destroy();
-    EXPECT_EQ(wincore::LiveComObjects(), comObjects);
-}
-
 // Off-screen pictures larger than the largest bitmap cannot be made: the controls skip or clip
 // their drawing instead of failing.
 TEST_F(AllocationTest, ControlsLargerThanAnyBitmapPaint)
