@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 namespace kit {
 
 constexpr int kMinAnimationInterval = 8;   // ms
@@ -30,25 +32,17 @@ inline int Between(int from, int to, DWORD into, DWORD period)
     return from + int(static_cast<long long>(to - from) * into / period);
 }
 
-// Takes the ticks of `state` due `elapsed` ms after the movement began, `taken` of them taken
-// already. `tick(State&)` takes one tick and returns false when that tick ends the movement; so
-// does CatchUp, and the state is then the movement's end.
-template <class State, class Tick>
-bool CatchUp(State& state, int& taken, DWORD elapsed, DWORD tickPeriod, Tick tick)
-{
-    const DWORD due = elapsed / tickPeriod;
-    while (DWORD(taken) < due) {
-        taken++;
-        if (!tick(state)) return false;
-    }
-    return true;
-}
-
-// Where the movement stands `elapsed` ms after it began, `state` having caught up: its position
-// moved towards the next tick's, or held where the next tick ends the movement.
+// The frame `elapsed` ms after the movement began: the ticks of `state` due by then taken (`taken`
+// of them were already), and its position moved from the last tick's towards the next tick's, or
+// held where the next tick ends the movement. `tick(State&)` takes one tick and returns false when
+// that tick ends the movement; then there is no frame, and `state` is the movement's end.
 template <class State, class Tick, class Position>
-int PositionAt(const State& state, DWORD elapsed, DWORD tickPeriod, Tick tick, Position position)
+std::optional<int> FrameAt(State& state, int& taken, DWORD elapsed, DWORD tickPeriod, Tick tick, Position position)
 {
+    for (const DWORD due = elapsed / tickPeriod; DWORD(taken) < due;) {
+        taken++;
+        if (!tick(state)) return std::nullopt;
+    }
     State next = state;
     const int from = position(state);
     if (!tick(next)) return from;

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "kit/TickedMotion.h"
+
 namespace listview {
 
 namespace {
@@ -100,10 +102,11 @@ RowPosition TimedCurve::Between(DWORD sinceTick) const
 {
     TickedScroller next = ticks;
     const ScrollStep step = next.Tick(timer, at);
-    const int64_t part = int64_t(step.moved) * std::min<DWORD>(sinceTick, kScrollTuning.tickMs) / kScrollTuning.tickMs;
+    const DWORD tick = kScrollTuning.tickMs;
+    const int part = kit::Between(0, step.moved, std::min(sinceTick, tick), tick);
     if (part == 0) return at.position;
     const bool toRest = timer == kTimerSpringBottom && part > 0;
-    return MoveRows(at.position, int(part), at.itemHeight, at.count, toRest);
+    return MoveRows(at.position, part, at.itemHeight, at.count, toRest);
 }
 
 }  // namespace listview

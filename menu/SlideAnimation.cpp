@@ -2,6 +2,7 @@
 // closing (shrinking by a fifth of its height per tick until it is gone), on their 100 ms ticks or
 // on shorter frames placed on the same curve by the time elapsed.
 #include <cstdlib>
+#include <optional>
 
 #include "kit/TickedMotion.h"
 #include "menu/SlideMenuWnd.h"
@@ -47,21 +48,14 @@ int ExtentOf(const slide::Curve& curve)
 }
 
 // One timer message of a movement: on the ticks (interval 0) one tick, on shorter frames the
-// ticks due by the time elapsed. False when a tick ended the movement; otherwise `shown` is the
-// extent to show.
+// ticks due by the time elapsed. The extent to show, or nothing when a tick ended the movement.
 template <class Tick>
-bool Advance(slide::Curve& curve, int& taken, DWORD start, int interval, Tick tick, int& shown)
+std::optional<int> Advance(slide::Curve& curve, int& taken, DWORD start, int interval, Tick tick)
 {
-    if (!interval) {
-        taken++;
-        if (!tick(curve)) return false;
-        shown = curve.extent;
-        return true;
-    }
-    const DWORD elapsed = GetTickCount() - start;
-    if (!kit::CatchUp(curve, taken, elapsed, slide::kTimerPeriod, tick)) return false;
-    shown = kit::PositionAt(curve, elapsed, slide::kTimerPeriod, tick, ExtentOf);
-    return true;
+    if (interval) return kit::FrameAt(curve, taken, GetTickCount() - start, slide::kTimerPeriod, tick, ExtentOf);
+    taken++;
+    if (!tick(curve)) return std::nullopt;
+    return curve.extent;
 }
 
 }  // namespace
@@ -114,14 +108,14 @@ void CSlideMenuWnd::OpeningStep()
     const int height = rcMenu.bottom - rcMenu.top;
     const bool animated = animate != 0;
     auto tick = [height, animated](slide::Curve& state) { return OpeningTick(state, height, animated); };
-    int shown = 0;
-    if (!Advance(curve, curveTicks, motionStart, animationInterval, tick, shown)) {
+    const std::optional<int> shown = Advance(curve, curveTicks, motionStart, animationInterval, tick);
+    if (!shown) {
         FinishOpening();
         return;
     }
     // The panel stays hidden until a frame has something of it to show, as until the first tick.
-    if (animationInterval && shown <= 0 && !IsWindowVisible(hWnd)) return;
-    extent = shown;
+    if (animationInterval && *shown <= 0 && !IsWindowVisible(hWnd)) return;
+    extent = *shown;
     RECT rect = ShownRect();
     MoveWindow(hWnd, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
     ShowWindow(hWnd, SW_SHOW);
@@ -144,13 +138,13 @@ void CSlideMenuWnd::ClosingStep()
 {
     const int height = rcMenu.bottom - rcMenu.top;
     auto tick = [height](slide::Curve& state) { return ClosingTick(state, height); };
-    int shown = 0;
-    if (!Advance(curve, curveTicks, motionStart, animationInterval, tick, shown)) {
+    const std::optional<int> shown = Advance(curve, curveTicks, motionStart, animationInterval, tick);
+    if (!shown) {
         KillTimer(hWnd, slide::kClosingTimer);
         Destroy();
         return;
     }
-    extent = shown;
+    extent = *shown;
     RECT rect = ShownRect();
     MoveWindow(hWnd, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
     ShowWindow(hWnd, SW_SHOW);

@@ -1,6 +1,7 @@
 // The subclass procedure of the "BUTTON" window: pen taps on the arrows, the slide timers and
 // the WM_COMMAND notification of each step.
 #include <algorithm>
+#include <optional>
 
 #include "vectorbox/VectorBoxDefs.h"
 #include "kit/Guard.h"
@@ -153,11 +154,9 @@ void CNavVectorBox::SlideFrame(UINT id)
     const int step = SlideStep(MiddleWidth());
     auto tick = [step, id](int& offset) { return SlideTick(offset, step, id); };
     const DWORD elapsed = GetTickCount() - slideStart;
-    if (kit::CatchUp(tickedOffset, slideTicks, elapsed, kSlidePeriod, tick)) {
-        slideOffset = kit::PositionAt(tickedOffset, elapsed, kSlidePeriod, tick, [](int offset) { return offset; });
-    } else {
-        slideOffset = tickedOffset;
-        KillSlideTimers();
-    }
+    const std::optional<int> at =
+        kit::FrameAt(tickedOffset, slideTicks, elapsed, kSlidePeriod, tick, [](int offset) { return offset; });
+    slideOffset = at.value_or(tickedOffset);
+    if (!at) KillSlideTimers();
     InvalidateRect(hWnd, nullptr, FALSE);
 }
