@@ -1,27 +1,5 @@
 #include "menu/menu_fixture.h"
 
-namespace {
-
-// A tile with clipped corners and white bars (three on odd, "hot" images), on the magenta key.
-HBITMAP Tile(HDC screen, int size, COLORREF color, bool hot)
-{
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    const int m = size / 4;
-    Fill(dc, {0, 0, size, size}, RGB(255, 0, 255));
-    Fill(dc, {1, 0, size - 1, size}, color);
-    Fill(dc, {0, 1, size, size - 1}, color);
-    Fill(dc, {m, m, size - m, m + 2}, RGB(255, 255, 255));
-    Fill(dc, {m, size / 2 - 1, size - m, size / 2 + 1}, RGB(255, 255, 255));
-    if (hot) Fill(dc, {m, size - m - 2, size - m, size - m}, RGB(255, 255, 255));
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return bitmap;
-}
-
-}  // namespace
-
 void MenuTest::TearDown()
 {
     menu_.Destroy();
@@ -29,15 +7,26 @@ void MenuTest::TearDown()
     OwnerTest::TearDown();
 }
 
+// Tiles with clipped corners and white bars (three on odd, "hot" images), on the magenta key.
 HIMAGELIST MenuTest::TileList(int count, int size)
 {
     HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, count, 0);
-    HDC screen = GetDC(nullptr);
+    HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
+    const int m = size / 4;
     for (int i = 0; i < count; i++) {
-        HBITMAP tile = Tile(screen, size, TileColour(i), i % 2 == 1);
+        HBITMAP tile = CreateCompatibleBitmap(screen, size, size);
+        HGDIOBJ old = SelectObject(dc, tile);
+        Fill(dc, {0, 0, size, size}, RGB(255, 0, 255));
+        Fill(dc, {1, 0, size - 1, size}, TileColour(i));
+        Fill(dc, {0, 1, size, size - 1}, TileColour(i));
+        Fill(dc, {m, m, size - m, m + 2}, RGB(255, 255, 255));
+        Fill(dc, {m, size / 2 - 1, size - m, size / 2 + 1}, RGB(255, 255, 255));
+        if (i % 2 == 1) Fill(dc, {m, size - m - 2, size - m, size - m}, RGB(255, 255, 255));
+        SelectObject(dc, old);
         ImageList_AddMasked(list, tile, RGB(255, 0, 255));
         DeleteObject(tile);
     }
+    DeleteDC(dc);
     ReleaseDC(nullptr, screen);
     imageLists_.push_back(list);
     return list;
