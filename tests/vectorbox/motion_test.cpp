@@ -16,8 +16,7 @@ TEST_F(VectorBoxTest, SlideFollowsItsTicksAtEachPeriod)
     // Period 0 gives the ticks' figures at every ms; each row's refused period must change nothing.
     const struct {
         int width, arrow, interval, refused;
-    } rows[] = {{252, 0, 0, 7},        {252, 1, 0, -1},  {120, 0, 0, 51}, {252, 0, 16, INT_MIN},
-                {252, 1, 50, INT_MAX}, {252, 0, 8, 51}, {120, 1, 16, 7}};
+    } rows[] = {{252, 0, 0, 7}, {252, 1, 0, -1}, {120, 0, 0, 51}, {252, 0, 16, INT_MIN}, {120, 1, 50, INT_MAX}};
     for (const auto& row : rows) {
         ProbeBox box;
         Make(box, 0, VBOX_HORZ, {20, 30, 20 + row.width, 72});

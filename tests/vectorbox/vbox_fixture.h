@@ -36,10 +36,7 @@ inline COLORREF Pattern(int x, int y)  // the owner's backdrop at a point of its
 }
 
 // The library's own frame picture, as a host would name a frame file.
-inline WString FrameFile()
-{
-    return U16(RKNAV_TEST_GOLDEN_DIR "/../../resources/vbox_frame.png");
-}
+inline WString FrameFile() { return U16(RKNAV_TEST_GOLDEN_DIR "/../../resources/vbox_frame.png"); }
 
 class VectorBoxTest : public OwnerTest {
 protected:
