@@ -17,9 +17,7 @@ TEST(Apng, FramesCarryTheChangedRectangleAndTheirDelays)
     writer.AddFrame(picture, 70000);  // unchanged; the delay is capped at what the file can say
     std::string path = OutputPath("frames.png");
     ASSERT_TRUE(writer.Write(path));
-
-    // Each chunk's type, then for acTL its frame count, for fcTL sequence, width, height, x, y and
-    // delay, for fdAT its sequence number.
+    // Each chunk's type; acTL's frame count; fcTL's sequence, width, height, x, y, delay; fdAT's sequence.
     std::string summary;
     for (const PngChunk& c : PngChunks(path)) {
         EXPECT_TRUE(c.crcOk) << c.type;
@@ -30,8 +28,5 @@ TEST(Apng, FramesCarryTheChangedRectangleAndTheirDelays)
         summary += " " + std::to_string(BigEndian(&c.data[20], 2));
     }
     EXPECT_EQ(summary, "IHDR acTL 3 fcTL 0 40 30 0 0 100 IDAT fcTL 1 6 5 7 5 250 fdAT 2 fcTL 3 1 1 0 0 65535 fdAT 4 IEND");
-
-    demo::ApngWriter empty(4, 4);
-    EXPECT_FALSE(empty.Write(OutputPath("empty.png"))) << "no frame to write";
     EXPECT_FALSE(writer.Write("/nonexistent/folder/a.png"));
 }

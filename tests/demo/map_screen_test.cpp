@@ -1,5 +1,4 @@
-// The demo's screen as a host: what each control's notification does and how the status line
-// words it.
+// The demo's screen as a host: what each control's notification does and how the status line words it.
 #include <gtest/gtest.h>
 
 #include <objbase.h>
@@ -10,29 +9,6 @@
 #include "trip.h"
 
 namespace {
-
-class MapScreenTest : public HostTest {
-protected:
-    void SetUp() override
-    {
-        HostTest::SetUp();
-        CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-        ASSERT_TRUE(screen_.Create(GetModuleHandleW(nullptr)));
-    }
-    void TearDown() override
-    {
-        screen_.Destroy();
-        CoUninitialize();
-        HostTest::TearDown();
-    }
-
-    std::string Status() const
-    {
-        return Utf8(screen_.LastNotice().headline) + " | " + Utf8(screen_.LastNotice().detail);
-    }
-
-    demo::MapScreen screen_;
-};
 
 // The pen down at (x, y) for 80 ms, moved to (toX, toY) if given, lifted, then `wait` ms.
 struct Step {
@@ -63,7 +39,23 @@ const struct Case {
      "WM_COMMAND  ·  id 3004  ·  code 0 | sliding menu: Settings 设置", 0},
 };
 
-class MapScreenTaps : public MapScreenTest, public testing::WithParamInterface<Case> {};
+class MapScreenTaps : public HostTest, public testing::WithParamInterface<Case> {
+protected:
+    void SetUp() override
+    {
+        HostTest::SetUp();
+        CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+        ASSERT_TRUE(screen_.Create(GetModuleHandleW(nullptr)));
+    }
+    void TearDown() override
+    {
+        screen_.Destroy();
+        CoUninitialize();
+        HostTest::TearDown();
+    }
+
+    demo::MapScreen screen_;
+};
 
 }  // namespace
 
@@ -78,29 +70,24 @@ TEST_P(MapScreenTaps, AreReportedOnTheStatusLine)
         wincore::PenUp(tap.toX >= 0 ? tap.toX : tap.x, tap.toX >= 0 ? tap.toY : tap.y);
         wincore::Advance(tap.wait);
     }
-    EXPECT_EQ(Status(), c.status);
+    EXPECT_EQ(Utf8(screen_.LastNotice().headline) + " | " + Utf8(screen_.LastNotice().detail), c.status);
     EXPECT_EQ(wincore::LiveWindows(), before + c.windows);
 }
 
 INSTANTIATE_TEST_SUITE_P(Demo, MapScreenTaps, testing::ValuesIn(kCases),
                          [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
-TEST(Trip, DurationsTurnIntoHoursAndIndicesStayInTheTable)
+// Trip indices stay in the table; a two-line entry reads on one line, a full field stops at its end.
+TEST(Notices, TripsAndATwoLineEntry)
 {
-    EXPECT_EQ(Utf8(demo::TripFor(0, 0).duration + u" " + demo::TripFor(0, 0).distance), "18 min 12.4 km");
-    EXPECT_EQ(Utf8(demo::TripFor(1, 2).duration), "2 h 56 min");
-    EXPECT_EQ(Utf8(demo::TripFor(-1, 99).duration), Utf8(demo::TripFor(0, 3).duration));
-}
-
-TEST(Notices, ATwoLineEntryReadsOnOneLine)
-{
+    EXPECT_EQ(Utf8(demo::TripFor(1, 2).duration + u" " + demo::TripFor(-1, 99).duration), "2 h 56 min " +
+              Utf8(demo::TripFor(0, 3).duration));
     tagNAVLVITME item = {};
     item.index = 3;
     item.notifyCode = NAVLV_NOTIFY_DBLTAP;
     const demo::Notice notice = demo::ItemNotice(7, item, demo::OneLine(u"Airport\nT2"));
     EXPECT_EQ(Utf8(notice.headline + u" | " + notice.detail),
               "WM_NAVLV_ITEMNOTIFY  ·  id 7  ·  row 3  ·  double tap | Airport T2");
-    // A full field has no terminator: reading stops at its end.
     std::fill(std::begin(item.text2), std::end(item.text2), u'x');
     EXPECT_EQ(demo::OneLine(item.text2).size(), size_t(NAVLV_TEXT_LEN));
 }
