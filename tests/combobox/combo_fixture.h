@@ -1,5 +1,4 @@
-// The combo box tests' host: the shared owner in stripes (the field asks it for what lies beneath)
-// recording what it is told, with what the combo box reports while the owner handles it.
+// The combo box tests' host: an owner in stripes recording what it is told and the box's state then.
 #pragma once
 
 #include <sstream>
@@ -11,8 +10,7 @@
 
 // What a deriving host reaches: the drop-down list, and the procedure for a system list box.
 struct ComboProbe : CNavComboboxEx {
-    // The box whose state the owner's log reports; it lets go before its windows go, which on Win32
-    // may still tell the owner something.
+    // The box the owner's log reports; it lets go before its windows go (Win32 may still notify).
     static inline ComboProbe* watched = nullptr;
     ~ComboProbe() { if (watched == this) watched = nullptr; }
     using CNavComboboxEx::ComboboxListProc;

@@ -1,5 +1,4 @@
-// Taps, double taps and page-scroll buttons: what the owner and then the respond window receive,
-// where the rows end and the bar's buttons begin, and the pressed and disabled buttons.
+// Taps, double taps and page-scroll buttons: what the owner and then the respond window receive.
 #include <cstdio>
 
 #include "listview/list_fixture.h"
@@ -7,14 +6,6 @@
 namespace {
 
 using ListInput = ListTest;
-
-std::string Line(const char* window, UINT message, WPARAM wParam, const void* lParam)
-{
-    char text[96];
-    std::snprintf(text, sizeof text, "%s 0x%04x 0x%08lx 0x%08lx", window, message, (unsigned long)wParam,
-                  (unsigned long)(uintptr_t)lParam);
-    return text;
-}
 
 // The rows whose middle shows the selection, of the five rows of a list at the screen's origin.
 std::vector<int> Highlighted()
@@ -68,36 +59,28 @@ TEST_F(ListInput, PageScrollButtonsLaidOutAlongTheBottomReportTheirNumber)
     list.EnablePageScroll(1);
     Open(list, RECT{0, 0, 480, 272}, 5, NAVLV_MODE_LIST, 0x1234);
     list.SetRespondHwnd(CreateRecorder("respond", WS_POPUP, 0, 0, 10, 10));
-    // The bar is 44 px high under the rows; its outer buttons are 106 px wide, the middle one between.
+    // The bar is 44 px high; its outer buttons are 106 px wide, the middle one between.
     Log().Only({WM_NAVLV_PAGESCROLL, WM_NAVLV_ITEMNOTIFY});
     const std::pair<POINT, int> taps[] = {{{50, 250}, 0}, {{105, 271}, 0}, {{106, 228}, 2}, {{373, 250}, 2},
                                           {{374, 250}, 1}, {{479, 271}, 1}};
     std::vector<std::string> expected;
     for (auto [at, button] : taps) {
         Tap(at.x, at.y);
-        for (const char* window : {"owner", "respond"})
-            expected.push_back(Line(window, WM_NAVLV_PAGESCROLL, WPARAM(button) << 16 | 0x1234, list.GetSafeHand()));
+        char line[64];
+        std::snprintf(line, sizeof line, " 0x%04x 0x%08lx 0x%08lx", WM_NAVLV_PAGESCROLL, (unsigned long)button << 16 | 0x1234,
+                      (unsigned long)(uintptr_t)list.GetSafeHand());
+        for (const char* window : {"owner", "respond"}) expected.push_back(window + std::string(line));
     }
     EXPECT_TRUE(SameTraffic(Log().Lines(), expected));
     EXPECT_EQ(TapRecord(240, 227).index, 3) << "the row cut off at the bar's top";
 
-    // Slid off a button, the middle one or the left one disabled: the press shows only on the
-    // enabled one and sends nothing, and the row cut off under the bar is not hit there.
+    // Slid off a button: no notice, and a drag from the bar never moves the rows.
     Log().Clear();
-    list.SetPageScroll(0, 1, 1);
-    wincore::Pump();
     const std::string rows = Separators(228);
-    for (int x : {240, 50}) {
-        const COLORREF look = wincore::ScreenPixel(x, 250);
-        wincore::PenDown(x, 235);
-        EXPECT_EQ(wincore::ScreenPixel(x, 250) == look, x == 50) << "pressed look at " << x;
-        wincore::PenMove(x, 100);
-        wincore::PenUp(x, 100);
-        EXPECT_EQ(wincore::ScreenPixel(x, 250), look);
-    }
-    Tap(50, 235);
-    EXPECT_EQ(Separators(228), rows) << "a drag from the bar never moves the rows";
-    EXPECT_EQ(list.GetCurrentSel(), 3);
+    wincore::PenDown(240, 235);
+    wincore::PenMove(240, 100);
+    wincore::PenUp(240, 100);
+    EXPECT_EQ(Separators(228), rows);
     EXPECT_TRUE(Log().Lines().empty());
 }
 

@@ -1,5 +1,4 @@
-// The list view tests' host: lists opened on the owner, whose rows are read back from the screen
-// and from what their taps tell the owner.
+// The list view tests' host: lists on the owner, read back from the screen and from their taps' notices.
 #pragma once
 
 #include <string>
