@@ -34,7 +34,7 @@ protected:
     }
 };
 
-// Period 0 must give the ticks' figures at every millisecond; other periods frames on their curve.
+// Period 0 gives the ticks' figures at every ms, others frames on their curve; a period outlives Destroy and copies.
 TEST_F(SlideMotion, OpeningAndClosingAtEachPeriodFollowTheTicks)
 {
     const struct {
@@ -42,7 +42,6 @@ TEST_F(SlideMotion, OpeningAndClosingAtEachPeriodFollowTheTicks)
         int interval, refused;
     } rows[] = {{MOVE_UP, 0, 7}, {MOVE_DOWN, 0, -1}, {MOVE_UP, 16, INT_MIN}, {MOVE_DOWN, 10, INT_MAX}};
     for (const auto& row : rows) {
-        // The period is kept from before Create, through Destroy, into a copy; a refusal changes nothing.
         CRKNaviMenu made;
         ASSERT_EQ(made.SetAnimationInterval(row.interval), 1);
         EXPECT_EQ(made.SetAnimationInterval(row.refused), 0) << row.refused;

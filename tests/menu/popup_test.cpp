@@ -12,7 +12,6 @@ protected:
         MenuTest::SetUp();
         ASSERT_EQ(menu_.Create(1), 1);
     }
-    // Shows the menu with its window named "menu" in the log.
     HWND Show(LONG x, LONG y, HWND at = nullptr)
     {
         EXPECT_EQ(menu_.TrackMenu(at ? at : owner, x, y), 1);

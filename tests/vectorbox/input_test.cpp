@@ -85,7 +85,6 @@ TEST_F(VectorBoxLifecycle, CreateMakesOneOwnerDrawnWindowThatTheHostMayDestroy)
     EXPECT_EQ(box.GetCurSel(), 0);
 }
 
-// A copy has the items but no window, and neither loads nor releases the source's file image.
 TEST_F(VectorBoxLifecycle, CopiesCarrySettingsAndItemsButNoWindowOrFileImage)
 {
     const int windows = wincore::LiveWindows(), images = wincore::LiveComObjects();

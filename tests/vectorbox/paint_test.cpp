@@ -73,6 +73,9 @@ TEST_F(VectorBoxPaint, ItemsAreCutAndOnPaintExComposesTheBoxAtItsPlace)
     for (POINT p : {POINT{20, 30}, {50, 40}, {146, 51}, {271, 71}})
         EXPECT_EQ(GetPixel(dc, p.x, p.y), wincore::ScreenPixel(p.x + 16, p.y + 8)) << p.x << "," << p.y;
     EXPECT_EQ(GetPixel(dc, 19, 30), RGB(0, 0, 0)) << "nothing outside the box";
+    EXPECT_EQ(SendMessageW(box.hWnd, WM_ERASEBKGND, WPARAM(dc), 0) + SendMessageW(box.hWnd, WM_DRAWITEM, 7, 0), 2);
+    EXPECT_EQ(SendMessageW(box.hWnd, WM_CTLCOLORBTN, WPARAM(dc), 0), LRESULT(GetStockObject(NULL_BRUSH)));
+    EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
     SelectObject(dc, old);
     DeleteDC(dc);
 }
