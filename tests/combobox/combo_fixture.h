@@ -35,7 +35,6 @@ protected:
         });
         onMessage = [this](UINT message, WPARAM wParam, LPARAM lParam) { Record(message, wParam, lParam); };
     }
-    // A child owner away from the screen's origin, recorded as the owner is.
     HWND Inner()
     {
         HWND inner = CreateRecorder("inner", WS_CHILD | WS_VISIBLE, 100, 50, 600, 400, owner);
@@ -44,7 +43,6 @@ protected:
         });
         return inner;
     }
-    // A visible field at `rect` in `parent` with the comma-separated `items`.
     bool Make(ComboProbe& combo, HWND parent, RECT rect, const std::string& items)
     {
         if (!combo.Create(nullptr, WS_VISIBLE, nullptr, rect, parent, 20)) return false;
@@ -55,7 +53,6 @@ protected:
         wincore::Pump();
         return true;
     }
-    // The events without activation and focus.
     std::vector<std::string> Notifications()
     {
         std::vector<std::string> lines;

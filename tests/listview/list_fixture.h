@@ -26,7 +26,6 @@ protected:
         ASSERT_EQ(list.Create(nullptr, WS_CHILD | WS_VISIBLE, rect, owner, id, mode), 1);
         wincore::Pump();
     }
-    // The record a tap at (x, y) sends the owner.
     tagNAVLVITME TapRecord(int x, int y)
     {
         notes.clear();
@@ -38,10 +37,10 @@ protected:
 };
 
 // Where the rows' separator lines cross x = 200 from the top of the screen, e.g. "30 90 150 ".
-inline std::string Separators(int height = 300)
+inline std::string Separators()
 {
     std::string lines;
-    for (int y = 0; y < height; y++)
+    for (int y = 0; y < 300; y++)
         if (wincore::ScreenPixel(200, y) == kSeparator) lines += std::to_string(y) + " ";
     return lines;
 }

@@ -3,7 +3,6 @@
 
 #include <set>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "listview/Scroller.h"
@@ -18,7 +17,6 @@ std::string Pos(RowPosition at)
 {
     return std::to_string(at.topIndex) + "/" + std::to_string(at.firstRowBottom);
 }
-// px scrolled up from the start (negative: pulled down)
 int Offset(RowPosition at)
 {
     return at.topIndex * 60 + 60 - (at.firstRowBottom ? at.firstRowBottom : 60);
@@ -42,7 +40,7 @@ struct Rows {
             if (step.stopTimers & (1u << timer)) timers.erase(timer);
         if (step.startTimer) timers.insert(step.startTimer), period = step.period;
     }
-    // The pen goes down at the first sample, moves through the others, and lifts at `liftAt`.
+    // The pen goes down at the first sample and lifts `liftAt` ms after the pen-down.
     void Gesture(const Samples& pen, DWORD liftAt)
     {
         Follow(scroller.Press({100, pen[0].second}, start + pen[0].first));
@@ -105,7 +103,6 @@ TEST(ListScroller, PulledPastAnEndTheRowsSpringBackTickByTick)
     }
 }
 
-// The glide's step at each 50 ms tick, until the rows stop.
 std::vector<int> Steps(const std::vector<TracedFrame>& frames)
 {
     std::vector<int> atTicks, steps;
@@ -145,15 +142,10 @@ TEST(ListScroller, DragStepsCountFromTheLastPointThatScrolledAndMoveTheRowsByExa
     slow.Gesture(pen, 1000);
     EXPECT_EQ(Pos(slow.at), "2/30") << "150 pixels one at a time: row 2 half gone";
 
-    const std::tuple<RowPosition, int, const char*> steps[] = {
-        {{2, 30}, -100, "4/50"}, {{5, 50}, 80, "3/10"}, {{1, 50}, 100, "0/90"},  // past the start: pulled down
-        {{5, 0}, -59, "5/1"}, {{17, 30}, -200, "19/10"},  // past the end the last row wraps within its height
-    };
-    for (const auto& [from, delta, to] : steps) {
-        const ScrollStep step = ListScroller::Scroll(delta, Rows{20, from}.Metrics());
-        ASSERT_TRUE(step.moveTo && step.repaint && step.rowsMoving);
-        EXPECT_EQ(Pos(*step.moveTo), to) << Pos(from) << " by " << delta;
-    }
+    // Past the end the last row wraps within its height.
+    const ScrollStep past = ListScroller::Scroll(-200, Rows{20, {17, 30}}.Metrics());
+    ASSERT_TRUE(past.moveTo && past.repaint && past.rowsMoving);
+    EXPECT_EQ(Pos(*past.moveTo), "19/10");
     const ScrollStep empty = ListScroller::Scroll(-150, Rows{0}.Metrics());
     EXPECT_FALSE(empty.moveTo || empty.repaint || empty.rowsMoving) << "an empty list rests";
 }
@@ -183,7 +175,6 @@ TEST(ListScroller, AtAShorterPeriodEveryMovementFollowsTheTicksCurveAndEndsAsThe
         const std::vector<TracedFrame> ticks = ticked.Play();
         std::vector<int> curve;
         for (const TracedFrame& tick : ticks) curve.push_back(tick.value);
-        ASSERT_GT(ticks.size(), 3u) << m.what;
         for (const auto& p : plays) {
             SCOPED_TRACE(testing::Message() << m.what << " at " << p.interval << ", late " << p.late << ", to "
                                             << p.switchTo);
