@@ -37,18 +37,17 @@ Subject List(HWND owner, HWND respond, int gesture)
     list.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{20, 20, 420, 400}, owner, 7, NAVLV_MODE_LIST);
     list.SetRespondHwnd(respond);
     HWND window = list.GetSafeHand();
-    Subject subject;
-    subject.react = [held, window](Reaction reaction) {
+    auto react = [held, window](Reaction reaction) {
         if (reaction == Delete) held->reset();
         if (reaction == Destroy) DestroyWindow(window);
         if (reaction == Empty) (*held)->DeleteAllItems();
         if (reaction == Hide) ShowWindow(window, SW_HIDE);
         if (reaction == Change) (*held)->SetCurrentSel(3);
     };
-    subject.gesture = [gesture] {
+    auto act = [gesture] {
         gesture == 0 ? Tap(200, 110) : Tap(70, 378);
     };
-    subject.next = [held, window] {
+    auto next = [held, window] {
         if (!*held) return std::string("deleted");
         NavListViewEx& kept = **held;
         std::string state = "rows " + std::to_string(kept.GetItemCount()) + " sel " + std::to_string(kept.GetCurrentSel());
@@ -61,7 +60,7 @@ Subject List(HWND owner, HWND respond, int gesture)
         Tap(200, 60);
         return state + ", then " + std::to_string(kept.GetCurrentSel());
     };
-    return subject;
+    return {react, act, next};
 }
 
 // Alpha, Beta, Gamma at (10, 100); gestures: the open list's row 0 tapped or double-tapped, the field tapped.
@@ -72,8 +71,7 @@ Subject Combo(HWND owner, HWND, int gesture)
     (*held)->Create(nullptr, WS_VISIBLE, nullptr, rect, owner, 20);
     for (const WCHAR* name : {TEXT("Alpha"), TEXT("Beta"), TEXT("Gamma")}) (*held)->AddString(name);
     HWND field = (*held)->GetSafeHwnd();
-    Subject subject;
-    subject.react = [held, field](Reaction reaction) {
+    auto react = [held, field](Reaction reaction) {
         WCHAR empty[] = TEXT("");
         if (reaction == Delete) held->reset();
         if (reaction == Destroy) DestroyWindow(field);
@@ -86,14 +84,14 @@ Subject Combo(HWND owner, HWND, int gesture)
         wincore::Advance(150);
         return GetFocus();  // the open list
     };
-    subject.gesture = [gesture, open] {
+    auto act = [gesture, open] {
         if (gesture == 2) return Tap(100, 120);
         HWND list = open();
         if (gesture == 0) return Tap(130, 152);
         SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(120, 12));
         SendMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(120, 12));
     };
-    subject.next = [held, open] {
+    auto next = [held, open] {
         if (!*held) return std::string("deleted");
         CNavComboboxEx& kept = **held;
         WCHAR text[16] = {};
@@ -107,7 +105,7 @@ Subject Combo(HWND owner, HWND, int gesture)
         wincore::Advance(500);
         return state + ", then " + std::to_string(kept.GetCurSel());
     };
-    return subject;
+    return {react, act, next};
 }
 
 // A, B, C at (20, 30); the gesture: its left arrow. It has no way to be emptied.
@@ -117,15 +115,14 @@ Subject Box(HWND owner, HWND, int)
     (*held)->Create(nullptr, WS_CHILD | WS_VISIBLE, TEXT("box"), RECT{20, 30, 272, 72}, owner, 7, VBOX_HORZ);
     for (const WCHAR* name : {TEXT("A"), TEXT("B"), TEXT("C")}) (*held)->InsertItem(name, nullptr);
     HWND window = GetDlgItem(owner, 7);
-    Subject subject;
-    subject.react = [held, window](Reaction reaction) {
+    auto react = [held, window](Reaction reaction) {
         if (reaction == Delete) held->reset();
         if (reaction == Destroy) DestroyWindow(window);
         if (reaction == Hide) (*held)->Show(SW_HIDE);
         if (reaction == Change) (*held)->SetCurSel(2);
     };
-    subject.gesture = [] { Tap(49, 51); };
-    subject.next = [held] {
+    auto act = [] { Tap(49, 51); };
+    auto next = [held] {
         if (!*held) return std::string("deleted");
         std::string state = "sel " + std::to_string((*held)->GetCurSel());
         (*held)->Show(SW_SHOW);
@@ -133,7 +130,7 @@ Subject Box(HWND owner, HWND, int)
         wincore::Advance(1000);
         return state + ", then " + std::to_string((*held)->GetCurSel());
     };
-    return subject;
+    return {react, act, next};
 }
 
 // Gesture 0 the sliding panel, 1 the pop-up, three items at (200, 300), the first picked; Empty is Destroy.
@@ -150,8 +147,7 @@ Subject Menu(HWND owner, HWND, int type)
     };
     show();
     HWND window = (*held)->GetSafeHwnd();
-    Subject subject;
-    subject.react = [held, window, owner](Reaction reaction) {
+    auto react = [held, window, owner](Reaction reaction) {
         if (reaction == Delete) held->reset();
         if (reaction == Destroy) DestroyWindow(window);
         if (reaction == Empty) (*held)->Destroy();
@@ -163,8 +159,7 @@ Subject Menu(HWND owner, HWND, int type)
         GetWindowRect((*held)->GetSafeHwnd(), &placed);
         Tap(placed.left + frame + 4, placed.top + frame + 4);
     };
-    subject.gesture = pick;
-    subject.next = [held, show, pick] {
+    auto next = [held, show, pick] {
         if (!*held) return std::string("deleted");
         RECT placed = {};
         GetWindowRect((*held)->GetSafeHwnd(), &placed);
@@ -174,7 +169,7 @@ Subject Menu(HWND owner, HWND, int type)
         pick();
         return state;
     };
-    return subject;
+    return {react, pick, next};
 }
 
 std::string Line(const char* window, UINT message, WPARAM wParam, LPARAM lParam)
