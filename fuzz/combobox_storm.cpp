@@ -1,5 +1,4 @@
-// Pen storms against CNavComboboxEx, its field, button and drop-down list, with a host that may
-// reset, hide or destroy it in a notification; its and its list's invariants hold after every step.
+// Pen storms against CNavComboboxEx and its drop-down list, whose host may reset, hide or destroy it.
 #include "NavComboboxEx.h"
 #include "support/list_check.h"
 #include "support/storm.h"
@@ -101,16 +100,10 @@ const S::Op S::kOps[] = {
          WCHAR* buffer = s.in_.Bool() ? s.buffer_ : nullptr;
          combo.GetComboxText(buffer, s.in_.Range(-1, NAVLV_TEXT_LEN));
      }},
-    {"paint", Paint},
     {"remake", [](S& s, C&) { s.control_.reset(); s.Make(); }},
     {"copy", Copy},
-    {"arm", Arm},
-    {"focus", Focus},
     {"destroy window", DestroyItsWindow},
     {"font", [](S& s, C& combo) { combo.SetFont(s.in_.Bool() ? s.font_ : nullptr); }},
-    {"show the parent", [](S& s, C&) { ShowWindow(s.parent_, s.in_.Bool() ? SW_SHOW : SW_HIDE); }},
-    {"wait", Wait<100>},
-    {"animation interval", AnimationInterval},
 };
 
 const S::Op S::kReactions[] = {

@@ -1,5 +1,4 @@
-// Pen storms against NavListViewEx: every operation a host can call, with a host that may delete
-// items, hide or destroy the list in a notification; its invariants hold after every step.
+// Pen storms against NavListViewEx, whose host may delete items, hide or destroy it in a notice.
 #include "support/list_check.h"
 #include "support/storm.h"
 
@@ -14,9 +13,8 @@ public:
 
 private:
     friend Storm;
-    // Operations that change what rows show without repainting them mark the rows stale: until
-    // the next paint, painted rows need not show the items.
-    static const Op kOps[], kReactions[], kCheckOps[];
+    // Operations that change rows without repainting them mark the rows stale until the next paint.
+    static const Op kOps[], kReactions[];
 
     void Start() { dropDown_ = in_.Bool(); Make(); }
 
@@ -32,7 +30,6 @@ private:
     void CheckInvariants(NavListViewEx& list, bool live) { CheckList(list, live && !stale_); }
     int Position() { return in_.Range(-2, control_->GetItemCount() + 1); }
 
-    // Appends (or inserts at a position) an item, painting the rows or not.
     void AddItem(NavListViewEx& list, bool insert)
     {
         const bool redraw = in_.Bool();
@@ -53,14 +50,6 @@ private:
 using S = ListStorm;
 using L = NavListViewEx;
 
-const S::Op S::kCheckOps[] = {
-    {"check boxes", [](S& s, L& list) { list.SetCheckBox(s.in_.Bool()); }},
-    {"check one", [](S& s, L& list) { const int index = s.Position(); list.SetCheckStatus(index, s.in_.Bool()); }},
-    {"check all", [](S&, L& list) { list.SetCheckAll(); }},
-    {"check none", [](S&, L& list) { list.SetCheckOff(); }},
-    {"animation interval", AnimationInterval},
-};
-
 const S::Op S::kOps[] = {
     {"add", [](S& s, L& list) { s.AddItem(list, false); }},
     {"insert", [](S& s, L& list) { s.AddItem(list, true); }},
@@ -77,7 +66,9 @@ const S::Op S::kOps[] = {
          list.SetPageScroll(left, right, s.in_.Bool());
          s.stale_ = true;
      }},
-    {"check boxes", [](S& s, L& list) { s.in_.Pick(kCheckOps).action(s, list); }},
+    {"check boxes", [](S& s, L& list) { list.SetCheckBox(s.in_.Bool()); }},
+    {"check one", [](S& s, L& list) { const int index = s.Position(); list.SetCheckStatus(index, s.in_.Bool()); }},
+    {"check all or none", [](S& s, L& list) { s.in_.Bool() ? list.SetCheckAll() : list.SetCheckOff(); }},
     {"texts",
      [](S& s, L& list) {
          const std::u16string one = s.in_.Text(110), two = s.in_.Text(20), three = s.in_.Text(20);
@@ -86,7 +77,6 @@ const S::Op S::kOps[] = {
          s.stale_ = true;
      }},
     {"refresh", [](S& s, L& list) { list.Refresh(); s.stale_ = false; }},
-    {"paint", Paint},
     {"remake", [](S& s, L& list) { s.in_.Bool() ? list.Destroy() : s.control_.reset(); s.Make(); }},
     {"copy", Copy},
     {"looks",
@@ -109,17 +99,10 @@ const S::Op S::kOps[] = {
                         });
          s.stale_ = true;
      }},
-    {"arm", Arm},
     {"respond window", [](S& s, L& list) { list.SetRespondHwnd(s.in_.Bool() ? s.owner_ : nullptr); }},
     {"destroy window", DestroyItsWindow},
     {"copy backdrop", [](S& s, L& list) { list.CopyDCFromWnd(s.in_.Bool() ? s.owner_ : nullptr); }},
     {"scroll bars", [](S& s, L& list) { list.EnableHScrollBar(s.in_.Bool()); list.EnableSelectHScroll(s.in_.Bool()); }},
-    {"focus", Focus},
-    {"topmost",
-     [](S& s, L& list) {
-         if (s.dropDown_)
-             SetWindowPos(list.GetSafeHand(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-     }},
     {"read text",
      [](S& s, L& list) {
          const int index = s.Position();

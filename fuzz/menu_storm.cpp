@@ -1,5 +1,4 @@
-// Pen storms against CRKNaviMenu in both looks: items, settings, opening, copies, the panel's
-// timers, and a host that may close, reopen or destroy the menu in a pick's notification.
+// Pen storms against CRKNaviMenu in both looks, whose host may close, reopen or destroy it in a pick.
 #include <climits>
 
 #include "RKNaviMenu.h"
@@ -39,12 +38,8 @@ private:
         Check(!window || IsWindow(window) || hostDestroyedWindow_, "the menu names a window that is gone");
     }
 
-    // A size in pixels: the extremes, anything, or a likely one.
-    int Size()
-    {
-        const int kind = in_.Range(0, 7);
-        return kind == 0 ? INT_MIN : kind == 1 ? INT_MAX : kind == 2 ? in_.Range(-3000, 3000) : in_.Range(60, 300);
-    }
+    // A size in pixels: a likely one or an extreme.
+    int Size() { return in_.Range(0, 3) ? in_.Range(60, 300) : in_.Bool() ? INT_MIN : INT_MAX; }
 
     void Open(CRKNaviMenu& menu, HWND owner, int x, int y)
     {
@@ -100,15 +95,13 @@ const S::Op S::kOps[] = {
      }},
     {"destroy", [](S&, M& menu) { menu.Destroy(); }},
     {"create", [](S& s, M& menu) { s.Create(menu); }},
-    {"paint", Paint},
     {"backdrop from a window", [](S& s, M& menu) { menu.CopyDCFromWnd(s.in_.Bool() ? s.owner_ : nullptr); }},
-    // From a picture of any size, or from no DC at all.
+    // From a picture of any size.
     {"backdrop from a DC",
      [](S& s, M& menu) {
          const int width = s.in_.Range(1, 800);
          Offscreen picture(width, s.in_.Range(1, 480));
-         HDC source = s.in_.Bool() ? picture.dc() : nullptr;
-         menu.CopyDCFrom(source, s.in_.Bool());
+         menu.CopyDCFrom(picture.dc(), s.in_.Bool());
      }},
     // The copy replaces the menu, or opens beside it.
     {"copy",
@@ -123,13 +116,8 @@ const S::Op S::kOps[] = {
              wincore::Advance(s.in_.Range(0, 600));
          }
      }},
-    {"arm", Arm},
-    {"focus the owner", [](S& s, M&) { SetFocus(s.owner_); }},
     {"destroy window", [](S& s, M& menu) { s.DestroyMenuWindow(menu); }},
-    {"font", [](S& s, M&) { const int size = s.Size(); DeleteObject(CreateMenuFont(size, s.in_.Bool())); }},
     {"show the owner", [](S& s, M&) { ShowWindow(s.owner_, SW_SHOW); }},
-    {"wait", Wait<100>},
-    {"animation interval", AnimationInterval},
 };
 
 const S::Op S::kReactions[] = {

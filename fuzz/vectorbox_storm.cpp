@@ -1,5 +1,4 @@
-// Pen storms against CNavVectorBox through its slides, with a host that may destroy the box or its
-// window in a step's notification; its invariants hold after every step.
+// Pen storms against CNavVectorBox, whose host may destroy the box or its window in a notice.
 #include "NavVectorBox.h"
 #include "support/storm.h"
 
@@ -39,8 +38,7 @@ private:
         Check(pressed >= -1 && pressed <= 1, "a pressed arrow that does not exist");
     }
 
-    // The host's bitmap, none (the default frame again), a file that is not there (the frame stays
-    // empty), or no image at all.
+    // The host's bitmap, none (the default frame), a missing file (no frame), or no image at all.
     void OwnerFrame(CNavVectorBox& box)
     {
         const int choice = in_.Range(0, 3);
@@ -72,23 +70,14 @@ const S::Op S::kOps[] = {
     {"frame", [](S& s, B& box) { s.OwnerFrame(box); }},
     {"font", [](S& s, B& box) { box.SetFont(s.in_.Bool() ? s.font_ : nullptr); }},
     {"text colour", [](S& s, B& box) { box.SetTextColor(s.in_.Colour()); }},
-    {"paint", Paint},
     {"move", Move<700, 450, 500, 150>},
     {"destroy window", DestroyItsWindow},
-    {"drop", Drop},
     {"copy", Copy},
-    {"arm", Arm},
-    {"focus", Focus},
     {"create", [](S& s, B&) { s.Make(); }},
     {"enable", [](S& s, B& box) { EnableWindow(s.Window(box), s.in_.Bool()); }},
-    // Twice, as the seeds were written for: a wait is picked more often than any other step.
-    {"wait", Wait<50>},
-    {"wait", Wait<50>},
-    {"animation interval", AnimationInterval},
 };
 
 const S::Op S::kReactions[] = {
-    {"drop", Drop},
     {"destroy window", DestroyItsWindow},
     {"hide", [](S&, B& box) { box.Show(SW_HIDE); }},
     {"insert", [](S&, B& box) { box.InsertItem(TEXT("added"), nullptr); }},

@@ -1,5 +1,4 @@
-// The bytes of one fuzz input read as a sequence of small decisions. An exhausted input reads as
-// zeros, so every decision stays defined whatever its length.
+// One fuzz input read as a sequence of small decisions; an exhausted input reads as zeros.
 #pragma once
 
 #include <windows.h>
@@ -22,19 +21,12 @@ public:
     }
     // A value in lo..hi, both included.
     int Range(int lo, int hi) { return lo + int(Word() % (unsigned(hi - lo) + 1)); }
-    template <class Row, size_t N>
-    const Row& Pick(const Row (&table)[N])
-    {
-        return table[Range(0, int(N) - 1)];
-    }
-    // A colour from three bytes, read in order.
     uint32_t Colour()
     {
         uint32_t red = Byte(), green = Byte(), blue = Byte();
         return red | green << 8 | blue << 16;
     }
-    // A rectangle at lo..hi with a size of up to maxWidth x maxHeight. Every decision is read in a
-    // statement of its own, so that an input means the same with any compiler.
+    // At lo..hi, up to maxWidth x maxHeight; one decision a statement, so any compiler reads alike.
     struct Box {
         int x, y, width, height;
         RECT Rect() const { return RECT{x, y, x + width, y + height}; }

@@ -11,18 +11,7 @@ struct ListState : NavListViewEx {
     static const NavListState& Of(const NavListViewEx& list) { return list; }
 };
 
-// Painted with nothing left to paint. A window without area is never painted: its rows stay what
-// they were (a copy's, say).
-inline bool FreshlyPainted(HWND hwnd)
-{
-    RECT client = {0, 0, 0, 0}, update;
-    if (!IsWindow(hwnd) || !IsWindowVisible(hwnd) || !GetClientRect(hwnd, &client) || IsRectEmpty(&client))
-        return false;
-    return !GetUpdateRect(hwnd, &update, FALSE);
-}
-
-// Checks what holds after every step. `current`: no operation since the last paint has changed
-// what the rows show without repainting them, so that rows painted since show the items.
+// `current`: nothing changed the rows without repainting them since the last paint.
 inline void CheckList(NavListViewEx& list, bool current)
 {
     const NavListState& state = ListState::Of(list);
@@ -33,7 +22,12 @@ inline void CheckList(NavListViewEx& list, bool current)
     if (state.topIndex != 0)
         Check(state.firstRowBottom >= 0 && state.firstRowBottom <= height,
               "firstRowBottom outside 0..itemHeight below the top");
-    if (!current || !FreshlyPainted(list.GetSafeHand())) return;
+    // Only rows painted with nothing left to paint; a window without area is never painted.
+    HWND hwnd = list.GetSafeHand();
+    RECT client = {0, 0, 0, 0}, update;
+    if (!current || !IsWindow(hwnd) || !IsWindowVisible(hwnd) || !GetClientRect(hwnd, &client) ||
+        IsRectEmpty(&client) || GetUpdateRect(hwnd, &update, FALSE))
+        return;
     for (size_t k = 0; k < state.visibleRows.size(); k++) {
         const tagNAVLVITME& row = state.visibleRows[k];
         Check(row.index == state.topIndex + int(k), "visible rows do not follow on from the top row");

@@ -1,5 +1,4 @@
-// One fuzz input's run of the wincore host, the host's own windows and pictures, and how a fuzzer
-// reports a broken invariant.
+// One fuzz input's run of the wincore host, its owner window, and how a fuzzer reports a fault.
 #pragma once
 
 #include <windows.h>
@@ -26,8 +25,7 @@ inline const char* gFuzzStep = nullptr;
 
 inline void Check(bool holds, const char* what) { if (!holds) Fault(what); }
 
-// Runs `run` on a fresh host (screen, manual clock); once it has released everything, no window
-// and no GDI or COM object that it made may be alive. Returns 0, what libFuzzer expects.
+// Runs `run` on a fresh host; afterwards no window, GDI or COM object it made may be alive.
 inline int OnFreshHost(const std::function<void()>& run)
 {
     wincore::HostStart();
@@ -51,17 +49,9 @@ inline void Fill(HDC dc, const RECT& rect, COLORREF color)
 // What the owner runs for every notification a control sends it; a storm sets it.
 inline std::function<void()> gNotifyHandler;
 
-// The host's window: paints itself and the backdrop controls ask for, hands owner-drawn items back
-// to their control, and runs the notify handler for WM_COMMAND and the list's notices.
+// Paints the backdrops controls ask for, hands owner-drawn items back, runs gNotifyHandler.
 inline LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_PAINT) {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(hwnd, &paint);
-        Fill(dc, paint.rcPaint, 0x00406080);
-        EndPaint(hwnd, &paint);
-        return 0;
-    }
     if (message == WM_NAVLV_PAINTBK || message == WM_NAVCTRL_PAINTBK) {
         const RECT& area = *reinterpret_cast<const RECT*>(lParam);
         Fill(reinterpret_cast<HDC>(wParam), RECT{0, 0, area.right - area.left, area.bottom - area.top}, 0x00608040);
@@ -89,20 +79,17 @@ inline HWND CreateOwner(DWORD style, int x, int y, int width, int height, HWND p
                            nullptr, nullptr);
 }
 
-// A memory DC with a grey 32-bit top-down DIB section of its own, whose pixels are read from memory.
+// A memory DC with a 32-bit DIB section of its own.
 class Offscreen {
 public:
-    Offscreen(int width, int height) : width_(width), dc_(CreateCompatibleDC(nullptr))
+    Offscreen(int width, int height) : dc_(CreateCompatibleDC(nullptr))
     {
         BITMAPINFO info = {};
         info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         void* bits = nullptr;
         bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         if (!dc_ || !bitmap_) Fault("no off-screen picture");
-        pixels_ = static_cast<const uint32_t*>(bits);
         displaced_ = SelectObject(dc_, bitmap_);
-        const RECT all = {0, 0, width, height};
-        FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
     }
     ~Offscreen()
     {
@@ -114,12 +101,9 @@ public:
     Offscreen& operator=(const Offscreen&) = delete;
 
     HDC dc() const { return dc_; }
-    uint32_t At(int x, int y) const { return pixels_[y * width_ + x]; }
 
 private:
-    int width_;
     HDC dc_;
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ displaced_ = nullptr;
-    const uint32_t* pixels_ = nullptr;
 };

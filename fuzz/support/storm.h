@@ -1,5 +1,4 @@
-// What every pen storm shares: one control under pen gestures and the storm's kOps, invariants
-// checked after every step, and a host answering the next notification with one of kReactions.
+// One control under pen gestures and operations, checked every step; the host answers with kReactions.
 #pragma once
 
 #include <algorithm>
@@ -24,11 +23,9 @@ inline POINT Near(FuzzInput& input, HWND target)
     }
     const unsigned width = unsigned(std::max<LONG>(1, rect.right - rect.left));
     const unsigned height = unsigned(std::max<LONG>(1, rect.bottom - rect.top));
-    // A braced list is read left to right.
     return POINT{rect.left + int(input.Word() % width), rect.top + int(input.Word() % height)};
 }
 
-// A stroke that may end in a flick.
 inline void Drag(FuzzInput& input, HWND target)
 {
     POINT point = Near(input, target);
@@ -84,21 +81,20 @@ public:
 
     explicit Storm(FuzzInput& input) : in_(input) {}
 
-    // Up to `maxSteps` steps, each a pen gesture near the control or one of the storm's operations.
     void Run(int maxSteps)
     {
         owner_ = CreateOwner(WS_POPUP | WS_VISIBLE, 0, 0, 800, 480, nullptr);
         gNotifyHandler = [this] { Notified(); };
         self().Start();
-        constexpr int kPen = int(std::size(pen::kGestures));
+        constexpr int kPen = int(std::size(pen::kGestures)), kShared = int(std::size(kSharedOps));
         for (int step = 0; step < maxSteps && !in_.Empty(); step++) {
-            const int op = in_.Range(0, kPen + int(std::size(Self::kOps)) - 1);
+            const int op = in_.Range(0, kPen + kShared + int(std::size(Self::kOps)) - 1);
             if (op < kPen) {
                 HWND target = control_ ? self().Target(*control_) : owner_;
                 gFuzzStep = pen::kGestures[op].name;
                 pen::kGestures[op].action(in_, target);
             } else if (control_ || self().Revive()) {
-                Do(Self::kOps[op - kPen]);
+                Do(op < kPen + kShared ? kSharedOps[op - kPen] : Self::kOps[op - kPen - kShared]);
             }
             wincore::Pump();
             if (control_) self().CheckInvariants(*control_, true);
@@ -140,10 +136,8 @@ protected:
         control = copy;
         s.Make();
     }
-    // The next notification gets one of the storm's reactions, or none.
     static void Arm(Self& s, Control&) { s.reaction_ = s.in_.Range(0, int(std::size(Self::kReactions))); }
     static void Drop(Self& s, Control&) { s.control_.reset(); }
-    // Moved and sized about the screen, repainted or not.
     template <int xHi, int yHi, int maxWidth, int maxHeight>
     static void Move(Self& s, Control& control)
     {
@@ -152,15 +146,16 @@ protected:
     }
     static void DestroyItsWindow(Self& s, Control& control) { DestroyWindow(s.Window(control)); }
     static void Focus(Self& s, Control& control) { SetFocus(s.in_.Bool() ? s.owner_ : s.Window(control)); }
-    template <DWORD ms> static void Wait(Self&, Control&) { wincore::Advance(ms); }
-    // Mostly around the frame periods the controls take, now and then any int: the answer follows
-    // the rule whether a movement runs or not.
+    // Mostly around the frame periods the controls take, now and then any int.
     static void AnimationInterval(Self& s, Control& control)
     {
         const int ms = s.in_.Bool() ? s.in_.Range(-2, 60) : int(uint32_t(s.in_.Word()) | uint32_t(s.in_.Word()) << 16);
         const bool accepted = ms == 0 || (ms >= kFastestFrameMs && ms <= kSlowestFrameMs);
         Check(control.SetAnimationInterval(ms) == int(accepted), "an animation interval taken or refused wrongly");
     }
+
+    static constexpr Op kSharedOps[] = {
+        {"paint", Paint}, {"arm", Arm}, {"focus", Focus}, {"drop", Drop}, {"animation interval", AnimationInterval}};
 
     FuzzInput& in_;
     HWND owner_ = nullptr;
@@ -173,7 +168,6 @@ private:
         gFuzzStep = op.name;
         op.action(self(), *control_);
     }
-    // A reaction answers one notification only.
     void Notified()
     {
         const int reaction = reaction_;
@@ -184,7 +178,6 @@ private:
     int reaction_ = 0;
 };
 
-// One input's storm on a fresh host.
 template <class ControlStorm>
 int RunStorm(const uint8_t* data, size_t size, int maxSteps)
 {
