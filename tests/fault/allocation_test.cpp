@@ -1,5 +1,6 @@
 // Allocations the code survives: the menu facade's nothrow ones, and bitmaps too large to make.
 #include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -103,6 +104,24 @@ TEST_F(AllocationTest, ControlsLargerThanAnyBitmapPaint)
     wincore::Advance(500);
     EXPECT_EQ(told, (std::vector<std::string>{"row 0", "command 9 code 0"})) << "the controls still take the pen";
     menu.Destroy();
+}
+
+// Nothing a handler throws crosses a window procedure: a host's drawing callback that throws ends
+// that one paint, and the list goes on taking the pen.
+TEST_F(AllocationTest, AnExceptionEndsTheHandlingOfOneMessageOnly)
+{
+    NavListViewEx list;
+    SIZE cell = {20, 20};
+    list.SetImageList(nullptr, &cell, [](HDC, RECT*, tagNAVLVITME*) { throw std::runtime_error("host callback"); });
+    for (int i = 0; i < 3; i++) list.AddItem(TEXT("Row"), -1, 0);
+    ASSERT_EQ(list.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{10, 10, 310, 300}, owner, 7, -1), 1);
+    EXPECT_NO_THROW(wincore::Pump());
+    int tapped = -1;
+    onMessage = [&](UINT message, WPARAM, LPARAM lParam) {
+        if (message == WM_NAVLV_ITEMNOTIFY) tapped = reinterpret_cast<tagNAVLVITME*>(lParam)->index;
+    };
+    EXPECT_NO_THROW(Tap(100, 40));
+    EXPECT_EQ(tapped, 0);
 }
 
 }  // namespace
