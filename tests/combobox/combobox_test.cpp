@@ -114,6 +114,9 @@ TEST_F(ComboTest, ListBoxProcedureServesASystemListBox)
         result = message == LB_GETCURSEL ? 1 : 5;
         return message == LB_GETCURSEL || message == LB_GETTEXT || message == LB_GETTEXTLEN;
     });
+    Canvas canvas(10, 10);
+    ComboProbe::ComboboxListProc(box, WM_CTLCOLORLISTBOX, WPARAM(canvas.dc()), 0);
+    EXPECT_EQ(GetBkColor(canvas.dc()), 0x00CCCCCCu) << "the list's grey";
     // A tap takes the selected text into the field and hides the box; so does losing the focus.
     for (UINT message : {WM_LBUTTONUP, WM_KILLFOCUS}) {
         ShowWindow(box, SW_SHOWNA);

@@ -73,7 +73,6 @@ TEST_F(ComboTest, TappingAnItemNotifiesTheOwnerThroughTheListThenTheField)
     EXPECT_TRUE(SameTraffic(events, {"notify 1070 code -2 Beta", "activate 1 list", "focus list",
                                      "command 20 code 1 'Beta' sel 1 list 0"}));
 
-    // The list's class takes no double clicks from the platform: sent here.
     TapButtonAndWait();
     events.clear();
     SendMessageW(combo.List(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(120, RowY(2) - 140));

@@ -19,7 +19,6 @@ protected:
             if (message == WM_NAVLV_ITEMNOTIFY) notes.push_back(*reinterpret_cast<tagNAVLVITME*>(lParam));
         };
     }
-    // A visible child list at `rect` with `count` more items "Item 0", "Item 1", ...
     void Open(NavListViewEx& list, RECT rect, int count, int mode = NAVLV_MODE_LIST, UINT id = 7)
     {
         for (int i = 0; i < count; i++) list.AddItem(U16("Item " + std::to_string(i)).c_str(), -1, 0);

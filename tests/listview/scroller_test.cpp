@@ -49,7 +49,6 @@ struct Rows {
         start += liftAt;
         Follow(scroller.Release(start, Metrics()));
     }
-    // Ticks every period until no timer runs (the one due at `late` 100 ms late; `switchTo` from `switchAt`).
     std::vector<TracedFrame> Play(DWORD late = 0, DWORD switchAt = 0, int switchTo = 0)
     {
         std::vector<TracedFrame> frames = {{0, Offset(at)}};
