@@ -1,6 +1,7 @@
 // Scroll physics without a window: timed pen samples and ticks in, row positions (60 px rows, 300 px area) out.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 #include <string>
 #include <vector>
@@ -187,6 +188,33 @@ TEST(ListScroller, AtAShorterPeriodEveryMovementFollowsTheTicksCurveAndEndsAsThe
             EXPECT_EQ(smooth.scroller.State(), ScrollState::Idle);
         }
     }
+}
+
+// A finger moving up 2 px per ms for 150 ms, seen by a panel reporting `hertz` times a second (with a
+// last report 4 ms before the lift that turns back): the glide's steps at the ticks, played at `interval`.
+std::vector<int> Glide(int hertz, bool liftOffReport, int interval)
+{
+    Samples pen;
+    for (int i = 0; i * 1000 <= 150 * hertz; i++) {
+        const double t = i * 1000.0 / hertz;
+        pen.push_back({DWORD(std::lround(t)), 400 - int(std::lround(2 * t))});
+    }
+    if (liftOffReport) pen.push_back({pen.back().first + 4, pen.back().second + 40});
+    Rows list{60, {30, 60}, interval};
+    list.Gesture(pen, pen.back().first + 5);
+    return Steps(list.Play());
+}
+
+TEST(ListScroller, AtAShorterPeriodTheGlideStartsAtThePensFittedSpeedWhateverItsReportRate)
+{
+    const std::vector<int> atTicks = Glide(100, false, 0);
+    ASSERT_EQ(atTicks.size(), 14u) << "20, 18, 17, ... 6 px";
+    for (auto [hertz, liftOff] : {std::pair(100, false), {60, false}, {120, true}}) {
+        const std::vector<int> steps = Glide(hertz, liftOff, 10);
+        ASSERT_EQ(steps.size(), atTicks.size()) << hertz << " Hz";
+        for (size_t i = 0; i < steps.size(); i++) EXPECT_NEAR(steps[i], atTicks[i], 1) << hertz << " Hz, tick " << i;
+    }
+    EXPECT_EQ(Glide(120, false, 0).front(), 17) << "on the ticks the glide starts from the last move's distance";
 }
 
 }  // namespace
