@@ -6,6 +6,7 @@
 #include <wincore/host.h>
 
 #include "support/host_fixture.h"
+#include "support/message_log.h"
 
 using Display = HostTest;
 
