@@ -1,9 +1,15 @@
 // Each area's cases, registered in the order the table lists them.
 #pragma once
 
+#include <string>
+
 namespace bench {
 
-void RegisterFloorCases();
+// Floors are registered with the first case of their area (report.h's RegisterCase).
+constexpr const char* kFloorPrefix = "floor ";
+std::string FloorName(int width, int height);
+void RegisterFloor(int width, int height);
+
 void RegisterListCases();
 void RegisterPeerCases();
 void RegisterComboCases();

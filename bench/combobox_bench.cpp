@@ -5,6 +5,7 @@
 
 #include "NavComboboxEx.h"
 #include "cases.h"
+#include "report.h"
 #include "scene.h"
 
 namespace bench {
@@ -61,8 +62,8 @@ void OpenListPaint(benchmark::State& state)
 
 void RegisterComboCases()
 {
-    benchmark::RegisterBenchmark("combo field paint 252x42", FieldPaint);
-    benchmark::RegisterBenchmark("combo open list paint 252x336", OpenListPaint);
+    RegisterCase("combo field paint 252x42", Area{252, 42}, FieldPaint);
+    RegisterCase("combo open list paint 252x336", Area{252, 336}, OpenListPaint);
 }
 
 }  // namespace bench

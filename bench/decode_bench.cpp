@@ -15,6 +15,7 @@
 #include <imaging.h>
 
 #include "cases.h"
+#include "report.h"
 #include "frame/Module.h"
 #include "scene.h"
 
@@ -23,6 +24,7 @@ namespace bench {
 namespace {
 
 constexpr int kWidth = 2000, kHeight = 1500;
+constexpr Area kPictureArea = {kWidth, kHeight};
 constexpr int kFadeWidth = 150;  // pixels over which the picture fades out at its edges
 constexpr int kJpegQuality = 90;
 
@@ -174,10 +176,10 @@ void ThroughTurboJpeg(benchmark::State& state)
 
 void RegisterDecodeCases()
 {
-    benchmark::RegisterBenchmark(kDecodePngFactory, ThroughFactory, Png)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark(kDecodePngLibrary, ThroughLibpng)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark(kDecodeJpegFactory, ThroughFactory, Jpeg)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark(kDecodeJpegLibrary, ThroughTurboJpeg)->Unit(benchmark::kMillisecond);
+    RegisterCase(kDecodePngFactory, kPictureArea, ThroughFactory, Png)->Unit(benchmark::kMillisecond);
+    RegisterCase(kDecodePngLibrary, kPictureArea, ThroughLibpng)->Unit(benchmark::kMillisecond);
+    RegisterCase(kDecodeJpegFactory, kPictureArea, ThroughFactory, Jpeg)->Unit(benchmark::kMillisecond);
+    RegisterCase(kDecodeJpegLibrary, kPictureArea, ThroughTurboJpeg)->Unit(benchmark::kMillisecond);
 }
 
 }  // namespace bench

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cases.h"
+#include "report.h"
 #include "frame/Module.h"
 #include "frame/NavImage.h"
 #include "kit/NinePart.h"
@@ -16,6 +17,7 @@ namespace bench {
 namespace {
 
 constexpr int kCorner = 22;
+constexpr Area kLineArea = {800, 40};
 constexpr const char16_t* kLatinLine = u"Riverside Avenue 12, Harbour District N4";
 constexpr const char16_t* kChineseLine = u"北京市东城区东长安街天安门广场南侧人民英雄"
                                          u"纪念碑东侧国家博物馆西门停车场北入口处";
@@ -61,7 +63,7 @@ void Text(benchmark::State& state, const char16_t* text, bool cjk)
 {
     Session session;
     Fonts fonts;
-    Canvas canvas(800, 40);
+    Canvas canvas(kLineArea.width, kLineArea.height);
     SelectObject(canvas.dc, cjk ? fonts.address : fonts.title);
     SetBkMode(canvas.dc, TRANSPARENT);
     SetTextColor(canvas.dc, kTitleColor);
@@ -76,9 +78,9 @@ void Text(benchmark::State& state, const char16_t* text, bool cjk)
 
 void RegisterDrawingCases()
 {
-    benchmark::RegisterBenchmark("CNavImage nine-part frame to 800x480", NinePartFrame);
-    benchmark::RegisterBenchmark("DrawTextW of 40 characters", Text, kLatinLine, false);
-    benchmark::RegisterBenchmark("DrawTextW of 40 CJK characters", Text, kChineseLine, true);
+    RegisterCase("CNavImage nine-part frame to 800x480", Area{800, 480}, NinePartFrame);
+    RegisterCase("DrawTextW of 40 characters", kLineArea, Text, kLatinLine, false);
+    RegisterCase("DrawTextW of 40 CJK characters", kLineArea, Text, kChineseLine, true);
 }
 
 }  // namespace bench

@@ -175,6 +175,22 @@ void AddItems(benchmark::State& state)
     }
 }
 
+// An ordinary list with its page bar made and destroyed, as a host does per screen it opens;
+// nothing is painted in between.
+void CreateDestroy(benchmark::State& state)
+{
+    Session session;
+    Owner owner(800, 480);
+    Fonts fonts;
+    for (auto _ : state) {
+        NavListViewEx list;
+        SetUpOrdinaryList(list, fonts, nullptr, false);
+        if (!list.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 800, 480}, owner.hwnd, 7, -1))
+            return state.SkipWithError("the list was not created");
+        list.Destroy();
+    }
+}
+
 void InsertAtFront(benchmark::State& state)
 {
     Session session;
@@ -219,21 +235,23 @@ void MemoryPerItem(benchmark::State& state)
 void RegisterListCases()
 {
     using benchmark::RegisterBenchmark;
-    RegisterBenchmark("list paint 800x480 solid", Paint, 800, 480, 50, false, 0, "list_800x480_solid");
-    RegisterBenchmark("list paint 800x480 owner background", Paint, 800, 480, 50, true, 0, "list_800x480_owner");
-    RegisterBenchmark("list paint 480x272 solid", Paint, 480, 272, 50, false, 0, "list_480x272_solid");
-    RegisterBenchmark("list paint 480x272 owner background", Paint, 480, 272, 50, true, 0, nullptr);
-    RegisterBenchmark("list paint drop-down 240x260", PaintDropDown);
-    RegisterBenchmark("list drag step 800x480", DragStep);
-    RegisterBenchmark("list glide of a 40 px flick, 800x480", Glide, 0)->Unit(benchmark::kMillisecond);
-    RegisterBenchmark("list glide of a 40 px flick at 16 ms, 800x480", Glide, kSmoothMs)
+    const Area screen = {800, 480}, small = {480, 272};
+    RegisterCase("list paint 800x480 solid", screen, Paint, 800, 480, 50, false, 0, "list_800x480_solid");
+    RegisterCase("list paint 800x480 owner background", screen, Paint, 800, 480, 50, true, 0, "list_800x480_owner");
+    RegisterCase("list paint 480x272 solid", small, Paint, 480, 272, 50, false, 0, "list_480x272_solid");
+    RegisterCase("list paint 480x272 owner background", small, Paint, 480, 272, 50, true, 0, nullptr);
+    RegisterCase("list paint drop-down 240x260", Area{240, 260}, PaintDropDown);
+    RegisterCase("list drag step 800x480", screen, DragStep);
+    RegisterCase("list glide of a 40 px flick, 800x480", screen, Glide, 0)->Unit(benchmark::kMillisecond);
+    RegisterCase("list glide of a 40 px flick at 16 ms, 800x480", screen, Glide, kSmoothMs)
         ->Unit(benchmark::kMillisecond);
-    RegisterBenchmark("list glide frame at 16 ms, 800x480", SmoothFrame, FlickFromTheMiddle, 60);
-    RegisterBenchmark("list spring-back frame at 16 ms, 800x480", SmoothFrame, PullDown, 15);
-    RegisterBenchmark("list paint 10 items", Paint, 800, 480, 10, false, 0, nullptr);
-    RegisterBenchmark("list paint 100000 items", Paint, 800, 480, 100000, false, 0, nullptr);
-    RegisterBenchmark("list paint 100000 items, at item 50000", Paint, 800, 480, 100000, false, 50000, "list_at_50000");
+    RegisterCase("list glide frame at 16 ms, 800x480", screen, SmoothFrame, FlickFromTheMiddle, 60);
+    RegisterCase("list spring-back frame at 16 ms, 800x480", screen, SmoothFrame, PullDown, 15);
+    RegisterCase("list paint 10 items", screen, Paint, 800, 480, 10, false, 0, nullptr);
+    RegisterCase("list paint 100000 items", screen, Paint, 800, 480, 100000, false, 0, nullptr);
+    RegisterCase("list paint 100000 items, at item 50000", screen, Paint, 800, 480, 100000, false, 50000, "list_at_50000");
     RegisterBenchmark("list AddItem x 100000", AddItems)->Unit(benchmark::kMillisecond);
+    RegisterCase("list create + destroy", screen, CreateDestroy);
     RegisterBenchmark("list InsertItem at 0 into 10000", InsertAtFront);
     RegisterBenchmark("list memory per item (100000 rows)", MemoryPerItem)->Iterations(1)->Repetitions(1);
 }

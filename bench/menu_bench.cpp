@@ -6,6 +6,7 @@
 
 #include "RKNaviMenu.h"
 #include "cases.h"
+#include "report.h"
 #include "scene.h"
 
 namespace bench {
@@ -17,6 +18,8 @@ constexpr const char16_t* kItems[] = {u"Navigate home",  u"Search address", u"Po
 constexpr tagMW_FontStysle kItemStyle = {RGB(255, 255, 255), 150};
 constexpr UINT kPopup = 1, kSlidingPanel = 0;
 constexpr DWORD kPanelTick = 100;  // ms: the panel shows one tick after it is tracked
+// The windows the eight items make at (200, 40).
+constexpr Area kPopupArea = {245, 269}, kPanelArea = {220, 234};
 
 void Paint(benchmark::State& state, UINT look, const char* picture)
 {
@@ -69,9 +72,9 @@ void OpeningFrame(benchmark::State& state)
 
 void RegisterMenuCases()
 {
-    benchmark::RegisterBenchmark("pop-up menu paint, 8 items", Paint, kPopup, "menu_popup");
-    benchmark::RegisterBenchmark("sliding panel paint, 8 items", Paint, kSlidingPanel, "menu_panel");
-    benchmark::RegisterBenchmark("sliding panel opening frame at 16 ms, 8 items", OpeningFrame);
+    RegisterCase("pop-up menu paint, 8 items", kPopupArea, Paint, kPopup, "menu_popup");
+    RegisterCase("sliding panel paint, 8 items", kPanelArea, Paint, kSlidingPanel, "menu_panel");
+    RegisterCase("sliding panel opening frame at 16 ms, 8 items", kPanelArea, OpeningFrame);
 }
 
 }  // namespace bench

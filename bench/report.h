@@ -1,6 +1,6 @@
-// The one table scripts/bench prints: every case's median over its repetitions, its ratio to the
-// floor of its screen size measured in the same run, the spread of the repetitions, and the
-// targets checked against those medians.
+// The one table scripts/bench prints: every case's median over its repetitions against the floor
+// of its own area measured in the same run, its target and whether the run met it, then the
+// targets that compare cases with each other.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -12,15 +12,37 @@
 
 namespace bench {
 
-constexpr const char* kFloorLarge = "floor 800x480";
-constexpr const char* kFloorSmall = "floor 480x272";
-// A case whose name carries this is measured against kFloorSmall.
-constexpr const char* kSmallScreenTag = "480x272";
-// A case reports this counter instead of a time.
-constexpr const char* kBytesPerItem = "bytes/item";
+// The pixels a case paints: its floor is four 32-bit copies of this area.
+struct Area {
+    int width = 0;
+    int height = 0;
+};
 
-// `numerator` over `denominator` (two cases' medians) at most `limit`; without a denominator the
-// numerator's median in milliseconds at most `limit`.
+// Registers the floor of `area` once, and remembers that `name` is measured against it.
+void NoteArea(const std::string& name, Area area);
+
+template <class... Args>
+benchmark::internal::Benchmark* RegisterCase(const std::string& name, Area area, Args&&... args)
+{
+    NoteArea(name, area);
+    return benchmark::RegisterBenchmark(name.c_str(), std::forward<Args>(args)...);
+}
+
+// A case reports these counters instead of a time: bytes per list item; the frames of a tour
+// (p50 and p99 in seconds, shown as cases of their own against the tour's floor, and their count);
+// the decoded pictures held afterwards.
+constexpr const char* kBytesPerItem = "bytes/item";
+constexpr const char* kFrameP50 = "p50";
+constexpr const char* kFrameP99 = "p99";
+constexpr const char* kFrames = "frames";
+constexpr const char* kCacheBytes = "cache bytes";
+
+// The denominator of a target that divides a case by the floor of its own area.
+constexpr const char* kOwnFloor = "own floor";
+
+// `numerator` over `denominator` (two cases' medians, or the numerator's own floor) at most
+// `limit`; without a denominator the numerator's median in milliseconds at most `limit`. An empty
+// label is made from the case's name and the limit.
 struct Target {
     std::string label;
     std::string numerator;
@@ -39,19 +61,21 @@ public:
 private:
     struct Case {
         std::string name;
-        std::vector<double> seconds;  // CPU time per iteration, one entry per repetition
+        std::vector<double> seconds;  // CPU time per iteration (or a frame counter), one per repetition
         std::map<std::string, double> counters;
         std::string error;
     };
 
-    Case& CaseNamed(const std::string& name, int64_t family);
+    Case& CaseNamed(const std::string& name, int64_t order);
     const Case* Find(const std::string& name) const;
     double Median(const std::string& name) const;  // 0 when the case did not run
+    double FloorFor(const std::string& name) const;
+    double Ratio(const Target& target) const;  // 0 when either side did not run
     void PrintCase(const Case& c) const;
     void PrintTargets() const;
 
     std::vector<Target> targets_;
-    std::map<int64_t, Case> cases_;  // by family: the order the cases were registered in
+    std::map<int64_t, Case> cases_;  // in the order the cases were registered
     int repetitions_ = 0;
 };
 

@@ -5,11 +5,14 @@
 
 #include "NavVectorBox.h"
 #include "cases.h"
+#include "report.h"
 #include "scene.h"
 
 namespace bench {
 
 namespace {
+
+constexpr Area kBoxArea = {252, 42};
 
 struct VectorBox : CNavVectorBox {
     HWND Window() { return hWnd; }
@@ -86,9 +89,9 @@ void SlideFrame(benchmark::State& state)
 
 void RegisterVectorBoxCases()
 {
-    benchmark::RegisterBenchmark("vector box paint 252x42 at rest", Paint, false);
-    benchmark::RegisterBenchmark("vector box paint 252x42 mid-slide", Paint, true);
-    benchmark::RegisterBenchmark("vector box slide frame at 16 ms", SlideFrame);
+    RegisterCase("vector box paint 252x42 at rest", kBoxArea, Paint, false);
+    RegisterCase("vector box paint 252x42 mid-slide", kBoxArea, Paint, true);
+    RegisterCase("vector box slide frame at 16 ms", kBoxArea, SlideFrame);
 }
 
 }  // namespace bench
