@@ -8,22 +8,19 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "cases.h"
 #include "frame/Module.h"
+#include "peer_scene.h"
 #include "resources/resource.h"
 #include "scene.h"
 
 namespace bench {
 
 namespace {
-
-constexpr int kWidth = 800, kHeight = 480;
-constexpr int kPageBarHeight = 44, kPageEnd = 106, kPageMiddle = 108;
-constexpr int kArrowWidth = 28;
-constexpr COLORREF kSeparatorColor = RGB(0xC7, 0x92, 0x5D);
 
 void SetColour(cairo_t* cr, COLORREF colour)
 {
@@ -33,35 +30,13 @@ void SetColour(cairo_t* cr, COLORREF colour)
 // A bitmap's pixels as a cairo picture whose magenta pixels are transparent.
 cairo_surface_t* KeyedSurface(HBITMAP bitmap, int width, int height)
 {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr), source = CreateCompatibleDC(nullptr);
-    HBITMAP copy = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ oldCopy = SelectObject(dc, copy), oldSource = SelectObject(source, bitmap);
-    BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY);
-
+    const std::vector<uint32_t> pixels = KeyedPixels(bitmap, width, height);
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
     cairo_surface_flush(surface);
     auto* out = cairo_image_surface_get_data(surface);
     const int stride = cairo_image_surface_get_stride(surface);
-    for (int y = 0; y < height; y++)
-        for (int x = 0; x < width; x++) {
-            uint32_t pixel = static_cast<const uint32_t*>(bits)[y * width + x] & 0x00FFFFFF;
-            reinterpret_cast<uint32_t*>(out + y * stride)[x] = pixel == 0x00FF00FF ? 0 : (0xFF000000u | pixel);
-        }
+    for (int y = 0; y < height; y++) std::memcpy(out + y * stride, &pixels[size_t(y) * width], width * sizeof(uint32_t));
     cairo_surface_mark_dirty(surface);
-
-    SelectObject(source, oldSource);
-    SelectObject(dc, oldCopy);
-    DeleteObject(copy);
-    DeleteDC(source);
-    DeleteDC(dc);
     return surface;
 }
 
@@ -77,10 +52,10 @@ public:
     explicit CairoList(const Fonts& fonts)
     {
         HBITMAP strip = CreatePoiStrip(fonts.title, TEXT("HFSP"));
-        icons = KeyedSurface(strip, 128, 32);
+        icons = KeyedSurface(strip, 4 * kIconSize, kIconSize);
         DeleteObject(strip);
         HBITMAP arrowBitmap = LoadBitmapW(GetModuleInstance(), MAKEINTRESOURCEW(IDB_LIST_ARROW));
-        arrows = KeyedSurface(arrowBitmap, 2 * kArrowWidth, 27);
+        arrows = KeyedSurface(arrowBitmap, 2 * kArrowWidth, kArrowHeight);
         DeleteObject(arrowBitmap);
         pageBar = cairo_image_surface_create_from_png(RKNAV_RESOURCE_DIR "/page_bar.png");
         title = cairo_toy_font_face_create("Tahoma", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
@@ -135,19 +110,20 @@ private:
         }
         cairo_stroke(cr);
 
-        cairo_set_source_surface(cr, icons, 1 - 32 * IconOf(index), top + (kItemHeight - 32) / 2);
-        cairo_rectangle(cr, 1, top + (kItemHeight - 32) / 2, 32, 32);
+        const int iconTop = top + (kItemHeight - kIconSize) / 2;
+        cairo_set_source_surface(cr, icons, 1 - kIconSize * IconOf(index), iconTop);
+        cairo_rectangle(cr, 1, iconTop, kIconSize, kIconSize);
         cairo_fill(cr);
 
         const RowTexts& row = texts[index % kRowKinds];
-        const int x = 34;
-        const double width = DrawText(cr, title, 18, row.title, x, top, top + half, kTitleColor);
-        DrawText(cr, detail, 14, row.distance, x + width + 5, top, top + half, kDistanceColor);
-        DrawText(cr, address, 14, row.address, x, top + half, bottom, kAddressColor);
+        const double width = DrawText(cr, title, kTitleSize, row.title, kTextLeft, top, top + half, kTitleColor);
+        DrawText(cr, detail, kDetailSize, row.distance, kTextLeft + width + kDistanceGap, top, top + half,
+                 kDistanceColor);
+        DrawText(cr, address, kDetailSize, row.address, kTextLeft, top + half, bottom, kAddressColor);
 
-        const int arrowTop = top + (kItemHeight - 27) / 2, selected = index == kSelectedRow;
+        const int arrowTop = top + (kItemHeight - kArrowHeight) / 2, selected = index == kSelectedRow;
         cairo_set_source_surface(cr, arrows, kWidth - kArrowWidth - kArrowWidth * selected, arrowTop);
-        cairo_rectangle(cr, kWidth - kArrowWidth, arrowTop, kArrowWidth, 27);
+        cairo_rectangle(cr, kWidth - kArrowWidth, arrowTop, kArrowWidth, kArrowHeight);
         cairo_fill(cr);
     }
 
