@@ -12,6 +12,7 @@ void RegisterFloor(int width, int height);
 
 void RegisterListCases();
 void RegisterPeerCases();
+void RegisterQtPeerCases();
 void RegisterComboCases();
 void RegisterVectorBoxCases();
 void RegisterMenuCases();

@@ -22,6 +22,7 @@ int main(int argc, char** argv)
 
     bench::RegisterListCases();
     bench::RegisterPeerCases();
+    bench::RegisterQtPeerCases();
     bench::RegisterComboCases();
     bench::RegisterVectorBoxCases();
     bench::RegisterMenuCases();

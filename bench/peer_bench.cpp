@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cases.h"
+#include "report.h"
 #include "frame/Module.h"
 #include "peer_scene.h"
 #include "resources/resource.h"
@@ -217,7 +218,7 @@ void PeerList(benchmark::State& state)
 
 void RegisterPeerCases()
 {
-    benchmark::RegisterBenchmark("cairo peer list 800x480", PeerList);
+    RegisterCase("cairo peer list 800x480", Area{800, 480}, PeerList);
 }
 
 }  // namespace bench
