@@ -30,6 +30,10 @@ int LiveGdiObjects();  // created and not yet deleted (stock objects excluded)
 int LiveWindows();
 int ComInitCount();    // CoInitializeEx calls not yet balanced by CoUninitialize
 int LiveComObjects();  // COM objects (factories, images, streams) not yet released
+// Bytes the imaging factories keep of the pictures they decoded from streams (pixels and the
+// encoded bytes that key them), to share with later images of the same bytes; at most 4 MiB,
+// the least recently used dropped first. 0 while no factory is alive.
+size_t DecodedPictureBytes();
 
 // A test hook for running without pictures: FindResourceW (and so LoadBitmapW, image lists and
 // picture loads) finds no resource of `type` (RT_BITMAP, "PNG", ...) in `module`, as if the module

@@ -2,22 +2,35 @@
 // encoders and codec management are not.
 #include "shared/imaging/factory.h"
 
+#include <memory>
 #include <new>
 
 #include "shared/com/object.h"
 #include "shared/imaging/backend.h"
 #include "shared/imaging/image.h"
+#include "shared/imaging/picture_cache.h"
 
 namespace wincore {
 
 namespace {
 
-HRESULT MakeImageFrom(const EncodedBytes& bytes, IStream* source, IImage** image)
+HRESULT Decode(const EncodedBytes& bytes, std::shared_ptr<const DecodedImage>& picture)
 {
-    DecodedImage decoded;
-    HRESULT result = DecodeImage(bytes.data(), bytes.size(), decoded);
+    std::shared_ptr<DecodedImage> decoded;
+    try {
+        decoded = std::make_shared<DecodedImage>();
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
+    HRESULT result = DecodeImage(bytes.data(), bytes.size(), *decoded);
     if (FAILED(result)) return result;
-    *image = MakeImage(std::move(decoded), source);
+    picture = std::move(decoded);
+    return S_OK;
+}
+
+HRESULT MakeImageFrom(std::shared_ptr<const DecodedImage> picture, IStream* source, IImage** image)
+{
+    *image = MakeImage(std::move(picture), source);
     return *image ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -36,7 +49,13 @@ public:
         EncodedBytes bytes;
         HRESULT result = ReadStreamBytes(stream, bytes);
         if (FAILED(result)) return result;
-        return MakeImageFrom(bytes, stream, image);
+        std::shared_ptr<const DecodedImage> picture = cache_ ? cache_->Find(bytes) : nullptr;
+        if (!picture) {
+            result = Decode(bytes, picture);
+            if (FAILED(result)) return result;
+            if (cache_) cache_->Keep(bytes, picture);
+        }
+        return MakeImageFrom(std::move(picture), stream, image);
     }
 
     HRESULT STDMETHODCALLTYPE CreateImageFromFile(const WCHAR* fileName, IImage** image) override
@@ -47,7 +66,10 @@ public:
         EncodedBytes bytes;
         HRESULT result = ReadFileBytes(fileName, bytes);
         if (FAILED(result)) return result;
-        return MakeImageFrom(bytes, nullptr, image);
+        std::shared_ptr<const DecodedImage> picture;
+        result = Decode(bytes, picture);
+        if (FAILED(result)) return result;
+        return MakeImageFrom(std::move(picture), nullptr, image);
     }
 
     HRESULT STDMETHODCALLTYPE CreateImageFromBuffer(const void*, UINT, BufferDisposalFlag, IImage**) override
@@ -80,6 +102,11 @@ public:
     HRESULT STDMETHODCALLTYPE GetInstalledEncoders(UINT*, ImageCodecInfo**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE InstallImageCodec(const ImageCodecInfo*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE UninstallImageCodec(const WCHAR*, UINT) override { return E_NOTIMPL; }
+
+private:
+    // Pictures from streams only: a file picture is decoded once and kept by whoever loads it,
+    // so caching it would only spend the budget. Without a cache every stream is decoded.
+    std::shared_ptr<PictureCache> cache_ = SharedPictureCache();
 };
 
 }  // namespace

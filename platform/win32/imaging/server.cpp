@@ -10,6 +10,7 @@
 
 #include "shared/com/object.h"
 #include "shared/imaging/factory.h"
+#include "shared/imaging/picture_cache.h"
 
 namespace wincore {
 
@@ -124,4 +125,10 @@ STDAPI DllUnregisterServer()
 extern "C" LONG WINAPI NavImagingLiveObjects()
 {
     return ComObjectsAlive();
+}
+
+// For hosts' memory figures: what the factories keep of decoded pictures.
+extern "C" SIZE_T WINAPI NavImagingPictureBytes()
+{
+    return SharedPictureBytes();
 }
