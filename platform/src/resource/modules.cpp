@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstddef>
 #include <cstring>
 #include <memory>
 
@@ -43,6 +44,34 @@ std::vector<LoadedObject> LoadedObjects()
     std::vector<LoadedObject> objects;
     dl_iterate_phdr(CollectObject, &objects);
     return objects;
+}
+
+int CollectFirst(dl_phdr_info* info, size_t size, void* context)
+{
+    CollectObject(info, size, context);
+    return 1;
+}
+
+LoadedObject Executable()
+{
+    std::vector<LoadedObject> objects;
+    dl_iterate_phdr(CollectFirst, &objects);
+    return objects.front();
+}
+
+int ReadUnloads(dl_phdr_info* info, size_t size, void* context)
+{
+    if (size >= offsetof(dl_phdr_info, dlpi_subs) + sizeof info->dlpi_subs)
+        *static_cast<uint64_t*>(context) = info->dlpi_subs;
+    return 1;  // every object reports the same count
+}
+
+// How many objects the dynamic linker has unloaded so far.
+uint64_t UnloadCount()
+{
+    uint64_t unloads = kUnloadsUnknown;
+    dl_iterate_phdr(ReadUnloads, &unloads);
+    return unloads;
 }
 
 std::string ExecutablePath()
@@ -89,10 +118,17 @@ void Forget(Module* module)
     Handles().Remove(module->handle);
 }
 
-bool IsLoaded(const Module& module)
+// A module seen loaded stays so until the linker unloads some object; only then are the loaded
+// objects walked again.
+bool IsLoaded(Module& module)
 {
-    for (const LoadedObject& object : LoadedObjects())
-        if (Names(module, object)) return true;
+    uint64_t unloads = UnloadCount();
+    if (unloads != kUnloadsUnknown && module.seenAtUnloads == unloads) return true;
+    for (const LoadedObject& object : LoadedObjects()) {
+        if (!Names(module, object)) continue;
+        module.seenAtUnloads = unloads;
+        return true;
+    }
     return false;
 }
 
@@ -110,7 +146,7 @@ Module* LiveModule(const void* handle)
 Module* ModuleOrExecutable(const void* handle)
 {
     if (handle) return LiveModule(handle);
-    return ModuleFor(LoadedObjects().front());
+    return ModuleFor(Executable());
 }
 
 std::vector<Module*> LiveModules()

@@ -10,21 +10,16 @@
 #include <vector>
 
 #include "core/handles.h"
+#include "resource/resource_index.h"
 
 namespace wincore {
-
-// One entry of a module's resource table, laid out as the resource compiler emits it.
-struct ResourceEntry {
-    const char16_t* type;
-    const char16_t* name;
-    const unsigned char* data;
-    unsigned size;
-};
 
 struct Segment {
     uintptr_t begin;
     uintptr_t end;
 };
+
+constexpr uint64_t kUnloadsUnknown = UINT64_MAX;
 
 struct Module : Object {
     static constexpr Kind kKind = Kind::Module;
@@ -33,9 +28,12 @@ struct Module : Object {
     std::string linkerName;  // the dynamic linker's name for the object; empty for the executable
     std::vector<Segment> segments;
 
+    uint64_t seenAtUnloads = kUnloadsUnknown;  // the linker's unload count when last seen loaded
+
     bool tableRead = false;
     const ResourceEntry* entries = nullptr;
     unsigned entryCount = 0;
+    ResourceIndex index;
     std::vector<void*> resourceHandles;  // one HRSRC per table entry, made on first find
     std::set<const void*> loadedData;    // what LoadResource has handed out
 };

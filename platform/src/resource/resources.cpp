@@ -1,7 +1,6 @@
 #include <dlfcn.h>
 
 #include <memory>
-#include <string>
 #include <vector>
 
 #include <wincore/host.h>
@@ -46,51 +45,13 @@ void ReadTable(Module& module)
     module.entries = entries;
     module.entryCount = *count;
     module.resourceHandles.assign(*count, nullptr);
+    module.index = IndexOf(entries, *count);
 }
 
-bool IsInteger(const char16_t* id)
-{
-    return IS_INTRESOURCE(id);
-}
-
-char16_t FoldAscii(char16_t c)
-{
-    return c >= u'a' && c <= u'z' ? char16_t(c - u'a' + u'A') : c;
-}
-
-bool EqualIgnoringCase(const char16_t* a, const char16_t* b)
-{
-    while (*a && FoldAscii(*a) == FoldAscii(*b)) {
-        a++;
-        b++;
-    }
-    return FoldAscii(*a) == FoldAscii(*b);
-}
-
-// "#123" names the integer id 123, as in Win32; 0 when `text` is no such string.
-uintptr_t NumberInText(const char16_t* text)
-{
-    if (text[0] != u'#' || !text[1]) return 0;
-    uintptr_t value = 0;
-    for (const char16_t* c = text + 1; *c; c++) {
-        if (*c < u'0' || *c > u'9') return 0;
-        value = value * 10 + (*c - u'0');
-        if (value > 0xFFFF) return 0;
-    }
-    return value;
-}
-
-bool IdMatches(const char16_t* stored, LPCWSTR wanted)
-{
-    uintptr_t number = IsInteger(wanted) ? reinterpret_cast<uintptr_t>(wanted) : NumberInText(wanted);
-    if (number) return IsInteger(stored) && reinterpret_cast<uintptr_t>(stored) == number;
-    return !IsInteger(stored) && EqualIgnoringCase(stored, wanted);
-}
-
-// Types withheld by the test hook, per module; an integer type is kept as "#n", which IdMatches reads.
+// Types withheld by the test hook, per module.
 struct WithheldType {
     void* module;
-    std::u16string type;
+    ResourceId type;
 };
 
 std::vector<WithheldType>& Withheld()
@@ -99,10 +60,10 @@ std::vector<WithheldType>& Withheld()
     return withheld;
 }
 
-bool IsWithheld(const Module& module, const char16_t* type)
+bool IsWithheld(const Module& module, const ResourceId& type)
 {
     for (const WithheldType& withheld : Withheld())
-        if (withheld.module == module.handle && IdMatches(type, withheld.type.c_str())) return true;
+        if (withheld.module == module.handle && withheld.type == type) return true;
     return false;
 }
 
@@ -149,14 +110,17 @@ HRSRC WINAPI FindResourceW(HMODULE module, LPCWSTR name, LPCWSTR type)
         return nullptr;
     }
     ReadTable(*found);
-    bool typeFound = false;
-    for (unsigned i = 0; i < found->entryCount; i++) {
-        if (!IdMatches(found->entries[i].type, type) || IsWithheld(*found, found->entries[i].type)) continue;
-        typeFound = true;
-        if (IdMatches(found->entries[i].name, name)) return ResourceHandle(*found, i);
+    auto ofType = found->index.find(WantedId(type));
+    if (ofType == found->index.end() || IsWithheld(*found, ofType->first)) {
+        SetLastError(kErrorResourceTypeNotFound);
+        return nullptr;
     }
-    SetLastError(typeFound ? ERROR_RESOURCE_NAME_NOT_FOUND : kErrorResourceTypeNotFound);
-    return nullptr;
+    auto entry = ofType->second.find(WantedId(name));
+    if (entry == ofType->second.end()) {
+        SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
+        return nullptr;
+    }
+    return ResourceHandle(*found, entry->second);
 }
 
 DWORD WINAPI SizeofResource(HMODULE module, HRSRC resource)
@@ -197,13 +161,7 @@ void wincore::WithholdResources(HMODULE module, LPCWSTR type)
 {
     Module* found = ModuleOrExecutable(module);
     if (!found || !type) return;
-    std::u16string key;
-    if (IsInteger(type)) {
-        for (char c : "#" + std::to_string(reinterpret_cast<uintptr_t>(type))) key.push_back(char16_t(c));
-    } else {
-        key = type;
-    }
-    Withheld().push_back({found->handle, key});
+    Withheld().push_back({found->handle, WantedId(type)});
 }
 
 void wincore::RestoreResources()
