@@ -17,7 +17,6 @@ namespace demo {
 namespace {
 
 constexpr const char* kTitle = "RKNavCtrlEx — navigation controls demo";
-constexpr int kTickFrameMs = 50;  // the list's and the vector boxes' ticks (the sliding panel's are twice as long)
 
 wincore::HostConfig Config(bool manualClock)
 {

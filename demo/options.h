@@ -9,6 +9,7 @@ namespace demo {
 enum class Motion { Default, Ticks, Smooth };
 
 constexpr int kSmoothFrameMs = 16;  // the controls' animation interval when they move smoothly
+constexpr int kTickFrameMs = 50;  // the list's and the vector boxes' ticks (the sliding panel's are twice as long)
 
 struct Options {
     bool help = false;

@@ -47,7 +47,7 @@ private:
         case Step::Kind::Wait: Wait(step.ms); return true;
         case Step::Kind::Shot: return Shot(step.name, error);
         }
-        Film();
+        Framed();
         return true;
     }
 
@@ -63,7 +63,7 @@ private:
             int step = std::min(left, std::max(1, options_.frameMs));
             wincore::Advance(DWORD(step));
             left -= step;
-            Film();
+            Framed();
         }
     }
 
@@ -77,6 +77,13 @@ private:
         report_->files.push_back(path);
         if (options_.onShot) options_.onShot(name);
         return true;
+    }
+
+    // What the screen shows after a pen input or a step of the clock is a frame.
+    void Framed()
+    {
+        Film();
+        if (options_.onFrame) options_.onFrame();
     }
 
     void Film()
