@@ -17,6 +17,7 @@ void RegisterComboCases();
 void RegisterVectorBoxCases();
 void RegisterMenuCases();
 void RegisterDrawingCases();
+void RegisterDemoCases();
 void RegisterDecodeCases();
 
 // The decoding cases, which the table's targets compare with each other.

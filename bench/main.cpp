@@ -27,6 +27,7 @@ int main(int argc, char** argv)
     bench::RegisterVectorBoxCases();
     bench::RegisterMenuCases();
     bench::RegisterDrawingCases();
+    bench::RegisterDemoCases();
     bench::RegisterDecodeCases();
 
     const double tickMs = 50;
