@@ -42,15 +42,26 @@ pixman_image_t* ComposedScreen()
     EnsureScreen();
     Manager& wm = WM();
     if (!wm.screenDirty) return wm.screen;
-    pixman_color_t desktop = PixmanColor(kDesktopColor);
-    pixman_box32_t all = {0, 0, pixman_image_get_width(wm.screen), pixman_image_get_height(wm.screen)};
-    pixman_image_fill_boxes(PIXMAN_OP_SRC, wm.screen, &desktop, 1, &all);
+    // The desktop shows only where no window lies: a full-screen window leaves nothing to fill.
+    pixman_region32_t desktopArea;
+    pixman_region32_init_rect(&desktopArea, 0, 0, unsigned(pixman_image_get_width(wm.screen)),
+                              unsigned(pixman_image_get_height(wm.screen)));
     for (auto it = wm.topLevels.rbegin(); it != wm.topLevels.rend(); ++it) {
         Window* window = FindWindow(*it);
         if (!window->Visible() || !window->surface) continue;
         pixman_image_composite32(PIXMAN_OP_SRC, window->surface, nullptr, wm.screen, 0, 0, 0, 0, window->rect.left,
                                  window->rect.top, window->Width(), window->Height());
+        pixman_region32_t covered;
+        pixman_region32_init_rect(&covered, window->rect.left, window->rect.top, unsigned(std::max(window->Width(), 0)),
+                                  unsigned(std::max(window->Height(), 0)));
+        pixman_region32_subtract(&desktopArea, &desktopArea, &covered);
+        pixman_region32_fini(&covered);
     }
+    int boxes = 0;
+    pixman_box32_t* uncovered = pixman_region32_rectangles(&desktopArea, &boxes);
+    pixman_color_t desktop = PixmanColor(kDesktopColor);
+    if (boxes > 0) pixman_image_fill_boxes(PIXMAN_OP_SRC, wm.screen, &desktop, boxes, uncovered);
+    pixman_region32_fini(&desktopArea);
     wm.screenDirty = false;
     return wm.screen;
 }
