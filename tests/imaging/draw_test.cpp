@@ -68,4 +68,38 @@ TEST_F(DrawTest, SourceDestinationClipAndOriginPlaceThePixelsOrNone)
     for (IImage* image : {strip, square, dot}) image->Release();
 }
 
+// A picture that does not change along the axis it is stretched on keeps, in each row or column,
+// the pixels it draws at 1:1: blended over the canvas, translucent or opaque, within the clip.
+TEST_F(DrawTest, PictureFlatAlongTheStretchedAxisKeepsItsOneToOnePixels)
+{
+    std::vector<uint32_t> translucentRows, opaqueColumns;
+    for (int y = 0; y < 3; y++)
+        for (int x = 0; x < 3; x++) {
+            translucentRows.push_back(uint32_t(0x40 + 0x50 * y) << 24 | 0xC08040u >> (4 * y));
+            opaqueColumns.push_back(0xFF000000u | uint32_t(0x30 * (x + 1)) << 8);
+        }
+    IImage* flatAlongX = Load(RgbaPng(3, 3, translucentRows));
+    IImage* flatAlongY = Load(RgbaPng(3, 3, opaqueColumns));
+    ASSERT_TRUE(flatAlongX && flatAlongY);
+    constexpr int kLong = 40, kClipped = 30;
+    const struct {
+        IImage* image;
+        RECT stretched;
+        bool alongX;
+    } cases[] = {{flatAlongX, {0, 0, kLong, 3}, true}, {flatAlongY, {0, 0, 3, kLong}, false}};
+    for (const auto& c : cases) {
+        const Colors oneToOne = Render(c.image, kGray);
+        Canvas canvas(kLong, kLong, kGray);
+        IntersectClipRect(canvas.dc(), 0, 0, kClipped, kClipped);
+        EXPECT_EQ(c.image->Draw(canvas.dc(), &c.stretched, nullptr), S_OK);
+        for (int along = 0; along < kLong; along++)
+            for (int across = 0; across < 3; across++) {
+                const COLORREF expected = along >= kClipped ? kGray : oneToOne[c.alongX ? across * 3 : across];
+                EXPECT_EQ(c.alongX ? canvas.At(along, across) : canvas.At(across, along), expected)
+                    << (c.alongX ? "rows " : "columns ") << along << "," << across;
+            }
+    }
+    for (IImage* image : {flatAlongX, flatAlongY}) image->Release();
+}
+
 }  // namespace

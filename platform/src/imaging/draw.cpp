@@ -1,8 +1,10 @@
-// Compositing a decoded picture through pixman: bilinear when scaling, pixel for pixel at 1:1.
+// Compositing a decoded picture through pixman: bilinear when scaling (sampled once along an axis
+// the picture does not change on), pixel for pixel at 1:1.
 #include <algorithm>
 #include <cmath>
 
 #include "gdi/gdi.h"
+#include "imaging/flat_stretch.h"
 #include "shared/imaging/backend.h"
 
 namespace wincore {
@@ -77,14 +79,18 @@ HRESULT Composite(const DecodedImage& image, pixman_image_t* target, const AxisP
     if (!source) return E_OUTOFMEMORY;
     int sourceX = 0;
     int sourceY = 0;
+    bool drawn = false;
     if (PixelForPixel(x) && PixelForPixel(y)) {
         sourceX = int(x.offset);
         sourceY = int(y.offset);
     } else {
         SetScaling(source, x, y);
+        const PixelView pixels = {first, x.srcEnd - x.srcBegin, y.srcEnd - y.srcBegin, int(image.width)};
+        drawn = CompositeFlat(pixels, source, target, pixman_box32_t{x.dstBegin, y.dstBegin, x.dstEnd, y.dstEnd});
     }
-    pixman_image_composite32(PIXMAN_OP_OVER, source, nullptr, target, sourceX, sourceY, 0, 0, x.dstBegin, y.dstBegin,
-                             x.dstEnd - x.dstBegin, y.dstEnd - y.dstBegin);
+    if (!drawn)
+        pixman_image_composite32(PIXMAN_OP_OVER, source, nullptr, target, sourceX, sourceY, 0, 0, x.dstBegin,
+                                 y.dstBegin, x.dstEnd - x.dstBegin, y.dstEnd - y.dstBegin);
     pixman_image_unref(source);
     return S_OK;
 }
