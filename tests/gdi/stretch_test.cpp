@@ -33,6 +33,31 @@ TEST_F(StretchTest, NearestSamplesThePixelUnderEachDestinationCentre)
     }
 }
 
+// Whole areas: columns one to one or doubled, rows repeated as the height grows (mirrored too),
+// and a clip whose hole splits the rows that repeat.
+TEST_F(StretchTest, NearestRepeatsRowsAndHonoursEachClipBox)
+{
+    Canvas source(3, 3, kGrey);
+    source.Paint(0, {kRed, kGreen, kBlue});
+    source.Paint(1, {kWhite, kBlack, kMagenta});
+    source.Paint(2, {RGB(1, 1, 1), RGB(2, 2, 2), RGB(3, 3, 3)});
+    const int grown[7] = {0, 0, 1, 1, 1, 2, 2};  // the source row under each of 7 rows made from 3
+    for (int width : {3, 6})
+        for (bool mirrored : {false, true}) {
+            Canvas target(6, 7, kGrey);
+            ExcludeClipRect(target.dc(), 1, 3, 2, 4);
+            ASSERT_TRUE(StretchBlt(target.dc(), 0, mirrored ? 7 : 0, width, mirrored ? -7 : 7, source.dc(), 0, 0, 3,
+                                   3, SRCCOPY));
+            for (int y = 0; y < 7; y++)
+                for (int x = 0; x < 6; x++) {
+                    const bool drawn = x < width && !(x == 1 && y == 3);
+                    const COLORREF expected =
+                        drawn ? source.At(x * 3 / width, grown[mirrored ? 6 - y : y]) : kGrey;
+                    EXPECT_EQ(target.At(x, y), expected) << width << (mirrored ? " mirrored " : " ") << x << "," << y;
+                }
+        }
+}
+
 // Edges padded, not faded, a ramp between; columns copied one to one while the height shrinks stay
 // sharp; rows 4:2 average.
 TEST_F(StretchTest, HalftoneIsSmoothExactAtOneToOneAndAveragesWhenShrinking)

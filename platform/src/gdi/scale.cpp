@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace wincore {
@@ -110,6 +111,22 @@ RECT SampledArea(const Axis& ax, const Axis& ay, const Span& xs, const Span& ys)
     return {LONG(std::min(x1, x2)), LONG(std::min(y1, y2)), LONG(std::max(x1, x2) + 1), LONG(std::max(y1, y2) + 1)};
 }
 
+// A row of contiguous source pixels, the key colour left out; written as a select so that it
+// vectorises.
+void CopyKeyed(const uint32_t* from, uint32_t* to, int count, uint32_t keyColor)
+{
+    for (int i = 0; i < count; i++) to[i] = (from[i] & 0xFFFFFF) != keyColor ? from[i] : to[i];
+}
+
+void CopyColumns(const uint32_t* from, const int64_t* columns, uint32_t* to, int count, std::optional<uint32_t> key,
+                 uint32_t keyColor)
+{
+    for (int i = 0; i < count; i++) {
+        uint32_t pixel = from[columns[i]];
+        if (!key || (pixel & 0xFFFFFF) != keyColor) to[i] = pixel;
+    }
+}
+
 void NearestCopy(pixman_image_t* dst, const pixman_region32_t& clip, const Axis& ax, const Axis& ay, const Span& xs,
                  const Span& ys, const ScaleSource& source, std::optional<uint32_t> key)
 {
@@ -126,18 +143,32 @@ void NearestCopy(pixman_image_t* dst, const pixman_region32_t& clip, const Axis&
         columns[size_t(x - xs.first)] = ax.Sample(x - ax.dst) - origin.left;
     uint32_t keyColor = key.value_or(0) & 0xFFFFFF;
 
+    // Without a key a row is a plain copy: of the source row where the columns run one to one, of
+    // the row above where both sample the same source row.
+    const bool straight = !ax.mirrored && ax.srcLength == ax.dstLength;
     Region area(int(xs.first), int(ys.first), unsigned(xs.length()), unsigned(ys.length()));
     area.Intersect(clip);
     int count = 0;
     const pixman_box32_t* boxes = pixman_region32_rectangles(&area, &count);
     for (const pixman_box32_t* box = boxes; box < boxes + count; box++) {
+        const size_t rowBytes = size_t(box->x2 - box->x1) * sizeof(uint32_t);
+        int64_t previous = -1;
         for (int y = box->y1; y < box->y2; y++) {
-            const uint32_t* from = RowOf(pixels, ay.Sample(y - ay.dst) - origin.top);
-            uint32_t* to = RowOf(dst, y);
-            for (int x = box->x1; x < box->x2; x++) {
-                uint32_t pixel = from[columns[size_t(x - xs.first)]];
-                if (!key || (pixel & 0xFFFFFF) != keyColor) to[x] = pixel;
+            const int64_t sourceRow = ay.Sample(y - ay.dst) - origin.top;
+            uint32_t* to = RowOf(dst, y) + box->x1;
+            if (!key && sourceRow == previous) {
+                std::memcpy(to, RowOf(dst, y - 1) + box->x1, rowBytes);
+                continue;
             }
+            previous = sourceRow;
+            const uint32_t* from = RowOf(pixels, sourceRow);
+            const int64_t* column = &columns[size_t(box->x1 - xs.first)];
+            if (straight && !key)
+                std::memcpy(to, from + column[0], rowBytes);
+            else if (straight)
+                CopyKeyed(from + column[0], to, box->x2 - box->x1, keyColor);
+            else
+                CopyColumns(from, column, to, box->x2 - box->x1, key, keyColor);
         }
     }
     if (pixels != source.image) pixman_image_unref(pixels);
