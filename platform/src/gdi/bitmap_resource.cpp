@@ -14,7 +14,7 @@ std::unique_ptr<Bitmap> BitmapFromPackedDib(const void* data, size_t size)
     auto bitmap = MakeBitmap(format.width, format.height);
     if (!bitmap) return nullptr;
     const uint8_t* bits = static_cast<const uint8_t*>(data) + format.headerBytes;
-    ConvertDib(format, bits, {0, 0, format.width, format.height}, bitmap->image);
+    ConvertDib(format, bits, {0, 0, format.width, format.height}, bitmap->Image());
     return bitmap;
 }
 
@@ -47,8 +47,8 @@ std::unique_ptr<Bitmap> Resized(std::unique_ptr<Bitmap> bitmap, int width, int h
     if (width == bitmap->width && height == bitmap->height) return bitmap;
     auto resized = MakeBitmap(width, height);
     if (!resized) return nullptr;
-    ScalePixels(resized->image, Region(0, 0, unsigned(width), unsigned(height)), {0, 0, width, height},
-                {bitmap->image, {0, 0, bitmap->width, bitmap->height}}, {0, 0, bitmap->width, bitmap->height},
+    ScalePixels(resized->Image(), Region(0, 0, unsigned(width), unsigned(height)), {0, 0, width, height},
+                {bitmap->Image(), {0, 0, bitmap->width, bitmap->height}}, {0, 0, bitmap->width, bitmap->height},
                 ScaleFilter::Nearest);
     return resized;
 }

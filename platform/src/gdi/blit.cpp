@@ -1,5 +1,7 @@
 // Solid fills, block transfers and single pixels.
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 
 #include "gdi/gdi.h"
 
@@ -46,6 +48,14 @@ void InvertPixels(DrawTarget& target, const pixman_box32_t& box)
             for (int column = boxes[i].x1; column < boxes[i].x2; column++) data[row * stride + column] ^= 0x00FFFFFF;
 }
 
+// Whether every pixel of the source rectangle lies in what the source can be read from.
+bool ReadsWholly(const SourceView& source, int x, int y, int width, int height)
+{
+    const int64_t left = int64_t(x) + source.dx, top = int64_t(y) + source.dy;
+    return width > 0 && height > 0 && left >= source.bounds.left && top >= source.bounds.top &&
+           left + width <= source.bounds.right && top + height <= source.bounds.bottom;
+}
+
 pixman_box32_t ImageBox(const DrawTarget& target, int x, int y, int width, int height)
 {
     return pixman_box32_t{x + target.dx, y + target.dy, x + width + target.dx, y + height + target.dy};
@@ -57,7 +67,7 @@ WINCORE_API int WINAPI FillRect(HDC dc, const RECT* rect, HBRUSH handle)
 {
     Brush* brush = Lookup<Brush>(handle);
     if (!rect || !brush) return 0;
-    DrawTarget target(dc);
+    DrawTarget target(dc, brush->hollow ? nullptr : rect);
     if (!target.valid()) return 0;
     if (!brush->hollow)
         FillSolid(target, ImageBox(target, rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top),
@@ -99,7 +109,9 @@ WINCORE_API BOOL WINAPI BitBlt(HDC dst, int x, int y, int width, int height, HDC
     if (rop != SRCCOPY) return PatBlt(dst, x, y, width, height, rop);
     SourceView source;
     if (!ReadSource(src, source)) return FALSE;
-    DrawTarget target(dst);
+    const RECT to = {x, y, int(std::min<int64_t>(int64_t(x) + width, INT_MAX)),
+                     int(std::min<int64_t>(int64_t(y) + height, INT_MAX))};
+    DrawTarget target(dst, ReadsWholly(source, srcX, srcY, width, height) ? &to : nullptr);
     if (!target.valid()) return FALSE;
     if (width <= 0 || height <= 0) return TRUE;
     CopyPixels(target, source.image, source.bounds, x + target.dx, y + target.dy, srcX + source.dx,

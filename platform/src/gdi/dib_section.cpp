@@ -51,10 +51,7 @@ WINCORE_API HBITMAP WINAPI CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT
         return nullptr;
     }
     pixman_image_set_destroy_function(image, FreePixels, pixels);
-    auto bitmap = std::make_unique<Bitmap>();
-    bitmap->image = image;
-    bitmap->width = format.width;
-    bitmap->height = format.height;
+    auto bitmap = std::make_unique<Bitmap>(image, format.width, format.height);
     bitmap->dibSection = true;
     if (bits) *bits = pixels;
     return static_cast<HBITMAP>(Register(std::move(bitmap))->handle);

@@ -17,14 +17,29 @@ struct GdiObject : Object {
 };
 
 // Every bitmap is a 32-bit x8r8g8b8 pixman image; a DIB section exposes its pixels to the caller.
-struct Bitmap : GdiObject {
+// A new bitmap is black, but its clear is deferred until its pixels are first read or partly
+// drawn: an off-screen picture whose paint begins by covering it never pays for the clear.
+class Bitmap : public GdiObject {
+public:
     static constexpr Kind kKind = Kind::Bitmap;
+    Bitmap(pixman_image_t* image, int width, int height, bool clearPending = false);
     ~Bitmap() override;
-    pixman_image_t* image = nullptr;
-    int width = 0;
-    int height = 0;
+    Bitmap(const Bitmap&) = delete;
+    Bitmap& operator=(const Bitmap&) = delete;
+
+    // The pixels, cleared first if the clear is still pending.
+    pixman_image_t* Image() const;
+    // The pixels for a caller about to write every one of them: a pending clear is dropped.
+    pixman_image_t* ImageToOverwrite();
+
+    const int width;
+    const int height;
     bool dibSection = false;
     HDC selectedInto = nullptr;
+
+private:
+    pixman_image_t* image_;
+    mutable bool clearPending_;
 };
 
 struct Brush : GdiObject {
@@ -75,7 +90,9 @@ struct DC : GdiObject {
 // valid(), draw with pixman, let it go: the destructor takes the clip off the image again.
 class DrawTarget {
 public:
-    explicit DrawTarget(HDC dc);
+    // `overwritten` (logical coordinates), when given, is an area the caller is about to fill
+    // with opaque pixels.
+    explicit DrawTarget(HDC dc, const RECT* overwritten = nullptr);
     ~DrawTarget();
     DrawTarget(const DrawTarget&) = delete;
     DrawTarget& operator=(const DrawTarget&) = delete;

@@ -6,22 +6,38 @@
 
 namespace wincore {
 
+Bitmap::Bitmap(pixman_image_t* image, int width, int height, bool clearPending)
+    : width(width), height(height), image_(image), clearPending_(clearPending)
+{
+}
+
 Bitmap::~Bitmap()
 {
-    if (image) pixman_image_unref(image);
+    if (image_) pixman_image_unref(image_);
+}
+
+pixman_image_t* Bitmap::Image() const
+{
+    if (clearPending_) {
+        std::memset(pixman_image_get_data(image_), 0, size_t(pixman_image_get_stride(image_)) * size_t(height));
+        clearPending_ = false;
+    }
+    return image_;
+}
+
+pixman_image_t* Bitmap::ImageToOverwrite()
+{
+    clearPending_ = false;
+    return image_;
 }
 
 std::unique_ptr<Bitmap> MakeBitmap(int width, int height)
 {
     if (width <= 0 || height <= 0 || width > kMaxBitmapSide || height > kMaxBitmapSide) return nullptr;
     if (int64_t(width) * height > kMaxBitmapPixels) return nullptr;
-    pixman_image_t* image = pixman_image_create_bits(PIXMAN_x8r8g8b8, width, height, nullptr, width * 4);
+    pixman_image_t* image = pixman_image_create_bits_no_clear(PIXMAN_x8r8g8b8, width, height, nullptr, width * 4);
     if (!image) return nullptr;
-    auto bitmap = std::make_unique<Bitmap>();
-    bitmap->image = image;
-    bitmap->width = width;
-    bitmap->height = height;
-    return bitmap;
+    return std::make_unique<Bitmap>(image, width, height, true);
 }
 
 namespace {
@@ -111,8 +127,8 @@ bool IsSelectedAnywhere(HGDIOBJ handle)
 // A bottom-up DIB section is an image with a negative stride: its memory starts at the last row.
 void* SectionBits(const Bitmap& bitmap)
 {
-    auto* data = reinterpret_cast<uint8_t*>(pixman_image_get_data(bitmap.image));
-    int stride = pixman_image_get_stride(bitmap.image);
+    auto* data = reinterpret_cast<uint8_t*>(pixman_image_get_data(bitmap.Image()));
+    int stride = pixman_image_get_stride(bitmap.Image());
     return stride < 0 ? data + ptrdiff_t(stride) * (bitmap.height - 1) : data;
 }
 
@@ -194,7 +210,7 @@ WINCORE_API HBITMAP WINAPI CreateBitmap(int width, int height, UINT planes, UINT
     auto bitmap = MakeBitmap(width, height);
     if (!bitmap) return nullptr;
     if (bits) {
-        uint32_t* pixels = pixman_image_get_data(bitmap->image);
+        uint32_t* pixels = pixman_image_get_data(bitmap->ImageToOverwrite());
         std::memcpy(pixels, bits, size_t(width) * height * 4);
     }
     return static_cast<HBITMAP>(Register(std::move(bitmap))->handle);

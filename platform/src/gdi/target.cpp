@@ -1,4 +1,5 @@
 // Resolving a DC to the pixels it draws on and reads from.
+#include <cstdint>
 #include <utility>
 
 #include "gdi/device.h"
@@ -13,9 +14,18 @@ Region ImageBounds(pixman_image_t* image)
     return Region(0, 0, pixman_image_get_width(image), pixman_image_get_height(image));
 }
 
+// Whether `overwritten` (logical) takes in every pixel of the bitmap, with no clip to spare any.
+bool CoversBitmap(const DC& dc, const Bitmap& bitmap, const RECT* overwritten)
+{
+    if (!overwritten || dc.clip) return false;
+    const int64_t x = dc.viewportOrg.x, y = dc.viewportOrg.y;
+    return overwritten->left + x <= 0 && overwritten->top + y <= 0 && overwritten->right + x >= bitmap.width &&
+           overwritten->bottom + y >= bitmap.height;
+}
+
 }  // namespace
 
-DrawTarget::DrawTarget(HDC handle)
+DrawTarget::DrawTarget(HDC handle, const RECT* overwritten)
 {
     dc = Lookup<DC>(handle);
     if (!dc) return;
@@ -26,7 +36,7 @@ DrawTarget::DrawTarget(HDC handle)
     case DC::Type::Memory: {
         Bitmap* bitmap = Lookup<Bitmap>(dc->bitmap);
         if (!bitmap) return;
-        found = bitmap->image;
+        found = CoversBitmap(*dc, *bitmap, overwritten) ? bitmap->ImageToOverwrite() : bitmap->Image();
         clip = ImageBounds(found);
         break;
     }
@@ -71,7 +81,7 @@ bool ReadSource(HDC handle, SourceView& view)
     case DC::Type::Memory: {
         Bitmap* bitmap = Lookup<Bitmap>(dc->bitmap);
         if (!bitmap) return false;
-        view.image = bitmap->image;
+        view.image = bitmap->Image();
         view.bounds = {0, 0, bitmap->width, bitmap->height};
         break;
     }

@@ -9,7 +9,7 @@ namespace {
 bool ReadImageSource(HANDLE handle, SourceView& view)
 {
     if (Bitmap* bitmap = Lookup<Bitmap>(handle)) {
-        view.image = bitmap->image;
+        view.image = bitmap->Image();
         view.bounds = {0, 0, bitmap->width, bitmap->height};
         return true;
     }

@@ -10,8 +10,9 @@ namespace {
 
 uint32_t PixelAt(const Bitmap& bitmap, int x, int y)
 {
-    auto* data = reinterpret_cast<const uint8_t*>(pixman_image_get_data(bitmap.image));
-    return reinterpret_cast<const uint32_t*>(data + ptrdiff_t(y) * pixman_image_get_stride(bitmap.image))[x];
+    pixman_image_t* image = bitmap.Image();
+    auto* data = reinterpret_cast<const uint8_t*>(pixman_image_get_data(image));
+    return reinterpret_cast<const uint32_t*>(data + ptrdiff_t(y) * pixman_image_get_stride(image))[x];
 }
 
 // One image from the cx-wide column of `bitmap` that starts at `left`. Rows the bitmap lacks are
