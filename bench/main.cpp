@@ -13,7 +13,16 @@ int main(int argc, char** argv)
 {
     std::vector<std::string> flags = {argv[0], "--benchmark_repetitions=7", "--benchmark_min_time=0.2",
                                       "--benchmark_enable_random_interleaving=true"};
-    for (int i = 1; i < argc; i++) flags.push_back(argv[i]);
+    // The filter is applied after the cases are registered, so that it can take in their floors.
+    const std::string filterFlag = "--benchmark_filter=";
+    std::string filter;
+    for (int i = 1; i < argc; i++) {
+        const std::string flag = argv[i];
+        if (flag.rfind(filterFlag, 0) == 0)
+            filter = flag.substr(filterFlag.size());
+        else
+            flags.push_back(flag);
+    }
     std::vector<char*> args;
     for (std::string& flag : flags) args.push_back(flag.data());
     int count = int(args.size());
@@ -53,7 +62,7 @@ int main(int argc, char** argv)
         {"JPEG decode through the factory <= 1.2 x libjpeg-turbo", bench::kDecodeJpegFactory,
          bench::kDecodeJpegLibrary, 1.2},
     });
-    benchmark::RunSpecifiedBenchmarks(&table);
+    benchmark::RunSpecifiedBenchmarks(&table, bench::WithFloors(filter));
     benchmark::Shutdown();
     return 0;
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <regex>
+#include <set>
 
 #include "cases.h"
 
@@ -56,6 +58,22 @@ void NoteArea(const std::string& name, Area area)
     FloorNames()[name] = floor;
     for (const char* counter : kTimeCounters) FloorNames()[name + " " + counter] = floor;
     if (!known) RegisterFloor(area.width, area.height);
+}
+
+std::string WithFloors(const std::string& filter)
+{
+    if (filter.empty()) return filter;
+    std::set<std::string> floors;
+    try {
+        const std::regex selects(filter, std::regex::extended);
+        for (const auto& [name, floor] : FloorNames())
+            if (std::regex_search(name, selects)) floors.insert(floor);
+    } catch (const std::regex_error&) {
+        return filter;  // Google Benchmark reports the filter it cannot read
+    }
+    std::string widened = "(" + filter + ")";
+    for (const std::string& floor : floors) widened += "|^" + floor + "$";
+    return widened;
 }
 
 bool TableReporter::ReportContext(const Context& context)

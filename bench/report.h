@@ -21,6 +21,10 @@ struct Area {
 // Registers the floor of `area` once, and remembers that `name` is measured against it.
 void NoteArea(const std::string& name, Area area);
 
+// A case filter (Google Benchmark's regular expression) widened to the floors of the cases it
+// selects; empty selects everything.
+std::string WithFloors(const std::string& filter);
+
 template <class... Args>
 benchmark::internal::Benchmark* RegisterCase(const std::string& name, Area area, Args&&... args)
 {
