@@ -1,5 +1,5 @@
-// A new compatible bitmap is black, whatever its first drawing covers: the clear it skips when
-// that drawing overwrites every pixel must still happen wherever one is spared.
+// A new compatible bitmap is black wherever its first drawings leave it: the clear skipped under
+// opaque fills and copies must still happen wherever they spare a pixel.
 #include "support/canvas.h"
 #include "support/host_fixture.h"
 
@@ -44,6 +44,18 @@ TEST_F(BlitTest, NewBitmapIsBlackWhereItsFirstDrawingLeavesIt)
          {kRed, kRed, kRed, kRed}},
         {"copy reaching past the source", [](HDC dc, HDC s, HBRUSH) { BitBlt(dc, 0, 0, 4, 1, s, 2, 0, SRCCOPY); },
          {kRed, kRed, kBlack, kBlack}},
+        {"two stretched halves, mirrored",
+         [](HDC dc, HDC s, HBRUSH) {
+             StretchBlt(dc, 2, 0, -2, 1, s, 0, 0, 1, 1, SRCCOPY);
+             StretchBlt(dc, 2, 0, 2, 1, s, 0, 0, 4, 1, SRCCOPY);
+         },
+         {kRed, kRed, kRed, kRed}},
+        {"a stretch, then a fill that reads nothing", [](HDC dc, HDC s, HBRUSH b) {
+             StretchBlt(dc, 1, 0, 2, 1, s, 0, 0, 1, 1, SRCCOPY);
+             RECT r = {2, 0, 3, 1};
+             FillRect(dc, &r, b);
+         },
+         {kBlack, kRed, kRed, kBlack}},
     };
     for (const Case& c : cases) {
         HDC dc = CreateCompatibleDC(nullptr);

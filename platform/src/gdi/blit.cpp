@@ -1,7 +1,5 @@
 // Solid fills, block transfers and single pixels.
 #include <algorithm>
-#include <climits>
-#include <cstdint>
 
 #include "gdi/gdi.h"
 
@@ -46,14 +44,6 @@ void InvertPixels(DrawTarget& target, const pixman_box32_t& box)
     for (int i = 0; i < count; i++)
         for (int row = boxes[i].y1; row < boxes[i].y2; row++)
             for (int column = boxes[i].x1; column < boxes[i].x2; column++) data[row * stride + column] ^= 0x00FFFFFF;
-}
-
-// Whether every pixel of the source rectangle lies in what the source can be read from.
-bool ReadsWholly(const SourceView& source, int x, int y, int width, int height)
-{
-    const int64_t left = int64_t(x) + source.dx, top = int64_t(y) + source.dy;
-    return width > 0 && height > 0 && left >= source.bounds.left && top >= source.bounds.top &&
-           left + width <= source.bounds.right && top + height <= source.bounds.bottom;
 }
 
 pixman_box32_t ImageBox(const DrawTarget& target, int x, int y, int width, int height)
@@ -109,9 +99,9 @@ WINCORE_API BOOL WINAPI BitBlt(HDC dst, int x, int y, int width, int height, HDC
     if (rop != SRCCOPY) return PatBlt(dst, x, y, width, height, rop);
     SourceView source;
     if (!ReadSource(src, source)) return FALSE;
-    const RECT to = {x, y, int(std::min<int64_t>(int64_t(x) + width, INT_MAX)),
-                     int(std::min<int64_t>(int64_t(y) + height, INT_MAX))};
-    DrawTarget target(dst, ReadsWholly(source, srcX, srcY, width, height) ? &to : nullptr);
+    const RECT to = SpanRect(x, y, width, height);
+    const bool whole = width > 0 && height > 0 && ReadsWholly(source, srcX, srcY, width, height);
+    DrawTarget target(dst, whole ? &to : nullptr);
     if (!target.valid()) return FALSE;
     if (width <= 0 || height <= 0) return TRUE;
     CopyPixels(target, source.image, source.bounds, x + target.dx, y + target.dy, srcX + source.dx,

@@ -17,8 +17,9 @@ struct GdiObject : Object {
 };
 
 // Every bitmap is a 32-bit x8r8g8b8 pixman image; a DIB section exposes its pixels to the caller.
-// A new bitmap is black, but its clear is deferred until its pixels are first read or partly
-// drawn: an off-screen picture whose paint begins by covering it never pays for the clear.
+// A new bitmap is black, but the clear is deferred: the pixels that opaque fills and copies
+// write first are never cleared, and the rest are cleared when anything else draws or reads. An
+// off-screen picture whose paint begins by covering it never pays for the clear.
 class Bitmap : public GdiObject {
 public:
     static constexpr Kind kKind = Kind::Bitmap;
@@ -27,10 +28,11 @@ public:
     Bitmap(const Bitmap&) = delete;
     Bitmap& operator=(const Bitmap&) = delete;
 
-    // The pixels, cleared first if the clear is still pending.
+    // The pixels, with whatever clear is pending done first.
     pixman_image_t* Image() const;
-    // The pixels for a caller about to write every one of them: a pending clear is dropped.
-    pixman_image_t* ImageToOverwrite();
+    // The pixels for a caller about to write every pixel of `written` (image coordinates) opaquely
+    // and nothing else: the clear pending there is dropped.
+    pixman_image_t* ImageToOverwrite(const Region& written);
 
     const int width;
     const int height;
@@ -39,7 +41,7 @@ public:
 
 private:
     pixman_image_t* image_;
-    mutable bool clearPending_;
+    mutable Region clearPending_;
 };
 
 struct Brush : GdiObject {
@@ -103,6 +105,9 @@ public:
     int dx = 0;  // image x = logical x + dx
     int dy = 0;
     Region clip;  // image coordinates
+
+private:
+    pixman_image_t* PreparedPixels(Bitmap& bitmap, const RECT* overwritten) const;
 };
 
 // Pixels a DC can be read from: its image, the logical-to-image offset and the readable
@@ -114,6 +119,11 @@ struct SourceView {
     RECT bounds = {0, 0, 0, 0};
 };
 bool ReadSource(HDC dc, SourceView& view);
+
+// The rectangle from (x, y) spanning width x height, either of which may be negative.
+RECT SpanRect(int x, int y, int width, int height);
+// Whether every pixel of that rectangle (the source DC's logical coordinates) can be read.
+bool ReadsWholly(const SourceView& view, int x, int y, int width, int height);
 
 // Colour conversions between COLORREF (0x00BBGGRR) and x8r8g8b8 pixels (0xXXRRGGBB).
 inline uint32_t PixelFromColor(COLORREF c)

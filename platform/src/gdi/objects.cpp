@@ -7,8 +7,9 @@
 namespace wincore {
 
 Bitmap::Bitmap(pixman_image_t* image, int width, int height, bool clearPending)
-    : width(width), height(height), image_(image), clearPending_(clearPending)
+    : width(width), height(height), image_(image)
 {
+    if (clearPending) clearPending_ = Region(0, 0, unsigned(width), unsigned(height));
 }
 
 Bitmap::~Bitmap()
@@ -18,16 +19,19 @@ Bitmap::~Bitmap()
 
 pixman_image_t* Bitmap::Image() const
 {
-    if (clearPending_) {
-        std::memset(pixman_image_get_data(image_), 0, size_t(pixman_image_get_stride(image_)) * size_t(height));
-        clearPending_ = false;
+    int count = 0;
+    const pixman_box32_t* boxes = pixman_region32_rectangles(&clearPending_, &count);
+    if (count > 0) {
+        pixman_color_t black = {0, 0, 0, 0};
+        pixman_image_fill_boxes(PIXMAN_OP_SRC, image_, &black, count, boxes);
+        clearPending_ = Region();
     }
     return image_;
 }
 
-pixman_image_t* Bitmap::ImageToOverwrite()
+pixman_image_t* Bitmap::ImageToOverwrite(const Region& written)
 {
-    clearPending_ = false;
+    clearPending_.Subtract(written);
     return image_;
 }
 
@@ -210,8 +214,8 @@ WINCORE_API HBITMAP WINAPI CreateBitmap(int width, int height, UINT planes, UINT
     auto bitmap = MakeBitmap(width, height);
     if (!bitmap) return nullptr;
     if (bits) {
-        uint32_t* pixels = pixman_image_get_data(bitmap->ImageToOverwrite());
-        std::memcpy(pixels, bits, size_t(width) * height * 4);
+        const Region all(0, 0, unsigned(width), unsigned(height));
+        std::memcpy(pixman_image_get_data(bitmap->ImageToOverwrite(all)), bits, size_t(width) * height * 4);
     }
     return static_cast<HBITMAP>(Register(std::move(bitmap))->handle);
 }

@@ -9,7 +9,8 @@ WINCORE_API BOOL WINAPI StretchBlt(HDC dst, int x, int y, int width, int height,
     if (rop != SRCCOPY) return PatBlt(dst, x, y, width, height, rop);
     SourceView source;
     if (!ReadSource(src, source)) return FALSE;
-    DrawTarget target(dst);
+    const RECT written = SpanRect(x, y, width, height);
+    DrawTarget target(dst, ReadsWholly(source, srcX, srcY, srcWidth, srcHeight) ? &written : nullptr);
     if (!target.valid()) return FALSE;
     ScaleRect to{int64_t(x) + target.dx, int64_t(y) + target.dy, width, height};
     ScaleRect from{int64_t(srcX) + source.dx, int64_t(srcY) + source.dy, srcWidth, srcHeight};

@@ -1,4 +1,5 @@
 // Resolving a DC to the pixels it draws on and reads from.
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 
@@ -14,16 +15,43 @@ Region ImageBounds(pixman_image_t* image)
     return Region(0, 0, pixman_image_get_width(image), pixman_image_get_height(image));
 }
 
-// Whether `overwritten` (logical) takes in every pixel of the bitmap, with no clip to spare any.
-bool CoversBitmap(const DC& dc, const Bitmap& bitmap, const RECT* overwritten)
+int Clamped(int64_t value)
 {
-    if (!overwritten || dc.clip) return false;
-    const int64_t x = dc.viewportOrg.x, y = dc.viewportOrg.y;
-    return overwritten->left + x <= 0 && overwritten->top + y <= 0 && overwritten->right + x >= bitmap.width &&
-           overwritten->bottom + y >= bitmap.height;
+    return int(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
+int ClampedSum(LONG a, int b)
+{
+    return Clamped(int64_t(a) + b);
 }
 
 }  // namespace
+
+RECT SpanRect(int x, int y, int width, int height)
+{
+    const int64_t right = int64_t(x) + width, bottom = int64_t(y) + height;
+    return RECT{Clamped(std::min<int64_t>(x, right)), Clamped(std::min<int64_t>(y, bottom)),
+                Clamped(std::max<int64_t>(x, right)), Clamped(std::max<int64_t>(y, bottom))};
+}
+
+bool ReadsWholly(const SourceView& view, int x, int y, int width, int height)
+{
+    const RECT span = SpanRect(x, y, width, height);
+    const int64_t left = int64_t(span.left) + view.dx, top = int64_t(span.top) + view.dy;
+    const int64_t right = int64_t(span.right) + view.dx, bottom = int64_t(span.bottom) + view.dy;
+    return left < right && top < bottom && left >= view.bounds.left && top >= view.bounds.top &&
+           right <= view.bounds.right && bottom <= view.bounds.bottom;
+}
+
+pixman_image_t* DrawTarget::PreparedPixels(Bitmap& bitmap, const RECT* overwritten) const
+{
+    if (!overwritten || overwritten->left >= overwritten->right || overwritten->top >= overwritten->bottom)
+        return bitmap.Image();
+    Region written(pixman_box32_t{ClampedSum(overwritten->left, dx), ClampedSum(overwritten->top, dy),
+                                  ClampedSum(overwritten->right, dx), ClampedSum(overwritten->bottom, dy)});
+    written.Intersect(clip);
+    return bitmap.ImageToOverwrite(written);
+}
 
 DrawTarget::DrawTarget(HDC handle, const RECT* overwritten)
 {
@@ -32,12 +60,12 @@ DrawTarget::DrawTarget(HDC handle, const RECT* overwritten)
 
     POINT device = {0, 0};  // image position of the DC's device origin
     pixman_image_t* found = nullptr;
+    Bitmap* memory = nullptr;
     switch (dc->type) {
     case DC::Type::Memory: {
-        Bitmap* bitmap = Lookup<Bitmap>(dc->bitmap);
-        if (!bitmap) return;
-        found = CoversBitmap(*dc, *bitmap, overwritten) ? bitmap->ImageToOverwrite() : bitmap->Image();
-        clip = ImageBounds(found);
+        memory = Lookup<Bitmap>(dc->bitmap);
+        if (!memory) return;
+        clip = Region(0, 0, unsigned(memory->width), unsigned(memory->height));
         break;
     }
     case DC::Type::Window:
@@ -59,9 +87,9 @@ DrawTarget::DrawTarget(HDC handle, const RECT* overwritten)
         break;
     }
     if (dc->clip) clip.Intersect(dc->clip->Translated(device.x, device.y));
-    image = found;
     dx = device.x + dc->viewportOrg.x;
     dy = device.y + dc->viewportOrg.y;
+    image = memory ? PreparedPixels(*memory, overwritten) : found;
     pixman_image_set_clip_region32(image, &clip);
 }
 
