@@ -30,19 +30,19 @@ TEST_F(SharedPicturesTest, SameBytesShareOnePictureAndOthersNeverCollide)
     }
 }
 
-// Eight different 1 MiB pictures: the cache stays within its budget, and a picture larger than
-// the budget still decodes but is not kept.
+// Twenty-four different 256 KiB pictures: the cache stays within its budget, and a picture of
+// more than a quarter of the budget still decodes but is not kept.
 TEST_F(SharedPicturesTest, HeldBytesStayWithinTheBudget)
 {
-    for (uint32_t i = 0; i < 8; i++) {
-        IImage* image = Load(Solid(512, 512, 0xFF000000u | i));
+    for (uint32_t i = 0; i < 24; i++) {
+        IImage* image = Load(Solid(256, 256, 0xFF000000u | i));
         ASSERT_NE(image, nullptr);
         image->Release();
         EXPECT_LE(wincore::DecodedPictureBytes(), kBudget) << "picture " << i;
     }
     EXPECT_GE(wincore::DecodedPictureBytes(), size_t(3) << 20) << "the most recent are kept";
     size_t before = wincore::DecodedPictureBytes();
-    EXPECT_EQ(DescribeOf(Solid(1100, 1000, 0xFF00FF00)), "PNG 1100x1000 96x96dpi 29104x26458 alpha rgb realsize");
+    EXPECT_EQ(DescribeOf(Solid(600, 500, 0xFF00FF00)), "PNG 600x500 96x96dpi 15875x13229 alpha rgb realsize");
     EXPECT_EQ(wincore::DecodedPictureBytes(), before);
 }
 

@@ -32,7 +32,8 @@ int ComInitCount();    // CoInitializeEx calls not yet balanced by CoUninitializ
 int LiveComObjects();  // COM objects (factories, images, streams) not yet released
 // Bytes the imaging factories keep of the pictures they decoded from streams (pixels and the
 // encoded bytes that key them), to share with later images of the same bytes; at most 4 MiB,
-// the least recently used dropped first. 0 while no factory is alive.
+// the least recently used dropped first, and no picture of more than 1 MiB. 0 while no factory
+// is alive.
 size_t DecodedPictureBytes();
 
 // A test hook for running without pictures: FindResourceW (and so LoadBitmapW, image lists and

@@ -50,7 +50,7 @@ std::shared_ptr<const DecodedImage> PictureCache::Find(const EncodedBytes& bytes
 void PictureCache::Keep(const EncodedBytes& bytes, std::shared_ptr<const DecodedImage> picture)
 {
     size_t cost = CostOf(bytes, *picture);
-    if (cost > budget_) return;
+    if (cost > budget_ / kLargestShareOfBudget) return;
     size_t key = ContentKey(bytes);
     std::lock_guard<std::mutex> lock(mutex_);
     // Another thread may have decoded the same bytes meanwhile.

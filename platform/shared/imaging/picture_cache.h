@@ -15,6 +15,10 @@ namespace wincore {
 
 // Small devices first: every picture of the controls (about 0.6 MB decoded) with room to spare.
 constexpr size_t kPictureBudgetBytes = size_t(4) << 20;
+// A picture costing more than this share of the budget is not kept: such pictures are maps and
+// backgrounds that their hosts decode once into a bitmap, and keeping them would push out the
+// controls' frames, which are loaded on every paint.
+constexpr size_t kLargestShareOfBudget = 4;
 
 // Keyed by content (length and hash, confirmed byte for byte), since callers hand the factory a
 // stream over a fresh copy each time. Holds the least recently used within a budget of decoded
@@ -25,7 +29,7 @@ public:
 
     // The picture decoded from exactly these bytes, if held.
     std::shared_ptr<const DecodedImage> Find(const EncodedBytes& bytes);
-    // Holds `picture` as decoded from `bytes`, unless it alone is beyond the budget.
+    // Holds `picture` as decoded from `bytes`, unless it alone costs more than its share of the budget.
     void Keep(const EncodedBytes& bytes, std::shared_ptr<const DecodedImage> picture);
     // Decoded pixels plus encoded bytes held now.
     size_t HeldBytes() const;
