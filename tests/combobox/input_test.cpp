@@ -55,7 +55,9 @@ TEST_F(ComboTest, ListOpensUnderOrOverTheFieldWithWholeRows)
         MapWindowPoints(c.parent, nullptr, &field, 1);
         TapButtonAndWait(field.x - 10, field.y - 100);
         EXPECT_EQ(IsWindowVisible(box.List()) ? ScreenRect(box.List()) : "", c.list) << c.items << " " << c.height;
-        if (*c.list) EXPECT_EQ(GetFocus(), box.List()) << c.list;
+        if (*c.list) {
+            EXPECT_EQ(GetFocus(), box.List()) << c.list;
+        }
         if (!c.tapY) continue;
         events.clear();
         Tap(field.x + 120, field.y + c.tapY);
