@@ -162,7 +162,9 @@ void TableReporter::PrintCase(const Case& c) const
         return;
     }
     const double median = MedianOf(c.seconds);
-    const double floor = IsFloor(c.name) ? 0 : FloorFor(c.name);
+    // A tour's own time is the sum of its frames: only its p50 and p99 rows compare with a floor.
+    const bool tour = c.counters.count(kFrames) > 0;
+    const double floor = IsFloor(c.name) || tour ? 0 : FloorFor(c.name);
     const auto [low, high] = std::minmax_element(c.seconds.begin(), c.seconds.end());
     const double spread = median > 0 ? (*high - *low) / median * 100 : 0;
     std::printf(" %10s %6.0f%%", FormatTime(median).c_str(), spread);
