@@ -102,4 +102,33 @@ TEST_F(DrawTest, PictureFlatAlongTheStretchedAxisKeepsItsOneToOnePixels)
     for (IImage* image : {flatAlongX, flatAlongY}) image->Release();
 }
 
+// A scaled picture drawn again with the same plan keeps its pixels; another of the same size drawn
+// alike after it is gone (perhaps in its memory) draws its own: the first's with red and blue swapped.
+TEST_F(DrawTest, RepeatedScaledDrawsKeepTheirPixelsAndThePicturesOwn)
+{
+    std::vector<uint32_t> argb, swapped;
+    for (uint32_t i = 0; i < 24; i++) {
+        const uint32_t alpha = 0x30 + 0x08 * i, red = 0xF0 - 0x0A * i, blue = (0x25 * i) & 0xFF;
+        argb.push_back(alpha << 24 | red << 16 | 0x8000 | blue);
+        swapped.push_back(alpha << 24 | blue << 16 | 0x8000 | red);
+    }
+    const RECT stretched = {3, 2, 43, 22};
+    auto drawn = [&](IImage* image) {
+        Canvas canvas(48, 24, kGray);
+        EXPECT_EQ(image->Draw(canvas.dc(), &stretched, nullptr), S_OK);
+        return canvas.Pixels();
+    };
+    IImage* first = Load(RgbaPng(6, 4, argb));
+    ASSERT_TRUE(first);
+    const Colors once = drawn(first);
+    for (int draw = 2; draw <= 3; draw++) EXPECT_EQ(drawn(first), once) << "draw " << draw;
+    first->Release();
+    Colors expected;
+    for (COLORREF c : once) expected.push_back(RGB(GetBValue(c), GetGValue(c), GetRValue(c)));
+    IImage* second = Load(RgbaPng(6, 4, swapped));
+    ASSERT_TRUE(second);
+    for (int draw = 1; draw <= 3; draw++) EXPECT_EQ(drawn(second), expected) << "second picture, draw " << draw;
+    second->Release();
+}
+
 }  // namespace

@@ -1,10 +1,11 @@
 // Compositing a decoded picture through pixman: bilinear when scaling (sampled once along an axis
-// the picture does not change on), pixel for pixel at 1:1.
+// the picture does not change on, kept when drawn again alike), pixel for pixel at 1:1.
 #include <algorithm>
 #include <cmath>
 
 #include "gdi/gdi.h"
 #include "imaging/flat_stretch.h"
+#include "imaging/rendition_cache.h"
 #include "shared/imaging/backend.h"
 
 namespace wincore {
@@ -14,16 +15,6 @@ namespace {
 // Beyond this many source pixels per destination pixel the whole picture shrinks below one pixel,
 // and the scale would no longer fit pixman's fixed-point transform.
 constexpr double kMaxShrink = 16384.0;
-
-// One axis of a draw: the destination pixels written and how they sample the source.
-struct AxisPlan {
-    int dstBegin = 0;  // destination image coordinates, within the clip
-    int dstEnd = 0;
-    int srcBegin = 0;  // the picture's pixels inside the source rectangle
-    int srcEnd = 0;
-    double scale = 1;  // source pixels per destination pixel
-    double offset = 0; // source position (from srcBegin) of the left edge of pixel dstBegin
-};
 
 // Destination pixels whose centres fall on the picture's part of the source span, clipped to
 // [clipBegin, clipEnd). False when nothing is left to draw on this axis.
@@ -86,7 +77,8 @@ HRESULT Composite(const DecodedImage& image, pixman_image_t* target, const AxisP
     } else {
         SetScaling(source, x, y);
         const PixelView pixels = {first, x.srcEnd - x.srcBegin, y.srcEnd - y.srcBegin, int(image.width)};
-        drawn = CompositeFlat(pixels, source, target, pixman_box32_t{x.dstBegin, y.dstBegin, x.dstEnd, y.dstEnd});
+        drawn = CompositeFlat(pixels, source, target, pixman_box32_t{x.dstBegin, y.dstBegin, x.dstEnd, y.dstEnd}) ||
+                CompositeKept(ScaledDraw{image.serial, image.pixels.data(), x, y}, source, target);
     }
     if (!drawn)
         pixman_image_composite32(PIXMAN_OP_OVER, source, nullptr, target, sourceX, sourceY, 0, 0, x.dstBegin,
