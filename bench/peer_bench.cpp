@@ -195,20 +195,9 @@ private:
     cairo_font_face_t* address = nullptr;
 };
 
-void PaintPeer(benchmark::State& state)
-{
-    Session session;
-    Fonts fonts;
-    CairoList list(fonts);
-    if (!list.Ready()) return state.SkipWithError("page_bar.png was not found");
-    for (auto _ : state) list.Paint();
-    // RKNAV_BENCH_PICTURES=DIR keeps the peer's picture, to be compared with the list's.
-    if (const char* folder = std::getenv("RKNAV_BENCH_PICTURES")) list.Save(std::string(folder) + "/cairo_peer.png");
-}
-
 void PeerList(benchmark::State& state)
 {
-    PaintPeer(state);
+    PaintPeerPicture<CairoList>(state, "cairo_peer.png");
     // Cairo's font caches hold fontconfig patterns; with no cairo object left they can go, so
     // that a leak checker sees none.
     cairo_debug_reset_static_data();

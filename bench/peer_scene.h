@@ -4,8 +4,14 @@
 
 #include <windows.h>
 
+#include <benchmark/benchmark.h>
+
 #include <cstdint>
+#include <cstdlib>
+#include <string>
 #include <vector>
+
+#include "scene.h"
 
 namespace bench {
 
@@ -19,5 +25,18 @@ constexpr COLORREF kSeparatorColor = RGB(0xC7, 0x92, 0x5D);
 
 // Top-down rows of premultiplied 0xAARRGGBB pixels: opaque, or 0 where the bitmap is magenta.
 std::vector<uint32_t> KeyedPixels(HBITMAP bitmap, int width, int height);
+
+// A peer's picture painted per iteration, its pictures and fonts made beforehand. With
+// RKNAV_BENCH_PICTURES=DIR the last picture is kept as DIR/<file>, to be compared with the list's.
+template <class Peer>
+void PaintPeerPicture(benchmark::State& state, const char* file)
+{
+    Session session;
+    Fonts fonts;
+    Peer peer(fonts);
+    if (!peer.Ready()) return state.SkipWithError("page_bar.png was not found");
+    for (auto _ : state) peer.Paint();
+    if (const char* folder = std::getenv("RKNAV_BENCH_PICTURES")) peer.Save(std::string(folder) + "/" + file);
+}
 
 }  // namespace bench

@@ -200,13 +200,7 @@ private:
 
 void QtPeerList(benchmark::State& state)
 {
-    Session session;
-    Fonts fonts;
-    QtList list(fonts);
-    if (!list.Ready()) return state.SkipWithError("page_bar.png was not found");
-    for (auto _ : state) list.Paint();
-    // RKNAV_BENCH_PICTURES=DIR keeps the peer's picture, to be compared with the list's.
-    if (const char* folder = std::getenv("RKNAV_BENCH_PICTURES")) list.Save(std::string(folder) + "/qt_peer.png");
+    PaintPeerPicture<QtList>(state, "qt_peer.png");
 }
 
 }  // namespace
