@@ -75,7 +75,8 @@ size_t Bytes(const ScaledDraw& draw)
 // The first sighting of a draw is only remembered: a one-off scaled draw pays nothing more.
 bool SeenBefore(Cache& cache, const ScaledDraw& draw)
 {
-    auto found = std::find_if(cache.seen.begin(), cache.seen.end(), [&](const ScaledDraw& seen) { return Same(seen, draw); });
+    auto found =
+        std::find_if(cache.seen.begin(), cache.seen.end(), [&](const ScaledDraw& seen) { return Same(seen, draw); });
     if (found != cache.seen.end()) {
         *found = ScaledDraw();
         return true;
@@ -147,6 +148,16 @@ bool CompositeKept(const ScaledDraw& draw, pixman_image_t* source, pixman_image_
     pixman_image_composite32(PIXMAN_OP_OVER, rendition->image, nullptr, target, 0, 0, 0, 0, draw.x.dstBegin,
                              draw.y.dstBegin, Width(draw), Height(draw));
     return true;
+}
+
+void DropRenditions()
+{
+    Cache& cache = TheCache();
+    std::lock_guard<std::mutex> hold(cache.lock);
+    cache.kept.clear();
+    cache.bytes = 0;
+    cache.seen.fill(ScaledDraw());
+    cache.nextSeen = 0;
 }
 
 }  // namespace wincore

@@ -31,4 +31,7 @@ struct ScaledDraw {
 // rendition too big to keep, or when memory runs out.
 bool CompositeKept(const ScaledDraw& draw, pixman_image_t* source, pixman_image_t* target);
 
+// Drops every kept rendition and sighting: a host session leaves no pixels behind it.
+void DropRenditions();
+
 }  // namespace wincore

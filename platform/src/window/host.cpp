@@ -3,6 +3,7 @@
 #include <thread>
 
 #include "gdi/gdi.h"
+#include "imaging/rendition_cache.h"
 #include "window/manager.h"
 
 namespace wincore {
@@ -78,6 +79,7 @@ void HostStop()
     DestroyAllWindows();
     ClearState();
     RestoreResources();
+    DropRenditions();
     MarkScreenDirty();
 }
 
