@@ -4,11 +4,11 @@
 #include <cstring>
 #include <vector>
 
+#include "imaging/scaled_samples.h"
+
 namespace wincore {
 
 namespace {
-
-constexpr uint32_t kAlphaMask = 0xFF000000u;
 
 const uint32_t* RowOf(const PixelView& pixels, int y)
 {
@@ -47,19 +47,12 @@ bool CompositeColor(uint32_t pixel, pixman_image_t* target, const pixman_box32_t
 }
 
 // Samples `source` as the direct composite would at `width` x `height` destination pixels (one of
-// them 1), then repeats those samples OVER the box. Opaque samples are marked so, which lets
-// pixman copy them instead of blending.
+// them 1), then repeats those samples OVER the box.
 bool CompositeSampled(pixman_image_t* source, int width, int height, pixman_image_t* target,
                       const pixman_box32_t& box)
 {
-    std::vector<uint32_t> samples(size_t(width) * size_t(height));
-    pixman_image_t* sampled = pixman_image_create_bits(PIXMAN_a8r8g8b8, width, height, samples.data(), width * 4);
-    if (!sampled) return false;
-    pixman_image_composite32(PIXMAN_OP_SRC, source, nullptr, sampled, 0, 0, 0, 0, 0, 0, width, height);
-    pixman_image_unref(sampled);
-    const bool opaque = std::all_of(samples.begin(), samples.end(), [](uint32_t p) { return p >= kAlphaMask; });
-    pixman_image_t* repeated = pixman_image_create_bits(opaque ? PIXMAN_x8r8g8b8 : PIXMAN_a8r8g8b8, width, height,
-                                                        samples.data(), width * 4);
+    std::vector<uint32_t> samples;
+    pixman_image_t* repeated = SampleScaled(source, width, height, samples);
     if (!repeated) return false;
     pixman_image_set_repeat(repeated, PIXMAN_REPEAT_NORMAL);
     pixman_image_composite32(PIXMAN_OP_OVER, repeated, nullptr, target, 0, 0, 0, 0, box.x1, box.y1, box.x2 - box.x1,

@@ -7,6 +7,8 @@
 #include <new>
 #include <vector>
 
+#include "imaging/scaled_samples.h"
+
 namespace wincore {
 
 namespace {
@@ -15,7 +17,6 @@ constexpr size_t kMaxRenditions = 8;
 constexpr size_t kMaxBytes = size_t(2) << 20;           // 2 MiB for all renditions
 constexpr size_t kMaxRenditionBytes = size_t(1) << 20;  // 1 MiB for one
 constexpr size_t kSightings = 8;                        // draws remembered before they are kept
-constexpr uint32_t kAlphaMask = 0xFF000000u;
 
 bool Same(const AxisPlan& a, const AxisPlan& b)
 {
@@ -89,18 +90,7 @@ bool SeenBefore(Cache& cache, const ScaledDraw& draw)
 // Scales the source as the direct composite would, destination pixel dstBegin at (0, 0).
 bool Render(const ScaledDraw& draw, pixman_image_t* source, Rendition& rendition)
 {
-    const int width = Width(draw);
-    const int height = Height(draw);
-    rendition.pixels.resize(size_t(width) * size_t(height));
-    pixman_image_t* scaled =
-        pixman_image_create_bits(PIXMAN_a8r8g8b8, width, height, rendition.pixels.data(), width * 4);
-    if (!scaled) return false;
-    pixman_image_composite32(PIXMAN_OP_SRC, source, nullptr, scaled, 0, 0, 0, 0, 0, 0, width, height);
-    pixman_image_unref(scaled);
-    const bool opaque = std::all_of(rendition.pixels.begin(), rendition.pixels.end(),
-                                    [](uint32_t p) { return p >= kAlphaMask; });
-    rendition.image = pixman_image_create_bits(opaque ? PIXMAN_x8r8g8b8 : PIXMAN_a8r8g8b8, width, height,
-                                               rendition.pixels.data(), width * 4);
+    rendition.image = SampleScaled(source, Width(draw), Height(draw), rendition.pixels);
     rendition.draw = draw;
     return rendition.image != nullptr;
 }
