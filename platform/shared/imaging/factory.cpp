@@ -49,12 +49,9 @@ public:
         EncodedBytes bytes;
         HRESULT result = ReadStreamBytes(stream, bytes);
         if (FAILED(result)) return result;
-        std::shared_ptr<const DecodedImage> picture = cache_ ? cache_->Find(bytes) : nullptr;
-        if (!picture) {
-            result = Decode(bytes, picture);
-            if (FAILED(result)) return result;
-            if (cache_) cache_->Keep(bytes, picture);
-        }
+        std::shared_ptr<const DecodedImage> picture;
+        result = cache_ ? cache_->Obtain(bytes, Decode, picture) : Decode(bytes, picture);
+        if (FAILED(result)) return result;
         return MakeImageFrom(std::move(picture), stream, image);
     }
 

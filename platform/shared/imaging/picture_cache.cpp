@@ -37,9 +37,18 @@ PictureCache::Entries::iterator PictureCache::Locate(const EncodedBytes& bytes, 
     return entries_.end();
 }
 
-std::shared_ptr<const DecodedImage> PictureCache::Find(const EncodedBytes& bytes)
+HRESULT PictureCache::Obtain(const EncodedBytes& bytes, Decoder decode, std::shared_ptr<const DecodedImage>& picture)
 {
-    size_t key = ContentKey(bytes);
+    const size_t key = ContentKey(bytes);
+    picture = Find(bytes, key);
+    if (picture) return S_OK;
+    HRESULT result = decode(bytes, picture);
+    if (SUCCEEDED(result)) Keep(bytes, key, picture);
+    return result;
+}
+
+std::shared_ptr<const DecodedImage> PictureCache::Find(const EncodedBytes& bytes, size_t key)
+{
     std::lock_guard<std::mutex> lock(mutex_);
     auto entry = Locate(bytes, key);
     if (entry == entries_.end()) return nullptr;
@@ -47,11 +56,10 @@ std::shared_ptr<const DecodedImage> PictureCache::Find(const EncodedBytes& bytes
     return entry->picture;
 }
 
-void PictureCache::Keep(const EncodedBytes& bytes, std::shared_ptr<const DecodedImage> picture)
+void PictureCache::Keep(const EncodedBytes& bytes, size_t key, std::shared_ptr<const DecodedImage> picture)
 {
     size_t cost = CostOf(bytes, *picture);
     if (cost > budget_ / kLargestShareOfBudget) return;
-    size_t key = ContentKey(bytes);
     std::lock_guard<std::mutex> lock(mutex_);
     // Another thread may have decoded the same bytes meanwhile.
     if (Locate(bytes, key) != entries_.end()) return;

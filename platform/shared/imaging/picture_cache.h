@@ -27,10 +27,11 @@ class PictureCache {
 public:
     explicit PictureCache(size_t budgetBytes = kPictureBudgetBytes) : budget_(budgetBytes) {}
 
-    // The picture decoded from exactly these bytes, if held.
-    std::shared_ptr<const DecodedImage> Find(const EncodedBytes& bytes);
-    // Holds `picture` as decoded from `bytes`, unless it alone costs more than its share of the budget.
-    void Keep(const EncodedBytes& bytes, std::shared_ptr<const DecodedImage> picture);
+    using Decoder = HRESULT (*)(const EncodedBytes& bytes, std::shared_ptr<const DecodedImage>& picture);
+
+    // The picture decoded from exactly these bytes: the one held, or one `decode` makes now (outside
+    // the lock), then held unless it alone costs more than its share of the budget.
+    HRESULT Obtain(const EncodedBytes& bytes, Decoder decode, std::shared_ptr<const DecodedImage>& picture);
     // Decoded pixels plus encoded bytes held now.
     size_t HeldBytes() const;
 
@@ -43,6 +44,8 @@ private:
     };
     using Entries = std::list<Entry>;
 
+    std::shared_ptr<const DecodedImage> Find(const EncodedBytes& bytes, size_t key);
+    void Keep(const EncodedBytes& bytes, size_t key, std::shared_ptr<const DecodedImage> picture);
     Entries::iterator Locate(const EncodedBytes& bytes, size_t key);
     void DropBeyondBudget();
 
