@@ -155,36 +155,18 @@ public:
 class SmallScreen {
 public:
     SmallScreen()
-        : session(kSmallWidth, kSmallHeight),
-          owner(kSmallWidth, kSmallHeight),
-          strip(CreatePoiStrip(fonts.title, TEXT("HFSP"))),
-          icons(CreatePoiIcons(strip))
     {
-        SetUpOrdinaryList(list, fonts, icons, true);
-        AddRows(list, kSmallRows);
-        combo.SetFont(fonts.title);
+        combo.SetFont(screen.fonts.title);
         WCHAR text[] = u"Fastest route";
         RECT area = kSmallCombo;
-        made = OpenList(list, owner.hwnd, kSmallList) &&
-               combo.Create(nullptr, WS_VISIBLE, text, area, owner.hwnd, kComboId);
+        made = screen.opened && combo.Create(nullptr, WS_VISIBLE, text, area, screen.owner.hwnd, kComboId);
         for (int i = 0; i < kRowKinds; i++) combo.AddString(Row(i).title);
         wincore::Pump();
     }
-    ~SmallScreen()
-    {
-        list.Destroy();
-        ImageList_Destroy(icons);
-        DeleteObject(strip);
-    }
 
-    std::vector<HWND> Windows() { return {owner.hwnd, list.GetSafeHand(), combo.GetSafeHwnd()}; }
+    std::vector<HWND> Windows() { return {screen.owner.hwnd, screen.Window(), combo.GetSafeHwnd()}; }
 
-    Session session;
-    Owner owner;
-    Fonts fonts;
-    HBITMAP strip;
-    HIMAGELIST icons;
-    NavListViewEx list;
+    ListScreen<NavListViewEx> screen{kSmallWidth, kSmallHeight, kSmallList, kSmallRows, true};
     CNavComboboxEx combo;
     bool made = false;
 };
@@ -240,9 +222,9 @@ void DemoTour(benchmark::State& state)
 
 void SmallRepaint(benchmark::State& state)
 {
-    SmallScreen screen;
-    if (!screen.made) return state.SkipWithError("the small screen was not put up");
-    const std::vector<HWND> windows = screen.Windows();
+    SmallScreen small;
+    if (!small.made) return state.SkipWithError("the small screen was not put up");
+    const std::vector<HWND> windows = small.Windows();
     for (auto _ : state) RepaintWhole(windows);
     KeepScreen("small_screen");
 }
@@ -252,10 +234,10 @@ void SmallTour(benchmark::State& state)
     demo::Script tour;
     std::string error;
     if (!demo::ParseScript(kSmallTour, "small tour", &tour, &error)) return state.SkipWithError(error.c_str());
-    SmallScreen screen;
-    if (!screen.made) return state.SkipWithError("the small screen was not put up");
+    SmallScreen small;
+    if (!small.made) return state.SkipWithError("the small screen was not put up");
     PlayTimed(state, tour);
-    if (screen.combo.GetCurSel() != kPickedComboRow) state.SkipWithError("the tour did not pick the combo box's row");
+    if (small.combo.GetCurSel() != kPickedComboRow) state.SkipWithError("the tour did not pick the combo box's row");
     KeepScreen("small_tour_end");
 }
 

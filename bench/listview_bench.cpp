@@ -27,33 +27,12 @@ struct ScrolledList : NavListViewEx {
 };
 
 // The ordinary list filling a screen of the given size, with `count` rows.
-class ListScene {
+class ListScene : public ListScreen<ScrolledList> {
 public:
     ListScene(int width, int height, int count, bool ownerBackground)
-        : session(width, height),
-          owner(width, height),
-          strip(CreatePoiStrip(fonts.title, TEXT("HFSP"))),
-          icons(CreatePoiIcons(strip))
+        : ListScreen(width, height, RECT{0, 0, width, height}, count, ownerBackground)
     {
-        SetUpOrdinaryList(list, fonts, icons, ownerBackground);
-        AddRows(list, count);
-        opened = OpenList(list, owner.hwnd, RECT{0, 0, width, height});
     }
-    ~ListScene()
-    {
-        list.Destroy();
-        ImageList_Destroy(icons);
-        DeleteObject(strip);
-    }
-    HWND Window() { return list.GetSafeHand(); }
-
-    Session session;
-    Owner owner;
-    Fonts fonts;
-    HBITMAP strip;
-    HIMAGELIST icons;
-    ScrolledList list;
-    bool opened = false;
 };
 
 void Paint(benchmark::State& state, int width, int height, int count, bool ownerBackground, int top,

@@ -76,6 +76,40 @@ void AddRows(NavListViewEx& list, int count);
 // Creates the list as a visible child of `owner` and lets it paint once; selects kSelectedRow.
 bool OpenList(NavListViewEx& list, HWND owner, RECT rect, int mode = -1);
 
+// The owner's map with the ordinary list on it at `rect`: `count` rows, kSelectedRow selected.
+// `List` is NavListViewEx or a case's own class derived from it.
+template <class List>
+class ListScreen {
+public:
+    ListScreen(int width, int height, RECT rect, int count, bool ownerBackground)
+        : session(width, height),
+          owner(width, height),
+          strip(CreatePoiStrip(fonts.title, TEXT("HFSP"))),
+          icons(CreatePoiIcons(strip))
+    {
+        SetUpOrdinaryList(list, fonts, icons, ownerBackground);
+        AddRows(list, count);
+        opened = OpenList(list, owner.hwnd, rect);
+    }
+    ~ListScreen()
+    {
+        list.Destroy();
+        ImageList_Destroy(icons);
+        DeleteObject(strip);
+    }
+    ListScreen(const ListScreen&) = delete;
+    ListScreen& operator=(const ListScreen&) = delete;
+    HWND Window() { return list.GetSafeHand(); }
+
+    Session session;
+    Owner owner;
+    Fonts fonts;
+    HBITMAP strip;
+    HIMAGELIST icons;
+    List list;
+    bool opened = false;
+};
+
 // One paint through the window manager: the whole window is invalidated and the queue pumped.
 void Repaint(HWND hwnd);
 
