@@ -32,6 +32,7 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define WM_CANCELMODE 0x001F
 #define WM_MOUSEACTIVATE 0x0021
 #define WM_DRAWITEM 0x002B
+#define WM_NEXTDLGCTL 0x0028
 #define WM_SETFONT 0x0030
 #define WM_GETFONT 0x0031
 #define WM_NCCREATE 0x0081
@@ -40,9 +41,17 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define WM_KEYDOWN 0x0100
 #define WM_KEYUP 0x0101
 #define WM_CHAR 0x0102
+#define WM_SYSKEYDOWN 0x0104
+#define WM_SYSKEYUP 0x0105
+#define WM_SYSCHAR 0x0106
+#define WM_KEYFIRST 0x0100
+#define WM_KEYLAST 0x0109
 #define WM_INITDIALOG 0x0110
 #define WM_COMMAND 0x0111
 #define WM_TIMER 0x0113
+#define WM_CHANGEUISTATE 0x0127
+#define WM_UPDATEUISTATE 0x0128
+#define WM_QUERYUISTATE 0x0129
 #define WM_CTLCOLOREDIT 0x0133
 #define WM_CTLCOLORLISTBOX 0x0134
 #define WM_CTLCOLORBTN 0x0135
@@ -54,6 +63,8 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define WM_LBUTTONDBLCLK 0x0203
 #define WM_CAPTURECHANGED 0x0215
 #define WM_USER 0x0400
+#define DM_GETDEFID (WM_USER + 0)
+#define DC_HASDEFID 0x534B
 #define WM_APP 0x8000
 
 #define WA_INACTIVE 0
@@ -67,6 +78,70 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define MA_ACTIVATEANDEAT 2
 #define MA_NOACTIVATE 3
 #define MA_NOACTIVATEANDEAT 4
+
+// Keyboard
+#define VK_BACK 0x08
+#define VK_TAB 0x09
+#define VK_RETURN 0x0D
+#define VK_SHIFT 0x10
+#define VK_CONTROL 0x11
+#define VK_MENU 0x12
+#define VK_CAPITAL 0x14
+#define VK_ESCAPE 0x1B
+#define VK_SPACE 0x20
+#define VK_PRIOR 0x21
+#define VK_NEXT 0x22
+#define VK_END 0x23
+#define VK_HOME 0x24
+#define VK_LEFT 0x25
+#define VK_UP 0x26
+#define VK_RIGHT 0x27
+#define VK_DOWN 0x28
+#define VK_INSERT 0x2D
+#define VK_DELETE 0x2E
+#define VK_F1 0x70
+#define VK_F2 0x71
+#define VK_F3 0x72
+#define VK_F4 0x73
+#define VK_F5 0x74
+#define VK_F6 0x75
+#define VK_F7 0x76
+#define VK_F8 0x77
+#define VK_F9 0x78
+#define VK_F10 0x79
+#define VK_F11 0x7A
+#define VK_F12 0x7B
+#define VK_LSHIFT 0xA0
+#define VK_RSHIFT 0xA1
+#define VK_LCONTROL 0xA2
+#define VK_RCONTROL 0xA3
+#define VK_LMENU 0xA4
+#define VK_RMENU 0xA5
+#define KF_EXTENDED 0x0100
+#define KF_ALTDOWN 0x2000
+#define KF_REPEAT 0x4000
+#define KF_UP 0x8000
+
+// WM_GETDLGCODE
+#define DLGC_WANTARROWS 0x0001
+#define DLGC_WANTTAB 0x0002
+#define DLGC_WANTALLKEYS 0x0004
+#define DLGC_WANTMESSAGE 0x0004
+#define DLGC_HASSETSEL 0x0008
+#define DLGC_DEFPUSHBUTTON 0x0010
+#define DLGC_UNDEFPUSHBUTTON 0x0020
+#define DLGC_RADIOBUTTON 0x0040
+#define DLGC_WANTCHARS 0x0080
+#define DLGC_STATIC 0x0100
+#define DLGC_BUTTON 0x2000
+
+// Keyboard cues
+#define UIS_SET 1
+#define UIS_CLEAR 2
+#define UIS_INITIALIZE 3
+#define UISF_HIDEFOCUS 0x1
+#define UISF_HIDEACCEL 0x2
+#define UISF_ACTIVE 0x4
 
 // Window styles
 #define WS_OVERLAPPED 0x00000000L
@@ -84,6 +159,7 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define WS_GROUP 0x00020000L
 #define WS_OVERLAPPEDWINDOW (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU)
 #define WS_EX_TOPMOST 0x00000008L
+#define WS_EX_CONTROLPARENT 0x00010000L
 #define WS_EX_NOACTIVATE 0x08000000L
 
 // Class styles
@@ -139,9 +215,12 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 
 // Buttons
 #define BS_PUSHBUTTON 0x00000000L
+#define BS_DEFPUSHBUTTON 0x00000001L
 #define BS_OWNERDRAW 0x0000000BL
 #define BS_TYPEMASK 0x0000000FL
 #define BN_CLICKED 0
+#define IDOK 1
+#define IDCANCEL 2
 #define BN_DBLCLK 5
 #define ODT_BUTTON 4
 #define ODA_DRAWENTIRE 0x0001
@@ -321,6 +400,10 @@ WINCORE_API BOOL WINAPI TranslateMessage(const MSG* msg);
 WINCORE_API LRESULT WINAPI DispatchMessageW(const MSG* msg);
 WINCORE_API void WINAPI PostQuitMessage(int exitCode);
 WINCORE_API BOOL WINAPI IsDialogMessageW(HWND dialog, LPMSG msg);
+WINCORE_API HWND WINAPI GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous);
+WINCORE_API HWND WINAPI GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous);
+WINCORE_API SHORT WINAPI GetKeyState(int virtualKey);
+WINCORE_API SHORT WINAPI GetAsyncKeyState(int virtualKey);
 
 // Timers, input, focus
 WINCORE_API UINT_PTR WINAPI SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC timerProc);
@@ -377,6 +460,7 @@ WINCORE_API DWORD WINAPI GetSysColor(int index);
 
 #define COLOR_WINDOW 5
 #define COLOR_WINDOWTEXT 8
+#define COLOR_HIGHLIGHT 13
 #define COLOR_BTNFACE 15
 #define COLOR_GRAYTEXT 17
 #define COLOR_BTNTEXT 18

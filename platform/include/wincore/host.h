@@ -20,10 +20,18 @@ void HostStop();  // destroys every window left; clears focus, capture, timers, 
 DWORD HostNow();  // the platform clock in ms (what GetTickCount returns)
 void Advance(DWORD ms);  // manual clock: steps to each timer due on the way, in order,
                          // delivering it and pumping after each, then to now + ms
-void Pump();  // dispatches everything pending now: posted, input, paint, due timers
+// Dispatches everything pending now: posted, input, paint, due timers. Key messages go the way a
+// host's message loop takes them: through IsDialogMessageW of their top-level window when that
+// window is a dialog or has WS_EX_CONTROLPARENT, else TranslateMessage and DispatchMessageW.
+void Pump();
 void PenDown(int x, int y);  // screen coordinates; routed as hardware input, then Pump()
 void PenMove(int x, int y);
 void PenUp(int x, int y);
+// A key as hardware input (a virtual-key code, VK_*): WM_KEYDOWN / WM_KEYUP (WM_SYSKEY* with Alt
+// held and for F10) go to the focus window, or the active window when nothing has the focus, with
+// a repeat count of 1 and the key's scan code; then Pump().
+void KeyDown(UINT vk);
+void KeyUp(UINT vk);
 COLORREF ScreenPixel(int x, int y);  // the composed screen
 bool SaveScreenPng(const char* path);
 int LiveGdiObjects();  // created and not yet deleted (stock objects excluded)

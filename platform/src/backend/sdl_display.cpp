@@ -66,7 +66,7 @@ POINT FromTouch(float x, float y)
                  std::clamp(int(y * float(d.height)), 0, d.height - 1)};
 }
 
-void Queue(PenEvent::Type type, POINT point)
+void Queue(InputEvent::Type type, POINT point)
 {
     QueuePen(type, point.x, point.y);
 }
@@ -76,11 +76,11 @@ void TranslateMouse(const SDL_Event& e)
 {
     if (e.type == SDL_MOUSEMOTION) {
         if (e.motion.which == SDL_TOUCH_MOUSEID || !(e.motion.state & SDL_BUTTON_LMASK)) return;
-        Queue(PenEvent::Type::Move, FromWindow(e.motion.x, e.motion.y));
+        Queue(InputEvent::Type::Move, FromWindow(e.motion.x, e.motion.y));
         return;
     }
     if (e.button.which == SDL_TOUCH_MOUSEID || e.button.button != SDL_BUTTON_LEFT) return;
-    auto type = e.type == SDL_MOUSEBUTTONDOWN ? PenEvent::Type::Down : PenEvent::Type::Up;
+    auto type = e.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Type::Down : InputEvent::Type::Up;
     Queue(type, FromWindow(e.button.x, e.button.y));
 }
 
@@ -93,12 +93,12 @@ void TranslateFinger(const SDL_Event& e)
         if (d.fingerDown) return;
         d.fingerDown = true;
         d.finger = e.tfinger.fingerId;
-        Queue(PenEvent::Type::Down, point);
+        Queue(InputEvent::Type::Down, point);
         return;
     }
     if (!d.fingerDown || e.tfinger.fingerId != d.finger) return;
     if (e.type == SDL_FINGERUP) d.fingerDown = false;
-    Queue(e.type == SDL_FINGERUP ? PenEvent::Type::Up : PenEvent::Type::Move, point);
+    Queue(e.type == SDL_FINGERUP ? InputEvent::Type::Up : InputEvent::Type::Move, point);
 }
 
 void Translate(const SDL_Event& e)

@@ -103,6 +103,11 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     case WM_LBUTTONUP: PenUp(hwnd, window, lParam); return 0;
     case WM_CAPTURECHANGED: SetPressed(hwnd, window, false); return 0;
     case WM_ENABLE: InvalidateRect(hwnd, nullptr, FALSE); return 0;
+    case WM_GETDLGCODE: {
+        DWORD type = window->style & BS_TYPEMASK;
+        if (type == BS_DEFPUSHBUTTON) return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
+        return DLGC_BUTTON | (type == BS_PUSHBUTTON ? DLGC_UNDEFPUSHBUTTON : 0);
+    }
     case BM_GETSTATE: return window->buttonPressed ? BST_PUSHED : 0;
     case BM_SETSTATE: SetPressed(hwnd, window, wParam != 0); return 0;
     default: return DefWindowProcW(hwnd, message, wParam, lParam);

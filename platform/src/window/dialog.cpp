@@ -125,6 +125,11 @@ WINCORE_API LRESULT WINAPI DefDlgProcW(HWND hwnd, UINT message, WPARAM wParam, L
     switch (message) {
     case WM_ERASEBKGND: FillDialogBackground(window, reinterpret_cast<HDC>(wParam)); return 1;
     case WM_CLOSE: ShowWindow(hwnd, SW_HIDE); return 0;
+    case WM_NEXTDLGCTL: {
+        HWND next = lParam ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(hwnd, GetFocus(), wParam != 0);
+        if (next && IsWithin(next, hwnd)) SetFocus(next);
+        return 0;
+    }
     default: return DefWindowProcW(hwnd, message, wParam, lParam);
     }
 }

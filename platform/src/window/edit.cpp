@@ -86,6 +86,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         // As on Win32, a new font brings its own margins: those set before it are dropped.
         window->editMarginLeft = window->editMarginRight = 0;
         return DefWindowProcW(hwnd, message, wParam, lParam);
+    case WM_GETDLGCODE: return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
     case EM_SETMARGINS: return SetMargins(hwnd, window, wParam, lParam);
     case EM_GETMARGINS: return MAKELRESULT(window->editMarginLeft, window->editMarginRight);
     default: return DefWindowProcW(hwnd, message, wParam, lParam);

@@ -35,6 +35,25 @@ void ClearState()
     wm.penDown = false;
     wm.lastDownWindow = nullptr;
     wm.lastDownWasDouble = false;
+    std::fill(std::begin(wm.keys), std::end(wm.keys), BYTE(0));
+    std::fill(std::begin(wm.asyncKeys), std::end(wm.asyncKeys), BYTE(0));
+    wm.altAlone = wm.lastInputWasKey = false;
+}
+
+bool IsKeyMessage(UINT message)
+{
+    return message >= WM_KEYFIRST && message <= WM_KEYLAST;
+}
+
+// The window whose dialog manager sees a key message first: the top-level window of its target,
+// when that is a dialog or a window that takes its children's keyboard navigation.
+HWND DialogManagerFor(HWND hwnd)
+{
+    HWND top = TopLevelOf(hwnd);
+    Window* window = FindWindow(top);
+    if (!window) return nullptr;
+    bool dialog = window->windowClass->name == kDialogClassName || (window->exStyle & WS_EX_CONTROLPARENT);
+    return dialog ? top : nullptr;
 }
 
 void PumpUntil(DWORD target)
@@ -102,25 +121,42 @@ void Pump()
             PostQuitMessage(int(msg.wParam));
             return;
         }
+        if (IsKeyMessage(msg.message)) {
+            HWND dialog = DialogManagerFor(msg.hwnd);
+            if (dialog && IsDialogMessageW(dialog, &msg)) continue;
+            TranslateMessage(&msg);
+        }
         DispatchMessageW(&msg);
     }
 }
 
 void PenDown(int x, int y)
 {
-    QueuePen(PenEvent::Type::Down, x, y);
+    QueuePen(InputEvent::Type::Down, x, y);
+    Pump();
+}
+
+void KeyDown(UINT vk)
+{
+    QueueKey(vk, true);
+    Pump();
+}
+
+void KeyUp(UINT vk)
+{
+    QueueKey(vk, false);
     Pump();
 }
 
 void PenMove(int x, int y)
 {
-    QueuePen(PenEvent::Type::Move, x, y);
+    QueuePen(InputEvent::Type::Move, x, y);
     Pump();
 }
 
 void PenUp(int x, int y)
 {
-    QueuePen(PenEvent::Type::Up, x, y);
+    QueuePen(InputEvent::Type::Up, x, y);
     Pump();
 }
 

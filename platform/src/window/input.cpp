@@ -1,4 +1,5 @@
-// Pen input: routing to the capture window or the window under the pen, activation and double taps.
+// Hardware input: the pen routed to the capture window or the window under it, with activation
+// and double taps; keys routed to the focus window, or the active window when nothing has the focus.
 #include <cstdlib>
 
 #include "window/manager.h"
@@ -57,20 +58,43 @@ UINT PenDownMessage(HWND target, POINT point, bool remove)
 void PopEvent()
 {
     Manager& wm = WM();
-    PenEvent::Type type = wm.input.front().type;
+    InputEvent::Type type = wm.input.front().type;
     wm.input.pop_front();
-    if (type != PenEvent::Type::Move) wm.penDown = type == PenEvent::Type::Down;
+    if (type == InputEvent::Type::Down || type == InputEvent::Type::Up) wm.penDown = type == InputEvent::Type::Down;
+}
+
+bool IsKey(const InputEvent& event)
+{
+    return event.type == InputEvent::Type::KeyDown || event.type == InputEvent::Type::KeyUp;
+}
+
+bool NextKeyMessage(MSG* msg, bool remove)
+{
+    Manager& wm = WM();
+    InputEvent event = wm.input.front();
+    HWND target = FindWindow(wm.focus) ? wm.focus : FindWindow(wm.active) ? wm.active : nullptr;
+    if (remove || !target) PopEvent();
+    if (!target) return false;  // nobody to take it: the key is dropped
+    *msg = KeyMessage(target, event, remove);
+    return true;
 }
 
 }  // namespace
 
-bool NextPenMessage(MSG* msg, bool remove)
+bool NextInputMessage(MSG* msg, UINT low, UINT high, bool remove)
 {
     Manager& wm = WM();
     while (!wm.input.empty()) {
-        PenEvent event = wm.input.front();
+        InputEvent event = wm.input.front();
+        UINT first = IsKey(event) ? WM_KEYFIRST : WM_MOUSEMOVE;
+        if (!(low == 0 && high == 0) && !(first >= low && first <= high)) return false;
+        if (IsKey(event)) {
+            if (NextKeyMessage(msg, remove)) return true;
+            continue;
+        }
         HWND target = FindWindow(wm.capture) ? wm.capture : HitTest(event.point);
-        bool down = event.type == PenEvent::Type::Down;
+        bool down = event.type == InputEvent::Type::Down;
+        if (remove) wm.lastInputWasKey = false;
         // Taken off the queue before activation, which runs window procedures that may pump.
         if (remove) PopEvent();
         if (target && down && remove && !ActivateForPen(target)) continue;
@@ -80,23 +104,23 @@ bool NextPenMessage(MSG* msg, bool remove)
             continue;
         }
         UINT message = down ? PenDownMessage(target, event.point, remove)
-                     : event.type == PenEvent::Type::Up ? WM_LBUTTONUP : WM_MOUSEMOVE;
-        WPARAM keys = event.type == PenEvent::Type::Up ? 0 : MK_LBUTTON;
+                     : event.type == InputEvent::Type::Up ? WM_LBUTTONUP : WM_MOUSEMOVE;
+        WPARAM keys = event.type == InputEvent::Type::Up ? 0 : MK_LBUTTON;
         *msg = MSG{target, message, keys, PackClientPoint(target, event.point), Now(), event.point};
         return true;
     }
     return false;
 }
 
-void QueuePen(PenEvent::Type type, int x, int y)
+void QueuePen(InputEvent::Type type, int x, int y)
 {
     Manager& wm = WM();
     // Moves only exist while the pen touches the screen.
     bool downQueued = wm.penDown;
-    for (const PenEvent& e : wm.input) downQueued = e.type == PenEvent::Type::Down ? true
-                                                  : e.type == PenEvent::Type::Up ? false : downQueued;
-    if (type == PenEvent::Type::Move && !downQueued) return;
-    wm.input.push_back(PenEvent{type, POINT{x, y}});
+    for (const InputEvent& e : wm.input) downQueued = e.type == InputEvent::Type::Down ? true
+                                                  : e.type == InputEvent::Type::Up ? false : downQueued;
+    if (type == InputEvent::Type::Move && !downQueued) return;
+    wm.input.push_back(InputEvent{type, POINT{x, y}});
 }
 
 }  // namespace wincore

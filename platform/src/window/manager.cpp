@@ -115,6 +115,7 @@ WINCORE_API DWORD WINAPI GetSysColor(int index)
     case COLOR_WINDOW: return RGB(255, 255, 255);
     case COLOR_WINDOWTEXT:
     case COLOR_BTNTEXT: return RGB(0, 0, 0);
+    case COLOR_HIGHLIGHT: return RGB(10, 36, 106);
     case COLOR_BTNFACE: return RGB(212, 208, 200);
     case COLOR_GRAYTEXT: return RGB(128, 128, 128);
     default: return 0;

@@ -20,9 +20,11 @@ struct Timer {
     uint64_t serial = 0;  // creation order breaks ties between timers due at once
 };
 
-struct PenEvent {
-    enum class Type { Down, Move, Up } type;
-    POINT point;
+// Hardware input in the order it came: the pen (screen coordinates) and keys (virtual-key codes).
+struct InputEvent {
+    enum class Type { Down, Move, Up, KeyDown, KeyUp } type;
+    POINT point = {0, 0};
+    UINT vk = 0;
 };
 
 struct Manager {
@@ -31,7 +33,7 @@ struct Manager {
     std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
 
     std::deque<MSG> posted;
-    std::deque<PenEvent> input;
+    std::deque<InputEvent> input;
     std::vector<Timer> timers;
     uint64_t timerSerial = 0;
     bool quit = false;
@@ -50,6 +52,11 @@ struct Manager {
     DWORD lastDownTime = 0;
     POINT lastDownPoint = {0, 0};
     bool lastDownWasDouble = false;
+
+    BYTE keys[256] = {};       // as the key messages taken so far leave them (GetKeyState)
+    BYTE asyncKeys[256] = {};  // as the keys are now (GetAsyncKeyState)
+    bool altAlone = false;     // Alt is down and no other key came since
+    bool lastInputWasKey = false;
 
     pixman_image_t* screen = nullptr;
     bool screenDirty = true;
@@ -84,8 +91,10 @@ void LoseFocusWithin(HWND hwnd);
 bool IsWithin(HWND hwnd, HWND ancestor);
 
 // Input
-bool NextPenMessage(MSG* msg, bool remove);
-void QueuePen(PenEvent::Type type, int x, int y);
+bool NextInputMessage(MSG* msg, UINT low, UINT high, bool remove);
+void QueuePen(InputEvent::Type type, int x, int y);
+void QueueKey(UINT vk, bool down);
+MSG KeyMessage(HWND target, const InputEvent& event, bool remove);
 void FocusWindow(HWND hwnd, WPARAM how);
 void HideWindow(HWND hwnd);
 void ShowCommon(HWND hwnd, bool activate);

@@ -47,7 +47,7 @@ bool Retrieve(MSG* msg, HWND filter, UINT low, UINT high, bool remove)
         if (remove) wm.quit = false;
         return true;
     }
-    if (!filter && InRange(WM_MOUSEMOVE, low, high) && NextPenMessage(msg, remove)) return true;
+    if (!filter && NextInputMessage(msg, low, high, remove)) return true;
     if (InRange(WM_PAINT, low, high) && NextPaint(msg, filter)) return true;
     return InRange(WM_TIMER, low, high) && NextTimerMessage(msg, filter, remove);
 }
@@ -85,6 +85,34 @@ LRESULT DefaultEraseBackground(Window* window, HDC dc)
     RECT client = {0, 0, window->Width(), window->Height()};
     FillRect(dc, &client, brush);
     return 1;
+}
+
+constexpr WORD kUiFlags = UISF_HIDEFOCUS | UISF_HIDEACCEL | UISF_ACTIVE;
+
+// A change of the keyboard cues climbs to the top-level window, which announces it to itself and
+// its descendants with WM_UPDATEUISTATE when it changes anything there.
+void ChangeUiState(HWND hwnd, Window* window, WORD action, WORD flags)
+{
+    if (action == UIS_INITIALIZE) {
+        if (flags) return;
+        action = WM().lastInputWasKey ? UIS_CLEAR : UIS_SET;
+        flags = UISF_HIDEFOCUS | UISF_HIDEACCEL;
+    }
+    if ((action != UIS_SET && action != UIS_CLEAR) || !flags || (flags & ~kUiFlags)) return;
+    if (window->IsChild()) {
+        SendMessageW(window->parent, WM_CHANGEUISTATE, MAKEWPARAM(action, flags), 0);
+        return;
+    }
+    WORD state = action == UIS_SET ? WORD(window->uiState | flags) : WORD(window->uiState & ~flags);
+    if (state != window->uiState) SendMessageW(hwnd, WM_UPDATEUISTATE, MAKEWPARAM(action, flags), 0);
+}
+
+void UpdateUiState(Window* window, WORD action, WORD flags)
+{
+    if ((action != UIS_SET && action != UIS_CLEAR) || (flags & ~kUiFlags)) return;
+    window->uiState = action == UIS_SET ? WORD(window->uiState | flags) : WORD(window->uiState & ~flags);
+    std::vector<HWND> children = window->children;
+    for (HWND child : children) SendMessageW(child, WM_UPDATEUISTATE, MAKEWPARAM(action, flags), 0);
 }
 
 }  // namespace
@@ -149,18 +177,6 @@ WINCORE_API BOOL WINAPI GetMessageW(LPMSG msg, HWND hwnd, UINT filterMin, UINT f
     return msg->message != WM_QUIT;
 }
 
-WINCORE_API BOOL WINAPI TranslateMessage(const MSG*)
-{
-    // The pen is the only input device: there are no key messages to translate.
-    return FALSE;
-}
-
-WINCORE_API BOOL WINAPI IsDialogMessageW(HWND, LPMSG)
-{
-    // Dialog keyboard navigation does not exist without a keyboard.
-    return FALSE;
-}
-
 WINCORE_API LRESULT WINAPI DispatchMessageW(const MSG* msg)
 {
     if (!msg || !FindWindow(msg->hwnd)) return 0;
@@ -216,6 +232,9 @@ WINCORE_API LRESULT WINAPI DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam
         LRESULT answer = parent ? Deliver(parent, WM_MOUSEACTIVATE, wParam, lParam) : 0;
         return answer ? answer : MA_ACTIVATE;
     }
+    case WM_CHANGEUISTATE: ChangeUiState(hwnd, window, LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_UPDATEUISTATE: UpdateUiState(window, LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_QUERYUISTATE: return window->uiState;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORDLG:

@@ -48,6 +48,8 @@ struct Window : Object {
     bool erase = false;
     unsigned invalidations = 0;
 
+    WORD uiState = 0;  // UISF_* keyboard cues hidden (WM_QUERYUISTATE)
+
     int busy = 0;  // message handlers running on this window
     bool destroying = false;
 
