@@ -76,6 +76,8 @@ bool NextKeyMessage(MSG* msg, bool remove)
     if (remove || !target) PopEvent();
     if (!target) return false;  // nobody to take it: the key is dropped
     *msg = KeyMessage(target, event, remove);
+    // The active window takes a key without a focus window as a system key, as Win32 sends it.
+    if (target != wm.focus && msg->message < WM_SYSKEYDOWN) msg->message += WM_SYSKEYDOWN - WM_KEYDOWN;
     return true;
 }
 

@@ -132,7 +132,8 @@ MSG KeyMessage(HWND target, const InputEvent& event, bool remove)
         Press(wm.keys, event.vk, down);
         wm.lastInputWasKey = true;
     }
-    return MSG{target, message, WPARAM(vk), LPARAM(MAKELONG(1, flags)), Now(), {0, 0}};
+    // Zero-extended, as Win32 hands it out: the up flags make the 32-bit value negative.
+    return MSG{target, message, WPARAM(vk), LPARAM(DWORD(MAKELONG(1, flags))), Now(), {0, 0}};
 }
 
 }  // namespace wincore
