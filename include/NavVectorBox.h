@@ -5,10 +5,15 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
 #include "NavCtrlMessages.h"
 #include "RKNavCtrlExApi.h"
+
+namespace kit {
+class FocusCue;
+}
 
 enum VBoxType {
     VBOX_HORZ = 0,  // arrows left and right, framed by the library's pictures
@@ -86,6 +91,10 @@ protected:
     int PreviousIndex(int index) const;
     int NextIndex(int index) const;
     void Step(int direction);
+    void NotifyClick();
+    bool OwnsKey(WPARAM key) const;
+    void OnKeyDown(WPARAM key, LPARAM lParam);
+    LRESULT DialogCode(const MSG* msg) const;
     void StartSlide(UINT timer, int offset);
     void SlideFrame(UINT id);
     void KillSlideTimers();
@@ -100,4 +109,5 @@ protected:
     int slideTicks = 0;    // ticks of the curve passed
     DWORD slideStart = 0;  // GetTickCount() at the step
     UINT slideTimer = 0;   // the running slide's timer, 0 when none runs
+    std::unique_ptr<kit::FocusCue> focusCue;  // with the window
 };

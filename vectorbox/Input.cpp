@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "vectorbox/VectorBoxDefs.h"
+#include "kit/FocusCue.h"
 #include "kit/Guard.h"
 #include "kit/TickedMotion.h"
 
@@ -41,6 +42,7 @@ LRESULT CALLBACK CNavVectorBox::BitmapButtonProc(HWND hwnd, UINT message, WPARAM
     const int x = LOWORD(lParam), y = HIWORD(lParam);
     return kit::Guarded(
         [&]() -> LRESULT {
+            if (box->focusCue) box->focusCue->Observe(hwnd, message, wParam);
             switch (message) {
             case WM_KILLFOCUS:
                 box->pressedPass = -1;
@@ -55,6 +57,15 @@ LRESULT CALLBACK CNavVectorBox::BitmapButtonProc(HWND hwnd, UINT message, WPARAM
             case WM_LBUTTONDOWN: box->OnLButtonDown(x, y); break;
             case WM_LBUTTONUP: box->OnLButtonUp(x, y); break;
             case WM_LBUTTONDBLCLK: box->OnLButtonDown(x, y); return 1;
+            case WM_GETDLGCODE: return box->DialogCode(reinterpret_cast<const MSG*>(lParam));
+            // The button underneath must not act on the box's keys too: it clicks on Space itself.
+            case WM_KEYDOWN:
+                if (!box->OwnsKey(wParam)) break;
+                box->OnKeyDown(wParam, lParam);
+                return 0;
+            case WM_KEYUP:
+                if (box->OwnsKey(wParam)) return 0;
+                break;
             case WM_NCDESTROY: box->ForgetWindow(); break;
             default: break;
             }
@@ -121,6 +132,11 @@ void CNavVectorBox::Step(int direction)
         curSel = NextIndex(curSel);
         StartSlide(kTimerSlideForward, -middle);
     }
+    NotifyClick();
+}
+
+void CNavVectorBox::NotifyClick()
+{
     const WORD id = WORD(GetDlgCtrlID(hWnd));
     SendMessageW(hOwner, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(hWnd));
 }

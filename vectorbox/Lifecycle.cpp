@@ -1,5 +1,6 @@
 // The vector box object, its copies, and its subclassed "BUTTON" window.
 #include "frame/NavImage.h"
+#include "kit/FocusCue.h"
 #include "vectorbox/VectorBoxDefs.h"
 
 using namespace vectorbox;
@@ -59,6 +60,7 @@ void CNavVectorBox::ForgetWindow()
     pressedPass = -1;
     slideOffset = tickedOffset = 0;
     slideTimer = 0;
+    focusCue.reset();
 }
 
 int CNavVectorBox::Create(HINSTANCE hInstance, DWORD dwStyle, const WCHAR* text, const RECT& rect, HWND parent,
@@ -76,6 +78,7 @@ int CNavVectorBox::Create(HINSTANCE hInstance, DWORD dwStyle, const WCHAR* text,
     oldWndProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BitmapButtonProc)));
     hOwner = parent;
+    focusCue = std::make_unique<kit::FocusCue>();
     SetPassControlWidth(passWidth);
     return 1;
 }

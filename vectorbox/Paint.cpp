@@ -2,6 +2,7 @@
 // shown item split with its neighbour by the running slide, composed off screen and copied once.
 #include "frame/Module.h"
 #include "frame/NavImage.h"
+#include "kit/FocusCue.h"
 #include "kit/Offscreen.h"
 #include "kit/StoredText.h"
 #include "resources/resource.h"
@@ -59,6 +60,7 @@ void CNavVectorBox::OnDraw(WPARAM, LPARAM lParam, HDC hdc)
     SetBkMode(memory.dc, TRANSPARENT);
     COLORREF oldColor = ::SetTextColor(memory.dc, textColor);
     DrawItems(memory.dc, box);
+    if (focusCue && focusCue->Shown(hWnd)) kit::FocusCue::Draw(memory.dc, box);
     ::SetTextColor(memory.dc, oldColor);
     BitBlt(target, area.left, area.top, width, height, memory.dc, 0, 0, SRCCOPY);
     if (oldFont) SelectObject(memory.dc, oldFont);
