@@ -3,6 +3,7 @@
 
 #include <new>
 
+#include "menu/MenuKeys.h"
 #include "resources/resource.h"
 
 namespace {
@@ -77,6 +78,8 @@ int CPopupMenuWnd::TrackMenu(HWND owner, LONG x, LONG y)
         return 0;
     }
     hWnd = created;
+    // Shown, the pop-up takes the focus and with it the keys: one that opened it starts at the first item.
+    if (menu::OpenedFromKey()) menu::HotFirst(items);
     ShowAtOwnerPoint();
     return 1;
 }

@@ -41,6 +41,7 @@ private:
     void Paint(HDC target, int x, int y);
     void OnPenTrack(POINT pen);
     void OnPenUp(POINT pen);
+    void OnKeyDown(WPARAM key);
 
     int framePending = 1;
     HWND hOwner = nullptr;

@@ -1,5 +1,7 @@
-// The pop-up's messages: painting, hot tracking, the pick, and closing on focus loss.
+// The pop-up's messages: painting, hot tracking, the pick, keys, and closing on focus loss.
 #include "menu/PopupMenuWnd.h"
+
+#include "menu/MenuKeys.h"
 
 #include "kit/Offscreen.h"
 
@@ -31,6 +33,10 @@ LRESULT CPopupMenuWnd::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     case WM_LBUTTONUP:
         OnPenUp(menu::PenPoint(lParam));
         return 0;
+    case WM_GETDLGCODE: return menu::AnswerDialogCode(hwnd, lParam);
+    case WM_KEYDOWN:
+        OnKeyDown(wParam);
+        return 1;
     // Not handled: the dialog manager's default. A dialog procedure that answered with
     // DefWindowProcW would claim the message and leave its result to DWLP_MSGRESULT (zero), which
     // for WM_NCHITTEST means nowhere: no pen message would reach the menu.

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "frame/Module.h"
+#include "menu/MenuKeys.h"
 #include "menu/SlideTimers.h"
 #include "kit/Offscreen.h"
 #include "resources/resource.h"
@@ -59,6 +60,7 @@ int CSlideMenuWnd::TrackMenu(HWND owner, LONG x, LONG y)
         KillTimer(hWnd, slide::kOpeningTimer);
         KillTimer(hWnd, slide::kClosingTimer);
     }
+    ReturnFocus();
     menu::CloseMenuWindow(hWnd);
     ReleasePictures();
     curve = slide::Curve();
@@ -79,6 +81,7 @@ int CSlideMenuWnd::TrackMenu(HWND owner, LONG x, LONG y)
     hWnd = created;
     MoveWindow(hWnd, rcMenu.left, rcMenu.top, rcMenu.right - rcMenu.left, rcMenu.bottom - rcMenu.top, TRUE);
     ShowWindow(hWnd, SW_HIDE);
+    if (menu::OpenedFromKey()) TakeKeys();
     extent = 0;
     StartMotion(slide::kOpeningTimer);
     return 1;
@@ -108,6 +111,7 @@ void CSlideMenuWnd::Destroy()
         KillTimer(hWnd, slide::kOpeningTimer);
         KillTimer(hWnd, slide::kClosingTimer);
     }
+    ReturnFocus();
     menu::CloseMenuWindow(hWnd);
     ReleasePictures();
     frameImage.Reset();

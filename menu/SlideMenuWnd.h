@@ -62,6 +62,9 @@ private:
     void FinishOpening();
     void ClosingStep();
     RECT ShownRect() const;
+    void OnKeyDown(WPARAM key);
+    void TakeKeys();
+    void ReturnFocus();
 
     HWND hOwner = nullptr;
     HWND hWnd = nullptr;

@@ -1,6 +1,8 @@
 // The panel's messages: painting, the animation timers, hot tracking, picks that keep the panel
-// open, and the close button.
+// open, the close button, and keys.
 #include "menu/SlideMenuWnd.h"
+
+#include "menu/MenuKeys.h"
 
 #include "kit/Offscreen.h"
 
@@ -36,6 +38,10 @@ LRESULT CSlideMenuWnd::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         lastDownPoint = menu::PenPoint(lParam);
         return OnPenTrack(lastDownPoint);
     case WM_LBUTTONUP: return OnPenUp(menu::PenPoint(lParam));
+    case WM_GETDLGCODE: return menu::AnswerDialogCode(hwnd, lParam);
+    case WM_KEYDOWN:
+        OnKeyDown(wParam);
+        return 1;
     // Not handled: the dialog manager's default. A dialog procedure that answered with
     // DefWindowProcW would claim the message and leave its result to DWLP_MSGRESULT (zero), which
     // for WM_NCHITTEST means nowhere: no pen message would reach the menu.
