@@ -33,14 +33,16 @@ int Fail(const std::string& message)
     return 1;
 }
 
-// A Win32 message loop; the display sleeps between messages and feeds it the pen.
-int MessageLoop(ScriptRecorder* recorder)
+// A Win32 message loop; the display sleeps between messages and feeds it the pen and the keys.
+// The screen's dialog manager takes Tab and the arrows between its controls.
+int MessageLoop(HWND screen, ScriptRecorder* recorder)
 {
     MSG msg;
     for (;;) {
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
             if (msg.message == WM_QUIT) return int(msg.wParam);
             if (recorder) recorder->Observe(msg);
+            if (IsDialogMessageW(screen, &msg)) continue;
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }
@@ -59,7 +61,7 @@ int RunInteractive(const Options& options)
     screen.SetAnimationInterval(AnimationInterval(options, true));
     ScriptRecorder recorder;
     std::printf("rknav_demo: close the window to quit\n");
-    int code = MessageLoop(options.record.empty() ? nullptr : &recorder);
+    int code = MessageLoop(screen.Window(), options.record.empty() ? nullptr : &recorder);
     screen.Destroy();
     CoUninitialize();
     if (options.record.empty()) return code;

@@ -23,22 +23,27 @@ bool MapScreen::Create(HINSTANCE instance)
     windowClass.hInstance = instance;
     windowClass.lpszClassName = kClassName;
     RegisterClassW(&windowClass);  // fails harmlessly when a previous screen registered it
-    CreateWindowExW(0, kClassName, u"RKNavCtrlEx demo", WS_POPUP | WS_CLIPCHILDREN, 0, 0, layout::kScreenWidth,
+    CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, u"RKNavCtrlEx demo", WS_POPUP | WS_CLIPCHILDREN, 0, 0, layout::kScreenWidth,
                     layout::kScreenHeight, nullptr, nullptr, instance, this);
     controls_ = std::make_unique<Controls>();
     if (!hwnd_ || !CreateControls()) {
         Destroy();
         return false;
     }
+    SetUpKeys();
     notice_ = Notice{u"Ready  ·  就绪", u"Drag, flick or tap anything on the screen"};
     ShowWindow(hwnd_, SW_SHOW);
     UpdateWindow(hwnd_);
+    // Keys reach the list at once (a knob turns its rows); Tab goes on to the other controls.
+    PassFocus();
     return true;
 }
 
 void MapScreen::Destroy()
 {
     controls_.reset();
+    keyed_.clear();
+    lastFocus_ = nullptr;
     if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
     hwnd_ = nullptr;
     menuButton_ = nullptr;
@@ -80,6 +85,11 @@ LRESULT MapScreen::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND: OnCommand(wParam, lParam); return 0;
     case WM_LBUTTONDOWN: OnPenDown(short(LOWORD(lParam)), short(HIWORD(lParam))); return 0;
     case WM_LBUTTONUP: OnPenUp(short(LOWORD(lParam)), short(HIWORD(lParam))); return 0;
+    case WM_SETFOCUS: PassFocus(); return 0;
+    case WM_SYSKEYDOWN:
+    case WM_CHAR:
+        if (OnScreenKey(message, wParam)) return 0;
+        return DefWindowProcW(hwnd_, message, wParam, lParam);
     default: return DefWindowProcW(hwnd_, message, wParam, lParam);
     }
 }

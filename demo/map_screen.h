@@ -77,6 +77,13 @@ private:
     void Show(const Notice& notice);
     void RefreshTrip();
 
+    // map_screen_keys.cpp
+    void SetUpKeys();
+    static LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    WNDPROC NextProc(HWND control) const;
+    bool OnScreenKey(UINT message, WPARAM wParam);
+    void PassFocus();
+
     // map_screen_menus.cpp
     void OpenPopup(int x, int y);
     void OpenPanel();
@@ -110,6 +117,14 @@ private:
     HFONT smallFont_ = nullptr;
     HFONT statusFont_ = nullptr;
     HFONT tripFont_ = nullptr;
+
+    // The tab stops' own window procedures, which the screen's key check passes their messages on to.
+    struct Keyed {
+        HWND control;
+        WNDPROC next;
+    };
+    std::vector<Keyed> keyed_;
+    HWND lastFocus_ = nullptr;
 
     Notice notice_;
     int routeType_ = 0;

@@ -96,7 +96,7 @@ void MapScreen::CreateList()
     controls_->list.SetRightArrow(1);
     controls_->list.SetColor(kNameColor, kSelection);
     controls_->list.SetFont(MakeFont(17, true), MakeFont(15, true), MakeFont(13, false));
-    if (!controls_->list.Create(instance_, WS_CHILD | WS_VISIBLE, RectOf(layout::kList), hwnd_, kListId, -1)) return;
+    if (!controls_->list.Create(instance_, WS_CHILD | WS_VISIBLE | WS_TABSTOP, RectOf(layout::kList), hwnd_, kListId, -1)) return;
     controls_->list.SetImageList(placeIcons_, nullptr, nullptr);
     const std::vector<Destination>& places = Destinations();
     for (size_t i = 0; i < places.size(); i++) {
@@ -125,7 +125,7 @@ void MapScreen::CreateZoomBox()
     controls_->zoomBox.SetFont(MakeFont(16, true));
     controls_->zoomBox.SetTextColor(RGB(26, 46, 74));
     for (const std::u16string& step : ZoomSteps()) controls_->zoomBox.InsertItem(step.c_str(), nullptr);
-    controls_->zoomBox.Create(instance_, WS_CHILD | WS_VISIBLE, u"Zoom", RectOf(layout::kZoomBox), hwnd_, kZoomBoxId, VBOX_HORZ);
+    controls_->zoomBox.Create(instance_, WS_CHILD | WS_VISIBLE | WS_TABSTOP, u"Zoom", RectOf(layout::kZoomBox), hwnd_, kZoomBoxId, VBOX_HORZ);
     controls_->zoomBox.SetCurSel(2);
 }
 
@@ -137,7 +137,7 @@ void MapScreen::CreateModeBox()
     void* frame = modeFrame_;
     controls_->modeBox.SetOwnerDrawBmp(&frame, 0);
     for (size_t i = 0; i < TravelModes().size(); i++) controls_->modeBox.InsertItem(TravelModes()[i].c_str(), modePictures_[i]);
-    controls_->modeBox.Create(instance_, WS_CHILD | WS_VISIBLE, u"Travel mode", RectOf(layout::kModeBox), hwnd_, kModeBoxId,
+    controls_->modeBox.Create(instance_, WS_CHILD | WS_VISIBLE | WS_TABSTOP, u"Travel mode", RectOf(layout::kModeBox), hwnd_, kModeBoxId,
                     VBOX_HORZ);
 }
 

@@ -48,4 +48,9 @@ Notice CommandNotice(WPARAM wParam, const std::u16string& what, const std::u16st
                   what};
 }
 
+Notice KeyNotice(const std::u16string& message, const std::u16string& key, const std::u16string& what)
+{
+    return Notice{message + kSeparator + key, what};
+}
+
 }  // namespace demo

@@ -21,4 +21,7 @@ Notice PageScrollNotice(WPARAM wParam, const std::u16string& what);
 // `codeName`: what the notification code means for this sender ("CBN_SELCHANGE", "BN_CLICKED").
 Notice CommandNotice(WPARAM wParam, const std::u16string& what, const std::u16string& codeName = std::u16string());
 
+// A key the screen itself answers: the message it came in and the key ("WM_CHAR", "'m'").
+Notice KeyNotice(const std::u16string& message, const std::u16string& key, const std::u16string& what);
+
 }  // namespace demo

@@ -87,7 +87,8 @@ const char* Usage()
            "At the window the controls move on 16 ms frames (--ticks: on their own 50 and 100 ms ticks);\n"
            "the tour keeps the ticks, and --smooth plays it on 16 ms frames, each one in the animation.\n"
            "\n"
-           "Gesture scripts, one step a line:  down X Y | move X Y | up X Y | wait MS | shot NAME | # comment\n";
+           "Gesture scripts, one step a line:  down X Y | move X Y | up X Y | key K | keydown K | keyup K |\n"
+           "                                   wait MS | shot NAME | # comment   (K: VK_TAB, VK_F10, M, ...)\n";
 }
 
 }  // namespace demo

@@ -46,6 +46,12 @@ private:
         case Step::Kind::Up: Pen(step, false); wincore::PenUp(step.x, step.y); break;
         case Step::Kind::Wait: Wait(step.ms); return true;
         case Step::Kind::Shot: return Shot(step.name, error);
+        case Step::Kind::Key:
+            wincore::KeyDown(step.vk);
+            wincore::KeyUp(step.vk);
+            break;
+        case Step::Kind::KeyDown: wincore::KeyDown(step.vk); break;
+        case Step::Kind::KeyUp: wincore::KeyUp(step.vk); break;
         }
         Framed();
         return true;
@@ -79,7 +85,7 @@ private:
         return true;
     }
 
-    // What the screen shows after a pen input or a step of the clock is a frame.
+    // What the screen shows after a pen or key input or a step of the clock is a frame.
     void Framed()
     {
         Film();

@@ -18,7 +18,7 @@ struct PlayOptions {
     int frameMs = 100;          // the clock runs in steps this long while a script waits
     int animationInterval = 0;  // ms, the controls' (0: their own ticks); PlayOnMapScreen hands it on
     std::function<void(const std::string& name)> onShot;  // after each shot is saved
-    std::function<void()> onFrame;  // after each pen input and each step of the clock
+    std::function<void()> onFrame;  // after each pen or key input and each step of the clock
 };
 
 struct PlayReport {

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "key_names.h"
+
 namespace demo {
 
 namespace {
@@ -15,8 +17,14 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"down", Step::Kind::Down}, {"move", Step::Kind::Move}, {"up", Step::Kind::Up},
-    {"wait", Step::Kind::Wait}, {"shot", Step::Kind::Shot},
+    {"wait", Step::Kind::Wait}, {"shot", Step::Kind::Shot}, {"key", Step::Kind::Key},
+    {"keydown", Step::Kind::KeyDown}, {"keyup", Step::Kind::KeyUp},
 };
+
+bool IsKeyStep(Step::Kind kind)
+{
+    return kind == Step::Kind::Key || kind == Step::Kind::KeyDown || kind == Step::Kind::KeyUp;
+}
 
 std::vector<std::string> Words(const std::string& line)
 {
@@ -54,7 +62,7 @@ public:
         std::vector<std::string> words = Words(text.substr(0, text.find('#')));
         if (words.empty()) return true;
         const Command* command = Find(words[0]);
-        if (!command) return Fail("unknown command '" + words[0] + "' (expected down, move, up, wait or shot)");
+        if (!command) return Fail("unknown command '" + words[0] + "' (expected down, move, up, wait, shot, key, keydown or keyup)");
         Step step;
         step.kind = command->kind;
         step.line = number;
@@ -93,6 +101,12 @@ private:
             if (words.size() != 2) return Fail("'shot' takes one name");
             if (!IsShotName(words[1])) return Fail("'" + words[1] + "' is not a shot name (letters, digits, - _ .)");
             step->name = words[1];
+            return true;
+        }
+        if (IsKeyStep(step->kind)) {
+            if (words.size() != 2) return Fail("'" + word + "' takes one key");
+            if (!ReadKeyName(words[1], &step->vk))
+                return Fail("'" + words[1] + "' is not a key (a VK_ name such as VK_TAB, a letter or a digit)");
             return true;
         }
         if (words.size() != 3) return Fail("'" + word + "' takes two numbers: x y");
@@ -170,6 +184,9 @@ std::string FormatStep(const Step& step)
     case Step::Kind::Up: return "up " + std::to_string(step.x) + " " + std::to_string(step.y);
     case Step::Kind::Wait: return "wait " + std::to_string(step.ms);
     case Step::Kind::Shot: return "shot " + step.name;
+    case Step::Kind::Key: return "key " + KeyName(step.vk);
+    case Step::Kind::KeyDown: return "keydown " + KeyName(step.vk);
+    case Step::Kind::KeyUp: return "keyup " + KeyName(step.vk);
     }
     return std::string();
 }

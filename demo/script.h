@@ -1,5 +1,6 @@
-// Gesture scripts: what the pen does and when, one step a line.
+// Gesture scripts: what the pen and the keys do and when, one step a line.
 //   down X Y | move X Y | up X Y   pen input in screen coordinates
+//   key K | keydown K | keyup K    a key pressed and released, pressed, released (VK_TAB, M, ...)
 //   wait MS                        let the clock run
 //   shot NAME                      save the screen as NAME.png
 //   # ...                          a comment; blank lines are ignored
@@ -8,14 +9,17 @@
 #include <string>
 #include <vector>
 
+#include <windows.h>
+
 namespace demo {
 
 struct Step {
-    enum class Kind { Down, Move, Up, Wait, Shot };
+    enum class Kind { Down, Move, Up, Wait, Shot, Key, KeyDown, KeyUp };
     Kind kind = Kind::Wait;
     int x = 0;
     int y = 0;
     int ms = 0;
+    UINT vk = 0;       // the key steps' virtual-key code
     std::string name;  // shot
     int line = 0;      // where the step was read, for messages
 };

@@ -39,7 +39,7 @@ const struct Case {
      "WM_COMMAND  ·  id 3004  ·  code 0 | sliding menu: Settings 设置", 0},
 };
 
-class MapScreenTaps : public HostTest, public testing::WithParamInterface<Case> {
+class MapScreenHost : public HostTest {
 protected:
     void SetUp() override
     {
@@ -56,6 +56,15 @@ protected:
 
     demo::MapScreen screen_;
 };
+
+class MapScreenTaps : public MapScreenHost, public testing::WithParamInterface<Case> {};
+using MapScreenKeys = MapScreenHost;
+
+void Press(UINT vk)
+{
+    wincore::KeyDown(vk);
+    wincore::KeyUp(vk);
+}
 
 }  // namespace
 
@@ -76,6 +85,43 @@ TEST_P(MapScreenTaps, AreReportedOnTheStatusLine)
 
 INSTANTIATE_TEST_SUITE_P(Demo, MapScreenTaps, testing::ValuesIn(kCases),
                          [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+// The focus starts on the list; Tab and Shift+Tab walk the four controls in screen order.
+TEST_F(MapScreenKeys, TabWalksTheControlsInScreenOrder)
+{
+    std::string walk = std::to_string(GetDlgCtrlID(GetFocus()));
+    for (int i = 0; i < 4; i++) {
+        Press(VK_TAB);
+        walk += " " + std::to_string(GetDlgCtrlID(GetFocus()));
+    }
+    wincore::KeyDown(VK_SHIFT);
+    Press(VK_TAB);
+    wincore::KeyUp(VK_SHIFT);
+    EXPECT_EQ(walk + " " + std::to_string(GetDlgCtrlID(GetFocus())), "101 102 103 104 101 104");
+}
+
+// The screen's own keys open the menus whichever control has the focus.
+TEST_F(MapScreenKeys, F10AndMOpenTheMenusFromAnyControl)
+{
+    const struct {
+        int tabs;
+        UINT vk;
+        const char* status;
+    } rows[] = {
+        {2, VK_F10, "WM_SYSKEYDOWN  ·  VK_F10 | F10: the sliding panel opens"},
+        {1, 'M', "WM_CHAR  ·  'm' | M: the pop-up menu opens at the map's centre"},
+        {0, 'M', "WM_CHAR  ·  'm' | M: the pop-up menu opens at the map's centre"},
+    };
+    for (const auto& row : rows) {
+        screen_.Destroy();
+        ASSERT_TRUE(screen_.Create(GetModuleHandleW(nullptr)));
+        const int before = wincore::LiveWindows();
+        for (int i = 0; i < row.tabs; i++) Press(VK_TAB);
+        Press(row.vk);
+        EXPECT_EQ(Utf8(screen_.LastNotice().headline) + " | " + Utf8(screen_.LastNotice().detail), row.status);
+        EXPECT_EQ(wincore::LiveWindows(), before + 1) << row.status;
+    }
+}
 
 // Trip indices stay in the table; a two-line entry reads on one line, a full field stops at its end.
 TEST(Notices, TripsAndATwoLineEntry)
