@@ -81,6 +81,12 @@ TEST_F(VectorBoxKeys, AKeysStepSendsAndSlidesAsATap)
 TEST_F(VectorBoxKeys, TheDialogManagerLeavesTheBoxItsKeys)
 {
     HWND dialog = CreateRecorder("dialog", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300, nullptr, 0, WS_EX_CONTROLPARENT);
+    // Win32's dialog manager asks a window that is no dialog to move the focus, as a dialog's own procedure does.
+    SetHandler(dialog, [](HWND, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+        if (message != WM_NEXTDLGCTL || !lParam) return false;
+        SetFocus(reinterpret_cast<HWND>(wParam));
+        return result = 0, true;
+    });
     ProbeBox box;
     Make(box, 3, VBOX_HORZ, {20, 30, 272, 72}, dialog, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP);
     HWND button = CreateWindowExW(0, TEXT("BUTTON"), TEXT("OK"), WS_CHILD | WS_VISIBLE | WS_TABSTOP, 20, 100, 80, 30,
