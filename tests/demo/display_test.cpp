@@ -2,6 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <utility>
+#include <vector>
+
+#if defined(RKNAV_TEST_SDL2)
+#include <SDL.h>
+#endif
 
 #include <wincore/host.h>
 
@@ -44,3 +50,70 @@ TEST_F(Display, SleepsUntilTheNextTimerIsDue)
     wincore::DisplayClose();
     EXPECT_FALSE(wincore::DisplayWait()) << "closed";
 }
+
+#if defined(RKNAV_TEST_SDL2)
+namespace {
+
+SDL_Event KeyEvent(Uint32 type, SDL_Keycode key, Uint8 repeat = 0)
+{
+    SDL_Event e = {};
+    e.type = type;
+    e.key.keysym.sym = key;
+    e.key.repeat = repeat;
+    return e;
+}
+
+SDL_Event Wheel(Sint32 y, Uint32 direction = SDL_MOUSEWHEEL_NORMAL)
+{
+    SDL_Event e = {};
+    e.type = SDL_MOUSEWHEEL;
+    e.wheel.y = y;
+    e.wheel.direction = direction;
+    return e;
+}
+
+}  // namespace
+
+// Keys reach the focus window as KeyDown/KeyUp make them (repeats as more key-downs, keys a
+// navigation device lacks not at all); each wheel notch is a press of Up (away) or Down.
+TEST_F(Display, TurnsTheKeyboardAndTheWheelIntoKeys)
+{
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    wincore::HostConfig config;
+    config.manualClock = false;
+    wincore::HostStart(config);
+    if (!wincore::DisplayOpen("test", 1)) GTEST_SKIP() << "no SDL2 dummy video driver here";
+    HWND window = CreateRecorder("top", WS_POPUP | WS_VISIBLE, 0, 0, 100, 80);
+    SetFocus(window);
+    std::vector<std::pair<UINT, WPARAM>> keys;
+    SetHandler(window, [&keys](HWND, UINT m, WPARAM wParam, LPARAM, LRESULT&) {
+        if (m == WM_KEYDOWN || m == WM_KEYUP) keys.emplace_back(m, wParam);
+        return false;
+    });
+    constexpr UINT kDown = WM_KEYDOWN, kUp = WM_KEYUP;
+    struct Case {
+        std::vector<SDL_Event> events;
+        std::vector<std::pair<UINT, WPARAM>> keys;
+    };
+    const Case cases[] = {
+        {{KeyEvent(SDL_KEYDOWN, SDLK_PAGEUP), KeyEvent(SDL_KEYUP, SDLK_PAGEUP)}, {{kDown, VK_PRIOR}, {kUp, VK_PRIOR}}},
+        {{KeyEvent(SDL_KEYDOWN, SDLK_KP_ENTER), KeyEvent(SDL_KEYDOWN, SDLK_KP_ENTER, 1), KeyEvent(SDL_KEYUP, SDLK_KP_ENTER)},
+         {{kDown, VK_RETURN}, {kDown, VK_RETURN}, {kUp, VK_RETURN}}},
+        {{KeyEvent(SDL_KEYDOWN, SDLK_F12), KeyEvent(SDL_KEYDOWN, SDLK_q), KeyEvent(SDL_KEYDOWN, SDLK_7),
+          KeyEvent(SDL_KEYDOWN, SDLK_RCTRL), KeyEvent(SDL_KEYDOWN, SDLK_CAPSLOCK)},
+         {{kDown, VK_F12}, {kDown, 'Q'}, {kDown, '7'}, {kDown, VK_CONTROL}}},
+        {{Wheel(2), Wheel(-1), Wheel(1, SDL_MOUSEWHEEL_FLIPPED)},
+         {{kDown, VK_UP}, {kUp, VK_UP}, {kDown, VK_UP}, {kUp, VK_UP}, {kDown, VK_DOWN}, {kUp, VK_DOWN},
+          {kDown, VK_DOWN}, {kUp, VK_DOWN}}},
+    };
+    for (const Case& c : cases) {
+        keys.clear();
+        for (SDL_Event e : c.events) SDL_PushEvent(&e);
+        ASSERT_TRUE(wincore::DisplayWait());
+        wincore::Pump();
+        EXPECT_EQ(keys, c.keys) << "case " << (&c - cases);
+    }
+    DestroyWindow(window);
+    wincore::DisplayClose();
+}
+#endif

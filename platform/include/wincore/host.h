@@ -59,20 +59,23 @@ struct ScreenImage {
 ScreenImage CaptureScreen();
 
 // The display backend: a desktop window (SDL2) that shows the composed screen, each pixel
-// `scale` x `scale`, and turns the mouse's left button and touch into pen input. Use it with the
-// real clock (HostConfig::manualClock = false); HostStart first, since the window takes the
-// screen's size. A host drives it with an ordinary message loop:
+// `scale` x `scale`, and turns the mouse's left button and touch into pen input, the keyboard into
+// keys (as KeyDown/KeyUp, without pumping) and each notch of the mouse wheel into a press of VK_UP
+// (turned away from the user) or VK_DOWN, as an encoder knob reports. Use it with the real clock
+// (HostConfig::manualClock = false); HostStart first, since the window takes the screen's size. A
+// host drives it with an ordinary message loop:
 //     for (;;) {
 //         while (PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE)) {
 //             if (msg.message == WM_QUIT) return int(msg.wParam);
+//             TranslateMessage(&msg);
 //             DispatchMessageW(&msg);
 //         }
 //         DisplayWait();
 //     }
 bool DisplayOpen(const char* title, int scale = 1);  // false: no display here, no SDL2, or a manual clock
 // Shows the screen if it changed since last shown, then sleeps until the next timer is due or the
-// display has input, which it queues as pen input; closing the window posts WM_QUIT. Returns
-// false (at once) when no display is open.
+// display has input, which it queues as pen input and keys; closing the window posts WM_QUIT.
+// Returns false (at once) when no display is open.
 bool DisplayWait();
 void DisplayClose();  // closes the window; harmless when none is open
 

@@ -1,10 +1,12 @@
-// The SDL2 display: a desktop window showing the composed screen, mouse and touch as the pen.
+// The SDL2 display: a desktop window showing the composed screen, mouse and touch as the pen, the
+// keyboard as keys and the mouse wheel as a rotary knob.
 #if defined(WINCORE_HAVE_SDL2)
 
 #include <SDL.h>
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -15,6 +17,31 @@ namespace wincore {
 namespace {
 
 constexpr int kLargestScale = 8;
+// A wheel event of more notches than this is cut down to it, so that a runaway report cannot
+// flood the queue.
+constexpr int kMostNotchesPerWheelEvent = 32;
+
+// SDL keycodes first..last as the virtual keys vk.. (a single key has first == last).
+struct KeyRange {
+    SDL_Keycode first;
+    SDL_Keycode last;
+    UINT vk;
+};
+
+constexpr KeyRange kKeys[] = {
+    {SDLK_UP, SDLK_UP, VK_UP},           {SDLK_DOWN, SDLK_DOWN, VK_DOWN},
+    {SDLK_LEFT, SDLK_LEFT, VK_LEFT},     {SDLK_RIGHT, SDLK_RIGHT, VK_RIGHT},
+    {SDLK_PAGEUP, SDLK_PAGEUP, VK_PRIOR}, {SDLK_PAGEDOWN, SDLK_PAGEDOWN, VK_NEXT},
+    {SDLK_HOME, SDLK_HOME, VK_HOME},     {SDLK_END, SDLK_END, VK_END},
+    {SDLK_RETURN, SDLK_RETURN, VK_RETURN}, {SDLK_KP_ENTER, SDLK_KP_ENTER, VK_RETURN},
+    {SDLK_ESCAPE, SDLK_ESCAPE, VK_ESCAPE}, {SDLK_TAB, SDLK_TAB, VK_TAB},
+    {SDLK_SPACE, SDLK_SPACE, VK_SPACE},  {SDLK_BACKSPACE, SDLK_BACKSPACE, VK_BACK},
+    {SDLK_F1, SDLK_F12, VK_F1},          {SDLK_a, SDLK_z, 'A'},
+    {SDLK_0, SDLK_9, '0'},               {SDLK_LSHIFT, SDLK_LSHIFT, VK_LSHIFT},
+    {SDLK_RSHIFT, SDLK_RSHIFT, VK_RSHIFT}, {SDLK_LCTRL, SDLK_LCTRL, VK_LCONTROL},
+    {SDLK_RCTRL, SDLK_RCTRL, VK_RCONTROL}, {SDLK_LALT, SDLK_LALT, VK_LMENU},
+    {SDLK_RALT, SDLK_RALT, VK_RMENU},
+};
 
 struct Display {
     SDL_Window* window = nullptr;
@@ -101,6 +128,34 @@ void TranslateFinger(const SDL_Event& e)
     Queue(e.type == SDL_FINGERUP ? InputEvent::Type::Up : InputEvent::Type::Move, point);
 }
 
+// The virtual key of an SDL keycode, or 0 for a key a navigation device does not have.
+UINT VirtualKeyOf(SDL_Keycode key)
+{
+    for (const KeyRange& range : kKeys)
+        if (key >= range.first && key <= range.last) return range.vk + UINT(key - range.first);
+    return 0;
+}
+
+// SDL's key repeat is another key-down, as a keyboard's is.
+void TranslateKey(const SDL_Event& e)
+{
+    UINT vk = VirtualKeyOf(e.key.keysym.sym);
+    if (vk) QueueKey(vk, e.type == SDL_KEYDOWN);
+}
+
+// Each notch is a press of Up (away from the user) or Down, the way an encoder's driver reports
+// a knob's turn.
+void TranslateWheel(const SDL_Event& e)
+{
+    int notches = std::clamp(e.wheel.y, -kMostNotchesPerWheelEvent, kMostNotchesPerWheelEvent);
+    if (e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) notches = -notches;
+    UINT vk = notches > 0 ? VK_UP : VK_DOWN;
+    for (int i = 0; i < std::abs(notches); i++) {
+        QueueKey(vk, true);
+        QueueKey(vk, false);
+    }
+}
+
 void Translate(const SDL_Event& e)
 {
     switch (e.type) {
@@ -114,6 +169,9 @@ void Translate(const SDL_Event& e)
     case SDL_FINGERDOWN:
     case SDL_FINGERMOTION:
     case SDL_FINGERUP: TranslateFinger(e); break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: TranslateKey(e); break;
+    case SDL_MOUSEWHEEL: TranslateWheel(e); break;
     default: break;
     }
 }
