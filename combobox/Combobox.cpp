@@ -5,6 +5,7 @@
 
 #include "NavComboboxEx.h"
 #include "combobox/ComboDefs.h"
+#include "kit/FocusCue.h"
 #include "kit/StoredText.h"
 #include "kit/TickedMotion.h"
 
@@ -14,11 +15,11 @@ namespace combobox {
 int textPressed = 0;
 }
 
-CNavComboboxEx::CNavComboboxEx() = default;
+CNavComboboxEx::CNavComboboxEx() : fieldCue(std::make_unique<kit::FocusCue>()) {}
 
 // A copy carries the settings and the shown text but no window and no list of its own, so the
 // two objects never destroy the same window or free the same memory.
-CNavComboboxEx::CNavComboboxEx(const CNavComboboxEx& other)
+CNavComboboxEx::CNavComboboxEx(const CNavComboboxEx& other) : CNavComboboxEx()
 {
     *this = other;
 }

@@ -8,6 +8,7 @@
 #include "combobox/ComboDefs.h"
 #include "frame/Module.h"
 #include "frame/NavImage.h"
+#include "kit/FocusCue.h"
 #include "kit/Guard.h"
 #include "kit/Offscreen.h"
 #include "listview/ListViewDefs.h"
@@ -34,6 +35,7 @@ LRESULT CALLBACK CNavComboboxEx::ComboboxProc(HWND hwnd, UINT message, WPARAM wP
     int x = LOWORD(lParam), y = HIWORD(lParam);
     return kit::Guarded(
         [&]() -> LRESULT {
+            combo->fieldCue->Observe(hwnd, message, wParam);
             switch (message) {
             case WM_PAINT: {
                 kit::PaintScope scope(hwnd);
@@ -51,6 +53,12 @@ LRESULT CALLBACK CNavComboboxEx::ComboboxProc(HWND hwnd, UINT message, WPARAM wP
             case WM_LBUTTONUP: combo->OnComboxLButtonUp(x, y); break;
             case WM_LBUTTONDBLCLK: combo->OnComboxLButtonDown(x, y); break;
             case WM_NAVLV_ITEMNOTIFY: combo->OnItemNotify(reinterpret_cast<const tagNAVLVITME*>(lParam)); break;
+            case WM_GETDLGCODE: return combo->FieldDlgCode(reinterpret_cast<const MSG*>(lParam));
+            case WM_KEYDOWN:
+            case WM_SYSKEYDOWN:
+                if (combo->OnFieldKey(message, UINT(wParam), lParam)) return 0;
+                break;
+            case WM_CHAR: return 0;  // the field shows the pick; typing never edits it
             default: break;
             }
             return CallWindowProcW(old, hwnd, message, wParam, lParam);
@@ -161,6 +169,8 @@ void CNavComboboxEx::OpenList()
     RECT placed = {field.left, top, field.right, bottom};
     MapWindowPoints(owner, nullptr, reinterpret_cast<POINT*>(&placed), 2);
     HWND list = pDropList->GetSafeHand();
+    selAtOpen = pDropList->GetCurrentSel();
+    keyDriven = 0;
     pDropList->SetAnimationInterval(animationInterval);
     ::MoveWindow(list, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top, TRUE);
     pDropList->CopyDCFromWnd(nullptr);
@@ -177,6 +187,8 @@ void CNavComboboxEx::OnItemNotify(const tagNAVLVITME* item)
     WCHAR text[NAVLV_TEXT_LEN + 1] = {};
     std::copy(item->text1, item->text1 + NAVLV_TEXT_LEN, text);
     SetComboxText(text, 1);
+    // The list hides as it loses the focus to the field.
+    if (keyDriven) SetFocus(edit);
     HideList();
     WPARAM id = WPARAM(GetDlgCtrlID(edit));
     SendMessageW(hOwner, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(edit));
@@ -204,5 +216,7 @@ LRESULT CALLBACK CNavComboboxEx::DropListProc(HWND hwnd, UINT message, WPARAM wP
     // Only a focus loss caused by a pen-down on the field makes that pen-down's tap a closing one.
     if (message == WM_KILLFOCUS && ::IsWindowVisible(hwnd) && combo->penActivating) combo->listClosedByPen = 1;
     if (message == WM_NCDESTROY) watched.erase(found);
+    if ((message == WM_KEYDOWN || message == WM_SYSKEYDOWN) && combo->OnListKey(message, UINT(wParam), lParam))
+        return 0;
     return CallWindowProcW(old, hwnd, message, wParam, lParam);
 }

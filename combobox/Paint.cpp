@@ -4,6 +4,7 @@
 #include "combobox/ComboDefs.h"
 #include "frame/Module.h"
 #include "frame/NavImage.h"
+#include "kit/FocusCue.h"
 #include "kit/Offscreen.h"
 #include "resources/resource.h"
 
@@ -47,6 +48,7 @@ void CNavComboboxEx::OnComboxOnPaint(HDC hdc, RECT*)
         if (!enabled) SetTextColor(memory, oldColor);
     }
     if (oldFont) SelectObject(memory, oldFont);
+    if (fieldCue->Shown(hEdit)) kit::FocusCue::Draw(memory, client);
     BitBlt(hdc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
 }
 

@@ -84,11 +84,21 @@ private:
 
     void CancelPress();
 
+    // Keys (combobox/Keys.cpp) on the field and, while it is open, on the list.
+    LRESULT FieldDlgCode(const MSG* msg);
+    bool OnFieldKey(UINT message, UINT vk, LPARAM lParam);
+    bool OnListKey(UINT message, UINT vk, LPARAM lParam);
+    void OpenByKey();
+    void StepSelection(int step);
+
     // A tap on the drop button while the list is open first activates the owner, which takes the
     // list's focus and closes the list before the tap arrives; such a tap only closes it.
     BOOL closingTap = 0;
     BOOL penActivating = 0;    // a pen-down on the field is activating the owner
     BOOL listClosedByPen = 0;  // and the list lost the focus to it
     WNDPROC oldDropListProc = nullptr;
+    int selAtOpen = -1;        // the selection when the list opened, which Escape restores
+    BOOL keyDriven = 0;        // a key opened the list or moved in it: the focus returns to the field
+    std::unique_ptr<kit::FocusCue> fieldCue;
     static LRESULT CALLBACK DropListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 };

@@ -13,6 +13,9 @@
 #include "RKNavCtrlExApi.h"
 
 class CNavImage;
+namespace kit {
+class FocusCue;
+}  // namespace kit
 namespace listview {
 class ListScroller;
 struct ListMetrics;
@@ -35,6 +38,8 @@ constexpr int NAVLV_MODE_DROPDOWN = 100;
 
 constexpr int NAVLV_NOTIFY_TAP = -2;
 constexpr int NAVLV_NOTIFY_DBLTAP = -3;
+// A key (arrows, page keys, Home, End) moved the selection to this row.
+constexpr int NAVLV_NOTIFY_KEYSELECT = -4;
 
 constexpr DWORD NAVLV_STATE_NEW = 0x1;
 constexpr DWORD NAVLV_STATE_CHECKED = 0x2;
@@ -212,6 +217,17 @@ protected:
     void OnScrollList(int delta, int flag);
     // Kept for hosts built against the list's interface; the library never calls it.
     void OnHScrollItem(int row);
+    // Keys (listview/Keys.cpp): the selection moved by rows, pages or to an end, Enter as a tap
+    // on the selected row, Space for its check mark.
+    void OnKeyDown(UINT vk);
+    LRESULT OnGetDlgCode(const MSG* msg);
+    void KeySelect(int index);
+    void KeyPage(int direction);
+    void KeyTap();
+    void KeyToggleCheck();
+    void StopForKey();
+    void ScrollIntoView(int index);
+    tagNAVLVITME RowRecord(int index);
     // The scroller's state, under the names the list has always given it: the last move that
     // scrolled (its time in ms, its point) and its step in px, while gliding the speed per tick.
     DWORD lastMoveTick() const;
@@ -233,4 +249,6 @@ protected:
     // Drag, glide and spring-back (listview/Scroller.h); on the heap, so that it can grow without
     // changing what hosts compile against.
     std::unique_ptr<listview::ListScroller> scroller;
+    // Shown once a key reached the list, gone at the next pen-down (on the heap for the same reason).
+    std::unique_ptr<kit::FocusCue> focusCue;
 };

@@ -2,13 +2,17 @@
 #include "frame/Module.h"
 #include "frame/NavImage.h"
 #include "kit/Backdrop.h"
+#include "kit/FocusCue.h"
 #include "kit/Guard.h"
 #include "kit/Offscreen.h"
 #include "listview/ListViewDefs.h"
 
 using namespace listview;
 
-NavListViewEx::NavListViewEx() : scroller(std::make_unique<ListScroller>()) {}
+NavListViewEx::NavListViewEx()
+    : scroller(std::make_unique<ListScroller>()), focusCue(std::make_unique<kit::FocusCue>())
+{
+}
 
 // A copy starts uncreated, so the two objects never release the same handle.
 NavListViewEx::NavListViewEx(const NavListViewEx& other) : NavListViewEx()
@@ -68,6 +72,7 @@ void NavListViewEx::Destroy()
     NavListSettings::operator=(NavListSettings());
     NavListState::operator=(NavListState());
     *scroller = ListScroller();
+    *focusCue = kit::FocusCue();
 }
 
 int NavListViewEx::Create(HINSTANCE instance, DWORD dwStyle, RECT rect, HWND parent, UINT id, int mode)
@@ -119,6 +124,7 @@ LRESULT NavListViewEx::OnWndMessage(HWND hwnd, UINT message, WPARAM wParam, LPAR
 {
     // Pen coordinates are unsigned 16-bit: a point above or left of the window reads near 65535.
     int x = LOWORD(lParam), y = HIWORD(lParam);
+    focusCue->Observe(hwnd, message, wParam);
     switch (message) {
     case WM_CREATE: InitialResource(); break;
     case WM_MOVE: OffsetRect(&wndRect, SHORT(LOWORD(lParam)) - wndRect.left, SHORT(HIWORD(lParam)) - wndRect.top); break;
@@ -142,6 +148,9 @@ LRESULT NavListViewEx::OnWndMessage(HWND hwnd, UINT message, WPARAM wParam, LPAR
         return 0;
     case WM_ERASEBKGND: return 1;
     case WM_TIMER: OnTimer(UINT(wParam)); return 0;
+    case WM_GETDLGCODE: return OnGetDlgCode(reinterpret_cast<const MSG*>(lParam));
+    // The handler may notify a receiver that deletes this list: nothing touches it afterwards.
+    case WM_KEYDOWN: OnKeyDown(UINT(wParam)); return 0;
     case WM_MOUSEMOVE:
         // Only a pen on the screen drags; a desktop mouse also reports moves with its button up.
         if (wParam & MK_LBUTTON) OnMouseMove(x, y);

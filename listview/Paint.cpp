@@ -3,6 +3,7 @@
 #include "frame/Module.h"
 #include "frame/NavImage.h"
 #include "kit/Backdrop.h"
+#include "kit/FocusCue.h"
 #include "kit/NinePart.h"
 #include "kit/Offscreen.h"
 #include "listview/ListViewDefs.h"
@@ -80,6 +81,8 @@ void NavListViewEx::OnPaint(HDC dc, RECT*)
     PaintBackground(memory.dc, client);
     PaintRows(memory.dc);
     PaintIndicator(memory.dc);
+    // The keyboard's cue frames the rows area of an ordinary list; a drop-down list's keys are its combo box's.
+    if (listMode == NAVLV_MODE_LIST && focusCue->Shown(hWnd)) kit::FocusCue::Draw(memory.dc, listRect);
 
     int copyHeight = height;
     if (pageScrollEnabled && pageBarRedraw == 1) {
