@@ -126,10 +126,10 @@ TEST_F(KeysTest, KeyStateFollowsTheModifiers)
     SetFocus(Child("f", top, WS_VISIBLE));
     for (UINT vk : {VK_SHIFT, VK_CONTROL, VK_MENU}) {
         wincore::KeyDown(vk);
-        bool held[] = {(GetKeyState(int(vk)) & 0x8000) != 0, (GetAsyncKeyState(int(vk)) & 0x8000) != 0};
+        std::vector<bool> states = {(GetKeyState(int(vk)) & 0x8000) != 0, (GetAsyncKeyState(int(vk)) & 0x8000) != 0};
         wincore::KeyUp(vk);
-        bool released[] = {(GetKeyState(int(vk)) & 0x8000) != 0, (GetAsyncKeyState(int(vk)) & 0x8000) != 0};
-        EXPECT_TRUE(held[0] && held[1] && !released[0] && !released[1]) << "key " << vk;
+        states.insert(states.end(), {(GetKeyState(int(vk)) & 0x8000) != 0, (GetAsyncKeyState(int(vk)) & 0x8000) != 0});
+        EXPECT_EQ(states, (std::vector<bool>{true, true, false, false})) << "key " << vk;
     }
 }
 

@@ -63,11 +63,30 @@ void DiscardQueue()
     }
 }
 
+bool IsKeyMessage(UINT message)
+{
+    return message >= WM_KEYFIRST && message <= WM_KEYLAST;
+}
+
+// The window whose dialog manager sees a key message first, as wincore's Pump has it: the
+// top-level window of its target, when that is a dialog or takes its children's navigation.
+HWND DialogManagerFor(HWND hwnd)
+{
+    HWND top = GetAncestor(hwnd, GA_ROOT);
+    if (!top) return nullptr;
+    WCHAR name[8] = {};
+    GetClassNameW(top, name, 8);
+    bool dialog = lstrcmpW(name, L"#32770") == 0 || (GetWindowLongPtrW(top, GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
+    return dialog ? top : nullptr;
+}
+
 // Dispatches what is pending now.
 void Drain()
 {
     MSG msg;
     for (int handled = 0; handled < kMostMessagesPerPump && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); handled++) {
+        HWND dialog = IsKeyMessage(msg.message) ? DialogManagerFor(msg.hwnd) : nullptr;
+        if (dialog && IsDialogMessageW(dialog, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
