@@ -1,0 +1,137 @@
+// Keys on the field and in the open list: stepping the closed box, opening at once, picking as a
+// tap picks, Escape, the focus coming back to the field, its focus cue and WM_GETDLGCODE.
+#include <functional>
+#include <iterator>
+
+#include "combobox/combo_fixture.h"
+
+namespace {
+
+using ComboKeys = ComboTest;
+
+void Press(UINT vk)
+{
+    wincore::KeyDown(vk);
+    wincore::KeyUp(vk);
+}
+
+void AltDown()
+{
+    wincore::KeyDown(VK_MENU);
+    Press(VK_DOWN);
+    wincore::KeyUp(VK_MENU);
+}
+
+TEST_F(ComboKeys, UpAndDownOnTheClosedBoxStepTheSelectionAsWin32Does)
+{
+    ComboProbe combo;
+    ASSERT_TRUE(Make(combo, owner, {10, 100, 250, 400}, "a,b,c"));
+    SetFocus(combo.GetSafeHwnd());
+    const std::pair<UINT, std::vector<std::string>> steps[] = {
+        {VK_UP, {"command 20 code 1 'c' sel 2 list 0"}},  // no selection: Up starts at the last item
+        {VK_DOWN, {}},                                    // the ends stop, untold
+        {VK_UP, {"command 20 code 1 'b' sel 1 list 0"}},
+        {VK_UP, {"command 20 code 1 'a' sel 0 list 0"}},
+        {VK_UP, {}},
+    };
+    for (const auto& [vk, told] : steps) {
+        events.clear();
+        Press(vk);
+        EXPECT_TRUE(SameTraffic(Notifications(), told)) << vk;
+    }
+    combo.EnableWindow(0);
+    events.clear();
+    Press(VK_DOWN);
+    EXPECT_EQ(Notifications().size(), 0u) << "a disabled box takes no keys";
+    EXPECT_EQ(GetFocus(), combo.GetSafeHwnd());
+}
+
+TEST_F(ComboKeys, OpeningKeysOpenAtOnceAndEscapeOrATogglesClosesUnchanged)
+{
+    const struct {
+        std::function<void()> open, close;
+    } cases[] = {
+        {[] { Press(VK_F4); }, [] { Press(VK_ESCAPE); }},
+        {AltDown, [] { Press(VK_F4); }},
+        {[] { Press(VK_RETURN); }, AltDown},
+    };
+    for (const auto& c : cases) {
+        ComboProbe combo;
+        ASSERT_TRUE(Make(combo, owner, {10, 100, 250, 400}, "a,b,c"));
+        combo.SetCurSel(0);
+        SetFocus(combo.GetSafeHwnd());
+        c.open();
+        EXPECT_TRUE(IsWindowVisible(combo.List()) && GetFocus() == combo.List()) << "no drop timer";
+        events.clear();
+        Press(VK_DOWN);  // the list's selection moves; the box's shows once picked
+        c.close();
+        wincore::Advance(200);
+        EXPECT_TRUE(SameTraffic(Notifications(), {"notify 1070 code -4 b"}));
+        EXPECT_EQ(std::to_string(combo.GetCurSel()) + " '" + Text(combo) + "'", "0 'a'");
+        EXPECT_FALSE(IsWindowVisible(combo.List()));
+        EXPECT_EQ(GetFocus(), combo.GetSafeHwnd()) << "the focus is back on the field";
+    }
+}
+
+TEST_F(ComboKeys, EnterPicksWithATapsNotificationsAndGivesTheFocusBack)
+{
+    ComboProbe combo;
+    ASSERT_TRUE(Make(combo, owner, {10, 100, 250, 400}, "Alpha,Beta,Gamma"));
+    Tap(220, 120);  // the drop button
+    wincore::Advance(100);
+    events.clear();
+    Tap(130, 140 + 42 + 12);
+    const std::vector<std::string> tapped = Notifications();
+    ASSERT_EQ(tapped.size(), 2u);
+
+    combo.SetCurSel(-1);
+    SetFocus(combo.GetSafeHwnd());
+    Press(VK_F4);
+    events.clear();
+    Press(VK_DOWN);
+    Press(VK_DOWN);
+    EXPECT_TRUE(SameTraffic(Notifications(), {"notify 1070 code -4 Alpha", "notify 1070 code -4 Beta"}));
+    events.clear();
+    Press(VK_RETURN);
+    EXPECT_TRUE(SameTraffic(Notifications(), tapped));
+    EXPECT_EQ(GetFocus(), combo.GetSafeHwnd());
+}
+
+TEST_F(ComboKeys, TheFieldShowsItsFocusCueAfterAKeyUntilThePen)
+{
+    ComboProbe combo;
+    ASSERT_TRUE(Make(combo, owner, {10, 100, 250, 400}, "a,b,c"));
+    const HWND field = combo.GetSafeHwnd();
+    // The cue's pixels along the top of the drop button, two deep.
+    auto cue = [] { return CountPixels({200, 100, 250, 102}, GetSysColor(COLOR_HIGHLIGHT)); };
+    const std::pair<std::function<void()>, int> steps[] = {
+        {[&] { SetFocus(field); }, 0}, {[] { Press(VK_DOWN); }, 100}, {[] { Tap(100, 120); }, 0},
+        {[] { Press(VK_DOWN); }, 100}, {[] { Press(VK_F4); }, 0},  // the list has the focus
+        {[] { Press(VK_ESCAPE); }, 100},
+    };
+    for (size_t i = 0; i < std::size(steps); i++) {
+        steps[i].first();
+        wincore::Pump();
+        EXPECT_EQ(cue(), steps[i].second) << "step " << i;
+    }
+}
+
+TEST_F(ComboKeys, TheFieldAsksForEnterAndForEscapeOnlyWhileTheListIsOpen)
+{
+    ComboProbe combo;
+    ASSERT_TRUE(Make(combo, owner, {10, 100, 250, 400}, "a,b"));
+    const HWND field = combo.GetSafeHwnd();
+    auto code = [&](UINT vk) {
+        MSG msg = {field, WM_KEYDOWN, vk, 0, 0, {0, 0}};
+        return SendMessageW(field, WM_GETDLGCODE, vk, reinterpret_cast<LPARAM>(&msg));
+    };
+    const LRESULT base = DLGC_WANTARROWS | DLGC_WANTCHARS;
+    EXPECT_EQ(code(VK_RETURN), base | DLGC_WANTMESSAGE);
+    EXPECT_EQ(code(VK_ESCAPE), base);
+    EXPECT_EQ(code(VK_TAB), base);
+    SetFocus(field);
+    Press(VK_F4);
+    EXPECT_EQ(code(VK_ESCAPE), base | DLGC_WANTMESSAGE);
+}
+
+}  // namespace
