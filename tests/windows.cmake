@@ -65,8 +65,8 @@ rknav_windows_area(platform
          GdiCoreTest.BadHandles* LifecycleTest.Visible* LifecycleTest.StaleAndForeign*
          InputTest.Capture* InputTest.DoubleTaps* ScreenTest.PopupOver*
          ScreenTest.ChildDrawing* DialogTest.TheTemplatesFont* KeysTest.UiState*)
-rknav_windows_area(listview FILES input_test.cpp items_test.cpp scroll_test.cpp paint_test.cpp LINK RKNavCtrlEx)
-rknav_windows_area(combobox FILES combobox_test.cpp input_test.cpp LINK RKNavCtrlEx)
+rknav_windows_area(listview FILES input_test.cpp items_test.cpp scroll_test.cpp paint_test.cpp keys_test.cpp LINK RKNavCtrlEx)
+rknav_windows_area(combobox FILES combobox_test.cpp input_test.cpp keys_test.cpp LINK RKNavCtrlEx)
 rknav_windows_area(vectorbox FILES input_test.cpp keys_test.cpp LINK RKNavCtrlEx)
 rknav_windows_area(menu FILES facade_test.cpp popup_test.cpp slide_test.cpp keys_test.cpp menu_fixture.cpp LINK RKNavCtrlEx
     SKIP SlideTest.DefaultsShow*
