@@ -125,7 +125,8 @@ void MapScreen::CreateZoomBox()
     controls_->zoomBox.SetFont(MakeFont(16, true));
     controls_->zoomBox.SetTextColor(RGB(26, 46, 74));
     for (const std::u16string& step : ZoomSteps()) controls_->zoomBox.InsertItem(step.c_str(), nullptr);
-    controls_->zoomBox.Create(instance_, WS_CHILD | WS_VISIBLE | WS_TABSTOP, u"Zoom", RectOf(layout::kZoomBox), hwnd_, kZoomBoxId, VBOX_HORZ);
+    controls_->zoomBox.Create(instance_, WS_CHILD | WS_VISIBLE | WS_TABSTOP, u"Zoom", RectOf(layout::kZoomBox), hwnd_,
+                              kZoomBoxId, VBOX_HORZ);
     controls_->zoomBox.SetCurSel(2);
 }
 
@@ -137,8 +138,8 @@ void MapScreen::CreateModeBox()
     void* frame = modeFrame_;
     controls_->modeBox.SetOwnerDrawBmp(&frame, 0);
     for (size_t i = 0; i < TravelModes().size(); i++) controls_->modeBox.InsertItem(TravelModes()[i].c_str(), modePictures_[i]);
-    controls_->modeBox.Create(instance_, WS_CHILD | WS_VISIBLE | WS_TABSTOP, u"Travel mode", RectOf(layout::kModeBox), hwnd_, kModeBoxId,
-                    VBOX_HORZ);
+    controls_->modeBox.Create(instance_, WS_CHILD | WS_VISIBLE | WS_TABSTOP, u"Travel mode", RectOf(layout::kModeBox),
+                              hwnd_, kModeBoxId, VBOX_HORZ);
 }
 
 void MapScreen::SetAnimationInterval(int ms)

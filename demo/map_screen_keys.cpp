@@ -64,7 +64,8 @@ bool MapScreen::OnScreenKey(UINT message, WPARAM wParam)
     if (message == WM_CHAR && (wParam == 'm' || wParam == 'M')) {
         const layout::Box& map = layout::kMapArea;
         OpenPopup((map.left + map.right) / 2, (map.top + map.bottom) / 2);
-        Show(KeyNotice(u"WM_CHAR", std::u16string(u"'") + char16_t(wParam) + u"'", u"M: the pop-up menu opens at the map's centre"));
+        const std::u16string key = std::u16string(u"'") + char16_t(wParam) + u"'";
+        Show(KeyNotice(u"WM_CHAR", key, u"M: the pop-up at the map's centre"));
         return true;
     }
     return false;

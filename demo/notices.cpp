@@ -27,7 +27,9 @@ std::u16string OneLine(const WCHAR* text, int length)
 
 Notice ItemNotice(WPARAM wParam, const tagNAVLVITME& item, const std::u16string& what)
 {
-    const char16_t* gesture = item.notifyCode == NAVLV_NOTIFY_DBLTAP ? u"double tap" : u"tap";
+    const char16_t* gesture = item.notifyCode == NAVLV_NOTIFY_DBLTAP      ? u"double tap"
+                              : item.notifyCode == NAVLV_NOTIFY_KEYSELECT ? u"key"
+                                                                          : u"tap";
     return Notice{u"WM_NAVLV_ITEMNOTIFY" + std::u16string(kSeparator) + u"id " + Number(long(wParam)) + kSeparator +
                       u"row " + Number(item.index) + kSeparator + gesture,
                   what};

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <fstream>
 
+#include "key_names.h"
+
 namespace demo {
 
 void ScriptRecorder::Observe(const MSG& msg)
@@ -17,6 +19,14 @@ void ScriptRecorder::Observe(const MSG& msg)
         break;
     case WM_LBUTTONUP:
         if (penDown_) Add(Step::Kind::Up, msg);
+        break;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        // Keys no script step names (a Windows key, a numpad key) are left out.
+        if (KeyName(UINT(msg.wParam)).empty()) break;
+        Add(msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN ? Step::Kind::KeyDown : Step::Kind::KeyUp, msg);
         break;
     default: break;
     }
@@ -33,10 +43,16 @@ void ScriptRecorder::Add(Step::Kind kind, const MSG& msg)
     lastTime_ = msg.time;
     Step step;
     step.kind = kind;
+    if (kind == Step::Kind::KeyDown || kind == Step::Kind::KeyUp) {
+        step.vk = UINT(msg.wParam);
+        steps_.push_back(step);
+        return;
+    }
     step.x = int(msg.pt.x);
     step.y = int(msg.pt.y);
     steps_.push_back(step);
     penDown_ = kind != Step::Kind::Up;
+    penAt_ = msg.pt;
 }
 
 bool ScriptRecorder::Save(const std::string& path, std::string* error) const
@@ -49,8 +65,10 @@ bool ScriptRecorder::Save(const std::string& path, std::string* error) const
     out << "# Recorded with rknav_demo --record; play it with rknav_demo --script " << path << "\n";
     for (const Step& step : steps_) out << FormatStep(step) << "\n";
     if (penDown_) {
-        Step up = steps_.back();
+        Step up;
         up.kind = Step::Kind::Up;
+        up.x = int(penAt_.x);
+        up.y = int(penAt_.y);
         out << FormatStep(up) << "\n";
     }
     out.flush();

@@ -1,4 +1,4 @@
-// Records the pen as a gesture script while a person uses the demo.
+// Records the pen and the keys as a gesture script while a person uses the demo.
 #pragma once
 
 #include <string>
@@ -11,7 +11,7 @@ namespace demo {
 
 class ScriptRecorder {
 public:
-    // Takes the pen messages among what the message loop dispatches; ignores the rest.
+    // Takes the pen and key messages among what the message loop dispatches; ignores the rest.
     void Observe(const MSG& msg);
     // Writes the script; a pen still down (the window closed mid-drag) is lifted where it was.
     bool Save(const std::string& path, std::string* error) const;
@@ -23,6 +23,7 @@ private:
     Script steps_;
     DWORD lastTime_ = 0;
     bool penDown_ = false;
+    POINT penAt_ = {0, 0};
 };
 
 }  // namespace demo

@@ -109,8 +109,8 @@ TEST_F(MapScreenKeys, F10AndMOpenTheMenusFromAnyControl)
         const char* status;
     } rows[] = {
         {2, VK_F10, "WM_SYSKEYDOWN  ·  VK_F10 | F10: the sliding panel opens"},
-        {1, 'M', "WM_CHAR  ·  'm' | M: the pop-up menu opens at the map's centre"},
-        {0, 'M', "WM_CHAR  ·  'm' | M: the pop-up menu opens at the map's centre"},
+        {1, 'M', "WM_CHAR  ·  'm' | M: the pop-up at the map's centre"},
+        {0, 'M', "WM_CHAR  ·  'm' | M: the pop-up at the map's centre"},
     };
     for (const auto& row : rows) {
         screen_.Destroy();
@@ -134,6 +134,8 @@ TEST(Notices, TripsAndATwoLineEntry)
     const demo::Notice notice = demo::ItemNotice(7, item, demo::OneLine(u"Airport\nT2"));
     EXPECT_EQ(Utf8(notice.headline + u" | " + notice.detail),
               "WM_NAVLV_ITEMNOTIFY  ·  id 7  ·  row 3  ·  double tap | Airport T2");
+    item.notifyCode = NAVLV_NOTIFY_KEYSELECT;
+    EXPECT_EQ(Utf8(demo::ItemNotice(7, item, u"").headline), "WM_NAVLV_ITEMNOTIFY  ·  id 7  ·  row 3  ·  key");
     std::fill(std::begin(item.text2), std::end(item.text2), u'x');
     EXPECT_EQ(demo::OneLine(item.text2).size(), size_t(NAVLV_TEXT_LEN));
 }

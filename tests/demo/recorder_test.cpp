@@ -1,4 +1,4 @@
-// Recording the pen as a script and reading it back, and the demo's command line.
+// Recording the pen and keys as a script and reading it back, and the demo's command line.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -22,13 +22,18 @@ TEST(ScriptRecorder, WritesPenStepsWithTheWaitsBetweenThemAndReadsBack)
     recorder.Observe(Pen(WM_MOUSEMOVE, 12, 25, 1016));
     recorder.Observe(Pen(WM_LBUTTONUP, 12, 25, 1016));
     recorder.Observe(Pen(WM_LBUTTONDBLCLK, 12, 25, 1300));
+    // Keys between the pen's steps; a key no step names is left out, and the pen still lifts where it was.
+    const std::pair<UINT, UINT> keys[] = {{WM_SYSKEYDOWN, VK_F10}, {WM_KEYDOWN, VK_CAPITAL}, {WM_KEYUP, 'M'}};
+    for (auto [message, vk] : keys)
+        recorder.Observe(MSG{nullptr, message, vk, 0, 1400, POINT{0, 0}});
     std::string path = OutputPath("recorded.txt"), error;
     ASSERT_TRUE(recorder.Save(path, &error)) << error;
     demo::Script script;
     ASSERT_TRUE(demo::LoadScript(path, &script, &error)) << error;
     std::string steps;
     for (const demo::Step& step : script) steps += demo::FormatStep(step) + "\n";
-    EXPECT_EQ(steps, "down 10 20\nwait 16\nmove 12 25\nup 12 25\nwait 284\ndown 12 25\nup 12 25\n");
+    EXPECT_EQ(steps, "down 10 20\nwait 16\nmove 12 25\nup 12 25\nwait 284\ndown 12 25\nwait 100\nkeydown VK_F10\n"
+                     "keyup M\nup 12 25\n");
     EXPECT_FALSE(recorder.Save("/nonexistent/folder/recorded.txt", &error));
     EXPECT_EQ(error, "/nonexistent/folder/recorded.txt: cannot write the recorded script");
 }

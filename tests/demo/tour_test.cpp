@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 #include <vector>
 
 #include "app.h"
@@ -51,6 +52,32 @@ TEST_F(DemoTour, KeyStepsMatchTheirGoldenPictures)
     ASSERT_EQ(Play("", options, &report), "");
     EXPECT_EQ(compared, (std::vector<std::string>{"checked", "combo", "popup", "panel"}));
     EXPECT_EQ(report.files.size(), 9u);
+}
+
+// The key tour: what keys alone open and pick. Each golden is the part of the screen that the keys changed.
+TEST_F(DemoTour, TheKeyTourMatchesItsGoldenPictures)
+{
+    demo::Script keys;
+    std::string error;
+    ASSERT_TRUE(demo::LoadScript(RKNAV_TEST_GOLDEN_DIR "/../../demo/tours/keys.txt", &keys, &error)) << error;
+    const std::map<std::string, RECT> parts = {
+        {"keys-list", RECT{0, 48, 360, 420}},     // a page down: the selected row in view, the list paged once
+        {"keys-combo", RECT{226, 0, 800, 320}},   // the route list open, its second row picked by keys
+        {"keys-panel", RECT{0, 0, 360, 480}},     // the sliding menu from F10, an item hot
+        {"keys-popup", RECT{226, 0, 800, 420}},   // the pop-up from M at the map's centre
+    };
+    demo::PlayOptions options;
+    options.outDir = OutputPath("keys");
+    ASSERT_TRUE(demo::PrepareOutputFolder(options.outDir, &error)) << error;
+    std::vector<std::string> compared;
+    options.onShot = [&](const std::string& name) {
+        if (!parts.count(name)) return;
+        compared.push_back(name);
+        EXPECT_TRUE(MatchesGolden("demo_" + name, parts.at(name), 4, 100));
+    };
+    demo::PlayReport report;
+    ASSERT_TRUE(demo::PlayOnMapScreen(keys, options, &report, &error)) << error;
+    EXPECT_EQ(compared, (std::vector<std::string>{"keys-list", "keys-combo", "keys-panel", "keys-popup"}));
 }
 
 TEST_F(DemoTour, TheAnimationHasAFramePerChange)
