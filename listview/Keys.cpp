@@ -105,7 +105,7 @@ void NavListViewEx::KeySelect(int index)
 void NavListViewEx::KeyPage(int direction)
 {
     LayOutAreas();
-    const int rows = std::max((listRect.bottom - listRect.top) / itemHeight, 1);
+    const int rows = std::max(int(listRect.bottom - listRect.top) / itemHeight, 1);
     const int last = int(items.size()) - 1;
     const bool none = curSel < 0 || curSel > last;
     const int button = direction > 0 ? 1 : 0;
