@@ -184,17 +184,18 @@ void CNavComboboxEx::OnItemNotify(const tagNAVLVITME* item)
     if (!item || (item->notifyCode != NAVLV_NOTIFY_TAP && item->notifyCode != NAVLV_NOTIFY_DBLTAP)) return;
     HWND edit = hEdit;
     int code = item->notifyCode;
+    const bool refocus = keyDriven;
     WCHAR text[NAVLV_TEXT_LEN + 1] = {};
     std::copy(item->text1, item->text1 + NAVLV_TEXT_LEN, text);
     SetComboxText(text, 1);
-    // The list hides as it loses the focus to the field.
-    if (keyDriven) SetFocus(edit);
     HideList();
     WPARAM id = WPARAM(GetDlgCtrlID(edit));
     SendMessageW(hOwner, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(edit));
     // The owner may have destroyed the combo box while handling the first message.
     if (code == NAVLV_NOTIFY_DBLTAP && ::IsWindow(edit))
         SendMessageW(hOwner, WM_COMMAND, MAKEWPARAM(id, CBN_DBLCLK), reinterpret_cast<LPARAM>(edit));
+    // A pick from the keys gives the focus back to the field once the owner has been told.
+    if (refocus && ::IsWindow(edit)) SetFocus(edit);
 }
 
 void CNavComboboxEx::WatchList()

@@ -7,7 +7,19 @@
 
 namespace {
 
-using ComboKeys = ComboTest;
+class ComboKeys : public ComboTest {
+protected:
+    // What the owner is told, less the field's own focus notices (a Win32 edit control sends
+    // EN_SETFOCUS and EN_KILLFOCUS; wincore's does not).
+    std::vector<std::string> Told()
+    {
+        std::vector<std::string> told;
+        for (const std::string& line : Notifications())
+            if (line.find(" code 256 ") == std::string::npos && line.find(" code 512 ") == std::string::npos)
+                told.push_back(line);
+        return told;
+    }
+};
 
 void Press(UINT vk)
 {
@@ -37,12 +49,12 @@ TEST_F(ComboKeys, UpAndDownOnTheClosedBoxStepTheSelectionAsWin32Does)
     for (const auto& [vk, told] : steps) {
         events.clear();
         Press(vk);
-        EXPECT_TRUE(SameTraffic(Notifications(), told)) << vk;
+        EXPECT_TRUE(SameTraffic(Told(), told)) << vk;
     }
     combo.EnableWindow(0);
     events.clear();
     Press(VK_DOWN);
-    EXPECT_EQ(Notifications().size(), 0u) << "a disabled box takes no keys";
+    EXPECT_EQ(Told().size(), 0u) << "a disabled box takes no keys";
     EXPECT_EQ(GetFocus(), combo.GetSafeHwnd());
 }
 
@@ -66,7 +78,7 @@ TEST_F(ComboKeys, OpeningKeysOpenAtOnceAndEscapeOrATogglesClosesUnchanged)
         Press(VK_DOWN);  // the list's selection moves; the box's shows once picked
         c.close();
         wincore::Advance(200);
-        EXPECT_TRUE(SameTraffic(Notifications(), {"notify 1070 code -4 b"}));
+        EXPECT_TRUE(SameTraffic(Told(), {"notify 1070 code -4 b"}));
         EXPECT_EQ(std::to_string(combo.GetCurSel()) + " '" + Text(combo) + "'", "0 'a'");
         EXPECT_FALSE(IsWindowVisible(combo.List()));
         EXPECT_EQ(GetFocus(), combo.GetSafeHwnd()) << "the focus is back on the field";
@@ -81,7 +93,7 @@ TEST_F(ComboKeys, EnterPicksWithATapsNotificationsAndGivesTheFocusBack)
     wincore::Advance(100);
     events.clear();
     Tap(130, 140 + 42 + 12);
-    const std::vector<std::string> tapped = Notifications();
+    const std::vector<std::string> tapped = Told();
     ASSERT_EQ(tapped.size(), 2u);
 
     combo.SetCurSel(-1);
@@ -90,10 +102,10 @@ TEST_F(ComboKeys, EnterPicksWithATapsNotificationsAndGivesTheFocusBack)
     events.clear();
     Press(VK_DOWN);
     Press(VK_DOWN);
-    EXPECT_TRUE(SameTraffic(Notifications(), {"notify 1070 code -4 Alpha", "notify 1070 code -4 Beta"}));
+    EXPECT_TRUE(SameTraffic(Told(), {"notify 1070 code -4 Alpha", "notify 1070 code -4 Beta"}));
     events.clear();
     Press(VK_RETURN);
-    EXPECT_TRUE(SameTraffic(Notifications(), tapped));
+    EXPECT_TRUE(SameTraffic(Told(), tapped));
     EXPECT_EQ(GetFocus(), combo.GetSafeHwnd());
 }
 
