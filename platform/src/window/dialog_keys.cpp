@@ -46,14 +46,20 @@ int GroupEnd(const std::vector<HWND>& controls, int index)
     return index;
 }
 
-void MoveFocus(HWND dialog, HWND next)
+bool IsDialog(HWND hwnd)
 {
-    if (!next) return;
-    Window* window = FindWindow(dialog);
-    if (window && window->windowClass->name == kDialogClassName)
-        SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
-    else
-        SetFocus(next);
+    Window* window = FindWindow(hwnd);
+    return window && window->windowClass->name == kDialogClassName;
+}
+
+// Tab: a dialog moves its focus itself (WM_NEXTDLGCTL), any other window has it moved for it.
+void TabFocus(HWND dialog, HWND focus, bool back)
+{
+    if (IsDialog(dialog)) {
+        SendMessageW(dialog, WM_NEXTDLGCTL, back, FALSE);
+        return;
+    }
+    if (HWND next = GetNextDlgTabItem(dialog, focus == dialog ? nullptr : focus, back)) SetFocus(next);
 }
 
 bool HandleKeyDown(HWND dialog, const MSG& msg)
@@ -65,8 +71,7 @@ bool HandleKeyDown(HWND dialog, const MSG& msg)
     case VK_TAB: {
         if (code & DLGC_WANTTAB) return false;
         SendMessageW(dialog, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-        bool back = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
-        MoveFocus(dialog, GetNextDlgTabItem(dialog, focus == dialog ? nullptr : focus, back));
+        TabFocus(dialog, focus, (GetKeyState(VK_SHIFT) & 0x8000) != 0);
         return true;
     }
     case VK_LEFT:
@@ -76,7 +81,10 @@ bool HandleKeyDown(HWND dialog, const MSG& msg)
         if (code & DLGC_WANTARROWS) return false;
         SendMessageW(dialog, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
         bool back = msg.wParam == VK_LEFT || msg.wParam == VK_UP;
-        MoveFocus(dialog, GetNextDlgGroupItem(dialog, msg.hwnd, back));
+        // As on Win32 even a window that is not a dialog is asked to move its focus; one that does
+        // not answer WM_NEXTDLGCTL keeps it.
+        HWND next = GetNextDlgGroupItem(dialog, msg.hwnd, back);
+        SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
         return true;
     }
     case VK_ESCAPE:
