@@ -24,13 +24,6 @@ std::u16string ItemText(CNavVectorBox& box, const std::vector<std::u16string>& t
     return index >= 0 && index < int(texts.size()) ? texts[size_t(index)] : std::u16string(u"(none)");
 }
 
-// PageUp and PageDown report the page buttons too, after the list has moved its selection a page
-// and brought it into view: paging again would take the selected row out of sight.
-bool PagedByKey()
-{
-    return (GetKeyState(VK_PRIOR) & 0x8000) || (GetKeyState(VK_NEXT) & 0x8000);
-}
-
 }  // namespace
 
 void MapScreen::Show(const Notice& notice)
@@ -61,11 +54,11 @@ void MapScreen::OnPageScroll(WPARAM wParam)
     std::u16string what;
     switch (HIWORD(wParam)) {
     case 0:
-        if (!PagedByKey()) controls_->list.Page(-1);
+        controls_->list.Page(-1);
         what = u"previous page 上一页";
         break;
     case 1:
-        if (!PagedByKey()) controls_->list.Page(+1);
+        controls_->list.Page(+1);
         what = u"next page 下一页";
         break;
     default:

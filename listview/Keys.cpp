@@ -100,23 +100,23 @@ void NavListViewEx::KeySelect(int index)
     Notify(WM_NAVLV_ITEMNOTIFY, WPARAM(GetDlgCtrlID(hWnd)), reinterpret_cast<LPARAM>(&record));
 }
 
-// A page is the rows that fit whole. With the page-scroll bar shown, the key then does what its
-// enabled button does, so that a host paging on the bar pages on the keys.
+// A page is the rows that fit whole. With the page-scroll bar shown, the key first does what its
+// enabled button does, so that a host paging on the bar pages on the keys; the selection then
+// moves a page and comes into view from where the host's paging left the rows.
 void NavListViewEx::KeyPage(int direction)
 {
+    const int button = direction > 0 ? 1 : 0;
+    if (pageScrollEnabled && pageButtons[button].state != 2) {
+        // The receiver may delete this list.
+        const HWND wnd = hWnd;
+        Notify(WM_NAVLV_PAGESCROLL, MAKEWPARAM(GetDlgCtrlID(hWnd), button), reinterpret_cast<LPARAM>(hWnd));
+        if (!::IsWindow(wnd)) return;
+    }
     LayOutAreas();
     const int rows = std::max(int(listRect.bottom - listRect.top) / itemHeight, 1);
     const int last = int(items.size()) - 1;
     const bool none = curSel < 0 || curSel > last;
-    const int button = direction > 0 ? 1 : 0;
-    const bool pages = pageScrollEnabled && pageButtons[button].state != 2;
-    const HWND wnd = hWnd, parent = hParent, respond = hRespond;
-    const WPARAM wParam = MAKEWPARAM(GetDlgCtrlID(hWnd), button);
     KeySelect(none ? (direction > 0 ? 0 : last) : curSel + direction * rows);
-    // The selection's receiver may have deleted this list: only the copies above are read.
-    if (!pages || !::IsWindow(wnd)) return;
-    SendMessageW(parent, WM_NAVLV_PAGESCROLL, wParam, reinterpret_cast<LPARAM>(wnd));
-    if (respond) SendMessageW(respond, WM_NAVLV_PAGESCROLL, wParam, reinterpret_cast<LPARAM>(wnd));
 }
 
 void NavListViewEx::KeyTap()

@@ -130,7 +130,7 @@ TEST_F(ListKeys, PageKeysAlsoPressTheEnabledPageScrollButtons)
     };
     SetFocus(list.GetSafeHand());
     const std::pair<UINT, std::vector<std::string>> steps[] = {
-        {VK_NEXT, {"item 0 0", "page 1"}}, {VK_NEXT, {"item 3 168", "page 1"}}, {VK_END, {"item 9 168"}},
+        {VK_NEXT, {"page 1", "item 0 0"}}, {VK_NEXT, {"page 1", "item 3 168"}}, {VK_END, {"item 9 168"}},
         {VK_NEXT, {"page 1"}},  // the last row stays; the host still pages
         {VK_PRIOR, {"item 6 0"}},
     };
