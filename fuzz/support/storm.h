@@ -50,6 +50,18 @@ inline void Taps(FuzzInput& input, HWND target, int taps)
     }
 }
 
+// A key as a keypad or an encoder knob sends it, to the target given the focus first or to wherever
+// the focus is; now and then the key stays down (a held Alt turns the next keys into system keys).
+inline void Key(FuzzInput& input, HWND target)
+{
+    static constexpr UINT kKeys[] = {VK_UP,    VK_DOWN,  VK_LEFT,  VK_RIGHT, VK_PRIOR, VK_NEXT, VK_HOME, VK_END,
+                                     VK_RETURN, VK_SPACE, VK_ESCAPE, VK_TAB, VK_F4,   VK_F10,  VK_MENU, 'M'};
+    if (input.Bool() && IsWindow(target)) SetFocus(target);
+    const UINT vk = kKeys[input.Range(0, int(std::size(kKeys)) - 1)];
+    wincore::KeyDown(vk);
+    if (input.Byte() < 224) wincore::KeyUp(vk);
+}
+
 struct Gesture {
     const char* name;
     void (*action)(FuzzInput&, HWND target);
@@ -63,6 +75,7 @@ inline const Gesture kGestures[] = {
     {"drag", Drag},
     {"double tap", [](FuzzInput& in, HWND at) { Taps(in, at, 2); }},
     {"pause", [](FuzzInput& in, HWND) { wincore::Advance(DWORD(in.Range(0, 700))); }},
+    {"key", Key},
 };
 
 }  // namespace pen
