@@ -14,7 +14,19 @@
 #include "support/host_fixture.h"
 #include "support/message_log.h"
 
-using Display = HostTest;
+class Display : public HostTest {
+protected:
+    // The display on SDL's dummy driver with the real clock, and a window of the given size on it;
+    // false where SDL2 has no dummy driver.
+    bool Open(int scale)
+    {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        wincore::HostConfig config;
+        config.manualClock = false;
+        wincore::HostStart(config);
+        return wincore::DisplayOpen("test", scale);
+    }
+};
 
 TEST_F(Display, RefusesTheManualClockAndDoesNothingWhileClosed)
 {
@@ -25,11 +37,7 @@ TEST_F(Display, RefusesTheManualClockAndDoesNothingWhileClosed)
 
 TEST_F(Display, SleepsUntilTheNextTimerIsDue)
 {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    wincore::HostConfig config;
-    config.manualClock = false;
-    wincore::HostStart(config);
-    if (!wincore::DisplayOpen("test", 2)) GTEST_SKIP() << "no SDL2 dummy video driver here";
+    if (!Open(2)) GTEST_SKIP() << "no SDL2 dummy video driver here";
     HWND window = CreateRecorder("top", WS_POPUP | WS_VISIBLE, 0, 0, 100, 80);
     SetTimer(window, 7, 40, nullptr);
     DWORD start = wincore::HostNow();
@@ -78,11 +86,7 @@ SDL_Event Wheel(Sint32 y, Uint32 direction = SDL_MOUSEWHEEL_NORMAL)
 // navigation device lacks not at all); each wheel notch is a press of Up (away) or Down.
 TEST_F(Display, TurnsTheKeyboardAndTheWheelIntoKeys)
 {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    wincore::HostConfig config;
-    config.manualClock = false;
-    wincore::HostStart(config);
-    if (!wincore::DisplayOpen("test", 1)) GTEST_SKIP() << "no SDL2 dummy video driver here";
+    if (!Open(1)) GTEST_SKIP() << "no SDL2 dummy video driver here";
     HWND window = CreateRecorder("top", WS_POPUP | WS_VISIBLE, 0, 0, 100, 80);
     SetFocus(window);
     std::vector<std::pair<UINT, WPARAM>> keys;
