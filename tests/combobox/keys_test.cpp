@@ -9,14 +9,15 @@ namespace {
 
 class ComboKeys : public ComboTest {
 protected:
-    // What the owner is told, less the field's own focus notices (a Win32 edit control sends
-    // EN_SETFOCUS and EN_KILLFOCUS; wincore's does not).
+    // What the owner was told since the last call, less the field's own focus notices (a Win32
+    // edit control sends EN_SETFOCUS and EN_KILLFOCUS; wincore's does not).
     std::vector<std::string> Told()
     {
         std::vector<std::string> told;
         for (const std::string& line : Notifications())
             if (line.find(" code 256 ") == std::string::npos && line.find(" code 512 ") == std::string::npos)
                 told.push_back(line);
+        events.clear();
         return told;
     }
 };
@@ -39,25 +40,24 @@ TEST_F(ComboKeys, UpAndDownOnTheClosedBoxStepTheSelectionAsWin32Does)
     ComboProbe combo;
     ASSERT_TRUE(Make(combo, owner, {10, 100, 250, 400}, "a,b,c"));
     SetFocus(combo.GetSafeHwnd());
+    Told();
     const std::pair<UINT, std::vector<std::string>> steps[] = {
         {VK_UP, {"command 20 code 1 'c' sel 2 list 0"}},  // no selection: Up starts at the last item
         {VK_DOWN, {}},                                    // the ends stop, untold
         {VK_UP, {"command 20 code 1 'b' sel 1 list 0"}},
         {VK_UP, {"command 20 code 1 'a' sel 0 list 0"}},
         {VK_UP, {}},
+        {0, {}},  // disabled, the box takes no keys
     };
     for (const auto& [vk, told] : steps) {
-        events.clear();
-        Press(vk);
+        if (!vk) combo.EnableWindow(0);
+        Press(vk ? vk : VK_DOWN);
         EXPECT_TRUE(SameTraffic(Told(), told)) << vk;
     }
-    combo.EnableWindow(0);
-    events.clear();
-    Press(VK_DOWN);
-    EXPECT_EQ(Told().size(), 0u) << "a disabled box takes no keys";
     EXPECT_EQ(GetFocus(), combo.GetSafeHwnd());
 }
 
+// The field asks the dialog manager for Enter, and for Escape only while the list is open.
 TEST_F(ComboKeys, OpeningKeysOpenAtOnceAndEscapeOrATogglesClosesUnchanged)
 {
     const struct {
@@ -70,18 +70,26 @@ TEST_F(ComboKeys, OpeningKeysOpenAtOnceAndEscapeOrATogglesClosesUnchanged)
     for (const auto& c : cases) {
         ComboProbe combo;
         ASSERT_TRUE(Make(combo, owner, {10, 100, 250, 400}, "a,b,c"));
+        const HWND field = combo.GetSafeHwnd();
+        auto code = [field](UINT vk) {  // less the arrows and characters it always asks for
+            MSG msg = {field, WM_KEYDOWN, vk, 0, 0, {0, 0}};
+            return SendMessageW(field, WM_GETDLGCODE, vk, LPARAM(&msg)) - (DLGC_WANTARROWS | DLGC_WANTCHARS);
+        };
+        EXPECT_EQ(std::vector<LRESULT>({code(VK_RETURN), code(VK_ESCAPE), code(VK_TAB)}),
+                  std::vector<LRESULT>({DLGC_WANTMESSAGE, 0, 0}));
         combo.SetCurSel(0);
-        SetFocus(combo.GetSafeHwnd());
+        SetFocus(field);
         c.open();
         EXPECT_TRUE(IsWindowVisible(combo.List()) && GetFocus() == combo.List()) << "no drop timer";
-        events.clear();
+        EXPECT_EQ(code(VK_ESCAPE), DLGC_WANTMESSAGE);
+        Told();
         Press(VK_DOWN);  // the list's selection moves; the box's shows once picked
         c.close();
         wincore::Advance(200);
         EXPECT_TRUE(SameTraffic(Told(), {"notify 1070 code -4 b"}));
         EXPECT_EQ(std::to_string(combo.GetCurSel()) + " '" + Text(combo) + "'", "0 'a'");
         EXPECT_FALSE(IsWindowVisible(combo.List()));
-        EXPECT_EQ(GetFocus(), combo.GetSafeHwnd()) << "the focus is back on the field";
+        EXPECT_EQ(GetFocus(), field) << "the focus is back on the field";
     }
 }
 
@@ -91,19 +99,17 @@ TEST_F(ComboKeys, EnterPicksWithATapsNotificationsAndGivesTheFocusBack)
     ASSERT_TRUE(Make(combo, owner, {10, 100, 250, 400}, "Alpha,Beta,Gamma"));
     Tap(220, 120);  // the drop button
     wincore::Advance(100);
-    events.clear();
+    Told();
     Tap(130, 140 + 42 + 12);
     const std::vector<std::string> tapped = Told();
     ASSERT_EQ(tapped.size(), 2u);
-
     combo.SetCurSel(-1);
     SetFocus(combo.GetSafeHwnd());
     Press(VK_F4);
-    events.clear();
+    Told();
     Press(VK_DOWN);
     Press(VK_DOWN);
     EXPECT_TRUE(SameTraffic(Told(), {"notify 1070 code -4 Alpha", "notify 1070 code -4 Beta"}));
-    events.clear();
     Press(VK_RETURN);
     EXPECT_TRUE(SameTraffic(Told(), tapped));
     EXPECT_EQ(GetFocus(), combo.GetSafeHwnd());
@@ -114,8 +120,6 @@ TEST_F(ComboKeys, TheFieldShowsItsFocusCueAfterAKeyUntilThePen)
     ComboProbe combo;
     ASSERT_TRUE(Make(combo, owner, {10, 100, 250, 400}, "a,b,c"));
     const HWND field = combo.GetSafeHwnd();
-    // The cue's pixels along the top of the drop button, two deep.
-    auto cue = [] { return CountPixels({200, 100, 250, 102}, GetSysColor(COLOR_HIGHLIGHT)); };
     const std::pair<std::function<void()>, int> steps[] = {
         {[&] { SetFocus(field); }, 0}, {[] { Press(VK_DOWN); }, 100}, {[] { Tap(100, 120); }, 0},
         {[] { Press(VK_DOWN); }, 100}, {[] { Press(VK_F4); }, 0},  // the list has the focus
@@ -124,26 +128,9 @@ TEST_F(ComboKeys, TheFieldShowsItsFocusCueAfterAKeyUntilThePen)
     for (size_t i = 0; i < std::size(steps); i++) {
         steps[i].first();
         wincore::Pump();
-        EXPECT_EQ(cue(), steps[i].second) << "step " << i;
+        // The cue's pixels along the top of the drop button, two deep.
+        EXPECT_EQ(CountPixels({200, 100, 250, 102}, GetSysColor(COLOR_HIGHLIGHT)), steps[i].second) << "step " << i;
     }
-}
-
-TEST_F(ComboKeys, TheFieldAsksForEnterAndForEscapeOnlyWhileTheListIsOpen)
-{
-    ComboProbe combo;
-    ASSERT_TRUE(Make(combo, owner, {10, 100, 250, 400}, "a,b"));
-    const HWND field = combo.GetSafeHwnd();
-    auto code = [&](UINT vk) {
-        MSG msg = {field, WM_KEYDOWN, vk, 0, 0, {0, 0}};
-        return SendMessageW(field, WM_GETDLGCODE, vk, reinterpret_cast<LPARAM>(&msg));
-    };
-    const LRESULT base = DLGC_WANTARROWS | DLGC_WANTCHARS;
-    EXPECT_EQ(code(VK_RETURN), base | DLGC_WANTMESSAGE);
-    EXPECT_EQ(code(VK_ESCAPE), base);
-    EXPECT_EQ(code(VK_TAB), base);
-    SetFocus(field);
-    Press(VK_F4);
-    EXPECT_EQ(code(VK_ESCAPE), base | DLGC_WANTMESSAGE);
 }
 
 }  // namespace

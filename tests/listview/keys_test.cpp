@@ -7,23 +7,27 @@
 
 namespace {
 
-using ListKeys = ListTest;
+class ListKeys : public ListTest {
+protected:
+    // "code index top" of the notices since the last call, e.g. "-4 9 210"; "" for none. With
+    // `shown`, also whether the last one's row is drawn selected.
+    std::string Told(bool shown = false)
+    {
+        std::string told;
+        for (const tagNAVLVITME& note : notes)
+            told += (told.empty() ? "" : ", ") + std::to_string(note.notifyCode) + " " + std::to_string(note.index) +
+                    " " + std::to_string(note.rect.top);
+        if (shown && !notes.empty() && wincore::ScreenPixel(2, notes.back().rect.top + 30) != kSelected)
+            told += " not shown";
+        notes.clear();
+        return told;
+    }
+};
 
 void Press(UINT vk)
 {
     wincore::KeyDown(vk);
     wincore::KeyUp(vk);
-}
-
-// "code index top" of the notices received since the last call, e.g. "-4 9 210"; "" for none.
-std::string Told(std::vector<tagNAVLVITME>& notes)
-{
-    std::string told;
-    for (const tagNAVLVITME& note : notes)
-        told += (told.empty() ? "" : ", ") + std::to_string(note.notifyCode) + " " + std::to_string(note.index) +
-                " " + std::to_string(note.rect.top);
-    notes.clear();
-    return told;
 }
 
 TEST_F(ListKeys, MovesSelectARowAndScrollItWhollyIntoViewTheLeastWay)
@@ -41,9 +45,7 @@ TEST_F(ListKeys, MovesSelectARowAndScrollItWhollyIntoViewTheLeastWay)
     };
     for (auto [vk, told] : steps) {
         Press(vk);
-        const tagNAVLVITME note = notes.empty() ? tagNAVLVITME{} : notes.back();
-        EXPECT_EQ(Told(notes), told) << vk;
-        if (*told) EXPECT_EQ(wincore::ScreenPixel(2, note.rect.top + 30), kSelected) << vk;
+        EXPECT_EQ(Told(true), told) << vk;
     }
     // Each notice goes to the owner, then to the respond window, as a tap's does.
     ASSERT_EQ(Log().Lines().size(), 14u);
@@ -72,11 +74,9 @@ TEST_F(ListKeys, AKeyStopsAGlideOrASpringBackWhereTheSelectedRowShows)
         wincore::PenUp(200, c.moveY);
         wincore::Advance(100);
         Press(c.vk);
-        const tagNAVLVITME note = notes.empty() ? tagNAVLVITME{} : notes.back();
-        EXPECT_EQ(Told(notes), c.told);
         EXPECT_EQ(Separators(), "60 120 180 240 ") << c.told << ": at rest (the cue covers the top line)";
         wincore::Advance(1000);
-        EXPECT_EQ(wincore::ScreenPixel(2, note.rect.top + 30), kSelected) << c.told << ": nothing moves on";
+        EXPECT_EQ(Told(true), c.told) << "nothing moves on";
     }
 }
 
@@ -86,33 +86,23 @@ TEST_F(ListKeys, EnterTapsTheSelectedRowAndSpaceTogglesItsMark)
     list.SetCheckBox(1);
     Open(list, RECT{0, 0, 400, 300}, 10);
     SetFocus(list.GetSafeHand());
-    auto checked = [&] {
+    const std::pair<std::function<void()>, const char*> steps[] = {
+        {[] { Press(VK_RETURN), Press(VK_SPACE); }, " | "},  // no selection: nothing to tap or mark
+        {[] { Press(VK_DOWN); }, "-4 0 0 | "},
+        {[] { Press(VK_RETURN); }, "-2 0 0 | 0"},
+        {[] { Press(VK_SPACE); }, " | "},
+        {[] { Press(VK_SPACE); }, " | 0"},
+        {[] { Press(VK_RETURN); }, "-2 0 0 | "},
+        {[&] { list.SetCurrentSel(9), Press(VK_RETURN); }, "-2 9 240 | 9"},  // off screen: scrolled in, then told
+        {[&] { list.SetCheckBox(0), Press(VK_SPACE), Press(VK_RETURN); }, "-2 9 240 | "},  // no check boxes: no Space
+    };
+    for (size_t i = 0; i < std::size(steps); i++) {
+        steps[i].first();
         std::string marks;
-        for (int i = 0; i < list.GetItemCount(); i++)
-            if (list.GetCheckStatus(i)) marks += std::to_string(i);
-        return marks;
-    };
-    const struct {
-        UINT vk;
-        const char* told;
-        const char* marks;
-    } steps[] = {
-        {VK_RETURN, "", ""}, {VK_SPACE, "", ""},  // no selection: nothing to tap or mark
-        {VK_DOWN, "-4 0 0", ""}, {VK_RETURN, "-2 0 0", "0"}, {VK_SPACE, "", ""}, {VK_SPACE, "", "0"},
-        {VK_RETURN, "-2 0 0", ""},
-    };
-    for (const auto& s : steps) {
-        Press(s.vk);
-        EXPECT_EQ(Told(notes) + " | " + checked(), s.told + std::string(" | ") + s.marks) << s.vk;
+        for (int row = 0; row < list.GetItemCount(); row++)
+            if (list.GetCheckStatus(row)) marks += std::to_string(row);
+        EXPECT_EQ(Told() + " | " + marks, steps[i].second) << "step " << i;
     }
-    list.SetCurrentSel(9);  // off screen: Enter scrolls it in before reporting it
-    Press(VK_RETURN);
-    EXPECT_EQ(Told(notes) + " | " + checked(), "-2 9 240 | 9");
-
-    list.SetCheckBox(0);
-    Press(VK_SPACE);
-    Press(VK_RETURN);
-    EXPECT_EQ(Told(notes) + " | " + checked(), "-2 9 240 | ") << "without check boxes Space does nothing";
 }
 
 TEST_F(ListKeys, PageKeysAlsoPressTheEnabledPageScrollButtons)
@@ -141,23 +131,11 @@ TEST_F(ListKeys, PageKeysAlsoPressTheEnabledPageScrollButtons)
     }
 }
 
-TEST_F(ListKeys, AnEmptyListTakesEveryKeyQuietly)
-{
-    NavListViewEx list;
-    Open(list, RECT{0, 0, 400, 300}, 0);
-    SetFocus(list.GetSafeHand());
-    for (UINT vk : {VK_UP, VK_DOWN, VK_PRIOR, VK_NEXT, VK_HOME, VK_END, VK_RETURN, VK_SPACE}) Press(vk);
-    EXPECT_EQ(Told(notes), "");
-    EXPECT_EQ(list.GetCurrentSel(), -1);
-}
-
 TEST_F(ListKeys, TheFocusCueFollowsKeysAndGoesAtThePen)
 {
     NavListViewEx list;
     Open(list, RECT{0, 0, 400, 300}, 10);
     const HWND wnd = list.GetSafeHand();
-    // Pixels of the cue's colour along the rows area's top, two pixels deep.
-    auto cue = [] { return CountPixels({0, 0, 400, 2}, GetSysColor(COLOR_HIGHLIGHT)); };
     const std::pair<std::function<void()>, int> steps[] = {
         {[&] { SetFocus(wnd); }, 0},           // the focus alone shows nothing
         {[] { Press(VK_DOWN); }, 800},
@@ -169,16 +147,21 @@ TEST_F(ListKeys, TheFocusCueFollowsKeysAndGoesAtThePen)
     for (size_t i = 0; i < std::size(steps); i++) {
         steps[i].first();
         wincore::Pump();
-        EXPECT_EQ(cue(), steps[i].second) << "step " << i;
+        // Pixels of the cue's colour along the rows area's top, two pixels deep.
+        EXPECT_EQ(CountPixels({0, 0, 400, 2}, GetSysColor(COLOR_HIGHLIGHT)), steps[i].second) << "step " << i;
     }
 }
 
-TEST_F(ListKeys, TheDialogHandsTheListArrowsCharactersAndEnter)
+// An empty list takes every key quietly; a dialog hands a list the arrows, characters and Enter.
+TEST_F(ListKeys, AnEmptyListTakesEveryKeyQuietlyAndTheDialogHandsItArrowsCharactersAndEnter)
 {
     NavListViewEx list;
-    Open(list, RECT{0, 0, 400, 300}, 3);
-    const std::pair<UINT, LRESULT> keys[] = {{VK_RETURN, DLGC_WANTMESSAGE}, {VK_ESCAPE, 0}, {VK_TAB, 0}};
-    for (auto [vk, more] : keys) {
+    Open(list, RECT{0, 0, 400, 300}, 0);
+    SetFocus(list.GetSafeHand());
+    for (UINT vk : {VK_UP, VK_DOWN, VK_PRIOR, VK_NEXT, VK_HOME, VK_END, VK_RETURN, VK_SPACE}) Press(vk);
+    EXPECT_EQ(Told(), "");
+    EXPECT_EQ(list.GetCurrentSel(), -1);
+    for (auto [vk, more] : {std::pair<UINT, LRESULT>{VK_RETURN, DLGC_WANTMESSAGE}, {VK_ESCAPE, 0}, {VK_TAB, 0}}) {
         MSG msg = {list.GetSafeHand(), WM_KEYDOWN, vk, 0, 0, {0, 0}};
         EXPECT_EQ(SendMessageW(list.GetSafeHand(), WM_GETDLGCODE, vk, reinterpret_cast<LPARAM>(&msg)),
                   DLGC_WANTARROWS | DLGC_WANTCHARS | more) << vk;

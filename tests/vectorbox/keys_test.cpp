@@ -44,14 +44,20 @@ TEST_F(VectorBoxKeys, ArrowsStepWithWrapAroundAndEnterOrSpaceClickInPlace)
     }
 }
 
-// A key's step is a tap's: the same notification, then the same slide, frame by frame.
-TEST_F(VectorBoxKeys, AKeysStepSendsAndSlidesAsATap)
+// A key's step is a tap's: the same notification, then the same slide, frame by frame. The cue is
+// drawn into the box's picture after a key, only as a frame, and goes with the next pen-down.
+TEST_F(VectorBoxKeys, AKeysStepSendsAndSlidesAsATapAndShowsTheFocusCueUntilThePen)
 {
     ProbeBox box;
     Make(box, 0);
     for (COLORREF colour : {RGB(220, 40, 40), RGB(40, 90, 220)}) box.InsertItem(TEXT(""), SolidBitmap(136, 42, colour));
     spied = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(box.hWnd, GWLP_WNDPROC, LONG_PTR(Spy)));
+    const RECT place = {20, 30, 272, 72};
+    const COLORREF cue = GetSysColor(COLOR_HIGHLIGHT);
+    const int ring = 2 * (252 * 2) + 2 * (42 - 4) * 2, before = CountPixels(place, cue);  // px of the 2-px frame
     SetFocus(box.hWnd);
+    wincore::Pump();
+    EXPECT_EQ(CountPixels(place, cue), before) << "the focus alone shows no cue";
     Log().Only({WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_COMMAND, WM_LBUTTONDOWN, WM_LBUTTONUP});
     RecordParams(false);
     const auto trace = [] {
@@ -65,12 +71,17 @@ TEST_F(VectorBoxKeys, AKeysStepSendsAndSlidesAsATap)
     Press(VK_RIGHT);
     const std::vector<int> keyed = kExactTicks ? trace() : std::vector<int>{};
     Press(VK_SPACE);
-    const std::string down = "vbox " + MessageName(WM_KEYDOWN), up = "vbox " + MessageName(WM_KEYUP);
-    EXPECT_TRUE(SameTraffic(Log().Lines(), {"vbox WM_LBUTTONDOWN", "vbox WM_LBUTTONUP", "owner WM_COMMAND", down,
-                                            "owner WM_COMMAND", up, down, "owner WM_COMMAND",
-                                            "vbox " + MessageName(WM_CHAR), up}))
+    EXPECT_TRUE(SameTraffic(Log().Lines(), {"vbox WM_LBUTTONDOWN", "vbox WM_LBUTTONUP", "owner WM_COMMAND",
+                                            "vbox WM_KEYDOWN", "owner WM_COMMAND", "vbox WM_KEYUP", "vbox WM_KEYDOWN",
+                                            "owner WM_COMMAND", "vbox WM_CHAR", "vbox WM_KEYUP"}))
         << "one click for Space: the button underneath adds none";
     EXPECT_EQ(box.GetCurSel(), 1);
+    wincore::Advance(400);  // the slide has ended
+    EXPECT_EQ(CountPixels(place, cue), before + ring);
+    EXPECT_EQ(CountPixels({90, 40, 200, 62}, cue), 0) << "only the frame";
+    wincore::PenDown(146, 51);
+    wincore::PenUp(146, 51);
+    EXPECT_EQ(CountPixels(place, cue), before) << "gone with the pen";
     if (!kExactTicks) GTEST_SKIP() << "the frames are tick-by-tick figures";
     EXPECT_EQ(keyed, tapped);
     EXPECT_GT(tapped.front(), 0);
@@ -92,46 +103,22 @@ TEST_F(VectorBoxKeys, TheDialogManagerLeavesTheBoxItsKeys)
     HWND button = CreateWindowExW(0, TEXT("BUTTON"), TEXT("OK"), WS_CHILD | WS_VISIBLE | WS_TABSTOP, 20, 100, 80, 30,
                                   dialog, reinterpret_cast<HMENU>(UINT_PTR(IDOK)), nullptr, nullptr);
     SetWindowPos(button, box.hWnd, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    const std::vector<std::string> clicked = {"dialog WM_COMMAND 0x00000007 vbox"};
     const struct {
         UINT vk;
-        int selection;
         HWND focus;
-        const char* command;  // what the dialog is told, if anything
-    } rows[] = {{VK_RIGHT, 1, box.hWnd, "dialog WM_COMMAND 0x00000007 vbox"},
-                {VK_RETURN, 1, box.hWnd, "dialog WM_COMMAND 0x00000007 vbox"},
-                {VK_DOWN, 1, button, nullptr},
-                {VK_TAB, 1, box.hWnd, nullptr}};
+        std::vector<std::string> told;  // what the dialog is told
+    } rows[] = {
+        {VK_RIGHT, box.hWnd, clicked}, {VK_RETURN, box.hWnd, clicked}, {VK_DOWN, button, {}}, {VK_TAB, box.hWnd, {}}};
     SetFocus(box.hWnd);
     for (const auto& row : rows) {
         Log().Only({WM_COMMAND});
         Press(row.vk);
-        EXPECT_EQ(box.GetCurSel(), row.selection) << row.vk;
         EXPECT_EQ(GetFocus(), row.focus) << row.vk;
-        EXPECT_TRUE(SameTraffic(Log().Lines(), row.command ? std::vector<std::string>{row.command}
-                                                            : std::vector<std::string>{}))
-            << row.vk;
+        EXPECT_TRUE(SameTraffic(Log().Lines(), row.told)) << row.vk;
     }
+    EXPECT_EQ(box.GetCurSel(), 1) << "one step: the dialog's keys stayed out of the box";
     DestroyWindow(dialog);
-}
-
-// The cue is drawn into the box's picture after a key and goes with the next pen-down.
-TEST_F(VectorBoxKeys, TheFocusCueShowsAfterAKeyUntilThePen)
-{
-    ProbeBox box;
-    Make(box, 2);
-    const RECT place = {20, 30, 272, 72}, middle = {90, 40, 200, 62};
-    const COLORREF cue = GetSysColor(COLOR_HIGHLIGHT);
-    const int ring = 2 * (252 * 2) + 2 * (42 - 4) * 2;  // px of the 2-px frame
-    const int before = CountPixels(place, cue);
-    SetFocus(box.hWnd);
-    wincore::Pump();
-    EXPECT_EQ(CountPixels(place, cue), before) << "the focus alone shows no cue";
-    Press(VK_SPACE);
-    EXPECT_EQ(CountPixels(place, cue), before + ring);
-    EXPECT_EQ(CountPixels(middle, cue), 0) << "only the frame";
-    wincore::PenDown(146, 51);
-    wincore::PenUp(146, 51);
-    EXPECT_EQ(CountPixels(place, cue), before) << "gone with the pen";
 }
 
 }  // namespace
