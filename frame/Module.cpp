@@ -2,20 +2,90 @@
 
 #include <objbase.h>
 
+#if defined(_WIN32) && !defined(_WIN32_WCE)
+#include <mutex>
+#include <string>
+#endif
+
 namespace {
 
 HINSTANCE moduleInstance = nullptr;
 IImagingFactory* imagingFactory = nullptr;
 
-void AttachProcess()
+void CreateFactory()
 {
-    CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     // On failure the platform leaves the pointer null and every picture load then fails softly.
     CoCreateInstance(CLSID_ImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IImagingFactory,
                      reinterpret_cast<void**>(&imagingFactory));
 }
 
-void DetachProcess()
+#if defined(_WIN32) && !defined(_WIN32_WCE)
+
+// Desktop Windows calls DllMain under the loader lock, where starting COM may deadlock: the thread
+// that first needs a picture starts COM and makes the factory. That thread's COM stays started for
+// the life of the process, since only it could end it, and keeps the imaging server loaded for as
+// long as the factory may be used.
+std::once_flag imagingStarted;
+
+constexpr wchar_t kImagingServer[] = L"RKNavImaging.dll";
+
+// Without a registration of the imaging service the factory comes straight from the server
+// installed beside this library, in process, as CoCreateInstance would have made it.
+IImagingFactory* FactoryBesideTheLibrary()
+{
+    WCHAR path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameW(moduleInstance, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return nullptr;
+    std::wstring server(path, length);
+    server.erase(server.find_last_of(L"\\/") + 1);
+    server += kImagingServer;
+    // The server stays loaded: FreeLibrary has no safe place here, and its images may outlive us.
+    HMODULE module = LoadLibraryExW(server.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
+    auto getClassObject =
+        module ? reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")))
+               : nullptr;
+    IClassFactory* classFactory = nullptr;
+    if (!getClassObject ||
+        FAILED(getClassObject(CLSID_ImagingFactory, IID_IClassFactory, reinterpret_cast<void**>(&classFactory))) ||
+        !classFactory)
+        return nullptr;
+    IImagingFactory* factory = nullptr;
+    classFactory->CreateInstance(nullptr, IID_IImagingFactory, reinterpret_cast<void**>(&factory));
+    classFactory->Release();
+    return factory;
+}
+
+void StartImaging()
+{
+    // A thread already in a single-threaded apartment keeps it; the factory works in either.
+    CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    CreateFactory();
+    if (!imagingFactory) imagingFactory = FactoryBesideTheLibrary();
+}
+
+// DllMain only records the module instance here; COM waits for StartImaging.
+void AttachProcess() {}
+
+// At process exit (`reserved` set) the system reclaims everything, and other modules may be gone
+// already; an unload by FreeLibrary releases the factory, which runs only the server's own code.
+void DetachProcess(LPVOID reserved)
+{
+    if (reserved || !imagingFactory) return;
+    imagingFactory->Release();
+    imagingFactory = nullptr;
+}
+
+#else
+
+// Elsewhere the module instance comes first, then COM and the factory, in DllMain.
+void AttachProcess()
+{
+    CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    CreateFactory();
+}
+
+void DetachProcess(LPVOID)
 {
     if (imagingFactory) {
         imagingFactory->Release();
@@ -23,6 +93,8 @@ void DetachProcess()
     }
     CoUninitialize();
 }
+
+#endif
 
 }  // namespace
 
@@ -33,13 +105,16 @@ HINSTANCE GetModuleInstance()
 
 IImagingFactory* ImagingFactory()
 {
+#if defined(_WIN32) && !defined(_WIN32_WCE)
+    std::call_once(imagingStarted, StartImaging);
+#endif
     return imagingFactory;
 }
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
 {
     moduleInstance = instance;
     if (reason == DLL_PROCESS_ATTACH) AttachProcess();
-    if (reason == DLL_PROCESS_DETACH) DetachProcess();
+    if (reason == DLL_PROCESS_DETACH) DetachProcess(reserved);
     return TRUE;
 }

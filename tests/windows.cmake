@@ -71,3 +71,14 @@ rknav_windows_area(vectorbox FILES input_test.cpp keys_test.cpp LINK RKNavCtrlEx
 rknav_windows_area(menu FILES facade_test.cpp popup_test.cpp slide_test.cpp keys_test.cpp menu_fixture.cpp LINK RKNavCtrlEx
     SKIP SlideTest.DefaultsShow*
          PopupTest.MenuIsClamped*)
+
+# Start-up on desktop Windows: this executable runs with the imaging service unregistered (and
+# registered again after it, whatever its result), so the library must find the service on its
+# own, and must not have started COM while it was being loaded.
+add_executable(startup_tests ${CMAKE_CURRENT_SOURCE_DIR}/startup/startup_test.cpp)
+target_include_directories(startup_tests PRIVATE ${PROJECT_SOURCE_DIR})
+target_link_libraries(startup_tests PRIVATE test_support RKNavCtrlEx)
+add_test(NAME startup
+    COMMAND sh -c "\"$0\" regsvr32 /u /s \"$1\" && \"$0\" \"$2\"; result=$?; \"$0\" regsvr32 /s \"$1\"; exit $result"
+            ${RKNAV_WINE} $<TARGET_FILE:RKNavImaging> $<TARGET_FILE:startup_tests>)
+set_tests_properties(startup PROPERTIES TIMEOUT 300 FIXTURES_REQUIRED imaging)
