@@ -31,6 +31,20 @@ TEST_F(GdiCoreTest, SelectObjectReturnsWhatItDisplacedAndSelectedObjectsAreNotDe
 // Right and bottom edges are exclusive and outside the bitmap there is no pixel; a source partly
 // outside is clipped, pixels beyond it stay; an overlapping copy within one bitmap; InvertRect; the
 // clip and its removal.
+// The host's leak checks rest on this count: everything made counts until it is deleted.
+TEST_F(GdiCoreTest, LiveGdiObjectsCountsWhatIsMadeUntilItIsDeleted)
+{
+    const int before = wincore::LiveGdiObjects();
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, 4, 4);
+    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+    EXPECT_EQ(wincore::LiveGdiObjects(), before + 3);
+    DeleteObject(brush);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    EXPECT_EQ(wincore::LiveGdiObjects(), before);
+}
+
 TEST_F(GdiCoreTest, FillBlitPixelsAndClipRespectBounds)
 {
     constexpr COLORREF kDusk = RGB(10, 20, 30), kRed = RGB(200, 0, 0), kWhite = RGB(255, 255, 255);

@@ -146,9 +146,4 @@ int LiveWindows()
     return int(liveWindows.size());
 }
 
-int LiveGdiObjects()
-{
-    return int(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
-}
-
 }  // namespace wincore
