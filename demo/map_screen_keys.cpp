@@ -22,7 +22,7 @@ void MapScreen::SetUpKeys()
 {
     HWND order[] = {GetDlgItem(hwnd_, kListId), GetDlgItem(hwnd_, kRouteComboId), GetDlgItem(hwnd_, kZoomBoxId),
                     GetDlgItem(hwnd_, kModeBoxId)};
-    // Tab follows the z-order, topmost first, and systems differ in where they put a new child.
+    // Tab follows the z-order, topmost first: the order is set here, not left to the creation order.
     HWND above = HWND_TOP;
     for (HWND control : order) {
         if (!control) continue;

@@ -79,7 +79,9 @@ int CSlideMenuWnd::TrackMenu(HWND owner, LONG x, LONG y)
         return 0;
     }
     hWnd = created;
-    MoveWindow(hWnd, rcMenu.left, rcMenu.top, rcMenu.right - rcMenu.left, rcMenu.bottom - rcMenu.top, TRUE);
+    // A new child lies below its siblings: the panel slides over the owner's other controls.
+    SetWindowPos(hWnd, HWND_TOP, rcMenu.left, rcMenu.top, rcMenu.right - rcMenu.left, rcMenu.bottom - rcMenu.top,
+                 SWP_NOACTIVATE);
     ShowWindow(hWnd, SW_HIDE);
     if (menu::OpenedFromKey()) TakeKeys();
     extent = 0;

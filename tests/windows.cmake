@@ -49,8 +49,6 @@ endfunction()
 #    click (2 either side); a CE touch screen's, and wincore's, reaches 4 pixels from it.
 #  - ScreenTest.PopupOver*: reads the screen DC itself, which under Wine shows what the X server
 #    has been given so far; the windows' drawing reaches it a moment later.
-#  - ScreenTest.ChildDrawing*: Wine puts a new child window at the bottom of its siblings; the
-#    documentation, and wincore, at the top.
 #  - DialogTest.TheTemplatesFont*: counts GDI objects with wincore's own counter.
 #  - The menu's and the vector box's motion tests stay out of FILES: tick-by-tick and
 #    frame-by-frame figures.
@@ -64,7 +62,7 @@ rknav_windows_area(platform
     SKIP TimersTest.* MessagesTest.PumpOrder* MessagesTest.UnansweredPaint* GdiCoreTest.SelectObject*
          GdiCoreTest.BadHandles* LifecycleTest.Visible* LifecycleTest.StaleAndForeign*
          InputTest.Capture* InputTest.DoubleTaps* ScreenTest.PopupOver*
-         ScreenTest.ChildDrawing* DialogTest.TheTemplatesFont* KeysTest.UiState*)
+         DialogTest.TheTemplatesFont* KeysTest.UiState*)
 rknav_windows_area(listview FILES input_test.cpp items_test.cpp scroll_test.cpp paint_test.cpp keys_test.cpp LINK RKNavCtrlEx)
 rknav_windows_area(combobox FILES combobox_test.cpp input_test.cpp keys_test.cpp LINK RKNavCtrlEx)
 rknav_windows_area(vectorbox FILES input_test.cpp keys_test.cpp LINK RKNavCtrlEx)

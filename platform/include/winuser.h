@@ -189,6 +189,14 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define SW_SHOWNA 8
 #define SW_SHOWNOACTIVATE 4
 
+// GetWindow
+#define GW_HWNDFIRST 0
+#define GW_HWNDLAST 1
+#define GW_HWNDNEXT 2
+#define GW_HWNDPREV 3
+#define GW_OWNER 4
+#define GW_CHILD 5
+
 // SetWindowPos
 #define HWND_TOP ((HWND)0)
 #define HWND_BOTTOM ((HWND)1)
@@ -366,6 +374,7 @@ WINCORE_API BOOL WINAPI ClientToScreen(HWND hwnd, LPPOINT point);
 WINCORE_API BOOL WINAPI ScreenToClient(HWND hwnd, LPPOINT point);
 WINCORE_API int WINAPI MapWindowPoints(HWND from, HWND to, LPPOINT points, UINT count);
 WINCORE_API HWND WINAPI GetParent(HWND hwnd);
+WINCORE_API HWND WINAPI GetWindow(HWND hwnd, UINT relation);
 WINCORE_API int WINAPI GetDlgCtrlID(HWND hwnd);
 WINCORE_API HWND WINAPI GetDlgItem(HWND dialog, int id);
 WINCORE_API LONG_PTR WINAPI SetWindowLongPtrW(HWND hwnd, int index, LONG_PTR value);

@@ -91,6 +91,8 @@ TEST_F(ScreenTest, ChildDrawingIsClippedToItsParentAndSiblings)
     HWND parent = CreateRecorder("parent", WS_POPUP | WS_VISIBLE, 100, 100, 100, 100);
     HWND lower = CreateRecorder("lower", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 50, 50, 100, 100, parent);
     HWND upper = CreateRecorder("upper", WS_CHILD | WS_VISIBLE, 60, 60, 20, 20, parent);
+    EXPECT_EQ(GetWindow(lower, GW_HWNDNEXT), upper) << "a new child goes below its siblings";
+    SetWindowPos(upper, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     PaintSolid(parent, kBlue);
     PaintSolid(upper, kGreen);
     PaintSolid(lower, kRed);

@@ -149,8 +149,9 @@ WINCORE_API HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWST
     Window* window = made.get();
     if (!(style & WS_CHILD)) ResizeSurface(window);
     HWND hwnd = static_cast<HWND>(Register(std::move(made))->handle);
+    // As on Win32 a new child goes below its siblings: creation order is z-order, topmost first.
     if (style & WS_CHILD)
-        FindWindow(parent)->children.insert(FindWindow(parent)->children.begin(), hwnd);
+        FindWindow(parent)->children.push_back(hwnd);
     else
         LinkTopLevel(hwnd, window);
 
@@ -193,6 +194,25 @@ WINCORE_API HWND WINAPI GetParent(HWND hwnd)
     Window* window = FindWindow(hwnd);
     if (!window) return nullptr;
     return window->IsChild() ? window->parent : window->owner;
+}
+
+WINCORE_API HWND WINAPI GetWindow(HWND hwnd, UINT relation)
+{
+    Window* window = FindWindow(hwnd);
+    if (!window) return nullptr;
+    if (relation == GW_OWNER) return window->IsChild() ? nullptr : window->owner;
+    if (relation == GW_CHILD) return window->children.empty() ? nullptr : window->children.front();
+    Window* parent = window->IsChild() ? FindWindow(window->parent) : nullptr;
+    const std::vector<HWND>& siblings = parent ? parent->children : WM().topLevels;
+    auto at = std::find(siblings.begin(), siblings.end(), hwnd);
+    if (at == siblings.end()) return nullptr;
+    switch (relation) {
+    case GW_HWNDFIRST: return siblings.front();
+    case GW_HWNDLAST: return siblings.back();
+    case GW_HWNDNEXT: return at + 1 == siblings.end() ? nullptr : *(at + 1);
+    case GW_HWNDPREV: return at == siblings.begin() ? nullptr : *(at - 1);
+    default: return nullptr;
+    }
 }
 
 WINCORE_API int WINAPI GetDlgCtrlID(HWND hwnd)
