@@ -17,7 +17,13 @@ target_include_directories(RKNavCtrlEx
         $<INSTALL_INTERFACE:include/RKNavCtrlEx>
     PRIVATE
         ${PROJECT_SOURCE_DIR})
-target_link_libraries(RKNavCtrlEx PUBLIC wincore)
+if(WIN32)
+    # wincore is here the static Win32 side, linked into the DLL; the public headers need only the
+    # real <windows.h>, so a host neither compiles against it nor links it.
+    target_link_libraries(RKNavCtrlEx PRIVATE wincore)
+else()
+    target_link_libraries(RKNavCtrlEx PUBLIC wincore)
+endif()
 target_compile_definitions(RKNavCtrlEx PRIVATE RKNAVCTRLEX_BUILDING)
 set_target_properties(RKNavCtrlEx PROPERTIES
     CXX_VISIBILITY_PRESET hidden
@@ -35,15 +41,23 @@ endif()
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 set(RKNAV_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/RKNavCtrlEx)
-set_target_properties(RKNavCtrlEx wincore PROPERTIES INSTALL_RPATH "$ORIGIN")
-install(TARGETS wincore RKNavCtrlEx EXPORT RKNavCtrlExTargets
-    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
-    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
-    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/RKNavCtrlEx
     FILES_MATCHING PATTERN "*.h")
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/platform/include/ ${PROJECT_SOURCE_DIR}/platform/shared/include/
-    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/wincore-sdk FILES_MATCHING PATTERN "*.h")
+if(WIN32)
+    # The DLL with its import library, and the imaging service it loads from beside itself.
+    install(TARGETS RKNavCtrlEx RKNavImaging EXPORT RKNavCtrlExTargets
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+        LIBRARY DESTINATION ${CMAKE_INSTALL_BINDIR}
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+else()
+    set_target_properties(RKNavCtrlEx wincore PROPERTIES INSTALL_RPATH "$ORIGIN")
+    install(TARGETS wincore RKNavCtrlEx EXPORT RKNavCtrlExTargets
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+    install(DIRECTORY ${PROJECT_SOURCE_DIR}/platform/include/ ${PROJECT_SOURCE_DIR}/platform/shared/include/
+        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/wincore-sdk FILES_MATCHING PATTERN "*.h")
+endif()
 install(EXPORT RKNavCtrlExTargets NAMESPACE RKNavCtrlEx:: DESTINATION ${RKNAV_CMAKE_DIR})
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/RKNavCtrlExConfig.cmake.in
     ${CMAKE_CURRENT_BINARY_DIR}/RKNavCtrlExConfig.cmake INSTALL_DESTINATION ${RKNAV_CMAKE_DIR})
