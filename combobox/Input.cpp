@@ -189,11 +189,10 @@ void CNavComboboxEx::OnItemNotify(const tagNAVLVITME* item)
     std::copy(item->text1, item->text1 + NAVLV_TEXT_LEN, text);
     SetComboxText(text, 1);
     HideList();
-    WPARAM id = WPARAM(GetDlgCtrlID(edit));
-    SendMessageW(hOwner, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(edit));
+    const HWND owner = hOwner;
+    NotifyOwner(owner, edit, CBN_SELCHANGE);
     // The owner may have destroyed the combo box while handling the first message.
-    if (code == NAVLV_NOTIFY_DBLTAP && ::IsWindow(edit))
-        SendMessageW(hOwner, WM_COMMAND, MAKEWPARAM(id, CBN_DBLCLK), reinterpret_cast<LPARAM>(edit));
+    if (code == NAVLV_NOTIFY_DBLTAP && ::IsWindow(edit)) NotifyOwner(owner, edit, CBN_DBLCLK);
     // A pick from the keys gives the focus back to the field once the owner has been told.
     if (refocus && ::IsWindow(edit)) SetFocus(edit);
 }

@@ -57,7 +57,7 @@ void CNavComboboxEx::StepSelection(int step)
     const int next = current < 0 ? (step > 0 ? 0 : count - 1) : std::clamp(current + step, 0, count - 1);
     if (next == current) return;
     SetCurSel(next);
-    SendMessageW(hOwner, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hEdit), CBN_SELCHANGE), reinterpret_cast<LPARAM>(hEdit));
+    NotifyOwner(hOwner, hEdit, CBN_SELCHANGE);
 }
 
 bool CNavComboboxEx::OnListKey(UINT message, UINT vk, LPARAM lParam)

@@ -66,7 +66,7 @@ void NavListViewEx::ScrollIntoView(int index)
     const int64_t h = itemHeight, area = listRect.bottom - listRect.top;  // px
     if (area <= 0) return;
     // px the rows are scrolled up from their resting place; the rows area starts at the client's top.
-    const int shown = firstRowBottom == 0 ? itemHeight : firstRowBottom;
+    const int shown = TopRowBottom(firstRowBottom, itemHeight);
     const int64_t offset = int64_t(topIndex) * h + h - shown;
     const int64_t top = int64_t(index) * h;
     int64_t target = offset;
@@ -80,7 +80,7 @@ void NavListViewEx::ScrollIntoView(int index)
 tagNAVLVITME NavListViewEx::RowRecord(int index)
 {
     tagNAVLVITME record = items[index];
-    const int shown = firstRowBottom == 0 ? itemHeight : firstRowBottom;
+    const int shown = TopRowBottom(firstRowBottom, itemHeight);
     const int bottom = ClampToInt(shown + int64_t(index - topIndex) * itemHeight);
     record.index = index;
     record.rect = {listRect.left, bottom - itemHeight, listRect.right, bottom};

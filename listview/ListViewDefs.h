@@ -26,4 +26,11 @@ constexpr int kArrowWidth = 28;          // px per arrow picture
 constexpr COLORREF kMagenta = 0x00FF00FF;
 constexpr COLORREF kBorderColor = 0x005D92C7;
 
+// The top row's bottom edge in client coordinates: a stored 0 stands for a whole top row, as
+// itemHeight does (starting from 0 itself would draw nothing when the top row is the last one).
+inline int TopRowBottom(int firstRowBottom, int itemHeight)
+{
+    return firstRowBottom == 0 ? itemHeight : firstRowBottom;
+}
+
 }  // namespace listview

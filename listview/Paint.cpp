@@ -130,9 +130,7 @@ void NavListViewEx::PaintRows(HDC dc)
     HGDIOBJ oldPen = SelectObject(dc, hBorderPen ? static_cast<HGDIOBJ>(hBorderPen) : GetStockObject(BLACK_PEN));
 
     int count = int(items.size());
-    // A stored 0 draws the top row whole, as itemHeight does; starting from 0 itself would draw
-    // nothing when the top row is the last one.
-    int y = firstRowBottom == 0 ? itemHeight : firstRowBottom;
+    int y = TopRowBottom(firstRowBottom, itemHeight);
     int drawn = 0;
     while (!(y > listRect.bottom || y < 0 || lastIndex >= count)) {
         if (itemBorder == 1) DrawSeparator(dc, y);

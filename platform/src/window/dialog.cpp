@@ -114,6 +114,12 @@ LRESULT CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     return DefDlgProcW(hwnd, message, wParam, lParam);
 }
 
+bool IsDialogWindow(HWND hwnd)
+{
+    Window* window = FindWindow(hwnd);
+    return window && window->windowClass->name == kDialogClassName;
+}
+
 }  // namespace wincore
 
 using namespace wincore;

@@ -46,16 +46,10 @@ int GroupEnd(const std::vector<HWND>& controls, int index)
     return index;
 }
 
-bool IsDialog(HWND hwnd)
-{
-    Window* window = FindWindow(hwnd);
-    return window && window->windowClass->name == kDialogClassName;
-}
-
 // Tab: a dialog moves its focus itself (WM_NEXTDLGCTL), any other window has it moved for it.
 void TabFocus(HWND dialog, HWND focus, bool back)
 {
-    if (IsDialog(dialog)) {
+    if (IsDialogWindow(dialog)) {
         SendMessageW(dialog, WM_NEXTDLGCTL, back, FALSE);
         return;
     }

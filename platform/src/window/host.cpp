@@ -50,10 +50,7 @@ bool IsKeyMessage(UINT message)
 HWND DialogManagerFor(HWND hwnd)
 {
     HWND top = TopLevelOf(hwnd);
-    Window* window = FindWindow(top);
-    if (!window) return nullptr;
-    bool dialog = window->windowClass->name == kDialogClassName || (window->exStyle & WS_EX_CONTROLPARENT);
-    return dialog ? top : nullptr;
+    return IsDialogWindow(top) || (GetWindowLongW(top, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) ? top : nullptr;
 }
 
 void PumpUntil(DWORD target)

@@ -81,5 +81,6 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 extern const char16_t kDialogClassName[];
+bool IsDialogWindow(HWND hwnd);  // of the dialog class
 
 }  // namespace wincore
