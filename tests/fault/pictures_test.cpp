@@ -53,8 +53,7 @@ TEST_F(PicturesTest, ComboBoxDrawsItsTextAndOpensItsList)
     RECT rect = {10, 100, 250, 400};
     WCHAR text[] = TEXT("MMMMMM");
     ASSERT_EQ(combo.Create(nullptr, WS_VISIBLE, text, rect, owner, 20), 1);
-    combo.AddString(TEXT("One"));
-    combo.AddString(TEXT("Two"));
+    for (const WCHAR* item : {TEXT("One"), TEXT("Two")}) combo.AddString(item);
     wincore::Pump();
     EXPECT_GT(CountPixels(RECT{10, 100, 190, 142}, RGB(0, 0, 0), kNear), 20) << "the field's text";
     Tap(220, 120);
@@ -84,8 +83,7 @@ TEST_F(PicturesTest, MenusDrawTheirItemsWithoutFrameOrPanel)
     for (unsigned type : {1u, 0u}) {
         CRKNaviMenu menu;
         ASSERT_EQ(menu.Create(type), 1);
-        menu.AppendItem(MWF_ENABLED | MWF_TEXT, 1, TEXT("MMMMMM"), {kTextColour, 200}, nullptr);
-        menu.AppendItem(MWF_ENABLED | MWF_TEXT, 2, TEXT("WWWWWW"), {kTextColour, 200}, nullptr);
+        for (UINT id : {1u, 2u}) menu.AppendItem(MWF_ENABLED | MWF_TEXT, id, id == 1 ? TEXT("MMMMMM") : TEXT("WWWWWW"), {kTextColour, 200}, nullptr);
         ASSERT_EQ(menu.TrackMenu(owner, 200, 300), 1);
         wincore::Advance(1500);
         RECT placed;

@@ -73,21 +73,19 @@ TEST_F(Soak, CreatePaintDestroyEveryControl)
         list.EnablePageScroll(i % 3 == 0);
         for (int row = 0; row < 4; row++) list.AddItem(TEXT("Row"), -1, 0);
         const bool dropDown = i % 2;
-        ASSERT_EQ(list.Create(nullptr, dropDown ? WS_POPUP | WS_VISIBLE : WS_CHILD | WS_VISIBLE,
-                              RECT{10, 10, 250, 300}, owner, 7, dropDown ? NAVLV_MODE_DROPDOWN : NAVLV_MODE_LIST),
-                  1);
+        ASSERT_EQ(list.Create(nullptr, (dropDown ? WS_POPUP : WS_CHILD) | WS_VISIBLE, RECT{10, 10, 250, 300}, owner, 7,
+                              dropDown ? NAVLV_MODE_DROPDOWN : NAVLV_MODE_LIST), 1);
         CNavComboboxEx combo;
         RECT rect = {300, 100, 540, 400};
         WCHAR text[] = TEXT("Field");
         ASSERT_EQ(combo.Create(nullptr, WS_VISIBLE, text, rect, owner, 20), 1);
         combo.AddString(TEXT("One"));
         CNavVectorBox box;
-        ASSERT_EQ(box.Create(nullptr, WS_CHILD | WS_VISIBLE, nullptr, RECT{300, 30, 552, 72}, owner, 8,
-                             i % 2 ? VBOX_VERT : VBOX_HORZ),
-                  1);
+        const RECT boxRect = {300, 30, 552, 72};
+        ASSERT_EQ(box.Create(nullptr, WS_CHILD | WS_VISIBLE, nullptr, boxRect, owner, 8, dropDown ? VBOX_VERT : VBOX_HORZ), 1);
         box.InsertItem(TEXT("Item"), nullptr);
         CRKNaviMenu menu;
-        ASSERT_EQ(menu.Create(i % 2), 1);
+        ASSERT_EQ(menu.Create(dropDown), 1);
         Track(menu, 1, 600, 300);
     });
 }
