@@ -62,21 +62,13 @@ TEST_F(Display, SleepsUntilTheNextTimerIsDue)
 #if defined(RKNAV_TEST_SDL2)
 namespace {
 
-SDL_Event KeyEvent(Uint32 type, SDL_Keycode key, Uint8 repeat = 0)
+// A key event, or with type SDL_MOUSEWHEEL a wheel turned `key` notches.
+SDL_Event Event(Uint32 type, SDL_Keycode key, Uint8 repeat = 0, Uint32 direction = SDL_MOUSEWHEEL_NORMAL)
 {
     SDL_Event e = {};
     e.type = type;
-    e.key.keysym.sym = key;
-    e.key.repeat = repeat;
-    return e;
-}
-
-SDL_Event Wheel(Sint32 y, Uint32 direction = SDL_MOUSEWHEEL_NORMAL)
-{
-    SDL_Event e = {};
-    e.type = SDL_MOUSEWHEEL;
-    e.wheel.y = y;
-    e.wheel.direction = direction;
+    if (type == SDL_MOUSEWHEEL) e.wheel.y = key, e.wheel.direction = direction;
+    else e.key.keysym.sym = key, e.key.repeat = repeat;
     return e;
 }
 
@@ -100,13 +92,13 @@ TEST_F(Display, TurnsTheKeyboardAndTheWheelIntoKeys)
         std::vector<std::pair<UINT, WPARAM>> keys;
     };
     const Case cases[] = {
-        {{KeyEvent(SDL_KEYDOWN, SDLK_PAGEUP), KeyEvent(SDL_KEYUP, SDLK_PAGEUP)}, {{kDown, VK_PRIOR}, {kUp, VK_PRIOR}}},
-        {{KeyEvent(SDL_KEYDOWN, SDLK_KP_ENTER), KeyEvent(SDL_KEYDOWN, SDLK_KP_ENTER, 1), KeyEvent(SDL_KEYUP, SDLK_KP_ENTER)},
+        {{Event(SDL_KEYDOWN, SDLK_PAGEUP), Event(SDL_KEYUP, SDLK_PAGEUP)}, {{kDown, VK_PRIOR}, {kUp, VK_PRIOR}}},
+        {{Event(SDL_KEYDOWN, SDLK_KP_ENTER), Event(SDL_KEYDOWN, SDLK_KP_ENTER, 1), Event(SDL_KEYUP, SDLK_KP_ENTER)},
          {{kDown, VK_RETURN}, {kDown, VK_RETURN}, {kUp, VK_RETURN}}},
-        {{KeyEvent(SDL_KEYDOWN, SDLK_F12), KeyEvent(SDL_KEYDOWN, SDLK_q), KeyEvent(SDL_KEYDOWN, SDLK_7),
-          KeyEvent(SDL_KEYDOWN, SDLK_RCTRL), KeyEvent(SDL_KEYDOWN, SDLK_CAPSLOCK)},
+        {{Event(SDL_KEYDOWN, SDLK_F12), Event(SDL_KEYDOWN, SDLK_q), Event(SDL_KEYDOWN, SDLK_7),
+          Event(SDL_KEYDOWN, SDLK_RCTRL), Event(SDL_KEYDOWN, SDLK_CAPSLOCK)},
          {{kDown, VK_F12}, {kDown, 'Q'}, {kDown, '7'}, {kDown, VK_CONTROL}}},
-        {{Wheel(2), Wheel(-1), Wheel(1, SDL_MOUSEWHEEL_FLIPPED)},
+        {{Event(SDL_MOUSEWHEEL, 2), Event(SDL_MOUSEWHEEL, -1), Event(SDL_MOUSEWHEEL, 1, 0, SDL_MOUSEWHEEL_FLIPPED)},
          {{kDown, VK_UP}, {kUp, VK_UP}, {kDown, VK_UP}, {kUp, VK_UP}, {kDown, VK_DOWN}, {kUp, VK_DOWN},
           {kDown, VK_DOWN}, {kUp, VK_DOWN}}},
     };
