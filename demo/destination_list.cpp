@@ -7,7 +7,7 @@ namespace demo {
 void DestinationList::Page(int direction)
 {
     const int count = GetItemCount();
-    const int rows = std::max(1, (listRect.bottom - listRect.top) / itemHeight);
+    const int rows = std::max(1, int((listRect.bottom - listRect.top) / itemHeight));
     KillMovementTimers();
     topIndex = std::clamp(topIndex + direction * rows, 0, std::max(0, count - rows));
     firstRowBottom = itemHeight;

@@ -5,18 +5,18 @@ namespace demo {
 const std::vector<Destination>& Destinations()
 {
     static const std::vector<Destination> places{
-        {u"Home 家", u"2.4 km", u"18 Maple Street", kHome},
-        {u"Office 公司", u"7.9 km", u"Tech Park, Building C", kWork},
-        {u"Central Station 火车站", u"3.1 km", u"1 Station Square", kStation},
-        {u"Airport 机场\nTerminal 2", u"24 km", u"", kAirport},
-        {u"Riverside Park 滨江公园", u"1.2 km", u"East Bank Promenade", kPark},
-        {u"City Hospital 市医院", u"4.6 km", u"200 Health Road", kHospital},
-        {u"Fuel Station 加油站", u"0.8 km", u"Ring Road, exit 5", kFuel},
-        {u"Noodle House 面馆", u"1.9 km", u"8 Market Lane", kFood},
-        {u"City Museum 博物馆", u"5.3 km", u"Old Town Square", kMuseum},
-        {u"Harbour Parking 停车场", u"0.4 km", u"Harbour Road 12", kParking},
-        {u"Grandma 外婆家", u"11 km", u"66 Lotus Garden", kHome},
-        {u"Night Market 夜市", u"2.2 km", u"Pier 3", kFood},
+        {TEXT("Home 家"), TEXT("2.4 km"), TEXT("18 Maple Street"), kHome},
+        {TEXT("Office 公司"), TEXT("7.9 km"), TEXT("Tech Park, Building C"), kWork},
+        {TEXT("Central Station 火车站"), TEXT("3.1 km"), TEXT("1 Station Square"), kStation},
+        {TEXT("Airport 机场\nTerminal 2"), TEXT("24 km"), TEXT(""), kAirport},
+        {TEXT("Riverside Park 滨江公园"), TEXT("1.2 km"), TEXT("East Bank Promenade"), kPark},
+        {TEXT("City Hospital 市医院"), TEXT("4.6 km"), TEXT("200 Health Road"), kHospital},
+        {TEXT("Fuel Station 加油站"), TEXT("0.8 km"), TEXT("Ring Road, exit 5"), kFuel},
+        {TEXT("Noodle House 面馆"), TEXT("1.9 km"), TEXT("8 Market Lane"), kFood},
+        {TEXT("City Museum 博物馆"), TEXT("5.3 km"), TEXT("Old Town Square"), kMuseum},
+        {TEXT("Harbour Parking 停车场"), TEXT("0.4 km"), TEXT("Harbour Road 12"), kParking},
+        {TEXT("Grandma 外婆家"), TEXT("11 km"), TEXT("66 Lotus Garden"), kHome},
+        {TEXT("Night Market 夜市"), TEXT("2.2 km"), TEXT("Pier 3"), kFood},
     };
     return places;
 }

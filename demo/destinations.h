@@ -1,8 +1,9 @@
 // The places the destinations list offers.
 #pragma once
 
-#include <string>
 #include <vector>
+
+#include "text.h"
 
 namespace demo {
 
@@ -10,9 +11,9 @@ namespace demo {
 enum PlaceIcon { kHome, kWork, kStation, kAirport, kPark, kHospital, kFuel, kFood, kMuseum, kParking };
 
 struct Destination {
-    std::u16string name;  // a line feed makes a two-line entry
-    std::u16string distance;
-    std::u16string address;
+    Text name;  // a line feed makes a two-line entry
+    Text distance;
+    Text address;
     PlaceIcon icon;
 };
 

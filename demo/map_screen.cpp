@@ -7,7 +7,7 @@ namespace demo {
 
 namespace {
 
-constexpr WCHAR kClassName[] = u"RKNavDemoScreen";
+constexpr WCHAR kClassName[] = TEXT("RKNavDemoScreen");
 
 }  // namespace
 
@@ -23,7 +23,7 @@ bool MapScreen::Create(HINSTANCE instance)
     windowClass.hInstance = instance;
     windowClass.lpszClassName = kClassName;
     RegisterClassW(&windowClass);  // fails harmlessly when a previous screen registered it
-    CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, u"RKNavCtrlEx demo", WS_POPUP | WS_CLIPCHILDREN, 0, 0, layout::kScreenWidth,
+    CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, TEXT("RKNavCtrlEx demo"), WS_POPUP | WS_CLIPCHILDREN, 0, 0, layout::kScreenWidth,
                     layout::kScreenHeight, nullptr, nullptr, instance, this);
     controls_ = std::make_unique<Controls>();
     if (!hwnd_ || !CreateControls()) {
@@ -31,7 +31,7 @@ bool MapScreen::Create(HINSTANCE instance)
         return false;
     }
     SetUpKeys();
-    notice_ = Notice{u"Ready  ·  就绪", u"Drag, flick or tap anything on the screen"};
+    notice_ = Notice{TEXT("Ready  ·  就绪"), TEXT("Drag, flick or tap anything on the screen")};
     ShowWindow(hwnd_, SW_SHOW);
     UpdateWindow(hwnd_);
     // Keys reach the list at once (a knob turns its rows); Tab goes on to the other controls.

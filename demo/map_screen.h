@@ -13,6 +13,7 @@
 #include "destination_list.h"
 #include "notices.h"
 #include "scene.h"
+#include "text.h"
 
 namespace demo {
 
@@ -62,7 +63,7 @@ private:
     void PaintTitle(HDC dc);
     void PaintStatus(HDC dc);
     void PaintTrip(HDC dc);
-    void PaintText(HDC dc, const std::u16string& text, RECT box, HFONT font, COLORREF color, UINT format);
+    void PaintText(HDC dc, const Text& text, RECT box, HFONT font, COLORREF color, UINT format);
     void PaintBackground(HDC dc, const RECT* area);
     void DrawMenuButton(const DRAWITEMSTRUCT& item);
 

@@ -15,7 +15,7 @@ constexpr COLORREF kNameColor = RGB(28, 34, 43);
 constexpr COLORREF kDistanceColor = RGB(23, 99, 196);
 constexpr COLORREF kAddressColor = RGB(104, 114, 128);
 constexpr COLORREF kSelection = RGB(120, 180, 245);
-constexpr WCHAR kFace[] = u"WenQuanYi Micro Hei";
+constexpr WCHAR kFace[] = TEXT("WenQuanYi Micro Hei");
 
 RECT RectOf(layout::Box box)
 {
@@ -114,9 +114,9 @@ void MapScreen::CreateRouteCombo()
     RECT area = RectOf(layout::kRouteCombo);
     // The field, and room for its drop-down list below it.
     area.bottom = layout::kRouteCombo.bottom + layout::kRouteComboRows * layout::kRouteCombo.height();
-    std::u16string first = RouteTypes()[0];
+    Text first = RouteTypes()[0];
     if (!controls_->routeCombo.Create(instance_, WS_VISIBLE, first.data(), area, hwnd_, kRouteComboId)) return;
-    for (const std::u16string& type : RouteTypes()) controls_->routeCombo.AddString(type.c_str());
+    for (const Text& type : RouteTypes()) controls_->routeCombo.AddString(type.c_str());
     controls_->routeCombo.SetCurSel(0);
 }
 
@@ -124,8 +124,8 @@ void MapScreen::CreateZoomBox()
 {
     controls_->zoomBox.SetFont(MakeFont(16, true));
     controls_->zoomBox.SetTextColor(RGB(26, 46, 74));
-    for (const std::u16string& step : ZoomSteps()) controls_->zoomBox.InsertItem(step.c_str(), nullptr);
-    controls_->zoomBox.Create(instance_, WS_CHILD | WS_VISIBLE | WS_TABSTOP, u"Zoom", RectOf(layout::kZoomBox), hwnd_,
+    for (const Text& step : ZoomSteps()) controls_->zoomBox.InsertItem(step.c_str(), nullptr);
+    controls_->zoomBox.Create(instance_, WS_CHILD | WS_VISIBLE | WS_TABSTOP, TEXT("Zoom"), RectOf(layout::kZoomBox), hwnd_,
                               kZoomBoxId, VBOX_HORZ);
     controls_->zoomBox.SetCurSel(2);
 }
@@ -138,7 +138,7 @@ void MapScreen::CreateModeBox()
     void* frame = modeFrame_;
     controls_->modeBox.SetOwnerDrawBmp(&frame, 0);
     for (size_t i = 0; i < TravelModes().size(); i++) controls_->modeBox.InsertItem(TravelModes()[i].c_str(), modePictures_[i]);
-    controls_->modeBox.Create(instance_, WS_CHILD | WS_VISIBLE | WS_TABSTOP, u"Travel mode", RectOf(layout::kModeBox),
+    controls_->modeBox.Create(instance_, WS_CHILD | WS_VISIBLE | WS_TABSTOP, TEXT("Travel mode"), RectOf(layout::kModeBox),
                               hwnd_, kModeBoxId, VBOX_HORZ);
 }
 
@@ -155,7 +155,7 @@ void MapScreen::SetAnimationInterval(int ms)
 void MapScreen::CreateMenuButton()
 {
     const layout::Box& box = layout::kMenuButton;
-    menuButton_ = CreateWindowExW(0, u"BUTTON", u"Menu", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, box.left, box.top,
+    menuButton_ = CreateWindowExW(0, TEXT("BUTTON"), TEXT("Menu"), WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, box.left, box.top,
                                   box.width(), box.height(), hwnd_, reinterpret_cast<HMENU>(UINT_PTR(kMenuButtonId)),
                                   instance_, nullptr);
 }

@@ -57,15 +57,15 @@ bool MapScreen::OnScreenKey(UINT message, WPARAM wParam)
     if (!controls_) return false;
     if (message == WM_SYSKEYDOWN && wParam == VK_F10) {
         OpenPanel();
-        Show(KeyNotice(u"WM_SYSKEYDOWN", u"VK_F10", u"F10: the sliding panel opens"));
+        Show(KeyNotice(TEXT("WM_SYSKEYDOWN"), TEXT("VK_F10"), TEXT("F10: the sliding panel opens")));
         return true;
     }
     // The character, not the key: M works with Shift or Caps Lock and wherever a layout puts it.
     if (message == WM_CHAR && (wParam == 'm' || wParam == 'M')) {
         const layout::Box& map = layout::kMapArea;
         OpenPopup((map.left + map.right) / 2, (map.top + map.bottom) / 2);
-        const std::u16string key = std::u16string(u"'") + char16_t(wParam) + u"'";
-        Show(KeyNotice(u"WM_CHAR", key, u"M: the pop-up at the map's centre"));
+        const Text key = Text(TEXT("'")) + WCHAR(wParam) + TEXT("'");
+        Show(KeyNotice(TEXT("WM_CHAR"), key, TEXT("M: the pop-up at the map's centre")));
         return true;
     }
     return false;

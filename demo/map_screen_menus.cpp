@@ -8,26 +8,26 @@ namespace demo {
 namespace {
 
 struct MenuEntry {
-    const char16_t* text;
+    const WCHAR* text;
     UINT flags;
 };
 
 constexpr UINT kShown = MWF_ENABLED | MWF_TEXT;
 
 const MenuEntry kPopupEntries[] = {
-    {u"Navigate here 导航到这里", kShown},
-    {u"Save place 收藏地点", kShown},
-    {u"Search nearby 周边搜索", kShown},
-    {u"Share location 分享位置", kShown},
-    {u"Avoid this area 避开区域", MWF_GRAYED | MWF_TEXT},
+    {TEXT("Navigate here 导航到这里"), kShown},
+    {TEXT("Save place 收藏地点"), kShown},
+    {TEXT("Search nearby 周边搜索"), kShown},
+    {TEXT("Share location 分享位置"), kShown},
+    {TEXT("Avoid this area 避开区域"), MWF_GRAYED | MWF_TEXT},
 };
 
 const MenuEntry kPanelEntries[] = {
-    {u"Go home 回家", kShown},
-    {u"Favourites 收藏夹", kShown},
-    {u"Nearby 周边", kShown},
-    {u"Settings 设置", kShown},
-    {u"About 关于", kShown},
+    {TEXT("Go home 回家"), kShown},
+    {TEXT("Favourites 收藏夹"), kShown},
+    {TEXT("Nearby 周边"), kShown},
+    {TEXT("Settings 设置"), kShown},
+    {TEXT("About 关于"), kShown},
 };
 
 constexpr tagMW_FontStysle kPopupStyle = {RGB(22, 50, 92), 130};
@@ -65,9 +65,9 @@ void MapScreen::OnMenuPick(WPARAM wParam, LPARAM)
     const UINT id = LOWORD(wParam);
     const size_t popupCount = std::size(kPopupEntries), panelCount = std::size(kPanelEntries);
     if (id >= kPopupFirstId && id < kPopupFirstId + popupCount)
-        Show(CommandNotice(wParam, u"pop-up menu: " + std::u16string(kPopupEntries[id - kPopupFirstId].text)));
+        Show(CommandNotice(wParam, TEXT("pop-up menu: ") + Text(kPopupEntries[id - kPopupFirstId].text)));
     else if (id >= kPanelFirstId && id < kPanelFirstId + panelCount)
-        Show(CommandNotice(wParam, u"sliding menu: " + std::u16string(kPanelEntries[id - kPanelFirstId].text)));
+        Show(CommandNotice(wParam, TEXT("sliding menu: ") + Text(kPanelEntries[id - kPanelFirstId].text)));
 }
 
 }  // namespace demo

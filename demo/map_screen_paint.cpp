@@ -33,7 +33,7 @@ void MapScreen::OnPaint()
     EndPaint(hwnd_, &paint);
 }
 
-void MapScreen::PaintText(HDC dc, const std::u16string& text, RECT box, HFONT font, COLORREF color, UINT format)
+void MapScreen::PaintText(HDC dc, const Text& text, RECT box, HFONT font, COLORREF color, UINT format)
 {
     HGDIOBJ oldFont = SelectObject(dc, font);
     COLORREF oldColor = SetTextColor(dc, color);
@@ -45,8 +45,8 @@ void MapScreen::PaintText(HDC dc, const std::u16string& text, RECT box, HFONT fo
 void MapScreen::PaintTitle(HDC dc)
 {
     const layout::Box& box = layout::kTitle;
-    PaintText(dc, u"RKNavCtrlEx", RECT{box.left + 42, 4, box.right, 27}, titleFont_, kWhite, kLine);
-    PaintText(dc, u"Navigation demo · 导航演示", RECT{box.left + 42, 26, box.right, 44}, smallFont_, kMuted, kLine);
+    PaintText(dc, TEXT("RKNavCtrlEx"), RECT{box.left + 42, 4, box.right, 27}, titleFont_, kWhite, kLine);
+    PaintText(dc, TEXT("Navigation demo · 导航演示"), RECT{box.left + 42, 26, box.right, 44}, smallFont_, kMuted, kLine);
 }
 
 void MapScreen::PaintStatus(HDC dc)
@@ -64,7 +64,7 @@ void MapScreen::PaintTrip(HDC dc)
     Trip trip = TripFor(routeType_, controls_->modeBox.GetCurSel());
     PaintText(dc, trip.duration, RECT{box.left + 12, box.top + 3, box.right - 8, box.top + 29}, tripFont_, kWhite,
               kLine);
-    PaintText(dc, trip.distance + u"  ·  " + TravelModes()[size_t(controls_->modeBox.GetCurSel()) % TravelModes().size()],
+    PaintText(dc, trip.distance + TEXT("  ·  ") + TravelModes()[size_t(controls_->modeBox.GetCurSel()) % TravelModes().size()],
               RECT{box.left + 12, box.top + 29, box.right - 8, box.bottom - 4}, smallFont_, kMuted, kLine);
 }
 
@@ -81,7 +81,7 @@ void MapScreen::DrawMenuButton(const DRAWITEMSTRUCT& item)
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     TransparentImage(item.hDC, 0, 0, w, h, menuButtonPicture_, pressed ? w : 0, 0, w, h, RGB(255, 0, 255));
     SetBkMode(item.hDC, TRANSPARENT);
-    PaintText(item.hDC, u"Menu 菜单", RECT{34, 0, w - 6, h}, statusFont_, kWhite, kLine | DT_CENTER);
+    PaintText(item.hDC, TEXT("Menu 菜单"), RECT{34, 0, w - 6, h}, statusFont_, kWhite, kLine | DT_CENTER);
 }
 
 }  // namespace demo

@@ -15,30 +15,25 @@ struct Route {
 const Route kRoutes[] = {{18, 124}, {21, 109}, {20, 116}, {23, 131}, {26, 128}, {31, 152}};
 const double kModeSlowness[] = {1.0, 3.1, 8.4, 1.9};
 
-std::u16string Ascii(const std::string& text)
-{
-    return std::u16string(text.begin(), text.end());
-}
-
 }  // namespace
 
-const std::vector<std::u16string>& RouteTypes()
+const std::vector<Text>& RouteTypes()
 {
-    static const std::vector<std::u16string> types{u"Fastest 最快",      u"Shortest 最短",       u"Eco 经济",
-                                                   u"Avoid tolls 避开收费", u"Avoid highways 避开高速", u"Scenic 风景"};
+    static const std::vector<Text> types{TEXT("Fastest 最快"),      TEXT("Shortest 最短"),       TEXT("Eco 经济"),
+                                                   TEXT("Avoid tolls 避开收费"), TEXT("Avoid highways 避开高速"), TEXT("Scenic 风景")};
     return types;
 }
 
-const std::vector<std::u16string>& TravelModes()
+const std::vector<Text>& TravelModes()
 {
-    static const std::vector<std::u16string> modes{u"Car 驾车", u"Bike 骑行", u"Walk 步行", u"Bus 公交"};
+    static const std::vector<Text> modes{TEXT("Car 驾车"), TEXT("Bike 骑行"), TEXT("Walk 步行"), TEXT("Bus 公交")};
     return modes;
 }
 
-const std::vector<std::u16string>& ZoomSteps()
+const std::vector<Text>& ZoomSteps()
 {
-    static const std::vector<std::u16string> steps{u"Zoom 50 m",  u"Zoom 100 m", u"Zoom 200 m", u"Zoom 500 m",
-                                                   u"Zoom 1 km", u"Zoom 2 km",  u"Zoom 5 km"};
+    static const std::vector<Text> steps{TEXT("Zoom 50 m"),  TEXT("Zoom 100 m"), TEXT("Zoom 200 m"), TEXT("Zoom 500 m"),
+                                                   TEXT("Zoom 1 km"), TEXT("Zoom 2 km"),  TEXT("Zoom 5 km")};
     return steps;
 }
 

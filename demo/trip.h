@@ -1,18 +1,19 @@
 // The trip summary in the bottom bar: time and distance for the chosen route type and travel mode.
 #pragma once
 
-#include <string>
 #include <vector>
+
+#include "text.h"
 
 namespace demo {
 
-const std::vector<std::u16string>& RouteTypes();
-const std::vector<std::u16string>& TravelModes();
-const std::vector<std::u16string>& ZoomSteps();
+const std::vector<Text>& RouteTypes();
+const std::vector<Text>& TravelModes();
+const std::vector<Text>& ZoomSteps();
 
 struct Trip {
-    std::u16string duration;  // "18 min", "1 h 52 min"
-    std::u16string distance;  // "12.4 km"
+    Text duration;  // "18 min", "1 h 52 min"
+    Text distance;  // "12.4 km"
 };
 
 Trip TripFor(int routeType, int travelMode);

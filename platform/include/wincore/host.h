@@ -57,6 +57,10 @@ struct ScreenImage {
     std::vector<DWORD> pixels;
 };
 ScreenImage CaptureScreen();
+// Screen images as PNG files (8-bit RGB). False when the image is empty or does not match its size,
+// or the file cannot be written, read or is larger than 16384 pixels a side; `*image` is then unchanged.
+bool SavePng(const char* path, const ScreenImage& image);
+bool LoadPng(const char* path, ScreenImage* image);
 
 // The display backend: a desktop window (SDL2) that shows the composed screen, each pixel
 // `scale` x `scale`, and turns the mouse's left button and touch into pen input, the keyboard into

@@ -1,6 +1,4 @@
 // The screen: composition of the visible top-level surfaces, read by GetDC(NULL) and the host.
-#include <png.h>
-
 #include <cstdio>
 #include <vector>
 
@@ -73,34 +71,6 @@ COLORREF ScreenPixel(int x, int y)
         return CLR_INVALID;
     uint32_t* data = pixman_image_get_data(screen);
     return ColorFromPixel(data[y * (pixman_image_get_stride(screen) / 4) + x]);
-}
-
-bool SaveScreenPng(const char* path)
-{
-    if (!path) return false;
-    pixman_image_t* screen = ComposedScreen();
-    int width = pixman_image_get_width(screen), height = pixman_image_get_height(screen);
-    uint32_t* data = pixman_image_get_data(screen);
-    int stride = pixman_image_get_stride(screen) / 4;
-
-    std::vector<png_byte> rgb(size_t(width) * height * 3);
-    for (int y = 0; y < height; y++)
-        for (int x = 0; x < width; x++) {
-            uint32_t p = data[y * stride + x];
-            png_byte* out = &rgb[(size_t(y) * width + x) * 3];
-            out[0] = png_byte(p >> 16);
-            out[1] = png_byte(p >> 8);
-            out[2] = png_byte(p);
-        }
-
-    png_image image = {};
-    image.version = PNG_IMAGE_VERSION;
-    image.width = png_uint_32(width);
-    image.height = png_uint_32(height);
-    image.format = PNG_FORMAT_RGB;
-    bool ok = png_image_write_to_file(&image, path, 0, rgb.data(), width * 3, nullptr) != 0;
-    png_image_free(&image);
-    return ok;
 }
 
 }  // namespace wincore

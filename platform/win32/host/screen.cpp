@@ -1,10 +1,25 @@
-// The screen: a whole capture from the screen DC (what the display shows), and single pixels
-// as Win32's z-order composes them.
+// The screen as the host's windows compose it: whole captures and single pixels, read from each
+// top-level window's own DC in Win32's z-order. Reading the screen DC instead would show what the
+// X server has been given so far, which under Wine lags behind the windows' drawing.
+#include <vector>
+
 #include <wincore/host.h>
 
 namespace wincore {
 
 namespace {
+
+// The process's visible top-level windows, the bottom one first.
+std::vector<HWND> ShownWindowsBottomUp()
+{
+    std::vector<HWND> shown;
+    for (HWND hwnd = GetTopWindow(nullptr); hwnd; hwnd = GetWindow(hwnd, GW_HWNDNEXT)) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(hwnd, &process);
+        if (process == GetCurrentProcessId() && IsWindowVisible(hwnd)) shown.insert(shown.begin(), hwnd);
+    }
+    return shown;
+}
 
 ScreenImage Capture()
 {
@@ -23,7 +38,14 @@ ScreenImage Capture()
     HBITMAP section = CreateDIBSection(desktop, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (memory && section) {
         HGDIOBJ old = SelectObject(memory, section);
-        BitBlt(memory, 0, 0, image.width, image.height, desktop, 0, 0, SRCCOPY);
+        PatBlt(memory, 0, 0, image.width, image.height, BLACKNESS);
+        for (HWND hwnd : ShownWindowsBottomUp()) {
+            RECT rect = {};
+            GetWindowRect(hwnd, &rect);
+            HDC window = GetWindowDC(hwnd);
+            BitBlt(memory, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, window, 0, 0, SRCCOPY);
+            ReleaseDC(hwnd, window);
+        }
         GdiFlush();
         const DWORD* pixels = static_cast<const DWORD*>(bits);
         image.pixels.assign(pixels, pixels + size_t(image.width) * image.height);
@@ -43,9 +65,7 @@ ScreenImage CaptureScreen()
     return Capture();
 }
 
-// What the topmost visible top-level window at the point holds there, read from that window's
-// own DC: the screen as Win32's z-order composes it. Reading the screen DC instead would show
-// what the X server has been given so far, which under Wine lags behind the windows' drawing.
+// What the topmost visible top-level window at the point holds there.
 COLORREF ScreenPixel(int x, int y)
 {
     if (x < 0 || y < 0 || x >= GetSystemMetrics(SM_CXSCREEN) || y >= GetSystemMetrics(SM_CYSCREEN))
