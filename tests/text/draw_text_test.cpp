@@ -1,4 +1,4 @@
-// Drawing text with DrawTextW: placement, measuring, prefixes and clipping.
+// Drawing text with DrawTextW: prefixes and clipping (placement is the golden pictures').
 #include <algorithm>
 
 #include "text/text_fixture.h"
@@ -6,62 +6,6 @@
 namespace {
 
 using DrawTextTest = TextTest;
-
-// The ink lies in the cell the flags name (glyphs sit up to 3 pixels inside their advances), and
-// the result is the cell's bottom counted from the rectangle's top.
-TEST_F(DrawTextTest, PlacementInTheRectangle)
-{
-    Canvas canvas(200, 100, kPaper, font_.get());
-    SetBkMode(canvas.dc(), TRANSPARENT);
-    const RECT rect = {10, 10, 190, 90};
-    const LONG line = Metrics(canvas.dc()).tmHeight, width = Extent(canvas.dc(), u"HUH").cx;
-    const LONG centreX = (rect.left + rect.right - width) / 2, centreY = (rect.top + rect.bottom - line) / 2;
-    const struct Row {
-        const char* name;
-        UINT flags;
-        LONG left, top;
-    } rows[] = {
-        {"left top", DT_SINGLELINE, rect.left, rect.top},
-        {"centred", DT_SINGLELINE | DT_CENTER | DT_VCENTER, centreX, centreY},
-    };
-    for (const Row& row : rows) {
-        canvas.Clear();
-        RECT given = rect;
-        EXPECT_EQ(DrawTextW(canvas.dc(), u"HUH", -1, &given, row.flags), row.top + line - rect.top) << row.name;
-        const RECT ink = canvas.Ink();
-        EXPECT_TRUE(ink.left >= row.left && ink.left <= row.left + 3 && ink.right <= row.left + width + 1 &&
-                    ink.right >= row.left + width - 3 && ink.top >= row.top && ink.bottom <= row.top + line)
-            << row.name << ": ink " << ink.left << "," << ink.top << "," << ink.right << "," << ink.bottom;
-    }
-}
-
-// DT_CALCRECT measures without drawing: DT_SINGLELINE joins the lines, "&&" is one ampersand unless
-// DT_NOPREFIX, and only the count given is measured.
-TEST_F(DrawTextTest, CalcRectMeasuresLinesWithoutDrawing)
-{
-    Canvas canvas(200, 100, kPaper, font_.get());
-    HDC dc = canvas.dc();
-    const LONG line = Metrics(dc).tmHeight;
-    const struct Row {
-        const char16_t* text;
-        UINT flags;
-        LONG right;
-    } rows[] = {
-        {u"a\nbb\r\nccc", DT_SINGLELINE, Extent(dc, u"abbccc").cx},
-        {u"a&&b", DT_SINGLELINE, Extent(dc, u"a&b").cx},
-        {u"a&&b", DT_SINGLELINE | DT_NOPREFIX, Extent(dc, u"a&&b").cx},
-    };
-    for (const Row& row : rows) {
-        RECT rect = {5, 7, 6, 8};
-        const int height = DrawTextW(dc, row.text, -1, &rect, row.flags | DT_CALCRECT);
-        EXPECT_EQ(Str(rect) + " " + std::to_string(height), Str({5, 7, 5 + row.right, 7 + line}) + " " + std::to_string(line))
-            << Utf8(row.text) << " " << row.flags;
-    }
-    RECT first = {0, 0, 1, 1};
-    DrawTextW(dc, u"AB", 1, &first, DT_SINGLELINE | DT_CALCRECT);
-    EXPECT_EQ(first.right, Extent(dc, u"A").cx) << "only the count given";
-    EXPECT_FALSE(HasInk(canvas.Ink()));
-}
 
 // No room is made for the ampersand, and the M is underlined, no wider than itself.
 TEST_F(DrawTextTest, PrefixHidesTheAmpersandAndUnderlinesTheNextCharacter)

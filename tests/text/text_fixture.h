@@ -45,10 +45,11 @@ inline std::u16string Repeat(const std::u16string& text, int times)
     return out;
 }
 
+// Measured as the controls measure: no limit, no fit count, no partial extents.
 inline SIZE Extent(HDC dc, const std::u16string& text)
 {
     SIZE size = {-1, -1};
-    EXPECT_TRUE(GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size));
+    EXPECT_TRUE(GetTextExtentExPointW(dc, text.c_str(), int(text.size()), 0, nullptr, nullptr, &size));
     return size;
 }
 
