@@ -1,5 +1,4 @@
 // Ids of the resources the resource tests compile into their executable.
 #define IDB_SMALL 104
 #define IDR_BLOB 120
-#define IDR_EMPTY 121
 #define IDD_PLAIN 117
