@@ -1,8 +1,6 @@
-// Decoding: the product's pictures are RGBA PNGs; BMP and JPEG, which no product code decodes here,
-// keep a row each for their pixels and their most dangerous input. Data that is no picture, cut
-// short, corrupt or enormous fails cleanly: a failure result, no image, nothing left allocated.
-#include <cstdlib>
-
+// Decoding: the product's pictures are RGBA PNGs; BMP, which a host may name for a vector box's
+// frame, keeps a row for its pixels and its most dangerous input (the fuzzer covers JPEG). Data that
+// is no picture, cut short, corrupt or enormous fails cleanly: a failure result, no image.
 #include <png.h>
 
 #include "imaging/pictures.h"
@@ -10,16 +8,6 @@
 namespace {
 
 using DecodeTest = ImagingTest;
-
-// Every channel of every pixel within `tolerance` (JPEG is lossy).
-bool Near(const Colors& actual, const Colors& expected, int tolerance)
-{
-    if (actual.size() != expected.size()) return false;
-    for (size_t i = 0; i < actual.size(); i++)
-        for (int shift : {0, 8, 16})
-            if (std::abs(int(actual[i] >> shift & 0xFF) - int(expected[i] >> shift & 0xFF)) > tolerance) return false;
-    return true;
-}
 
 constexpr const char* kRefused = "refused";
 
@@ -35,17 +23,12 @@ TEST_F(DecodeTest, EveryLayoutGivesItsPixels)
         const char* name;
         Bytes file;
         Colors pixels;
-        int tolerance = 0;
     } cases[] = {
         {"PNG RGBA", RgbaPng(3, 1, {0x80FF0000, 0x00FF0000, 0xFFFF0000}), {RGB(128, 0, 127), kBlue, kRed}},
         {"BMP bottom-up rows", EncodeBmp({2, 2, 24, {255, 0, 0, 0, 255, 0, 0, 0, 0, 0, 255, 255, 255, 255, 0, 0}}),
          {kRed, kWhite, kBlue, kGreen}},
-        {"JPEG RGB", SolidJpeg(16, {200, 100, 50}), Colors(256, RGB(200, 100, 50)), 3},
     };
-    for (const auto& c : cases) {
-        Colors pixels = RenderOf(c.file, kBlue);
-        EXPECT_TRUE(Near(pixels, c.pixels, c.tolerance)) << c.name << ::testing::PrintToString(pixels);
-    }
+    for (const auto& c : cases) EXPECT_EQ(RenderOf(c.file, kBlue), c.pixels) << c.name;
 }
 
 // What the factory makes of each file: size, resolution and flags, or a clean refusal.
@@ -54,8 +37,6 @@ TEST_F(DecodeTest, EveryFileGivesItsInformationOrIsRefused)
     const Bytes png = RgbaPng(8, 8, std::vector<uint32_t>(64, 0xFF112233));
     Bytes corruptPng = png;
     corruptPng[png.size() - 20] ^= 0x5A;  // inside the image data: its checksum no longer matches
-    Bytes jpegWithoutFrame = {0xFF, 0xD8, 0xFF};  // libjpeg's fatal error, not a warning
-    jpegWithoutFrame.resize(200, 0);
     const struct {
         const char* name;
         Bytes file;
@@ -69,19 +50,16 @@ TEST_F(DecodeTest, EveryFileGivesItsInformationOrIsRefused)
         {"half a PNG", Cut(png, png.size() / 2), kRefused},
         {"a PNG of a wrong checksum", corruptPng, kRefused},
         {"a PNG of 10000 x 10000", EncodePng({10000, 10000}), "refused: out of memory"},
-        {"a JPEG without a frame", jpegWithoutFrame, kRefused},
-        {"a BMP run past the row's end", RleBmp(4, 2, {3, 0, 2, 0, 0, 1}), kRefused},
+        {"a BMP run past the row's end",
+         EncodeBmp({4, 2, 8, {3, 0, 2, 0, 0, 1}, 1 /* RLE8 */, {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF}}), kRefused},
     };
     for (const auto& c : cases) EXPECT_EQ(DescribeOf(c.file), c.info) << c.name;
 }
 
-TEST_F(DecodeTest, MissingFilesAndNullArguments)
+TEST_F(DecodeTest, MissingFileIsReported)
 {
-    IImage* image = reinterpret_cast<IImage*>(this);  // each failure must clear it
-    const std::vector<HRESULT> results = {factory_->CreateImageFromFile(u"/nonexistent/picture.png", &image),
-                                          factory_->CreateImageFromFile(nullptr, &image),
-                                          factory_->CreateImageFromStream(nullptr, &image)};
-    EXPECT_EQ(results, (std::vector<HRESULT>{STG_E_FILENOTFOUND, E_POINTER, E_POINTER}));
+    IImage* image = reinterpret_cast<IImage*>(this);  // a failure must clear it
+    EXPECT_EQ(factory_->CreateImageFromFile(u"/nonexistent/picture.png", &image), STG_E_FILENOTFOUND);
     EXPECT_EQ(image, nullptr);
 }
 

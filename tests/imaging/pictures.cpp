@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include <jpeglib.h>
 #include <png.h>
 
 namespace {
@@ -76,36 +75,6 @@ Bytes EncodeBmp(const BmpSpec& spec)
         Append(out, v, 4);
     for (uint32_t colour : spec.palette) Append(out, colour, 4);
     out.insert(out.end(), spec.rows.begin(), spec.rows.end());
-    return out;
-}
-
-Bytes RleBmp(int32_t width, int32_t height, Bytes stream)
-{
-    return EncodeBmp({width, height, 8, std::move(stream), 1 /* RLE8 */, {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF}});
-}
-
-Bytes SolidJpeg(int side, const Bytes& rgb)
-{
-    jpeg_compress_struct info;
-    jpeg_error_mgr error;
-    info.err = jpeg_std_error(&error);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = info.image_height = JDIMENSION(side);
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 95, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<JSAMPLE> row;
-    for (int x = 0; x < side; x++) row.insert(row.end(), rgb.begin(), rgb.end());
-    for (JSAMPROW rows[1] = {row.data()}; info.next_scanline < info.image_height;) jpeg_write_scanlines(&info, rows, 1);
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    Bytes out(buffer, buffer + size);
-    free(buffer);
     return out;
 }
 

@@ -34,11 +34,6 @@ struct BmpSpec {
     std::vector<uint32_t> palette = {};
 };
 Bytes EncodeBmp(const BmpSpec& spec);
-// A run-length encoded 8-bit BMP of the palette red, green, blue, white.
-Bytes RleBmp(int32_t width, int32_t height, Bytes stream);
-
-// A square JPEG of one RGB colour.
-Bytes SolidJpeg(int side, const Bytes& rgb);
 
 // Format, size, resolution, size in HIMETRIC and flags in one line: "PNG 2x1 96x96dpi 53x26 alpha rgb realsize".
 std::string Describe(IImage* image);
