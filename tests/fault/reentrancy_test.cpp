@@ -3,10 +3,6 @@
 #include <memory>
 #include <string>
 
-#include "NavComboboxEx.h"
-#include "NavListViewEx.h"
-#include "NavVectorBox.h"
-#include "RKNaviMenu.h"
 #include "fault/fault_fixture.h"
 
 namespace {
@@ -67,9 +63,7 @@ Subject List(HWND owner, HWND respond, int gesture)
 Subject Combo(HWND owner, HWND, int gesture)
 {
     auto held = Hold<CNavComboboxEx>();
-    RECT rect = {10, 100, 250, 400};
-    (*held)->Create(nullptr, WS_VISIBLE, nullptr, rect, owner, 20);
-    for (const WCHAR* name : {TEXT("Alpha"), TEXT("Beta"), TEXT("Gamma")}) (*held)->AddString(name);
+    CreateGreekCombo(**held, owner);
     HWND field = (*held)->GetSafeHwnd();
     auto react = [held, field](Reaction reaction) {
         WCHAR empty[] = TEXT("");
@@ -79,19 +73,14 @@ Subject Combo(HWND owner, HWND, int gesture)
         if (reaction == Hide) (*held)->Show(SW_HIDE);
         if (reaction == Change) (*held)->SetCurSel(2);
     };
-    auto open = [] {
-        Tap(220, 120);
-        wincore::Advance(150);
-        return GetFocus();  // the open list
-    };
-    auto act = [gesture, open] {
+    auto act = [gesture] {
         if (gesture == 2) return Tap(100, 120);
-        HWND list = open();
+        HWND list = OpenComboList();
         if (gesture == 0) return Tap(130, 152);
         SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(120, 12));
         SendMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(120, 12));
     };
-    auto next = [held, open] {
+    auto next = [held] {
         if (!*held) return std::string("deleted");
         CNavComboboxEx& kept = **held;
         WCHAR text[16] = {};
@@ -100,9 +89,7 @@ Subject Combo(HWND owner, HWND, int gesture)
                             " '" + Utf8(text) + "'";
         kept.Show(SW_SHOW);
         kept.AddString(TEXT("Delta"));
-        open();
-        Tap(130, 152);
-        wincore::Advance(500);
+        PickInCombo(0);
         return state + ", then " + std::to_string(kept.GetCurSel());
     };
     return {react, act, next};
@@ -140,8 +127,7 @@ Subject Menu(HWND owner, HWND, int type)
     const int frame = type == 1 ? 22 : 10;  // px before the first item
     auto show = [held, owner, type] {
         (*held)->Create(type);
-        for (UINT id = 1; id <= 3; id++)
-            (*held)->AppendItem(MWF_ENABLED | MWF_TEXT, id, TEXT("Item"), {kTextColour, 150}, nullptr);
+        AppendItems(**held, 3);
         (*held)->TrackMenu(owner, 200, 300);
         wincore::Advance(1500);
     };

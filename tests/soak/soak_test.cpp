@@ -3,10 +3,6 @@
 
 #include <fstream>
 
-#include "NavComboboxEx.h"
-#include "NavListViewEx.h"
-#include "NavVectorBox.h"
-#include "RKNaviMenu.h"
 #include "fault/fault_fixture.h"
 
 namespace {
@@ -57,7 +53,7 @@ protected:
     }
     void Track(CRKNaviMenu& menu, UINT items, int x, int y)
     {
-        for (UINT id = 1; id <= items; id++) menu.AppendItem(MWF_ENABLED | MWF_TEXT, id, TEXT("Item"), {kTextColour, 150}, nullptr);
+        AppendItems(menu, items);
         EXPECT_EQ(menu.TrackMenu(owner, x, y), 1);
         wincore::Pump();
     }
@@ -94,17 +90,12 @@ TEST_F(Soak, CreatePaintDestroyEveryControl)
 TEST_F(Soak, OpenPickCloseTheComboBoxsListAndBothMenus)
 {
     CNavComboboxEx combo;
-    RECT rect = {10, 100, 250, 400};
-    ASSERT_EQ(combo.Create(nullptr, WS_VISIBLE, nullptr, rect, owner, 20), 1);
-    for (const WCHAR* name : {TEXT("Alpha"), TEXT("Beta"), TEXT("Gamma")}) combo.AddString(name);
+    CreateGreekCombo(combo, owner);
     CRKNaviMenu popup, panel;
     ASSERT_EQ(popup.Create(1) + panel.Create(0), 2);
     RECT at = {};
     Run(3, [&](int i) {
-        Tap(220, 120);
-        wincore::Advance(100);
-        Tap(130, 152 + 42 * (i % 3));
-        wincore::Advance(100);
+        PickInCombo(i % 3);
         ASSERT_EQ(combo.GetCurSel(), i % 3) << "cycle " << i;
         const int item = i % 2;
         Track(popup, 2, 400, 100);
