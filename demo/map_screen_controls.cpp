@@ -22,9 +22,10 @@ RECT RectOf(layout::Box box)
     return RECT{box.left, box.top, box.right, box.bottom};
 }
 
+// Without LR_CREATEDIBSECTION Win32 makes the list of a device-dependent bitmap at 4 bits a pixel.
 HIMAGELIST LoadIcons(HINSTANCE instance, int id, int size)
 {
-    return ImageList_LoadImage(instance, MAKEINTRESOURCEW(id), size, 0, kKey, IMAGE_BITMAP, 0);
+    return ImageList_LoadImage(instance, MAKEINTRESOURCEW(id), size, 0, kKey, IMAGE_BITMAP, LR_CREATEDIBSECTION);
 }
 
 }  // namespace

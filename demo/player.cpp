@@ -22,11 +22,11 @@ public:
 
     bool Play(const Script& script, std::string* error)
     {
-        DWORD start = wincore::HostNow();
+        start_ = wincore::HostNow();
         Film();
         for (const Step& step : script)
             if (!Do(step, error)) return false;
-        report_->simulatedMs = wincore::HostNow() - start;
+        report_->simulatedMs = wincore::HostNow() - start_;
         if (!film_) return true;
         report_->frames = film_->Frames();
         if (!film_->Write(options_.animationPath)) {
@@ -63,12 +63,16 @@ private:
         penDown_ = down;
     }
 
+    // Waits end at their time from the script's start, so that on a real clock the time the inputs
+    // themselves take is not added to the waits (a flick keeps its speed). The manual clock does not
+    // move during input: there the steps are the same either way.
     void Wait(int ms)
     {
-        for (int left = ms; left > 0;) {
-            int step = std::min(left, std::max(1, options_.frameMs));
-            wincore::Advance(DWORD(step));
-            left -= step;
+        due_ += ms;
+        for (;;) {
+            const long behind = due_ - long(wincore::HostNow() - start_);
+            if (behind <= 0) return;
+            wincore::Advance(DWORD(std::min(behind, long(std::max(1, options_.frameMs)))));
             Framed();
         }
     }
@@ -100,6 +104,8 @@ private:
     const PlayOptions& options_;
     PlayReport* report_;
     std::unique_ptr<TourFilm> film_;
+    DWORD start_ = 0;
+    long due_ = 0;  // ms from the start: where the script's waits have brought it
     POINT pen_ = {0, 0};
     bool penDown_ = false;
 };

@@ -49,6 +49,19 @@ bool DrawPicture(IImagingFactory* factory, HINSTANCE instance, int id, HDC dc, c
     return drawn;
 }
 
+// Desktop Windows may have the imaging service unregistered: then it is the one beside the program.
+IImagingFactory* OpenImagingFactory()
+{
+#if defined(_WIN32) && !defined(_WIN32_WCE)
+    return CreateImagingFactory(nullptr);
+#else
+    IImagingFactory* factory = nullptr;
+    CoCreateInstance(CLSID_ImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IImagingFactory,
+                     reinterpret_cast<void**>(&factory));
+    return factory;
+#endif
+}
+
 }  // namespace
 
 bool Scene::Load(HINSTANCE instance, int width, int height)
@@ -63,9 +76,8 @@ bool Scene::Load(HINSTANCE instance, int width, int height)
         return false;
     }
     oldBitmap_ = SelectObject(dc_, bitmap_);
-    IImagingFactory* factory = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IImagingFactory,
-                                reinterpret_cast<void**>(&factory)))) {
+    IImagingFactory* factory = OpenImagingFactory();
+    if (!factory) {
         Release();
         return false;
     }

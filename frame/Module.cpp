@@ -4,20 +4,12 @@
 
 #if defined(_WIN32) && !defined(_WIN32_WCE)
 #include <mutex>
-#include <string>
 #endif
 
 namespace {
 
 HINSTANCE moduleInstance = nullptr;
 IImagingFactory* imagingFactory = nullptr;
-
-void CreateFactory()
-{
-    // On failure the platform leaves the pointer null and every picture load then fails softly.
-    CoCreateInstance(CLSID_ImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IImagingFactory,
-                     reinterpret_cast<void**>(&imagingFactory));
-}
 
 #if defined(_WIN32) && !defined(_WIN32_WCE)
 
@@ -27,41 +19,11 @@ void CreateFactory()
 // long as the factory may be used.
 std::once_flag imagingStarted;
 
-constexpr wchar_t kImagingServer[] = L"RKNavImaging.dll";
-
-// Without a registration of the imaging service the factory comes straight from the server
-// installed beside this library, in process, as CoCreateInstance would have made it.
-IImagingFactory* FactoryBesideTheLibrary()
-{
-    WCHAR path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameW(moduleInstance, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return nullptr;
-    std::wstring server(path, length);
-    server.erase(server.find_last_of(L"\\/") + 1);
-    server += kImagingServer;
-    // The server stays loaded: FreeLibrary has no safe place here, and its images may outlive us.
-    HMODULE module = LoadLibraryExW(server.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-    using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
-    auto getClassObject =
-        module ? reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")))
-               : nullptr;
-    IClassFactory* classFactory = nullptr;
-    if (!getClassObject ||
-        FAILED(getClassObject(CLSID_ImagingFactory, IID_IClassFactory, reinterpret_cast<void**>(&classFactory))) ||
-        !classFactory)
-        return nullptr;
-    IImagingFactory* factory = nullptr;
-    classFactory->CreateInstance(nullptr, IID_IImagingFactory, reinterpret_cast<void**>(&factory));
-    classFactory->Release();
-    return factory;
-}
-
 void StartImaging()
 {
     // A thread already in a single-threaded apartment keeps it; the factory works in either.
     CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-    CreateFactory();
-    if (!imagingFactory) imagingFactory = FactoryBesideTheLibrary();
+    imagingFactory = CreateImagingFactory(moduleInstance);
 }
 
 // DllMain only records the module instance here; COM waits for StartImaging.
@@ -77,6 +39,13 @@ void DetachProcess(LPVOID reserved)
 }
 
 #else
+
+void CreateFactory()
+{
+    // On failure the platform leaves the pointer null and every picture load then fails softly.
+    CoCreateInstance(CLSID_ImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IImagingFactory,
+                     reinterpret_cast<void**>(&imagingFactory));
+}
 
 // Elsewhere the module instance comes first, then COM and the factory, in DllMain.
 void AttachProcess()
