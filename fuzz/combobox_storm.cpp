@@ -21,7 +21,7 @@ public:
 private:
     friend Storm;
     // SetItemHeight changes what the list's rows show without repainting them.
-    static const Op kOps[], kReactions[];
+    static const Op kOps[];
 
     // Now and then the combo box sits in a child window of the owner.
     void Start()
@@ -101,20 +101,8 @@ const S::Op S::kOps[] = {
          combo.GetComboxText(buffer, s.in_.Range(-1, NAVLV_TEXT_LEN));
      }},
     {"remake", [](S& s, C&) { s.control_.reset(); s.Make(); }},
-    {"copy", Copy},
-    {"destroy window", DestroyItsWindow},
-    {"font", [](S& s, C& combo) { combo.SetFont(s.in_.Bool() ? s.font_ : nullptr); }},
-};
-
-const S::Op S::kReactions[] = {
-    {"reset", [](S&, C& combo) { combo.ResetContent(); }},
-    {"hide", [](S&, C& combo) { combo.Show(SW_HIDE); }},
-    {"drop", Drop},
-    {"delete the first", [](S&, C& combo) { combo.DeleteString(0); }},
-    {"add", [](S&, C& combo) { combo.AddString(TEXT("added")); }},
-    {"select none", [](S&, C& combo) { combo.SetCurSel(-1); }},
-    {"destroy window", DestroyItsWindow},
     {"destroy the parent", [](S& s, C& combo) { DestroyWindow(s.parent_ == s.owner_ ? s.Window(combo) : s.parent_); }},
+    {"font", [](S& s, C& combo) { combo.SetFont(s.in_.Bool() ? s.font_ : nullptr); }},
 };
 
 }  // namespace

@@ -32,6 +32,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     return OnFreshHost([&] {
         Offscreen target(kTargetSize, kTargetSize);
-        ThroughNavImage(data, size, target.dc());
+        ThroughNavImage(data, size, target.dc);
     });
 }

@@ -14,7 +14,7 @@ public:
 private:
     friend Storm;
     // Operations that change rows without repainting them mark the rows stale until the next paint.
-    static const Op kOps[], kReactions[];
+    static const Op kOps[];
 
     void Start() { dropDown_ = in_.Bool(); Make(); }
 
@@ -78,7 +78,7 @@ const S::Op S::kOps[] = {
      }},
     {"refresh", [](S& s, L& list) { list.Refresh(); s.stale_ = false; }},
     {"remake", [](S& s, L& list) { s.in_.Bool() ? list.Destroy() : s.control_.reset(); s.Make(); }},
-    {"copy", Copy},
+    {"destroy", [](S&, L& list) { list.Destroy(); }},
     {"looks",
      [](S& s, L& list) {
          const COLORREF background = s.in_.Colour();
@@ -100,7 +100,6 @@ const S::Op S::kOps[] = {
          s.stale_ = true;
      }},
     {"respond window", [](S& s, L& list) { list.SetRespondHwnd(s.in_.Bool() ? s.owner_ : nullptr); }},
-    {"destroy window", DestroyItsWindow},
     {"copy backdrop", [](S& s, L& list) { list.CopyDCFromWnd(s.in_.Bool() ? s.owner_ : nullptr); }},
     {"scroll bars", [](S& s, L& list) { list.EnableHScrollBar(s.in_.Bool()); list.EnableSelectHScroll(s.in_.Bool()); }},
     {"read text",
@@ -108,18 +107,6 @@ const S::Op S::kOps[] = {
          const int index = s.Position();
          list.GetItemText(index, s.buffer_, s.in_.Range(-1, NAVLV_TEXT_LEN));
      }},
-};
-
-const S::Op S::kReactions[] = {
-    {"delete all", [](S&, L& list) { list.DeleteAllItems(); }},
-    {"hide", [](S&, L& list) { ShowWindow(list.GetSafeHand(), SW_HIDE); }},
-    {"drop", Drop},
-    {"delete the first", [](S&, L& list) { list.DeleteItem(0); }},
-    {"add", [](S&, L& list) { list.AddItem(TEXT("added"), 0, 1); }},
-    {"select none", [](S&, L& list) { list.SetCurrentSel(-1); }},
-    {"destroy", [](S&, L& list) { list.Destroy(); }},
-    {"destroy window", DestroyItsWindow},
-    {"insert first", [](S&, L& list) { list.InsertItem(TEXT("first"), 0, 1, 1); }},
 };
 
 }  // namespace

@@ -13,7 +13,7 @@ public:
 
 private:
     friend Storm;
-    static const Op kOps[], kReactions[];
+    static const Op kOps[];
 
     void Start()
     {
@@ -38,19 +38,7 @@ private:
         Check(!window || IsWindow(window) || hostDestroyedWindow_, "the menu names a window that is gone");
     }
 
-    // A size in pixels: a likely one or an extreme.
-    int Size() { return in_.Range(0, 3) ? in_.Range(60, 300) : in_.Bool() ? INT_MIN : INT_MAX; }
-
-    void Open(CRKNaviMenu& menu, HWND owner, int x, int y)
-    {
-        if (menu.TrackMenu(owner, x, y)) hostDestroyedWindow_ = false;
-    }
-
-    void DestroyMenuWindow(CRKNaviMenu& menu)
-    {
-        DestroyWindow(menu.GetSafeHwnd());
-        hostDestroyedWindow_ = true;
-    }
+    void WindowDestroyed() { hostDestroyedWindow_ = true; }
 
     HBITMAP background_ = nullptr;
     HIMAGELIST images_ = ImageList_Create(24, 24, ILC_COLOR32, 4, 4);
@@ -61,11 +49,12 @@ using S = MenuStorm;
 using M = CRKNaviMenu;
 
 const S::Op S::kOps[] = {
+    // An item's size: a likely one or an extreme.
     {"append",
      [](S& s, M& menu) {
          std::u16string text = s.in_.Text(70);
          const UINT flags = s.in_.Byte(), id = s.in_.Word();
-         const int size = s.Size();
+         const int size = s.in_.Range(0, 3) ? s.in_.Range(60, 300) : s.in_.Bool() ? INT_MIN : INT_MAX;
          const WCHAR* shown = s.in_.Bool() ? text.c_str() : nullptr;
          menu.AppendItem(flags, id, shown, {s.in_.Colour(), size}, s.background_);
      }},
@@ -91,7 +80,7 @@ const S::Op S::kOps[] = {
      [](S& s, M& menu) {
          const int x = s.in_.Range(-100, 900);
          HWND owner = s.in_.Bool() ? s.owner_ : nullptr;
-         s.Open(menu, owner, x, s.in_.Range(-100, 600));
+         if (menu.TrackMenu(owner, x, s.in_.Range(-100, 600))) s.hostDestroyedWindow_ = false;
      }},
     {"destroy", [](S&, M& menu) { menu.Destroy(); }},
     {"create", [](S& s, M& menu) { s.Create(menu); }},
@@ -101,32 +90,18 @@ const S::Op S::kOps[] = {
      [](S& s, M& menu) {
          const int width = s.in_.Range(1, 800);
          Offscreen picture(width, s.in_.Range(1, 480));
-         menu.CopyDCFrom(picture.dc(), s.in_.Bool());
+         menu.CopyDCFrom(picture.dc, s.in_.Bool());
      }},
-    // The copy replaces the menu, or opens beside it.
-    {"copy",
+    // The copy opens beside the menu.
+    {"open a copy",
      [](S& s, M& menu) {
          CRKNaviMenu copy(menu);
          s.CheckCopy(copy);
-         if (s.in_.Bool()) {
-             menu = copy;
-         } else if (s.in_.Bool()) {
-             const int x = s.in_.Range(0, 700);
-             copy.TrackMenu(s.owner_, x, s.in_.Range(0, 400));
-             wincore::Advance(s.in_.Range(0, 600));
-         }
+         const int x = s.in_.Range(0, 700);
+         copy.TrackMenu(s.owner_, x, s.in_.Range(0, 400));
+         wincore::Advance(s.in_.Range(0, 600));
      }},
-    {"destroy window", [](S& s, M& menu) { s.DestroyMenuWindow(menu); }},
-    {"show the owner", [](S& s, M&) { ShowWindow(s.owner_, SW_SHOW); }},
-};
-
-const S::Op S::kReactions[] = {
-    {"destroy", [](S&, M& menu) { menu.Destroy(); }},
-    {"drop", Drop},
-    {"reopen", [](S& s, M& menu) { s.Open(menu, s.owner_, 400, 100); }},
-    {"append", [](S&, M& menu) { menu.AppendItem(MWF_ENABLED | MWF_TEXT, 9, TEXT("added"), {0xFFFFFF, 150}, nullptr); }},
-    {"destroy window", [](S& s, M& menu) { s.DestroyMenuWindow(menu); }},
-    {"hide the owner", [](S& s, M&) { ShowWindow(s.owner_, SW_HIDE); }},
+    {"show or hide the owner", [](S& s, M&) { ShowWindow(s.owner_, s.in_.Bool() ? SW_SHOW : SW_HIDE); }},
 };
 
 }  // namespace

@@ -20,7 +20,7 @@ public:
 
 private:
     friend Storm;
-    static const Op kOps[], kReactions[];
+    static const Op kOps[];
 
     void Create(CNavVectorBox& box)
     {
@@ -36,18 +36,6 @@ private:
         const int count = BoxFields::Count(box), sel = box.GetCurSel(), pressed = BoxFields::PressedPass(box);
         Check(sel >= 0 && (sel < count || (count == 0 && sel == 0)), "the vector box shows no item of its own");
         Check(pressed >= -1 && pressed <= 1, "a pressed arrow that does not exist");
-    }
-
-    // The host's bitmap, none (the default frame), a missing file (no frame), or no image at all.
-    void OwnerFrame(CNavVectorBox& box)
-    {
-        const int choice = in_.Range(0, 3);
-        std::u16string path = choice == 2 ? u"/nonexistent/" + in_.Text(300) : std::u16string();
-        void* images[] = {bitmap_, nullptr, path.data()};
-        if (choice == 3)
-            box.SetOwnerDrawBmp(nullptr, in_.Range(0, 1));
-        else
-            box.SetOwnerDrawBmp(&images[choice], choice == 2);
     }
 
     HFONT font_ = CreateMenuFont(120, 1);
@@ -67,21 +55,19 @@ const S::Op S::kOps[] = {
     {"select", [](S& s, B& box) { box.SetCurSel(s.in_.Range(-2, BoxFields::Count(box) + 1)); }},
     {"show", [](S& s, B& box) { box.Show(s.in_.Bool() ? SW_SHOW : SW_HIDE); }},
     {"arrow width", [](S& s, B& box) { box.SetPassControlWidth(s.in_.Range(-5, 300)); }},
-    {"frame", [](S& s, B& box) { s.OwnerFrame(box); }},
+    // The host's bitmap, none (the default frame), a missing file (no frame), or no image at all.
+    {"frame",
+     [](S& s, B& box) {
+         const int choice = s.in_.Range(0, 3);
+         std::u16string path = choice == 2 ? u"/nonexistent/" + s.in_.Text(300) : std::u16string();
+         void* images[] = {s.bitmap_, nullptr, path.data()};
+         choice == 3 ? box.SetOwnerDrawBmp(nullptr, s.in_.Range(0, 1)) : box.SetOwnerDrawBmp(&images[choice], choice == 2);
+     }},
     {"font", [](S& s, B& box) { box.SetFont(s.in_.Bool() ? s.font_ : nullptr); }},
     {"text colour", [](S& s, B& box) { box.SetTextColor(s.in_.Colour()); }},
     {"move", Move<700, 450, 500, 150>},
-    {"destroy window", DestroyItsWindow},
-    {"copy", Copy},
     {"create", [](S& s, B&) { s.Make(); }},
     {"enable", [](S& s, B& box) { EnableWindow(s.Window(box), s.in_.Bool()); }},
-};
-
-const S::Op S::kReactions[] = {
-    {"destroy window", DestroyItsWindow},
-    {"hide", [](S&, B& box) { box.Show(SW_HIDE); }},
-    {"insert", [](S&, B& box) { box.InsertItem(TEXT("added"), nullptr); }},
-    {"select the first", [](S&, B& box) { box.SetCurSel(0); }},
 };
 
 }  // namespace

@@ -14,29 +14,18 @@ public:
     bool Empty() const { return offset_ >= size_; }
     uint8_t Byte() { return Empty() ? 0 : data_[offset_++]; }
     bool Bool() { return Byte() & 1; }
-    uint16_t Word()
-    {
-        uint16_t low = Byte();
-        return uint16_t(low | Byte() << 8);
-    }
+    uint16_t Word() { const uint16_t low = Byte(); return uint16_t(low | Byte() << 8); }
     // A value in lo..hi, both included.
     int Range(int lo, int hi) { return lo + int(Word() % (unsigned(hi - lo) + 1)); }
-    uint32_t Colour()
-    {
-        uint32_t red = Byte(), green = Byte(), blue = Byte();
-        return red | green << 8 | blue << 16;
-    }
-    // At lo..hi, up to maxWidth x maxHeight; one decision a statement, so any compiler reads alike.
+    uint32_t Colour() { const uint32_t red = Byte(), green = Byte(), blue = Byte(); return red | green << 8 | blue << 16; }
+    // At lo..hi, up to maxWidth x maxHeight; a braced list reads its decisions in order on any compiler.
     struct Box {
         int x, y, width, height;
         RECT Rect() const { return RECT{x, y, x + width, y + height}; }
     };
     Box Place(int xLo, int xHi, int yLo, int yHi, int maxWidth, int maxHeight)
     {
-        Box box = {Range(xLo, xHi), Range(yLo, yHi), 0, 0};
-        box.width = Range(0, maxWidth);
-        box.height = Range(0, maxHeight);
-        return box;
+        return Box{Range(xLo, xHi), Range(yLo, yHi), Range(0, maxWidth), Range(0, maxHeight)};
     }
     // Up to `maxLength` units: mostly letters and digits, now and then any unit at all.
     std::u16string Text(int maxLength)

@@ -39,13 +39,6 @@ inline int OnFreshHost(const std::function<void()>& run)
     return 0;
 }
 
-inline void Fill(HDC dc, const RECT& rect, COLORREF color)
-{
-    HBRUSH brush = CreateSolidBrush(color);
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
-}
-
 // What the owner runs for every notification a control sends it; a storm sets it.
 inline std::function<void()> gNotifyHandler;
 
@@ -54,7 +47,10 @@ inline LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 {
     if (message == WM_NAVLV_PAINTBK || message == WM_NAVCTRL_PAINTBK) {
         const RECT& area = *reinterpret_cast<const RECT*>(lParam);
-        Fill(reinterpret_cast<HDC>(wParam), RECT{0, 0, area.right - area.left, area.bottom - area.top}, 0x00608040);
+        const RECT beneath = {0, 0, area.right - area.left, area.bottom - area.top};
+        HBRUSH brush = CreateSolidBrush(0x00608040);
+        FillRect(reinterpret_cast<HDC>(wParam), &beneath, brush);
+        DeleteObject(brush);
         return 1;
     }
     if (message == WM_DRAWITEM) {
@@ -80,30 +76,21 @@ inline HWND CreateOwner(DWORD style, int x, int y, int width, int height, HWND p
 }
 
 // A memory DC with a 32-bit DIB section of its own.
-class Offscreen {
-public:
-    Offscreen(int width, int height) : dc_(CreateCompatibleDC(nullptr))
+struct Offscreen {
+    Offscreen(int width, int height)
     {
         BITMAPINFO info = {};
         info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         void* bits = nullptr;
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        if (!dc_ || !bitmap_) Fault("no off-screen picture");
-        displaced_ = SelectObject(dc_, bitmap_);
+        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        if (!dc || !bitmap) Fault("no off-screen picture");
+        displaced = SelectObject(dc, bitmap);
     }
-    ~Offscreen()
-    {
-        SelectObject(dc_, displaced_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
+    ~Offscreen() { SelectObject(dc, displaced); DeleteObject(bitmap); DeleteDC(dc); }
     Offscreen(const Offscreen&) = delete;
     Offscreen& operator=(const Offscreen&) = delete;
 
-    HDC dc() const { return dc_; }
-
-private:
-    HDC dc_;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ displaced_ = nullptr;
+    const HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ displaced = nullptr;
 };

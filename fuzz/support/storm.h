@@ -1,4 +1,5 @@
-// One control under pen gestures and operations, checked every step; the host answers with kReactions.
+// One control under pen gestures and operations, checked every step; the host answers a notice with
+// one more operation.
 #pragma once
 
 #include <algorithm>
@@ -99,15 +100,15 @@ public:
         owner_ = CreateOwner(WS_POPUP | WS_VISIBLE, 0, 0, 800, 480, nullptr);
         gNotifyHandler = [this] { Notified(); };
         self().Start();
-        constexpr int kPen = int(std::size(pen::kGestures)), kShared = int(std::size(kSharedOps));
+        constexpr int kPen = int(std::size(pen::kGestures));
         for (int step = 0; step < maxSteps && !in_.Empty(); step++) {
-            const int op = in_.Range(0, kPen + kShared + int(std::size(Self::kOps)) - 1);
+            const int op = in_.Range(0, kPen + OpCount() - 1);
             if (op < kPen) {
                 HWND target = control_ ? self().Target(*control_) : owner_;
                 gFuzzStep = pen::kGestures[op].name;
                 pen::kGestures[op].action(in_, target);
             } else if (control_ || self().Revive()) {
-                Do(op < kPen + kShared ? kSharedOps[op - kPen] : Self::kOps[op - kPen - kShared]);
+                Do(op - kPen);
             }
             wincore::Pump();
             if (control_) self().CheckInvariants(*control_, true);
@@ -122,6 +123,7 @@ protected:
     void Start() { Make(); }
     bool Revive() { Make(); return false; }
     HWND Target(Control& control) { return self().Window(control); }
+    void WindowDestroyed() {}
 
     void Make()
     {
@@ -138,7 +140,7 @@ protected:
     static void Paint(Self&, Control& control)
     {
         Offscreen picture(800, 480);
-        control.OnPaintEx(picture.dc());
+        control.OnPaintEx(picture.dc);
     }
     // Now and then the copy replaces the control, which then creates a window again.
     static void Copy(Self& s, Control& control)
@@ -149,7 +151,8 @@ protected:
         control = copy;
         s.Make();
     }
-    static void Arm(Self& s, Control&) { s.reaction_ = s.in_.Range(0, int(std::size(Self::kReactions))); }
+    // The next notice runs operation reaction_ - 1 inside it; 0: none.
+    static void Arm(Self& s, Control&) { s.reaction_ = s.in_.Range(0, OpCount()); }
     static void Drop(Self& s, Control&) { s.control_.reset(); }
     template <int xHi, int yHi, int maxWidth, int maxHeight>
     static void Move(Self& s, Control& control)
@@ -157,7 +160,11 @@ protected:
         const FuzzInput::Box box = s.in_.Place(-50, xHi, -50, yHi, maxWidth, maxHeight);
         MoveWindow(s.Window(control), box.x, box.y, box.width, box.height, s.in_.Bool());
     }
-    static void DestroyItsWindow(Self& s, Control& control) { DestroyWindow(s.Window(control)); }
+    static void DestroyItsWindow(Self& s, Control& control)
+    {
+        DestroyWindow(s.Window(control));
+        s.WindowDestroyed();
+    }
     static void Focus(Self& s, Control& control) { SetFocus(s.in_.Bool() ? s.owner_ : s.Window(control)); }
     // Mostly around the frame periods the controls take, now and then any int.
     static void AnimationInterval(Self& s, Control& control)
@@ -167,8 +174,11 @@ protected:
         Check(control.SetAnimationInterval(ms) == int(accepted), "an animation interval taken or refused wrongly");
     }
 
-    static constexpr Op kSharedOps[] = {
-        {"paint", Paint}, {"arm", Arm}, {"focus", Focus}, {"drop", Drop}, {"animation interval", AnimationInterval}};
+    static constexpr Op kSharedOps[] = {{"paint", Paint}, {"arm", Arm}, {"focus", Focus}, {"drop", Drop},
+                                        {"animation interval", AnimationInterval}, {"copy", Copy},
+                                        {"destroy window", DestroyItsWindow}};
+    static constexpr int SharedCount() { return int(std::size(kSharedOps)); }
+    static constexpr int OpCount() { return SharedCount() + int(std::size(Self::kOps)); }
 
     FuzzInput& in_;
     HWND owner_ = nullptr;
@@ -176,8 +186,9 @@ protected:
 
 private:
     Self& self() { return static_cast<Self&>(*this); }
-    void Do(const Op& op)
+    void Do(int index)
     {
+        const Op& op = index < SharedCount() ? kSharedOps[index] : Self::kOps[index - SharedCount()];
         gFuzzStep = op.name;
         op.action(self(), *control_);
     }
@@ -185,7 +196,7 @@ private:
     {
         const int reaction = reaction_;
         reaction_ = 0;
-        if (reaction && control_) Do(Self::kReactions[reaction - 1]);
+        if (reaction && control_) Do(reaction - 1);
     }
 
     int reaction_ = 0;
