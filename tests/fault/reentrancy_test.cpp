@@ -40,9 +40,7 @@ Subject List(HWND owner, HWND respond, int gesture)
         if (reaction == Hide) ShowWindow(window, SW_HIDE);
         if (reaction == Change) (*held)->SetCurrentSel(3);
     };
-    auto act = [gesture] {
-        gesture == 0 ? Tap(200, 110) : Tap(70, 378);
-    };
+    auto act = [gesture] { gesture == 0 ? Tap(200, 110) : Tap(70, 378); };
     auto next = [held, window] {
         if (!*held) return std::string("deleted");
         NavListViewEx& kept = **held;

@@ -14,7 +14,7 @@ std::vector<uint8_t> PalettedDib(size_t cut = 0)
     TestDib dib = MakeDib(3, 2, 8, 40, {kMagenta, kWhite, kBlack});
     unsigned pixels[2][3] = {{0, 1, 2}, {2, 2, 1}};
     for (int y = 0; y < 2; y++)
-        for (int x = 0; x < 3; x++) dib.SetIndex(x, y, pixels[y][x]);
+        for (int x = 0; x < 3; x++) dib.Row(y)[x] = uint8_t(pixels[y][x]);
     dib.bytes.resize(dib.bytes.size() - cut);
     return dib.bytes;
 }

@@ -28,11 +28,6 @@ struct TestDib {
         pixel[1] = GetGValue(color);
         pixel[2] = GetRValue(color);
     }
-    void SetIndex(int x, int y, unsigned index)  // paletted
-    {
-        size_t bit = size_t(x) * size_t(bitCount);
-        Row(y)[bit / 8] |= uint8_t(index << (8 - bitCount - int(bit % 8)));
-    }
 };
 
 inline TestDib MakeDib(int width, int height, int bitCount, DWORD headerSize = 40, const Colors& palette = {})

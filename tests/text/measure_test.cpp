@@ -17,8 +17,10 @@ TEST_F(MeasureTest, ExtentsAddUpByWholePixelsAndHaveTheCellHeight)
     ASSERT_TRUE(GetTextExtentPoint32W(dc, unterminated, 2, &two));
     EXPECT_EQ(Extent(dc, u"").cx, 0);
     EXPECT_TRUE(one.cx > 0 && one.cy == Metrics(dc).tmHeight && Extent(dc, u"Menu Menu").cx > 2 * one.cx);
-    EXPECT_EQ(Extent(dc, Repeat(u"ab", 50)).cx, 50 * Extent(dc, u"ab").cx);
-    EXPECT_EQ(Extent(dc, Repeat(u"x", 20000)).cx, 20000 * Extent(dc, u"x").cx);
+    std::u16string fifty;
+    for (int i = 0; i < 50; i++) fifty += u"ab";
+    EXPECT_EQ(Extent(dc, fifty).cx, 50 * Extent(dc, u"ab").cx);
+    EXPECT_EQ(Extent(dc, std::u16string(20000, u'x')).cx, 20000 * Extent(dc, u"x").cx);
     EXPECT_EQ(Extent(dc, u"a\tb\r\n\x01").cx, Extent(dc, u"ab").cx);
     EXPECT_EQ(two.cx, Extent(dc, u"WW").cx);
     const WCHAR lone[] = {u'a', 0xD83D, u'b', 0};

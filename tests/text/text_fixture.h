@@ -38,13 +38,6 @@ inline bool HasInk(const RECT& ink)
     return ink.right > ink.left && ink.bottom > ink.top;
 }
 
-inline std::u16string Repeat(const std::u16string& text, int times)
-{
-    std::u16string out;
-    for (int i = 0; i < times; i++) out += text;
-    return out;
-}
-
 // Measured as the controls measure: no limit, no fit count, no partial extents.
 inline SIZE Extent(HDC dc, const std::u16string& text)
 {
