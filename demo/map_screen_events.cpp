@@ -18,10 +18,10 @@ bool InMap(int x, int y)
     return x >= map.left && x < map.right && y >= map.top && y < map.bottom;
 }
 
-std::u16string ItemText(CNavVectorBox& box, const std::vector<std::u16string>& texts)
+Text ItemText(CNavVectorBox& box, const std::vector<Text>& texts)
 {
     int index = box.GetCurSel();
-    return index >= 0 && index < int(texts.size()) ? texts[size_t(index)] : std::u16string(u"(none)");
+    return index >= 0 && index < int(texts.size()) ? texts[size_t(index)] : Text(TEXT("(none)"));
 }
 
 }  // namespace
@@ -42,28 +42,28 @@ void MapScreen::RefreshTrip()
 void MapScreen::OnItemNotify(WPARAM wParam, const tagNAVLVITME* item)
 {
     if (!item) return;
-    std::u16string what = OneLine(item->text1);
+    Text what = OneLine(item->text1);
     if (wParam == kListId && controls_->list.SelectMode())
-        what += u"  ·  " + Number(controls_->list.CheckedCount()) + u" checked 已选";
-    if (wParam != kListId) what = u"route list: " + what;
+        what += TEXT("  ·  ") + Number(controls_->list.CheckedCount()) + TEXT(" checked 已选");
+    if (wParam != kListId) what = TEXT("route list: ") + what;
     Show(ItemNotice(wParam, *item, what));
 }
 
 void MapScreen::OnPageScroll(WPARAM wParam)
 {
-    std::u16string what;
+    Text what;
     switch (HIWORD(wParam)) {
     case 0:
         controls_->list.Page(-1);
-        what = u"previous page 上一页";
+        what = TEXT("previous page 上一页");
         break;
     case 1:
         controls_->list.Page(+1);
-        what = u"next page 下一页";
+        what = TEXT("next page 下一页");
         break;
     default:
         controls_->list.SetCheckBox(!controls_->list.SelectMode());
-        what = controls_->list.SelectMode() ? u"select mode on: tap rows to check them" : u"select mode off";
+        what = controls_->list.SelectMode() ? TEXT("select mode on: tap rows to check them") : TEXT("select mode off");
         break;
     }
     Show(PageScrollNotice(wParam, what));
@@ -78,34 +78,36 @@ void MapScreen::OnCommand(WPARAM wParam, LPARAM lParam)
     case kMenuButtonId:
         if (HIWORD(wParam) != BN_CLICKED) return;
         OpenPanel();
-        Show(CommandNotice(wParam, u"menu button: the sliding panel opens", u"BN_CLICKED"));
+        Show(CommandNotice(wParam, TEXT("menu button: the sliding panel opens"), TEXT("BN_CLICKED")));
         return;
     default: OnMenuPick(wParam, lParam); return;
     }
 }
 
+// Only a pick changes the route; the field's focus notices (EN_SETFOCUS, EN_KILLFOCUS) do not.
 void MapScreen::OnRouteChanged(WPARAM wParam)
 {
     if (HIWORD(wParam) == 0) {
-        Show(CommandNotice(wParam, u"route field tapped"));
+        Show(CommandNotice(wParam, TEXT("route field tapped")));
         return;
     }
+    if (HIWORD(wParam) != CBN_SELCHANGE && HIWORD(wParam) != CBN_DBLCLK) return;
     routeType_ = controls_->routeCombo.GetCurSel();
     RefreshTrip();
     WCHAR text[NAVLV_TEXT_LEN + 1] = {};
     controls_->routeCombo.GetComboxText(text, NAVLV_TEXT_LEN);
-    const char16_t* code = HIWORD(wParam) == CBN_SELCHANGE ? u"CBN_SELCHANGE" : u"CBN_DBLCLK";
-    Show(CommandNotice(wParam, u"route type: " + OneLine(text), code));
+    const WCHAR* code = HIWORD(wParam) == CBN_SELCHANGE ? TEXT("CBN_SELCHANGE") : TEXT("CBN_DBLCLK");
+    Show(CommandNotice(wParam, TEXT("route type: ") + OneLine(text), code));
 }
 
 void MapScreen::OnBoxStepped(WPARAM wParam)
 {
     if (LOWORD(wParam) == kModeBoxId) {
         RefreshTrip();
-        Show(CommandNotice(wParam, u"travel mode: " + ItemText(controls_->modeBox, TravelModes()), u"BN_CLICKED"));
+        Show(CommandNotice(wParam, TEXT("travel mode: ") + ItemText(controls_->modeBox, TravelModes()), TEXT("BN_CLICKED")));
         return;
     }
-    Show(CommandNotice(wParam, u"map scale: " + ItemText(controls_->zoomBox, ZoomSteps()), u"BN_CLICKED"));
+    Show(CommandNotice(wParam, TEXT("map scale: ") + ItemText(controls_->zoomBox, ZoomSteps()), TEXT("BN_CLICKED")));
 }
 
 void MapScreen::OnPenDown(int x, int y)
