@@ -22,7 +22,7 @@ FARPROC real[10] = {};
 template <int Row, class Result, class... Args>
 Result WINAPI Creating(Args... args)
 {
-    Result made = reinterpret_cast<Result(WINAPI*)(Args...)>(real[Row])(args...);
+    Result made = reinterpret_cast<Result(WINAPI*)(Args...)>(reinterpret_cast<void*>(real[Row]))(args...);
     if (made) {
         std::lock_guard<std::mutex> hold(liveLock);
         live.insert(made);
@@ -33,7 +33,7 @@ Result WINAPI Creating(Args... args)
 template <int Row, class Object>
 BOOL WINAPI Deleting(Object object)
 {
-    const BOOL deleted = reinterpret_cast<BOOL(WINAPI*)(Object)>(real[Row])(object);
+    const BOOL deleted = reinterpret_cast<BOOL(WINAPI*)(Object)>(reinterpret_cast<void*>(real[Row]))(object);
     if (deleted) {
         std::lock_guard<std::mutex> hold(liveLock);
         live.erase(object);
