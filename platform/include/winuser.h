@@ -211,6 +211,13 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define SWP_SHOWWINDOW 0x0040
 #define SWP_HIDEWINDOW 0x0080
 
+// RedrawWindow
+#define RDW_INVALIDATE 0x0001
+#define RDW_ERASE 0x0004
+#define RDW_ALLCHILDREN 0x0080
+#define RDW_UPDATENOW 0x0100
+#define RDW_ERASENOW 0x0200
+
 // PeekMessage
 #define PM_NOREMOVE 0x0000
 #define PM_REMOVE 0x0001
@@ -390,6 +397,7 @@ WINCORE_API HWND WINAPI WindowFromPoint(POINT point);
 WINCORE_API BOOL WINAPI InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);
 WINCORE_API BOOL WINAPI ValidateRect(HWND hwnd, const RECT* rect);
 WINCORE_API BOOL WINAPI UpdateWindow(HWND hwnd);
+WINCORE_API BOOL WINAPI RedrawWindow(HWND hwnd, const RECT* rect, HRGN region, UINT flags);
 WINCORE_API BOOL WINAPI GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase);
 WINCORE_API HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT paint);
 WINCORE_API BOOL WINAPI EndPaint(HWND hwnd, const PAINTSTRUCT* paint);

@@ -47,12 +47,14 @@ TEST_F(PopupTest, ItemsStackWidenAndAreMeasured)
 
 TEST_F(PopupTest, MenuIsClampedIntoTheOwner)
 {
-    HWND narrow = CreateRecorder("narrow", WS_POPUP | WS_VISIBLE, 100, 60, 120, 300);
+    // Shown once its handler is in place: a window is erased as it is shown.
+    HWND narrow = CreateRecorder("narrow", WS_POPUP, 100, 60, 120, 300);
     SetHandler(narrow, [](HWND, UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
         if (message != WM_ERASEBKGND) return false;
         Fill(reinterpret_cast<HDC>(wParam), {0, 0, 120, 300}, RGB(0, 160, 0));
         return result = 1, true;
     });
+    ShowWindow(narrow, SW_SHOW);
     menu_.AppendItem(kPlain, 1, TEXT("Search address"), kWhiteText, nullptr);
     const int width = kEmpty + MenuTextSize(TEXT("Search address")).cx, height = kEmpty + line_ + kGap;
     EXPECT_EQ(ScreenRect(Show(790, 470)), Str({800 - width, 480 - height, 800, 480})) << "moved into the owner";

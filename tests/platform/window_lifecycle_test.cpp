@@ -22,7 +22,8 @@ HWND Probe(DWORD style, HWND parent, UINT_PTR menu, LPVOID param)
                            nullptr, param);
 }
 
-// A top-level window is activated and focused; at the next pump the parent is painted, then its child.
+// A top-level window is activated, focused and erased; at the next pump the parent is painted, then
+// its child, erased only then: its parent still had to paint when it was shown.
 TEST_F(LifecycleTest, VisibleWindowsGetCreateSizeMoveAndShowThenActivationAndPaint)
 {
     HWND owner = CreateRecorder("main", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100);
@@ -31,9 +32,9 @@ TEST_F(LifecycleTest, VisibleWindowsGetCreateSizeMoveAndShowThenActivationAndPai
     EXPECT_TRUE(SameTraffic(Log().Lines(), {
         "main WM_NCCREATE", "main WM_CREATE", "main WM_SIZE 0x00000000 0x006400c8",
         "main WM_MOVE 0x00000000 0x00000000", "main WM_SHOWWINDOW 0x00000001 0x00000000", "main WM_ACTIVATE 1 0",
-        "main WM_SETFOCUS 0", "child WM_NCCREATE", "child WM_CREATE", "child WM_SIZE 0x00000000 0x001e0028",
-        "child WM_MOVE 0x00000000 0x0014000a", "child WM_SHOWWINDOW 0x00000001 0x00000000", "main WM_PAINT",
-        "main WM_ERASEBKGND", "child WM_PAINT", "child WM_ERASEBKGND"}));
+        "main WM_SETFOCUS 0", "main WM_ERASEBKGND", "child WM_NCCREATE", "child WM_CREATE",
+        "child WM_SIZE 0x00000000 0x001e0028", "child WM_MOVE 0x00000000 0x0014000a",
+        "child WM_SHOWWINDOW 0x00000001 0x00000000", "main WM_PAINT", "child WM_PAINT", "child WM_ERASEBKGND"}));
 }
 
 // Creation data and a child's identifier arrive; refused: a second registration, WM_CREATE

@@ -62,7 +62,7 @@ constexpr UINT kDesktopMessages[] = {
     0x0083, 0x0084, 0x0085,    // WM_NCCALCSIZE, WM_NCHITTEST, WM_NCPAINT
     0x0086, 0x0088, 0x00A0,    // WM_NCACTIVATE, WM_SYNCPAINT, WM_NCMOUSEMOVE
     0x02A2, 0x0210, 0x030F,    // WM_NCMOUSELEAVE, WM_PARENTNOTIFY, WM_QUERYNEWPALETTE
-    0x0281, 0x0282,            // WM_IME_SETCONTEXT, WM_IME_NOTIFY
+    0x0281, 0x0282, 0x0285,    // WM_IME_SETCONTEXT, WM_IME_NOTIFY, WM_IME_SELECT (the process's first focus)
 };
 
 // Also the mouse hovering with its button up, or reporting the same point again.

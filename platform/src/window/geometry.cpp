@@ -80,7 +80,9 @@ void InvalidateUncoveredByChild(HWND parent, const RECT& old, const RECT& now)
         if (!IsRectEmpty(&strip)) InvalidateUncovered(parent, strip);
 }
 
-void ApplyGeometry(HWND hwnd, RECT rect, bool redraw)
+// A resized window erases at once what its new size left to erase: a child in its parent, a
+// top-level window in itself. A window being shown erases as it is shown instead.
+void ApplyGeometry(HWND hwnd, RECT rect, bool redraw, bool showing = false)
 {
     Window* window = FindWindow(hwnd);
     RECT old = window->rect;
@@ -93,6 +95,10 @@ void ApplyGeometry(HWND hwnd, RECT rect, bool redraw)
     if (redraw && window->Visible()) {
         if (window->IsChild()) InvalidateUncoveredByChild(window->parent, old, rect);
         if (sized || window->IsChild()) InvalidateAfterResize(hwnd, window, old);
+    }
+    if (sized && !showing && window->Visible()) {
+        EraseNow(window->IsChild() ? window->parent : hwnd, false);
+        if (!FindWindow(hwnd)) return;
     }
     if (moved) Deliver(hwnd, WM_MOVE, 0, MAKELPARAM(rect.left, rect.top));
     if (sized && (window = FindWindow(hwnd)))
@@ -138,7 +144,11 @@ void HideWindow(HWND hwnd)
     Window* window = FindWindow(hwnd);
     window->style &= ~WS_VISIBLE;
     MarkScreenDirty();
-    if (window->IsChild()) InvalidateUncovered(window->parent, window->rect);
+    if (window->IsChild()) {
+        InvalidateUncovered(window->parent, window->rect);
+        EraseNow(window->parent, false);
+        if (!(window = FindWindow(hwnd))) return;
+    }
     ReleaseCaptureWithin(hwnd);
     if (window->IsChild()) {
         if (IsWithin(WM().focus, hwnd)) SetFocus(window->parent);
@@ -154,6 +164,8 @@ void ShowCommon(HWND hwnd, bool activate)
     MarkScreenDirty();
     InvalidateTree(hwnd);
     if (activate && !window->IsChild() && !(window->exStyle & WS_EX_NOACTIVATE)) FocusWindow(hwnd, WA_ACTIVE);
+    // As on Win32 a window is erased as it is shown, after its activation and before it paints.
+    EraseNow(hwnd, false);
 }
 
 }  // namespace wincore
@@ -253,7 +265,7 @@ WINCORE_API BOOL WINAPI SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, 
         rect.right = rect.left + std::max(cx, 0);
         rect.bottom = rect.top + std::max(cy, 0);
     }
-    ApplyGeometry(hwnd, rect, !(flags & SWP_NOREDRAW));
+    ApplyGeometry(hwnd, rect, !(flags & SWP_NOREDRAW), (flags & SWP_SHOWWINDOW) != 0);
     if (!(window = FindWindow(hwnd))) return TRUE;
     if ((flags & SWP_SHOWWINDOW) && !window->Visible()) ShowCommon(hwnd, !(flags & SWP_NOACTIVATE));
     else if ((flags & SWP_HIDEWINDOW) && window->Visible()) HideWindow(hwnd);

@@ -78,6 +78,7 @@ bool NextMessage(MSG* msg, HWND filter, bool remove);  // posted, input, paint, 
 
 // Painting
 void InvalidateTree(HWND hwnd);
+void EraseNow(HWND hwnd, bool allChildren);  // WM_ERASEBKGND now where an erase is pending
 void InvalidateUncovered(HWND parent, const RECT& area);
 bool NeedsPaint(HWND hwnd);
 HWND NextWindowToPaint();

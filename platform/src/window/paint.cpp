@@ -20,7 +20,7 @@ Region RectRegion(const RECT& rect)
                   rect.bottom > rect.top ? unsigned(rect.bottom) - unsigned(rect.top) : 0u);
 }
 
-void AddToUpdate(HWND hwnd, const Region& area, bool erase)
+void AddToUpdate(HWND hwnd, const Region& area, bool erase, bool allChildren = false)
 {
     Window* window = FindWindow(hwnd);
     Region clipped(ClientBox(window));
@@ -30,10 +30,10 @@ void AddToUpdate(HWND hwnd, const Region& area, bool erase)
     window->erase = window->erase || erase;
     window->invalidations++;
     // Without WS_CLIPCHILDREN a parent's update reaches the children it overlaps.
-    if (window->style & WS_CLIPCHILDREN) return;
+    if ((window->style & WS_CLIPCHILDREN) && !allChildren) return;
     for (HWND child : window->children) {
         Window* c = FindWindow(child);
-        if (c->Visible()) AddToUpdate(child, clipped.Translated(-c->rect.left, -c->rect.top), erase);
+        if (c->Visible()) AddToUpdate(child, clipped.Translated(-c->rect.left, -c->rect.top), erase, allChildren);
     }
 }
 
@@ -54,7 +54,8 @@ HWND FindNeedingPaint(HWND hwnd)
     return nullptr;
 }
 
-void PaintNow(HWND hwnd)
+// As with erasing, only a parent that clips its children lets them paint before it, unless asked.
+void PaintNow(HWND hwnd, bool allChildren)
 {
     Window* window = FindWindow(hwnd);
     if (!window || !window->Visible()) return;
@@ -63,9 +64,9 @@ void PaintNow(HWND hwnd)
         Deliver(hwnd, WM_PAINT, 0, 0);
         ValidatePainted(hwnd, before);
     }
-    if (!(window = FindWindow(hwnd))) return;
+    if (!(window = FindWindow(hwnd)) || (!allChildren && !(window->style & WS_CLIPCHILDREN))) return;
     std::vector<HWND> children = window->children;
-    for (HWND child : children) PaintNow(child);
+    for (HWND child : children) PaintNow(child, allChildren);
 }
 
 // Subtracts from `region` (surface coordinates) the visible windows of `list` that come before `stop`.
@@ -99,7 +100,47 @@ Region VisibleRegion(HWND hwnd)
     return visible;
 }
 
+// A child whose parent still has to paint, and paints over its children, waits for that paint.
+bool AncestorPaintsFirst(HWND hwnd)
+{
+    for (Window* window = FindWindow(hwnd); window->IsChild();) {
+        Window* parent = FindWindow(window->parent);
+        if (!(parent->style & WS_CLIPCHILDREN) && pixman_region32_not_empty(&parent->update)) return true;
+        window = parent;
+    }
+    return false;
+}
+
+void SendErase(HWND hwnd)
+{
+    Window* window = FindWindow(hwnd);
+    window->erase = false;
+    HDC hdc = CreateWindowDC(hwnd, DC::Type::Paint);
+    Lookup<DC>(hdc)->paintClip = window->update;
+    bool erased = Deliver(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0) != 0;
+    DestroyDC(hdc);
+    if ((window = FindWindow(hwnd))) window->unerased = !erased;
+}
+
+// Only a parent that clips its children lets them erase before it has painted.
+void EraseTree(HWND hwnd, bool allChildren)
+{
+    Window* window = FindWindow(hwnd);
+    if (window->erase && pixman_region32_not_empty(&window->update)) SendErase(hwnd);
+    if (!(window = FindWindow(hwnd)) || (!allChildren && !(window->style & WS_CLIPCHILDREN))) return;
+    std::vector<HWND> children = window->children;
+    for (HWND child : children)
+        if (FindWindow(child) && FindWindow(child)->Visible()) EraseTree(child, allChildren);
+}
+
 }  // namespace
+
+void EraseNow(HWND hwnd, bool allChildren)
+{
+    if (!FindWindow(hwnd) || !IsReallyVisible(hwnd)) return;
+    if (!allChildren && AncestorPaintsFirst(hwnd)) return;
+    EraseTree(hwnd, allChildren);
+}
 
 void InvalidateTree(HWND hwnd)
 {
@@ -138,7 +179,7 @@ void ValidatePainted(HWND hwnd, unsigned invalidationsBefore)
     Window* window = FindWindow(hwnd);
     if (window && window->invalidations == invalidationsBefore) {
         pixman_region32_clear(&window->update);
-        window->erase = false;
+        window->erase = window->unerased = false;
     }
 }
 
@@ -194,7 +235,7 @@ WINCORE_API BOOL WINAPI ValidateRect(HWND hwnd, const RECT* rect)
     if (!window) return FALSE;
     if (!rect) {
         pixman_region32_clear(&window->update);
-        window->erase = false;
+        window->erase = window->unerased = false;
         return TRUE;
     }
     window->update.Subtract(RectRegion(*rect));
@@ -214,7 +255,26 @@ WINCORE_API BOOL WINAPI GetUpdateRect(HWND hwnd, LPRECT rect, BOOL)
 WINCORE_API BOOL WINAPI UpdateWindow(HWND hwnd)
 {
     if (!FindWindow(hwnd)) return FALSE;
-    PaintNow(hwnd);
+    PaintNow(hwnd, true);
+    return TRUE;
+}
+
+// Handles RDW_INVALIDATE (with RDW_ERASE), RDW_ERASENOW, RDW_UPDATENOW and RDW_ALLCHILDREN; the
+// area is the region, else the rectangle, else the whole client area.
+WINCORE_API BOOL WINAPI RedrawWindow(HWND hwnd, const RECT* rect, HRGN region, UINT flags)
+{
+    Window* window = FindWindow(hwnd);
+    RegionObject* given = region ? Lookup<RegionObject>(region) : nullptr;
+    if (!window || (region && !given)) return FALSE;
+    bool allChildren = flags & RDW_ALLCHILDREN;
+    if ((flags & RDW_INVALIDATE) && IsReallyVisible(hwnd)) {
+        Region area = given ? given->region : rect ? RectRegion(*rect) : Region(0, 0, window->Width(), window->Height());
+        AddToUpdate(hwnd, area, flags & RDW_ERASE, allChildren);
+    }
+    if (flags & RDW_UPDATENOW)
+        PaintNow(hwnd, allChildren);
+    else if (flags & RDW_ERASENOW)
+        EraseNow(hwnd, allChildren);
     return TRUE;
 }
 
@@ -231,10 +291,11 @@ WINCORE_API HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT paint)
     pixman_box32_t* box = pixman_region32_extents(&window->update);
     paint->rcPaint = pixman_region32_not_empty(&window->update) ? RECT{box->x1, box->y1, box->x2, box->y2}
                                                                 : RECT{0, 0, 0, 0};
+    // An area erased already is not erased again; one its window left unerased is reported.
     bool erase = window->erase;
+    paint->fErase = window->unerased;
     pixman_region32_clear(&window->update);
-    window->erase = false;
-    paint->fErase = erase;
+    window->erase = window->unerased = false;
     if (erase) paint->fErase = Deliver(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0) == 0;
     return hdc;
 }

@@ -46,6 +46,7 @@ struct Window : Object {
     pixman_image_t* surface = nullptr;  // top-level windows: the backing surface
     Region update;                      // client coordinates
     bool erase = false;
+    bool unerased = false;  // an immediate erase went unanswered: the next BeginPaint reports fErase
     unsigned invalidations = 0;
 
     WORD uiState = 0;  // UISF_* keyboard cues hidden (WM_QUERYUISTATE)
