@@ -225,6 +225,8 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 // System metrics
 #define SM_CXSCREEN 0
 #define SM_CYSCREEN 1
+#define SM_CXDOUBLECLK 36
+#define SM_CYDOUBLECLK 37
 
 #define CW_USEDEFAULT ((int)0x80000000)
 

@@ -61,19 +61,21 @@ TEST_F(InputTest, DoubleTapsOnlyForClassesThatAskForThem)
     CreateRecorder("dbl", WS_POPUP | WS_VISIBLE, 200, 0, 100, 100, nullptr, 0, 0, CS_DBLCLKS);
     wincore::Pump();
     Log().Only({WM_LBUTTONDOWN, WM_LBUTTONDBLCLK});
-    // Within 4 pixels and 500 ms: a double tap, and a third tap starts over; then 5 pixels away,
-    // then too late.
-    for (POINT at : {POINT{10, 10}, {12, 12}, {210, 10}, {214, 14}, {214, 14}, {214, 14}, {219, 14}}) {
+    // A second tap within 500 ms, in the 4 x 4 rectangle centred on the first (1 pixel either side
+    // of it, not 2), is a double tap; a third tap starts over.
+    for (POINT at : {POINT{10, 10}, {12, 12}, {210, 10}, {209, 11}, {209, 11}, {207, 11}, {207, 13}, {208, 12}}) {
         Tap(at.x, at.y);
         wincore::Advance(100);
     }
     wincore::Advance(600);
-    Tap(219, 14);
+    Tap(208, 12);
     EXPECT_TRUE(SameTraffic(Log().Lines(), {
         "plain WM_LBUTTONDOWN 0x00000001 0x000a000a", "plain WM_LBUTTONDOWN 0x00000001 0x000c000c",
-        "dbl WM_LBUTTONDOWN 0x00000001 0x000a000a", "dbl WM_LBUTTONDBLCLK 0x00000001 0x000e000e",
-        "dbl WM_LBUTTONDOWN 0x00000001 0x000e000e", "dbl WM_LBUTTONDBLCLK 0x00000001 0x000e000e",
-        "dbl WM_LBUTTONDOWN 0x00000001 0x000e0013", "dbl WM_LBUTTONDOWN 0x00000001 0x000e0013"}));
+        "dbl WM_LBUTTONDOWN 0x00000001 0x000a000a", "dbl WM_LBUTTONDBLCLK 0x00000001 0x000b0009",
+        "dbl WM_LBUTTONDOWN 0x00000001 0x000b0009", "dbl WM_LBUTTONDOWN 0x00000001 0x000b0007",
+        "dbl WM_LBUTTONDOWN 0x00000001 0x000d0007", "dbl WM_LBUTTONDBLCLK 0x00000001 0x000c0008",
+        "dbl WM_LBUTTONDOWN 0x00000001 0x000c0008"}));
+    EXPECT_EQ(std::make_pair(GetSystemMetrics(SM_CXDOUBLECLK), GetSystemMetrics(SM_CYDOUBLECLK)), std::make_pair(4, 4));
 }
 
 // Each row starts from a fresh, active "main" (400 x 300 at the origin) with a child "field"

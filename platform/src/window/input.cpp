@@ -9,7 +9,6 @@ namespace wincore {
 namespace {
 
 constexpr DWORD kDoubleTapTime = 500;  // ms
-constexpr int kDoubleTapDistance = 4;  // pixels
 
 LPARAM PackClientPoint(HWND hwnd, POINT screen)
 {
@@ -23,9 +22,10 @@ bool IsDoubleTap(HWND target, POINT point, DWORD now)
     Manager& wm = WM();
     Window* window = FindWindow(target);
     if (!(window->windowClass->style & CS_DBLCLKS) || wm.lastDownWasDouble) return false;
+    // The second tap falls in a SM_CXDOUBLECLK x SM_CYDOUBLECLK rectangle centred on the first.
     return wm.lastDownWindow == target && now - wm.lastDownTime <= kDoubleTapTime &&
-           std::abs(point.x - wm.lastDownPoint.x) <= kDoubleTapDistance &&
-           std::abs(point.y - wm.lastDownPoint.y) <= kDoubleTapDistance;
+           std::abs(point.x - wm.lastDownPoint.x) < GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+           std::abs(point.y - wm.lastDownPoint.y) < GetSystemMetrics(SM_CYDOUBLECLK) / 2;
 }
 
 // A pen-down on a window of an inactive top-level window first asks the window whether to

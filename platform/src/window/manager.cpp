@@ -5,6 +5,12 @@
 
 namespace wincore {
 
+namespace {
+
+constexpr int kDoubleClickSide = 4;  // px, the double-tap rectangle's width and height, as on desktop Win32
+
+}  // namespace
+
 Manager& WM()
 {
     // Never destroyed, for the same reason as the handle table.
@@ -105,6 +111,8 @@ WINCORE_API int WINAPI GetSystemMetrics(int index)
     switch (index) {
     case SM_CXSCREEN: return WM().config.screenWidth;
     case SM_CYSCREEN: return WM().config.screenHeight;
+    case SM_CXDOUBLECLK:
+    case SM_CYDOUBLECLK: return kDoubleClickSide;
     default: return 0;
     }
 }
