@@ -131,18 +131,24 @@ TEST_F(ControlsTest, OwnerDrawnButtonAsksItsParentToDrawAndReportsClicks)
     DestroyWindow(button);
 }
 
-// Margins set before a font give way to the font's own; set afterwards, they stay.
-TEST_F(ControlsTest, EditTakesTheFocusOnPenDownAndKeepsItsMargins)
+// The parent hears of the focus coming (EN_SETFOCUS) and going (EN_KILLFOCUS) before the next
+// window has it. Margins set before a font give way to the font's own; set afterwards, they stay.
+TEST_F(ControlsTest, EditTakesTheFocusOnPenDownTellsItsParentAndKeepsItsMargins)
 {
     HWND owner = CreateRecorder("owner", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300);
-    HWND edit = CreateWindowExW(0, TEXT("Edit"), TEXT("hello"), WS_CHILD | WS_VISIBLE, 10, 10, 200, 30, owner, nullptr,
-                                nullptr, nullptr);
+    HWND edit = CreateWindowExW(0, TEXT("Edit"), TEXT("hello"), WS_CHILD | WS_VISIBLE, 10, 10, 200, 30, owner,
+                                reinterpret_cast<HMENU>(UINT_PTR(7)), nullptr, nullptr);
     ASSERT_NE(edit, nullptr);
+    Log().Name(edit, "edit");
     SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(6, 3));
     EXPECT_EQ(SendMessageW(edit, EM_GETMARGINS, 0, 0), MAKELRESULT(6, 3));
     wincore::Pump();
+    Log().Only({WM_COMMAND, WM_SETFOCUS, WM_KILLFOCUS});
     Tap(50, 20);
     EXPECT_EQ((std::vector<LONG_PTR>{GetFocus() == edit, GetCapture() == nullptr}), (std::vector<LONG_PTR>{TRUE, TRUE}));
+    SetFocus(owner);
+    EXPECT_TRUE(SameTraffic(Log().Lines(), {"owner WM_KILLFOCUS edit", "owner WM_COMMAND 0x01000007 edit",
+                                            "owner WM_COMMAND 0x02000007 edit", "owner WM_SETFOCUS edit"}));
     LOGFONTW look = {};
     look.lfHeight = -20;
     HFONT font = CreateFontIndirectW(&look);

@@ -1,5 +1,6 @@
 // The "EDIT" class: a one-line text field. The pen is the only input, so it shows and stores
-// text, takes the focus on a pen-down and keeps its margins; it does no keyboard editing.
+// text, takes the focus on a pen-down, tells its parent of the focus and keeps its margins; it
+// does no keyboard editing.
 #include "window/manager.h"
 
 namespace wincore {
@@ -51,6 +52,14 @@ void Paint(HWND hwnd)
     EndPaint(hwnd, &paint);
 }
 
+// The parent hears of the focus coming and going (EN_SETFOCUS, EN_KILLFOCUS), as on Win32.
+void NotifyParent(HWND hwnd, WORD code)
+{
+    HWND parent = GetParent(hwnd);
+    if (!parent) return;
+    SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), code), reinterpret_cast<LPARAM>(hwnd));
+}
+
 LRESULT SetMargins(HWND hwnd, Window* window, WPARAM which, LPARAM margins)
 {
     if (which & EC_LEFTMARGIN) window->editMarginLeft = LOWORD(margins);
@@ -74,13 +83,15 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         return result;
     }
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
         SetFocus(hwnd);
         SetCapture(hwnd);
         return 0;
+    case WM_LBUTTONDBLCLK: SetCapture(hwnd); return 0;  // as on Win32: the first tap of the two took the focus
     case WM_LBUTTONUP:
         if (GetCapture() == hwnd) ReleaseCapture();
         return 0;
+    case WM_SETFOCUS: NotifyParent(hwnd, EN_SETFOCUS); return 0;
+    case WM_KILLFOCUS: NotifyParent(hwnd, EN_KILLFOCUS); return 0;
     case WM_ENABLE: InvalidateRect(hwnd, nullptr, TRUE); return 0;
     case WM_SETFONT:
         // As on Win32, a new font brings its own margins: those set before it are dropped.
