@@ -68,22 +68,27 @@ TEST_F(AllocationTest, MenuFacadeWithoutMemoryDoesNothing)
     wincore::Advance(1000);
 }
 
-// A list whose paint cannot finish still takes the pen: one larger than any off-screen bitmap, and
-// one whose host callback throws (nothing a handler throws crosses a window procedure).
+// A list whose paint cannot finish still takes the pen: one larger than any off-screen bitmap (a
+// drop-down list cannot copy its backdrop either), and one whose host callback throws (nothing a
+// handler throws crosses a window procedure).
 TEST_F(AllocationTest, ListWhosePaintFailsStillTakesThePen)
 {
     const struct {
         const char* name;
         LONG right;
+        int mode;
         bool throwing;
-    } cases[] = {{"larger than any bitmap", 20000, false}, {"a throwing host callback", 310, true}};
+    } cases[] = {{"larger than any bitmap", 20000, NAVLV_MODE_LIST, false},
+                 {"a drop-down list larger than any bitmap", 20000, NAVLV_MODE_DROPDOWN, false},
+                 {"a throwing host callback", 310, NAVLV_MODE_LIST, true}};
     for (const auto& c : cases) {
         NavListViewEx list;
         SIZE cell = {20, 20};
         if (c.throwing)
             list.SetImageList(nullptr, &cell, [](HDC, RECT*, tagNAVLVITME*) { throw std::runtime_error("host callback"); });
         for (int i = 0; i < 3; i++) list.AddItem(TEXT("Row"), -1, 0);
-        ASSERT_EQ(list.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{10, 10, c.right, 300}, owner, 7, -1), 1);
+        const DWORD style = (c.mode == NAVLV_MODE_DROPDOWN ? WS_POPUP : WS_CHILD) | WS_VISIBLE;
+        ASSERT_EQ(list.Create(nullptr, style, RECT{10, 10, c.right, 300}, owner, 7, c.mode), 1);
         EXPECT_NO_THROW(wincore::Pump()) << c.name;
         int tapped = -1;
         onMessage = [&](UINT message, WPARAM, LPARAM lParam) {

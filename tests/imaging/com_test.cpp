@@ -5,7 +5,6 @@
 namespace {
 
 using ComTest = HostTest;  // each case balances COM itself
-using LifetimeTest = ImagingTest;
 using StreamTest = ImagingTest;
 
 // CoInitializeEx counts and balances; the factory needs it, and its refusal leaves no object.
@@ -29,7 +28,7 @@ TEST_F(ComTest, InitialisationIsCountedAndTheFactoryNeedsIt)
 
 // The image holds its stream, and the block that the stream owns (as the controls and the demo
 // hand it over) lives as long as the image.
-TEST_F(LifetimeTest, ImageHoldsItsStreamAndTheBlockItOwns)
+TEST_F(StreamTest, ImageHoldsItsStreamAndTheBlockItOwns)
 {
     Bytes png = RgbaPng(4, 4, std::vector<uint32_t>(16, 0xFFFF0000));
     HGLOBAL block = BlockWith(png.data(), png.size());

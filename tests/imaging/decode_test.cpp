@@ -1,6 +1,6 @@
 // Decoding: the product's pictures are RGBA PNGs; BMP, which a host may name for a vector box's
 // frame, keeps a row for its pixels and its most dangerous input (the fuzzer covers JPEG). Data that
-// is no picture, cut short, corrupt or enormous fails cleanly: a failure result, no image.
+// is cut short, corrupt or enormous fails cleanly: a failure result, no image.
 #include <png.h>
 
 #include "imaging/pictures.h"

@@ -12,11 +12,6 @@ namespace {
 constexpr SIZE_T kGiB = SIZE_T(1) << 30;
 constexpr DWORD kErrorNotLocked = 158;
 
-bool AllZero(const void* data, size_t size)
-{
-    return std::string(static_cast<const char*>(data), size) == std::string(size, '\0');
-}
-
 // Unlocking twice: still locked once, then unlocked without an error; a third time: not locked.
 // Absurd sizes are refused.
 TEST(LocalAlloc, MovableBlockCountsLocksAndItsHandleNeverNamesALaterBlock)
@@ -24,7 +19,7 @@ TEST(LocalAlloc, MovableBlockCountsLocksAndItsHandleNeverNamesALaterBlock)
     HLOCAL block = LocalAlloc(LMEM_MOVEABLE | LMEM_ZEROINIT, 32);
     auto* data = static_cast<char*>(LocalLock(block));
     ASSERT_NE(data, nullptr);
-    EXPECT_TRUE(static_cast<void*>(data) != block && AllZero(data, 32) && LocalLock(block) == data);
+    EXPECT_TRUE(static_cast<void*>(data) != block && std::string(data, 32) == std::string(32, '\0') && LocalLock(block) == data);
     const std::vector<DWORD> unlocks = {DWORD(LocalUnlock(block)), DWORD(LocalUnlock(block)), GetLastError(),
                                         DWORD(LocalUnlock(block)), GetLastError()};
     EXPECT_EQ(unlocks, (std::vector<DWORD>{TRUE, FALSE, ERROR_SUCCESS, FALSE, kErrorNotLocked}));
