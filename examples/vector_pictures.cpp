@@ -1,0 +1,134 @@
+// A vector box with pictures: the travel mode, a bitmap and a caption per item on the host's own
+// frame, stepped with the arrows. `vector_pictures --headless` (or no display) taps the right
+// arrow and checks the step.
+#include <cstdio>
+#include <cstring>
+
+#include <NavVectorBox.h>
+#include <wincore/host.h>
+
+#include "example_resources.h"
+
+namespace {
+
+constexpr UINT kModeBoxId = 103;
+constexpr int kArrowWidth = 44;                  // px, each arrow's part of the frame picture
+constexpr COLORREF kBackground = RGB(226, 232, 240);
+const WCHAR* const kModes[] = {TEXT("Car"), TEXT("Bike"), TEXT("Walk")};
+const int kModePictures[] = {IDB_MODE_CAR, IDB_MODE_BIKE, IDB_MODE_WALK};
+
+CNavVectorBox* modeBox = nullptr;
+int clicks = 0;      // BN_CLICKED notices received
+int shownMode = -1;  // the item the box showed at the last one
+
+LRESULT CALLBACK HostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:  // wParam = MAKEWPARAM(id, BN_CLICKED), lParam = the box's window
+        if (LOWORD(wParam) == kModeBoxId && HIWORD(wParam) == BN_CLICKED && modeBox) {
+            clicks++;
+            shownMode = modeBox->GetCurSel();  // already the new item; the slide is only drawn
+        }
+        return 0;
+    case WM_NAVCTRL_PAINTBK: {  // the box asks for what lies beneath it before each paint
+        HBRUSH brush = CreateSolidBrush(kBackground);
+        const RECT* place = reinterpret_cast<const RECT*>(lParam);  // in this window's client area
+        RECT own = {0, 0, place->right - place->left, place->bottom - place->top};
+        FillRect(reinterpret_cast<HDC>(wParam), &own, brush);  // the DC's origin is the box's corner
+        DeleteObject(brush);
+        return 0;
+    }
+    default: return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+}
+
+HWND CreateHostWindow(HINSTANCE instance, int width, int height)
+{
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = HostProc;
+    windowClass.hInstance = instance;
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszClassName = TEXT("VectorHost");
+    RegisterClassW(&windowClass);
+    return CreateWindowExW(0, TEXT("VectorHost"), TEXT(""), WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr, nullptr,
+                           instance, nullptr);
+}
+
+void RunUntilClosed()
+{
+    MSG msg;
+    for (;;) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) return;
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        wincore::DisplayWait();
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const bool headless = argc > 1 && std::strcmp(argv[1], "--headless") == 0;
+    wincore::HostConfig config;
+    config.screenWidth = 480;
+    config.screenHeight = 272;
+    config.manualClock = headless;
+    wincore::HostStart(config);
+    const bool shown = !headless && wincore::DisplayOpen("Vector box", 2);
+    if (!headless && !shown) {  // no display: run as the check, on the manual clock
+        wincore::HostStop();
+        config.manualClock = true;
+        wincore::HostStart(config);
+    }
+    const int gdiAtStart = wincore::LiveGdiObjects();
+
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    HWND host = CreateHostWindow(instance, config.screenWidth, config.screenHeight);
+    // Bitmaps and font stay the host's: the box only draws them, so delete them after the box.
+    HBITMAP frame = LoadBitmapW(instance, MAKEINTRESOURCEW(IDB_MODE_FRAME));
+    HBITMAP pictures[3];
+    for (int i = 0; i < 3; i++) pictures[i] = LoadBitmapW(instance, MAKEINTRESOURCEW(kModePictures[i]));
+    LOGFONTW look = {};
+    look.lfHeight = -15;  // px
+    look.lfWeight = FW_BOLD;
+    HFONT font = CreateFontIndirectW(&look);
+
+    int failed = 0;
+    {
+        CNavVectorBox box;  // its destructor destroys its window
+        modeBox = &box;
+        box.SetFont(font);
+        box.SetTextColor(RGB(240, 246, 252));
+        box.SetPassControlWidth(kArrowWidth);
+        void* ownFrame = frame;  // kind 0: a bitmap the host keeps
+        box.SetOwnerDrawBmp(&ownFrame, 0);
+        for (int i = 0; i < 3; i++) box.InsertItem(kModes[i], pictures[i]);
+        const RECT place = {120, 115, 360, 157};  // the frame picture's 240 x 42
+        if (!box.Create(instance, WS_CHILD | WS_VISIBLE, TEXT("Travel mode"), place, host, kModeBoxId, VBOX_HORZ))
+            return 1;
+
+        if (shown) {
+            RunUntilClosed();
+        } else {
+            wincore::Pump();
+            const int rightArrowX = place.right - kArrowWidth / 2, middleY = (place.top + place.bottom) / 2;
+            wincore::PenDown(rightArrowX, middleY);
+            wincore::PenUp(rightArrowX, middleY);
+            wincore::Advance(500);  // the slide runs to its end
+            failed = clicks != 1 || shownMode != 1 || box.GetCurSel() != 1;
+            std::printf("vector_pictures: %s\n", failed ? "no single step to item 1 reported" : "stepped to item 1 (Bike)");
+        }
+        modeBox = nullptr;
+    }
+    DestroyWindow(host);
+    DeleteObject(font);
+    for (HBITMAP picture : pictures) DeleteObject(picture);
+    DeleteObject(frame);
+    if (wincore::LiveGdiObjects() != gdiAtStart) failed = 1, std::printf("vector_pictures: GDI objects leaked\n");
+    wincore::DisplayClose();
+    wincore::HostStop();
+    return failed;
+}
