@@ -1,4 +1,5 @@
-// Everything a host needs: include this one header.
+/// @file
+/// Everything a host needs: include this one header.
 #pragma once
 
 #include "RKNavCtrlExApi.h"
