@@ -70,7 +70,7 @@ constexpr int NAVLV_TEXT_LEN = 100;
 typedef struct tagNAVLVITME {
     HWND hWnd;             ///< the list's window when the item was added (null before Create)
     int notifyCode;        ///< in a WM_NAVLV_ITEMNOTIFY record: NAVLV_NOTIFY_TAP, _DBLTAP or _KEYSELECT
-    WCHAR text1[NAVLV_TEXT_LEN];  ///< first text: left, vertically centred; a '\n' splits it in two lines when text3 is empty
+    WCHAR text1[NAVLV_TEXT_LEN];  ///< first text: left, vertically centred; a line feed splits it in two lines when text3 is empty
     WCHAR text2[NAVLV_TEXT_LEN];  ///< second text: 5 px right of text1, in text1's band
     WCHAR text3[NAVLV_TEXT_LEN];  ///< third text: the row's lower half (text1 then takes the upper half)
     DWORD state;           ///< NAVLV_STATE_* flags
