@@ -42,7 +42,7 @@ include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 set(RKNAV_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/RKNavCtrlEx)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/RKNavCtrlEx
-    FILES_MATCHING PATTERN "*.h")
+    COMPONENT development FILES_MATCHING PATTERN "*.h")
 if(WIN32)
     # The DLL with its import library, and the imaging service it loads from beside itself.
     install(TARGETS RKNavCtrlEx RKNavImaging EXPORT RKNavCtrlExTargets
@@ -50,18 +50,26 @@ if(WIN32)
         LIBRARY DESTINATION ${CMAKE_INSTALL_BINDIR}
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 else()
+    # Components for the packages (cmake/packaging.cmake): what runs, and what a host builds with.
     set_target_properties(RKNavCtrlEx wincore PROPERTIES INSTALL_RPATH "$ORIGIN")
     install(TARGETS wincore RKNavCtrlEx EXPORT RKNavCtrlExTargets
-        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
-        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
-        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime NAMELINK_COMPONENT development
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development)
     install(DIRECTORY ${PROJECT_SOURCE_DIR}/platform/include/ ${PROJECT_SOURCE_DIR}/platform/shared/include/
-        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/wincore-sdk FILES_MATCHING PATTERN "*.h")
+        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/wincore-sdk COMPONENT development FILES_MATCHING PATTERN "*.h")
+    # pkg-config: the prefix is taken relative to the file, as the prefix is chosen at install time.
+    file(RELATIVE_PATH RKNAV_PC_UP /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
+    string(REGEX REPLACE "/$" "" RKNAV_PC_UP ${RKNAV_PC_UP})
+    set(RKNAV_PC_PREFIX "\${pcfiledir}/${RKNAV_PC_UP}")
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/rknavctrlex.pc.in ${CMAKE_CURRENT_BINARY_DIR}/rknavctrlex.pc @ONLY)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/rknavctrlex.pc
+        DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT development)
 endif()
-install(EXPORT RKNavCtrlExTargets NAMESPACE RKNavCtrlEx:: DESTINATION ${RKNAV_CMAKE_DIR})
+install(EXPORT RKNavCtrlExTargets NAMESPACE RKNavCtrlEx:: DESTINATION ${RKNAV_CMAKE_DIR} COMPONENT development)
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/RKNavCtrlExConfig.cmake.in
     ${CMAKE_CURRENT_BINARY_DIR}/RKNavCtrlExConfig.cmake INSTALL_DESTINATION ${RKNAV_CMAKE_DIR})
 write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/RKNavCtrlExConfigVersion.cmake
     COMPATIBILITY SameMajorVersion)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/RKNavCtrlExConfig.cmake ${CMAKE_CURRENT_BINARY_DIR}/RKNavCtrlExConfigVersion.cmake
-    DESTINATION ${RKNAV_CMAKE_DIR})
+    DESTINATION ${RKNAV_CMAKE_DIR} COMPONENT development)
