@@ -30,6 +30,10 @@ LRESULT CALLBACK HostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
             shownMode = modeBox->GetCurSel();  // already the new item; the slide is only drawn
         }
         return 0;
+    case WM_DRAWITEM: {  // the box is an owner-drawn button: it draws when its own window gets this
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        return SendMessageW(item->hwndItem, WM_DRAWITEM, wParam, lParam);
+    }
     case WM_NAVCTRL_PAINTBK: {  // the box asks for what lies beneath it before each paint
         HBRUSH brush = CreateSolidBrush(kBackground);
         const RECT* place = reinterpret_cast<const RECT*>(lParam);  // in this window's client area
@@ -118,8 +122,11 @@ int main(int argc, char** argv)
             wincore::PenDown(rightArrowX, middleY);
             wincore::PenUp(rightArrowX, middleY);
             wincore::Advance(500);  // the slide runs to its end
-            failed = clicks != 1 || shownMode != 1 || box.GetCurSel() != 1;
-            std::printf("vector_pictures: %s\n", failed ? "no single step to item 1 reported" : "stepped to item 1 (Bike)");
+            const bool drawn = wincore::ScreenPixel(place.left + kArrowWidth / 2, middleY) != RGB(255, 255, 255);
+            failed = clicks != 1 || shownMode != 1 || box.GetCurSel() != 1 || !drawn;
+            std::printf("vector_pictures: %s\n", !drawn          ? "the box was not drawn"
+                                                  : failed ? "no single step to item 1 reported"
+                                                           : "stepped to item 1 (Bike)");
         }
         modeBox = nullptr;
     }
