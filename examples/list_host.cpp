@@ -80,6 +80,8 @@ int main(int argc, char** argv)
 
     NavListViewEx list;
     list.SetRightArrow(1);
+    list.SetBkColor(RGB(255, 255, 255), 0);           // a new list is black: solid white instead
+    list.SetColor(RGB(28, 34, 43), RGB(120, 180, 245));  // the texts, the selected row
     if (!list.Create(instance, WS_CHILD | WS_VISIBLE, RECT{0, 0, 480, 272}, host, kListId, NAVLV_MODE_LIST)) return 1;
     list.SetImageList(icons, nullptr, nullptr);
     for (int i = 0; i < 4; i++) {
