@@ -162,8 +162,8 @@ public:
 
     /// Makes the list's window (class "NAV_LIST_VIEW_WND", registered on first use) and loads its
     /// pictures; in NAVLV_MODE_DROPDOWN it first takes the snapshot of `hParent` under `rect`.
-    /// Items added before Create are kept. A list whose window exists keeps it and only takes the
-    /// new parent, rectangle and mode.
+    /// Items added before Create are kept. A list whose window exists keeps it where it is and
+    /// only records the new parent, rectangle and mode.
     /// @param dwStyle window styles: WS_CHILD for a child (`id` its control id), WS_POPUP for a
     ///        pop-up (`id` set as its GWLP_ID)
     /// @param rect the window, in `hParent`'s client coordinates (screen coordinates for a pop-up)

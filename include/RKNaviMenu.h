@@ -11,7 +11,7 @@
 
 #include "RKNavCtrlExApi.h"
 
-/// AppendItem flag: can be highlighted and chosen (unless MWF_DISABLED or MWF_GRAYED, which win).
+/// AppendItem flag: enabled, as an item without MWF_DISABLED or MWF_GRAYED is anyway (they win over it).
 constexpr UINT MWF_ENABLED = 0x01;
 constexpr UINT MWF_DISABLED = 0x02;  ///< cannot be highlighted or chosen; drawn grey
 constexpr UINT MWF_GRAYED = 0x04;    ///< drawn grey and disabled
