@@ -6,6 +6,8 @@
 #include <NavComboboxEx.h>
 #include <wincore/host.h>
 
+#include "example_screen.h"
+
 namespace {
 
 constexpr UINT kComboId = 102;
@@ -33,51 +35,14 @@ LRESULT CALLBACK HostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-HWND CreateHostWindow(HINSTANCE instance, int width, int height)
-{
-    WNDCLASSW windowClass = {};
-    windowClass.lpfnWndProc = HostProc;
-    windowClass.hInstance = instance;
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    windowClass.lpszClassName = TEXT("ComboHost");
-    RegisterClassW(&windowClass);
-    return CreateWindowExW(0, TEXT("ComboHost"), TEXT(""), WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr, nullptr,
-                           instance, nullptr);
-}
-
-void RunUntilClosed()
-{
-    MSG msg;
-    for (;;) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) return;
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        wincore::DisplayWait();
-    }
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const bool headless = argc > 1 && std::strcmp(argv[1], "--headless") == 0;
-    wincore::HostConfig config;
-    config.screenWidth = 480;
-    config.screenHeight = 272;
-    config.manualClock = headless;
-    wincore::HostStart(config);
-    const bool shown = !headless && wincore::DisplayOpen("Combo box", 2);
-    if (!headless && !shown) {  // no display: run as the check, on the manual clock
-        wincore::HostStop();
-        config.manualClock = true;
-        wincore::HostStart(config);
-    }
-    const int gdiAtStart = wincore::LiveGdiObjects();
+    example::Screen screen(argc, argv, "Combo box");
 
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    HWND host = CreateHostWindow(instance, config.screenWidth, config.screenHeight);
+    HWND host = screen.CreateHostWindow(HostProc, TEXT("ComboHost"));
     LOGFONTW look = {};
     look.lfHeight = -18;  // px
     HFONT font = CreateFontIndirectW(&look);  // the host's: delete it once the combo box is gone
@@ -95,8 +60,8 @@ int main(int argc, char** argv)
         for (const WCHAR* type : kRouteTypes) combo.AddString(type);
         combo.SetCurSel(0);
 
-        if (shown) {
-            RunUntilClosed();
+        if (screen.Shown()) {
+            screen.RunUntilClosed();
         } else {
             wincore::Pump();
             const int buttonX = 240, fieldY = 20 + kFieldHeight / 2, thirdRowY = 20 + kFieldHeight * 7 / 2;
@@ -112,8 +77,5 @@ int main(int argc, char** argv)
     }
     DestroyWindow(host);
     DeleteObject(font);
-    if (wincore::LiveGdiObjects() != gdiAtStart) failed = 1, std::printf("combo_pick: GDI objects leaked\n");
-    wincore::DisplayClose();
-    wincore::HostStop();
-    return failed;
+    return screen.Finish("combo_pick", failed);
 }

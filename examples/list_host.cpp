@@ -7,6 +7,7 @@
 #include <wincore/host.h>
 
 #include "example_resources.h"
+#include "example_screen.h"
 
 namespace {
 
@@ -29,51 +30,14 @@ LRESULT CALLBACK HostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-HWND CreateHostWindow(HINSTANCE instance, int width, int height)
-{
-    WNDCLASSW windowClass = {};
-    windowClass.lpfnWndProc = HostProc;
-    windowClass.hInstance = instance;
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    windowClass.lpszClassName = TEXT("ListHost");
-    RegisterClassW(&windowClass);
-    return CreateWindowExW(0, TEXT("ListHost"), TEXT(""), WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr, nullptr,
-                           instance, nullptr);
-}
-
-void RunUntilClosed()
-{
-    MSG msg;
-    for (;;) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) return;
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        wincore::DisplayWait();
-    }
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const bool headless = argc > 1 && std::strcmp(argv[1], "--headless") == 0;
-    wincore::HostConfig config;
-    config.screenWidth = 480;
-    config.screenHeight = 272;
-    config.manualClock = headless;
-    wincore::HostStart(config);
-    const bool shown = !headless && wincore::DisplayOpen("List host", 2);
-    if (!headless && !shown) {  // no display: run as the check, on the manual clock
-        wincore::HostStop();
-        config.manualClock = true;
-        wincore::HostStart(config);
-    }
-    const int gdiAtStart = wincore::LiveGdiObjects();
+    example::Screen screen(argc, argv, "List host");
 
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    HWND host = CreateHostWindow(instance, config.screenWidth, config.screenHeight);
+    HWND host = screen.CreateHostWindow(HostProc, TEXT("ListHost"));
     // The image list stays the host's: the list only draws from it, so destroy it after the list.
     HIMAGELIST icons = ImageList_LoadImage(instance, MAKEINTRESOURCEW(IDB_PLACES), kIconSize, 0, kIconKey,
                                            IMAGE_BITMAP, LR_CREATEDIBSECTION);
@@ -91,8 +55,8 @@ int main(int argc, char** argv)
     list.Refresh();
 
     int failed = 0;
-    if (shown) {
-        RunUntilClosed();
+    if (screen.Shown()) {
+        screen.RunUntilClosed();
     } else {
         wincore::Pump();  // the first paint: the list finds taps among the rows it has drawn
         const int rowHeight = list.GetItemHeigh();
@@ -104,8 +68,5 @@ int main(int argc, char** argv)
     list.Destroy();
     DestroyWindow(host);
     ImageList_Destroy(icons);
-    if (wincore::LiveGdiObjects() != gdiAtStart) failed = 1, std::printf("list_host: GDI objects leaked\n");
-    wincore::DisplayClose();
-    wincore::HostStop();
-    return failed;
+    return screen.Finish("list_host", failed);
 }

@@ -9,6 +9,7 @@
 #include <wincore/host.h>
 
 #include "example_resources.h"
+#include "example_screen.h"
 
 namespace {
 
@@ -70,51 +71,14 @@ LRESULT CALLBACK HostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-HWND CreateHostWindow(HINSTANCE instance, int width, int height)
-{
-    WNDCLASSW windowClass = {};
-    windowClass.lpfnWndProc = HostProc;
-    windowClass.hInstance = instance;
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    windowClass.lpszClassName = TEXT("MapHost");
-    RegisterClassW(&windowClass);
-    return CreateWindowExW(0, TEXT("MapHost"), TEXT(""), WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr, nullptr,
-                           instance, nullptr);
-}
-
-void RunUntilClosed()
-{
-    MSG msg;
-    for (;;) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) return;
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        wincore::DisplayWait();
-    }
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const bool headless = argc > 1 && std::strcmp(argv[1], "--headless") == 0;
-    wincore::HostConfig config;
-    config.screenWidth = 480;
-    config.screenHeight = 272;
-    config.manualClock = headless;
-    wincore::HostStart(config);
-    const bool shown = !headless && wincore::DisplayOpen("Pop-up menu", 2);
-    if (!headless && !shown) {  // no display: run as the check, on the manual clock
-        wincore::HostStop();
-        config.manualClock = true;
-        wincore::HostStart(config);
-    }
-    const int gdiAtStart = wincore::LiveGdiObjects();
+    example::Screen screen(argc, argv, "Pop-up menu");
 
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    HWND map = CreateHostWindow(instance, config.screenWidth, config.screenHeight);
+    HWND map = screen.CreateHostWindow(HostProc, TEXT("MapHost"));
     menuIcons = ImageList_LoadImage(instance, MAKEINTRESOURCEW(IDB_POPUP_ICONS), kIconSize, 0, kIconKey, IMAGE_BITMAP,
                                     LR_CREATEDIBSECTION);
 
@@ -122,8 +86,8 @@ int main(int argc, char** argv)
     {
         CRKNaviMenu menu;  // its destructor closes the menu and releases what it made
         popup = &menu;
-        if (shown) {
-            RunUntilClosed();
+        if (screen.Shown()) {
+            screen.RunUntilClosed();
         } else {
             wincore::Pump();
             wincore::PenDown(150, 80);  // a tap on the map opens the menu at it
@@ -141,8 +105,5 @@ int main(int argc, char** argv)
     }
     DestroyWindow(map);
     ImageList_Destroy(menuIcons);
-    if (wincore::LiveGdiObjects() != gdiAtStart) failed = 1, std::printf("popup_menu: GDI objects leaked\n");
-    wincore::DisplayClose();
-    wincore::HostStop();
-    return failed;
+    return screen.Finish("popup_menu", failed);
 }

@@ -8,6 +8,7 @@
 #include <wincore/host.h>
 
 #include "example_resources.h"
+#include "example_screen.h"
 
 namespace {
 
@@ -46,51 +47,14 @@ LRESULT CALLBACK HostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-HWND CreateHostWindow(HINSTANCE instance, int width, int height)
-{
-    WNDCLASSW windowClass = {};
-    windowClass.lpfnWndProc = HostProc;
-    windowClass.hInstance = instance;
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    windowClass.lpszClassName = TEXT("VectorHost");
-    RegisterClassW(&windowClass);
-    return CreateWindowExW(0, TEXT("VectorHost"), TEXT(""), WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr, nullptr,
-                           instance, nullptr);
-}
-
-void RunUntilClosed()
-{
-    MSG msg;
-    for (;;) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) return;
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        wincore::DisplayWait();
-    }
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const bool headless = argc > 1 && std::strcmp(argv[1], "--headless") == 0;
-    wincore::HostConfig config;
-    config.screenWidth = 480;
-    config.screenHeight = 272;
-    config.manualClock = headless;
-    wincore::HostStart(config);
-    const bool shown = !headless && wincore::DisplayOpen("Vector box", 2);
-    if (!headless && !shown) {  // no display: run as the check, on the manual clock
-        wincore::HostStop();
-        config.manualClock = true;
-        wincore::HostStart(config);
-    }
-    const int gdiAtStart = wincore::LiveGdiObjects();
+    example::Screen screen(argc, argv, "Vector box");
 
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    HWND host = CreateHostWindow(instance, config.screenWidth, config.screenHeight);
+    HWND host = screen.CreateHostWindow(HostProc, TEXT("VectorHost"));
     // Bitmaps and font stay the host's: the box only draws them, so delete them after the box.
     HBITMAP frame = LoadBitmapW(instance, MAKEINTRESOURCEW(IDB_MODE_FRAME));
     HBITMAP pictures[3];
@@ -114,8 +78,8 @@ int main(int argc, char** argv)
         if (!box.Create(instance, WS_CHILD | WS_VISIBLE, TEXT("Travel mode"), place, host, kModeBoxId, VBOX_HORZ))
             return 1;
 
-        if (shown) {
-            RunUntilClosed();
+        if (screen.Shown()) {
+            screen.RunUntilClosed();
         } else {
             wincore::Pump();
             const int rightArrowX = place.right - kArrowWidth / 2, middleY = (place.top + place.bottom) / 2;
@@ -134,8 +98,5 @@ int main(int argc, char** argv)
     DeleteObject(font);
     for (HBITMAP picture : pictures) DeleteObject(picture);
     DeleteObject(frame);
-    if (wincore::LiveGdiObjects() != gdiAtStart) failed = 1, std::printf("vector_pictures: GDI objects leaked\n");
-    wincore::DisplayClose();
-    wincore::HostStop();
-    return failed;
+    return screen.Finish("vector_pictures", failed);
 }
