@@ -1,5 +1,6 @@
 #include "support/golden.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -10,17 +11,19 @@
 
 namespace {
 
+// The area of the composed screen, clipped to it.
 wincore::ScreenImage FromScreen(const RECT& area)
 {
+    const wincore::ScreenImage screen = wincore::CaptureScreen();
+    const RECT part = {std::max(area.left, LONG(0)), std::max(area.top, LONG(0)), std::min(area.right, LONG(screen.width)),
+                       std::min(area.bottom, LONG(screen.height))};
     wincore::ScreenImage picture;
-    picture.width = area.right - area.left;
-    picture.height = area.bottom - area.top;
-    picture.pixels.reserve(size_t(picture.width) * picture.height);
-    for (int y = area.top; y < area.bottom; y++)
-        for (int x = area.left; x < area.right; x++) {
-            COLORREF c = wincore::ScreenPixel(x, y);
-            picture.pixels.push_back(DWORD(GetRValue(c)) << 16 | DWORD(GetGValue(c)) << 8 | GetBValue(c));
-        }
+    picture.width = std::max(part.right - part.left, LONG(0));
+    picture.height = std::max(part.bottom - part.top, LONG(0));
+    for (int y = part.top; y < part.top + picture.height; y++) {
+        const auto row = screen.pixels.begin() + ptrdiff_t(y) * screen.width;
+        picture.pixels.insert(picture.pixels.end(), row + part.left, row + part.left + picture.width);
+    }
     return picture;
 }
 

@@ -54,19 +54,27 @@ HWND FindNeedingPaint(HWND hwnd)
     return nullptr;
 }
 
-// As with erasing, only a parent that clips its children lets them paint before it, unless asked.
-void PaintNow(HWND hwnd, bool allChildren)
+// Runs `own` on the window, then on its visible children, and theirs: only a parent that clips
+// its children lets them erase and paint before it has painted, unless all children are asked for.
+template <typename Own>
+void Descend(HWND hwnd, bool allChildren, const Own& own)
 {
     Window* window = FindWindow(hwnd);
     if (!window || !window->Visible()) return;
-    if (pixman_region32_not_empty(&window->update)) {
-        unsigned before = window->invalidations;
-        Deliver(hwnd, WM_PAINT, 0, 0);
-        ValidatePainted(hwnd, before);
-    }
-    if (!(window = FindWindow(hwnd)) || (!allChildren && !(window->style & WS_CLIPCHILDREN))) return;
+    own(hwnd, window);
+    if (!(window = FindWindow(hwnd)) || !(allChildren || (window->style & WS_CLIPCHILDREN))) return;
     std::vector<HWND> children = window->children;
-    for (HWND child : children) PaintNow(child, allChildren);
+    for (HWND child : children) Descend(child, allChildren, own);
+}
+
+void PaintNow(HWND hwnd, bool allChildren)
+{
+    Descend(hwnd, allChildren, [](HWND window, Window* state) {
+        if (!pixman_region32_not_empty(&state->update)) return;
+        unsigned before = state->invalidations;
+        Deliver(window, WM_PAINT, 0, 0);
+        ValidatePainted(window, before);
+    });
 }
 
 // Subtracts from `region` (surface coordinates) the visible windows of `list` that come before `stop`.
@@ -122,24 +130,15 @@ void SendErase(HWND hwnd)
     if ((window = FindWindow(hwnd))) window->unerased = !erased;
 }
 
-// Only a parent that clips its children lets them erase before it has painted.
-void EraseTree(HWND hwnd, bool allChildren)
-{
-    Window* window = FindWindow(hwnd);
-    if (window->erase && pixman_region32_not_empty(&window->update)) SendErase(hwnd);
-    if (!(window = FindWindow(hwnd)) || (!allChildren && !(window->style & WS_CLIPCHILDREN))) return;
-    std::vector<HWND> children = window->children;
-    for (HWND child : children)
-        if (FindWindow(child) && FindWindow(child)->Visible()) EraseTree(child, allChildren);
-}
-
 }  // namespace
 
 void EraseNow(HWND hwnd, bool allChildren)
 {
     if (!FindWindow(hwnd) || !IsReallyVisible(hwnd)) return;
     if (!allChildren && AncestorPaintsFirst(hwnd)) return;
-    EraseTree(hwnd, allChildren);
+    Descend(hwnd, allChildren, [](HWND window, Window* state) {
+        if (state->erase && pixman_region32_not_empty(&state->update)) SendErase(window);
+    });
 }
 
 void InvalidateTree(HWND hwnd)
